@@ -1,0 +1,70 @@
+// The shared game state owned by the main window.
+#pragma once
+
+#include "core/board.h"
+#include "core/constants.h"
+
+namespace kumora {
+
+// Elements of cur_move.
+constexpr int CUR_FROM_X = 3;
+constexpr int CUR_FROM_Y = 4;
+constexpr int CUR_TO_X = 5;
+constexpr int CUR_TO_Y = 6;
+constexpr int CUR_PIECE = 8;
+
+struct GameState {
+  Board board;
+  int lower_hand[8] = {};  // slots 1..7: pawn, lance, knight, silver, gold, bishop, rook
+  int upper_hand[8] = {};
+  int lower_hand_total = 0;
+  int upper_hand_total = 0;
+
+  int SENTE = 1;
+  int GOTE = -1;
+  int lower_side = -1;  // GOTE when the window opens
+  int upper_side = 1;   // SENTE when the window opens
+  int turn = NO_GAME;
+
+  int move_count = 0;
+  int winner = NO_GAME;
+  int vs_com = MODE_MAN;
+  int kifu_mode = OFF;
+  int reversed = OFF;
+  int stepped = OFF;
+
+  double lower_clock = 0;
+  double upper_clock = 0;
+  double turn_elapsed = 0;
+
+  int select_state = 0;
+  int chain_count = 0;
+  int chain_piece = 0;
+  int chain_start_x = 0;
+  int chain_start_y = 0;
+  int cur_move[9] = {};
+
+  int lower_king_x = 0, lower_king_y = 0;
+  int upper_king_x = 0, upper_king_y = 0;
+
+  int level = 3;
+  int background = 0;
+  int guidance_on = OFF;
+  int guide_colour = PLAIN_CELL_COLOUR;
+  int handicap_grade = 0;
+  int handicap_set = OFF;
+
+  // The own-piece test: does `code` belong to the side to move?
+  bool belongs_to_turn(int code) const {
+    return (turn == lower_side && code <= -10) || (turn == upper_side && code >= 10);
+  }
+};
+
+// Writes the initial position: both hands empty, totals 0, the 40 pieces.
+void set_initial_position(GameState& state);
+
+// Mouse position in twips to cell; Int rounds toward minus infinity.
+int cell_column(double twip_x);
+int cell_row(double twip_y);
+
+}  // namespace kumora

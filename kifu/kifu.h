@@ -1,0 +1,28 @@
+// The in-memory move record.
+#pragma once
+
+namespace kumora {
+
+constexpr int KIFU_CAPACITY = 500;
+
+struct KifuEntry {
+  int from_x = 0;
+  int from_y = 0;
+  int to_x = 0;
+  int to_y = 0;
+  int taken = 0;
+  int moved = 0;
+  int placed = 0;
+  double lower_clock_before = 0;
+  double lower_clock_after = 0;
+  double upper_clock_before = 0;
+  double upper_clock_after = 0;
+};
+
+struct Kifu {
+  KifuEntry entry[KIFU_CAPACITY + 1];  // 1..kifu_len used; entry 0 holds no move
+  int kifu_pos = 0;
+  int kifu_len = 0;
+};
+
+}  // namespace kumora

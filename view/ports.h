@@ -1,0 +1,72 @@
+// What the main window's logic needs from the outside world. The Qt adapter
+// implements these for the real window; the scenario runner and the tests
+// implement them as recorders.
+#pragma once
+
+#include <string>
+
+namespace kumora {
+
+// Drawing on the window surface. Positions are in twips, colours are indexes
+// of the 16-colour QBColor palette.
+class Canvas {
+ public:
+  virtual ~Canvas() = default;
+  // Paints the picture of `code` (piece codes, 0 = empty square, 1 = title,
+  // 2..6 = backgrounds) with its top-left corner at (x, y). Other codes paint nothing.
+  virtual void paint_picture(int code, double x, double y) = 0;
+  // Draws the outline of the rectangle (x1, y1)-(x2, y2).
+  virtual void frame_rect(int colour, double x1, double y1, double x2, double y2) = 0;
+  // Prints UTF-8 text with its top-left corner at (x, y), font size in points.
+  virtual void print_text(double x, double y, const std::string& text, int colour, int size,
+                          bool bold) = 0;
+  // Makes what has been drawn visible now (the window is not serviced while
+  // the program busy-waits).
+  virtual void refresh() = 0;
+};
+
+enum class BoxButtons { Ok, YesNo };
+enum class BoxIcon { None, Exclamation };
+
+// Modal message boxes.
+class Dialogs {
+ public:
+  virtual ~Dialogs() = default;
+  // Shows a box; answers true for OK or Yes, false for No.
+  virtual bool message_box(const std::string& text, const std::string& title, BoxButtons buttons,
+                           BoxIcon icon) = 0;
+};
+
+// The sound glue: the sound library's device and buffers, looked up by file name.
+class SoundPort {
+ public:
+  virtual ~SoundPort() = default;
+  // Opens the sound device; false when no device could be created.
+  virtual bool initialize() = 0;
+  // Loads a .wav file of the current directory; 0 when there is no device or no
+  // such file. A read failure returns 0 and sets `error` to the system's text.
+  virtual int load_wave(const std::string& file, int flags, std::string& error) = 0;
+  virtual void play(int buffer) = 0;
+  virtual void play_looping(int buffer) = 0;
+  virtual void stop(int buffer) = 0;
+  virtual void free(int buffer) = 0;
+  // Shuts the device down (when one was opened).
+  virtual void terminate() = 0;
+};
+
+// The time of day and the program's end.
+class Host {
+ public:
+  virtual ~Host() = default;
+  // Seconds since midnight, single precision.
+  virtual float now() = 0;
+  // One pass of a busy wait (the real window keeps painting; recorders return).
+  // Returns false when waits should end at once.
+  virtual bool waits_in_real_time() = 0;
+  // The clock timer Timer1: enabled or not (ticks every 50 ms while enabled).
+  virtual void set_timer_enabled(bool enabled) = 0;
+  // Ends the program.
+  virtual void quit() = 0;
+};
+
+}  // namespace kumora
