@@ -25,6 +25,15 @@ void set_initial_position(GameState& state) {
   state.upper_hand_total = 0;
 }
 
+void recompute_hand_totals(GameState& state) {
+  state.lower_hand_total = 0;
+  state.upper_hand_total = 0;
+  for (int i = 1; i <= 7; ++i) {
+    if (state.lower_hand[i] > 0) state.lower_hand_total += state.lower_hand[i];
+    if (state.upper_hand[i] > 0) state.upper_hand_total += state.upper_hand[i];
+  }
+}
+
 int cell_column(double twip_x) {
   return static_cast<int>(std::floor((twip_x - BOARD_X0) / CELL_W));
 }

@@ -63,6 +63,9 @@ struct GameState {
 // Writes the initial position: both hands empty, totals 0, the 40 pieces.
 void set_initial_position(GameState& state);
 
+// Recomputes both hand totals as the sums of the hand slots greater than 0.
+void recompute_hand_totals(GameState& state);
+
 // Mouse position in twips to cell; Int rounds toward minus infinity.
 int cell_column(double twip_x);
 int cell_row(double twip_y);

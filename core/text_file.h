@@ -1,0 +1,32 @@
+// Text files as the program keeps them: code page 932 with CR LF line ends.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace kumora {
+
+// UTF-8 to code page 932; false when a character has no code page 932 form
+// (also for the few characters iconv would map silently to something else).
+bool utf8_to_cp932(const std::string& utf8, std::string& cp932);
+// Code page 932 to UTF-8; false on a byte sequence that is not code page 932.
+bool cp932_to_utf8(const std::string& cp932, std::string& utf8);
+
+struct TextFileLines {
+  std::vector<std::string> lines;  // UTF-8, line ends removed
+  bool every_line_crlf = true;     // every line, the last included, ended with CR LF
+};
+
+// Reads a whole text file; false when it cannot be opened or read.
+bool read_text_file(const std::string& path, TextFileLines& out);
+
+// Writes the lines, each ended by CR LF, atomically: a temporary file in the
+// same folder is written, flushed and renamed over the target. On failure the
+// old file is left untouched and `error` says why.
+bool write_text_file_atomic(const std::string& path, const std::vector<std::string>& lines,
+                            std::string& error);
+
+// Whole bytes of a file; false when it cannot be read.
+bool read_file_bytes(const std::string& path, std::string& bytes);
+
+}  // namespace kumora

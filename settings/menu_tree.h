@@ -1,0 +1,82 @@
+// The menu bar as data: every item's name, caption and place in the tree.
+#pragma once
+
+#include <string_view>
+
+namespace kumora {
+
+enum class MenuId {
+  TAIKYOKU, MATCH_MAN, START, START2, SENTE, GOTE, LEVEL, LEVEL1, LEVEL2, LEVEL3, OWARI,
+  STOP, CANCEL, REVERSE,
+  REPLAY, AFTER, LBEL_UP, LEBEL_DOWN,
+  KIFU, KIFU_READ, KIFU_WRITE,
+  OPTION, HAIKEI_GA, MIDORI, TATAMI, TAKE, UCHU, RENGA, SIDOU, KEIKA, BGM,
+  VER,
+  COUNT
+};
+
+constexpr int MENU_COUNT = static_cast<int>(MenuId::COUNT);
+
+struct MenuItemInfo {
+  MenuId id;
+  std::string_view name;
+  std::string_view caption;
+  int depth;  // 0 = on the menu bar, 1 = in a bar menu, 2 = in a submenu
+};
+
+// In display order; an item with children is followed by them at depth + 1.
+inline constexpr MenuItemInfo MENU_TREE[MENU_COUNT] = {
+    {MenuId::TAIKYOKU, "TAIKYOKU", "対局", 0},
+    {MenuId::MATCH_MAN, "MATCH_MAN", "対局(人間)", 1},
+    {MenuId::START, "START", "スタート", 2},
+    {MenuId::START2, "START2", "対局(COM)", 1},
+    {MenuId::SENTE, "SENTE", "先手", 2},
+    {MenuId::GOTE, "GOTE", "後手", 2},
+    {MenuId::LEVEL, "LEVEL", "COM対局ﾚﾍﾞﾙ", 1},
+    {MenuId::LEVEL1, "LEVEL1", "LEVEL1", 2},
+    {MenuId::LEVEL2, "LEVEL2", "LEVEL2", 2},
+    {MenuId::LEVEL3, "LEVEL3", "LEVEL3", 2},
+    {MenuId::OWARI, "OWARI", "終わり", 1},
+    {MenuId::STOP, "STOP", "局面", 0},
+    {MenuId::CANCEL, "CANCEL", "最初", 1},
+    {MenuId::REVERSE, "REVERSE", "反転", 1},
+    {MenuId::REPLAY, "REPLAY", "戻", 0},
+    {MenuId::AFTER, "AFTER", "進", 0},
+    {MenuId::LBEL_UP, "LBEL_UP", "△", 0},
+    {MenuId::LEBEL_DOWN, "LEBEL_DOWN", "▽", 0},
+    {MenuId::KIFU, "KIFU", "棋譜", 0},
+    {MenuId::KIFU_READ, "KIFU_READ", "読込", 1},
+    {MenuId::KIFU_WRITE, "KIFU_WRITE", "書込", 1},
+    {MenuId::OPTION, "OPTION", "ｵﾌﾟｼｮﾝ", 0},
+    {MenuId::HAIKEI_GA, "HAIKEI_GA", "背景画", 1},
+    {MenuId::MIDORI, "MIDORI", "緑", 2},
+    {MenuId::TATAMI, "TATAMI", "畳", 2},
+    {MenuId::TAKE, "TAKE", "竹", 2},
+    {MenuId::UCHU, "UCHU", "宇宙", 2},
+    {MenuId::RENGA, "RENGA", "煉瓦", 2},
+    {MenuId::SIDOU, "SIDOU", "移動指導", 1},
+    {MenuId::KEIKA, "KEIKA", "経過時間", 1},
+    {MenuId::BGM, "BGM", "BGM", 1},
+    {MenuId::VER, "VER", "その他", 0},
+};
+
+inline const MenuItemInfo& menu_info(MenuId id) { return MENU_TREE[static_cast<int>(id)]; }
+
+// The item named `name`; false when there is none.
+inline bool find_menu_item(std::string_view name, MenuId& id) {
+  for (const MenuItemInfo& item : MENU_TREE) {
+    if (item.name == name) {
+      id = item.id;
+      return true;
+    }
+  }
+  return false;
+}
+
+// True when the item opens a submenu instead of running a command.
+inline bool menu_has_children(MenuId id) {
+  const int i = static_cast<int>(id);
+  return i + 1 < MENU_COUNT && MENU_TREE[i + 1].depth > MENU_TREE[i].depth;
+}
+
+}  // namespace kumora

@@ -1,0 +1,88 @@
+// The settings file and the option items of the menu.
+#include <string>
+
+#include "core/text_file.h"
+#include "settings/settings_file.h"
+#include "view/main_window.h"
+
+namespace kumora {
+
+namespace {
+constexpr MenuId BACKGROUND_ITEMS[] = {MenuId::MIDORI, MenuId::TATAMI, MenuId::TAKE,
+                                       MenuId::UCHU, MenuId::RENGA};
+constexpr int BACKGROUND_CODES[] = {BACKGROUND_MIDORI, BACKGROUND_TATAMI, BACKGROUND_TAKE,
+                                    BACKGROUND_UCHU, BACKGROUND_RENGA};
+}  // namespace
+
+void MainWindow::check_background(int code) {
+  for (int i = 0; i < 5; ++i) set_checked(BACKGROUND_ITEMS[i], BACKGROUND_CODES[i] == code);
+}
+
+void MainWindow::apply_default_settings(bool repaint) {
+  check_background(BACKGROUND_MIDORI);
+  if (repaint) {
+    paint_background(BACKGROUND_MIDORI);
+    state.background = BACKGROUND_MIDORI;
+  }
+  set_checked(MenuId::SIDOU, false);
+  set_checked(MenuId::KEIKA, true);
+  set_checked(MenuId::BGM, true);
+}
+
+void MainWindow::write_default_settings() {
+  std::string error;
+  write_text_file_atomic(SETTINGS_FILE_NAME, default_settings_lines(), error);
+}
+
+void MainWindow::load_settings() {
+  TextFileLines file;
+  const bool opened = read_text_file(SETTINGS_FILE_NAME, file);
+  const std::vector<std::string>& lines = file.lines;
+  if (opened && !lines.empty()) {
+    const int code = background_of_line(lines[0]);
+    if (code != 0) {
+      check_background(code);
+      paint_background(code);
+      state.background = code;
+    }
+  }
+  if (opened && lines.size() >= 2) {
+    const bool on = lines[1] == GUIDANCE_ON_LINE;
+    state.guide_colour = on ? GUIDE_ON_COLOUR : PLAIN_CELL_COLOUR;
+    set_checked(MenuId::SIDOU, on);
+    state.guidance_on = on ? ON : OFF;
+  }
+  if (opened && lines.size() >= 3) set_checked(MenuId::KEIKA, lines[2] == ELAPSED_ON_LINE);
+  if (opened && lines.size() >= 4) {
+    const bool music = lines[3] == MUSIC_ON_LINE;
+    set_checked(MenuId::BGM, music);
+    if (music) sound_.play_looping(snd_bgm);
+    return;
+  }
+  write_default_settings();
+  apply_default_settings(true);
+}
+
+void MainWindow::save_settings() {
+  std::vector<std::string> lines;
+  constexpr MenuId SAVE_ORDER[] = {MenuId::MIDORI, MenuId::TAKE, MenuId::TATAMI, MenuId::UCHU,
+                                   MenuId::RENGA};
+  constexpr int SAVE_CODES[] = {BACKGROUND_MIDORI, BACKGROUND_TAKE, BACKGROUND_TATAMI,
+                                BACKGROUND_UCHU, BACKGROUND_RENGA};
+  for (int i = 0; i < 5; ++i) {
+    if (is_checked(SAVE_ORDER[i])) {
+      lines.push_back(background_line(SAVE_CODES[i]));
+      break;
+    }
+  }
+  lines.push_back(is_checked(MenuId::SIDOU) ? GUIDANCE_ON_LINE : GUIDANCE_OFF_LINE);
+  lines.push_back(is_checked(MenuId::KEIKA) ? ELAPSED_ON_LINE : ELAPSED_OFF_LINE);
+  lines.push_back(is_checked(MenuId::BGM) ? MUSIC_ON_LINE : MUSIC_OFF_LINE);
+  std::string error;
+  if (!write_text_file_atomic(SETTINGS_FILE_NAME, lines, error)) {
+    write_default_settings();
+    apply_default_settings(false);
+  }
+}
+
+}  // namespace kumora
