@@ -72,6 +72,21 @@ void MainWindow::warn(const std::string& text) {
   dialogs_.message_box(text, SOUND_WARNING_TITLE, BoxButtons::Ok, BoxIcon::Exclamation);
 }
 
+void MainWindow::tell(const std::string& text, const std::string& title) {
+  dialogs_.message_box(text, title, BoxButtons::Ok, BoxIcon::None);
+}
+
+bool MainWindow::ask_yes_no(const std::string& text, const std::string& title) {
+  return dialogs_.message_box(text, title, BoxButtons::YesNo, BoxIcon::None);
+}
+
+void MainWindow::refuse(const std::string& text, const std::string& title) {
+  sound_.play(snd_forbid);
+  tell(text, title);
+}
+
+void MainWindow::hide_file_panel() {}
+
 void MainWindow::sound_init() {
   sound_device_ = sound_.initialize();
   if (!sound_device_) warn("Direct Soundインターフェースが作成できません。");
@@ -107,6 +122,7 @@ void MainWindow::end_program() {
   release_sounds();
   program_ended_ = true;
   host_.quit();
+  throw ProgramEnded{};
 }
 
 void MainWindow::clock_shown(int side, const std::string& text) {

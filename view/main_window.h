@@ -22,6 +22,10 @@ struct PrintValue {
   std::string text;
 };
 
+// Thrown when the program ends, so that no handler goes on after the end;
+// whoever delivers window events catches it and closes the program.
+struct ProgramEnded {};
+
 constexpr int MOUSE_LEFT = 1;
 constexpr int MOUSE_RIGHT = 2;
 constexpr int KEY_ESCAPE = 27;
@@ -112,6 +116,13 @@ class MainWindow {
   int load_wave(const std::string& file, int flags);
   void load_sounds();
   void warn(const std::string& text);
+  // An OK box with the exclamation-less look of the program's messages.
+  void tell(const std::string& text, const std::string& title);
+  bool ask_yes_no(const std::string& text, const std::string& title);
+  // The refusal sound followed by a message.
+  void refuse(const std::string& text, const std::string& title);
+  // Hides the record-file panel and empties its save fields.
+  void hide_file_panel();
   // Tells the observer that a clock was printed (the scenario runner logs it).
   void clock_shown(int side, const std::string& text);
   void end_program();

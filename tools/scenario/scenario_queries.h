@@ -1,0 +1,22 @@
+// The query commands of the scenario runner: what they print.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "tools/scenario/recording_ports.h"
+#include "view/main_window.h"
+
+namespace kumora {
+
+void print_dump(std::ostream& out, const MainWindow& window);
+void print_marks(std::ostream& out, const RecordingCanvas& canvas);
+void print_reach(std::ostream& out, MainWindow& window, int x, int y, int mode);
+
+// Commands served by later parts of the window (file panel, analysis,
+// search); false when the command is unknown.
+bool run_extra_command(const std::vector<std::string>& words, const std::string& line,
+                       MainWindow& window, std::ostream& out);
+
+}  // namespace kumora

@@ -1,0 +1,264 @@
+#include "tools/scenario/scenario_runner.h"
+
+#include <cstdio>
+#include <filesystem>
+#include <functional>
+#include <map>
+#include <sstream>
+#include <vector>
+
+#include "core/text_file.h"
+#include "tools/scenario/recording_ports.h"
+#include "tools/scenario/scenario_queries.h"
+#include "view/main_window.h"
+#include "view/qt_canvas.h"
+
+namespace kumora {
+
+namespace {
+
+struct BadLine {
+  std::string why;
+};
+
+std::vector<std::string> split_words(const std::string& line) {
+  std::istringstream in(line);
+  std::vector<std::string> words;
+  std::string word;
+  while (in >> word) words.push_back(word);
+  return words;
+}
+
+// The rest of the line after its first word.
+std::string rest_of_line(const std::string& line) {
+  const size_t start = line.find_first_not_of(" \t");
+  const size_t space = line.find(' ', start);
+  return space == std::string::npos ? std::string() : line.substr(space + 1);
+}
+
+int to_int(const std::string& word) {
+  size_t used = 0;
+  int value = 0;
+  try {
+    value = std::stoi(word, &used);
+  } catch (...) {
+    throw BadLine{"not a whole number: " + word};
+  }
+  if (used != word.size()) throw BadLine{"not a whole number: " + word};
+  return value;
+}
+
+double to_double(const std::string& word) {
+  size_t used = 0;
+  double value = 0;
+  try {
+    value = std::stod(word, &used);
+  } catch (...) {
+    throw BadLine{"not a number: " + word};
+  }
+  if (used != word.size()) throw BadLine{"not a number: " + word};
+  return value;
+}
+
+class Session {
+ public:
+  Session(std::istream& script, std::ostream& out)
+      : script_(script),
+        out_(out),
+        canvas_(surface_),
+        dialogs_(out),
+        sound_(out),
+        observer_(out),
+        window_(canvas_, dialogs_, sound_, host_) {
+    window_.set_observer(&observer_);
+  }
+
+  void load() { window_.Form_Load(); }
+
+  // Runs every line; the line number of a failure goes to `line_number`.
+  void run(int& line_number);
+
+ private:
+  void run_line(const std::string& line);
+  void run_menu(const std::vector<std::string>& words);
+  void run_click(const std::vector<std::string>& words, bool in_cells);
+  void run_setup();
+  void run_write(const std::vector<std::string>& words);
+  void run_cat(const std::vector<std::string>& words);
+  bool next_line(std::string& line);
+
+  std::istream& script_;
+  std::ostream& out_;
+  int line_number_ = 0;
+  ImageCanvas surface_;
+  RecordingCanvas canvas_;
+  RecordingDialogs dialogs_;
+  RecordingSound sound_;
+  FakeHost host_;
+  TranscriptObserver observer_;
+  MainWindow window_;
+};
+
+bool Session::next_line(std::string& line) {
+  if (!std::getline(script_, line)) return false;
+  ++line_number_;
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  return true;
+}
+
+void Session::run(int& line_number) {
+  std::string line;
+  while (next_line(line)) {
+    line_number = line_number_;
+    const size_t first = line.find_first_not_of(" \t");
+    if (first == std::string::npos || line[first] == '#') continue;
+    run_line(line.substr(first));
+  }
+}
+
+void Session::run_line(const std::string& line) {
+  const std::vector<std::string> words = split_words(line);
+  const std::string& command = words[0];
+  auto need = [&](size_t count) {
+    if (words.size() != count) throw BadLine{"wrong number of words for " + command};
+  };
+  if (command == "menu") {
+    need(2);
+    run_menu(words);
+  } else if (command == "click" || command == "press") {
+    run_click(words, command == "click");
+  } else if (command == "key") {
+    need(2);
+    window_.Form_KeyPress(to_int(words[1]));
+  } else if (command == "answer") {
+    need(2);
+    if (words[1] != "yes" && words[1] != "no") throw BadLine{"answer yes or answer no"};
+    dialogs_.queue_answer(words[1] == "yes");
+  } else if (command == "time") {
+    need(2);
+    host_.time_of_day = to_double(words[1]);
+  } else if (command == "tick") {
+    need(1);
+    if (window_.timer1_enabled()) window_.Timer1_Timer();
+  } else if (command == "setup") {
+    need(1);
+    run_setup();
+  } else if (command == "write") {
+    need(2);
+    run_write(words);
+  } else if (command == "cat") {
+    need(2);
+    run_cat(words);
+  } else if (command == "dump") {
+    need(1);
+    print_dump(out_, window_);
+  } else if (command == "marks") {
+    need(1);
+    print_marks(out_, canvas_);
+  } else if (command == "reach") {
+    need(4);
+    print_reach(out_, window_, to_int(words[1]), to_int(words[2]), to_int(words[3]));
+  } else if (command == "shot") {
+    need(2);
+    if (!surface_.save_png(words[1])) out_ << "error cannot write " << words[1] << "\n";
+  } else if (command == "echo") {
+    out_ << rest_of_line(line) << "\n";
+  } else if (!run_extra_command(words, line, window_, out_)) {
+    throw BadLine{"unknown command " + command};
+  }
+}
+
+void Session::run_menu(const std::vector<std::string>& words) {
+  MenuId id;
+  if (!find_menu_item(words[1], id)) throw BadLine{"no menu item " + words[1]};
+  window_.run_menu(id);
+}
+
+void Session::run_click(const std::vector<std::string>& words, bool in_cells) {
+  if (words.size() != 3 && words.size() != 4) throw BadLine{"click X Y [right]"};
+  int button = MOUSE_LEFT;
+  if (words.size() == 4) {
+    if (words[3] != "right") throw BadLine{"the button can only be right"};
+    button = MOUSE_RIGHT;
+  }
+  double x = to_double(words[1]);
+  double y = to_double(words[2]);
+  if (in_cells) {
+    x = BOARD_X0 + CELL_W * (to_int(words[1]) + 0.5);
+    y = BOARD_Y0 + CELL_H * (to_int(words[2]) + 0.5);
+  }
+  window_.Form_MouseDown(button, 0, x, y);
+}
+
+void Session::run_setup() {
+  GameState& state = window_.state;
+  observer_.muted = true;
+  window_.reset_game();
+  for (int y = 1; y <= 9; ++y) {
+    std::string line;
+    if (!next_line(line)) throw BadLine{"setup needs 9 board rows"};
+    const std::vector<std::string> codes = split_words(line);
+    if (codes.size() != 9) throw BadLine{"a board row needs 9 codes"};
+    for (int x = 1; x <= 9; ++x) state.board(x, y) = to_int(codes[x - 1]);
+  }
+  const char* hand_names[2] = {"lower_hand", "upper_hand"};
+  int* hands[2] = {state.lower_hand, state.upper_hand};
+  for (int h = 0; h < 2; ++h) {
+    std::string line;
+    if (!next_line(line)) throw BadLine{"setup needs both hands"};
+    const std::vector<std::string> words = split_words(line);
+    if (words.size() != 8 || words[0] != hand_names[h]) {
+      throw BadLine{std::string("expected ") + hand_names[h] + " and 7 counts"};
+    }
+    for (int slot = 1; slot <= 7; ++slot) hands[h][slot] = to_int(words[slot]);
+  }
+  recompute_hand_totals(state);
+  window_.redraw_all();
+  observer_.muted = false;
+}
+
+void Session::run_write(const std::vector<std::string>& words) {
+  std::vector<std::string> lines;
+  std::string line;
+  while (true) {
+    if (!next_line(line)) throw BadLine{"write without end"};
+    if (line == "end") break;
+    lines.push_back(line);
+  }
+  std::string error;
+  if (!write_text_file_atomic(words[1], lines, error)) {
+    throw BadLine{"cannot write " + words[1] + ": " + error};
+  }
+}
+
+void Session::run_cat(const std::vector<std::string>& words) {
+  TextFileLines file;
+  if (!read_text_file(words[1], file)) {
+    out_ << "error cannot read " << words[1] << "\n";
+    return;
+  }
+  for (const std::string& text : file.lines) out_ << "| " << text << "\n";
+  out_ << (file.every_line_crlf ? "eof crlf" : "eof other") << "\n";
+}
+
+}  // namespace
+
+int run_scenario(std::istream& script, std::ostream& out, std::ostream& err) {
+  Session session(script, out);
+  int line_number = 0;
+  try {
+    session.load();
+    session.run(line_number);
+  } catch (const ProgramEnded&) {
+    out << "exit\n";
+  } catch (const UnansweredBox&) {
+    return SCENARIO_UNANSWERED;
+  } catch (const BadLine& bad) {
+    out.flush();
+    err << "line " << line_number << ": " << bad.why << "\n";
+    return SCENARIO_BAD_LINE;
+  }
+  return SCENARIO_OK;
+}
+
+}  // namespace kumora
