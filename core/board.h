@@ -18,7 +18,7 @@ struct Board {
   // The board's code, or EMPTY outside the 1..9 square.
   int at_or_empty(int x, int y) const { return on_board(x, y) ? cell[x][y] : EMPTY; }
 
-  static bool on_board(int x, int y) { return x >= 1 && x <= 9 && y >= 1 && y <= 9; }
+  static constexpr bool on_board(int x, int y) { return x >= 1 && x <= 9 && y >= 1 && y <= 9; }
 
   void clear() { *this = Board{}; }
   bool operator==(const Board&) const = default;
