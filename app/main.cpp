@@ -1,0 +1,29 @@
+// Kumora Shogi: the program.
+#include <QApplication>
+#include <QFont>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+
+#include "sound/sound_glue.h"
+#include "view/game_window.h"
+#include "view/pictures.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName("Kumora Shogi");
+  QApplication::setApplicationVersion(KUMORA_VERSION);
+
+  QTranslator qt_japanese;
+  if (qt_japanese.load(QLocale(QLocale::Japanese), "qtbase", "_",
+                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
+    QApplication::installTranslator(&qt_japanese);
+  }
+  QApplication::setFont(QFont(kumora::JAPANESE_FONT, 10));
+
+  kumora::SdlSoundPort sound;
+  kumora::GameWindow window(sound);
+  window.load();
+  window.show();
+  return app.exec();
+}

@@ -1,0 +1,146 @@
+#include "view/game_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QTime>
+
+#include "view/surface_view.h"
+
+namespace kumora {
+
+namespace {
+constexpr int TIMER1_INTERVAL_MS = 50;
+
+bool carries_check_mark(MenuId id) {
+  switch (id) {
+    case MenuId::LEVEL1: case MenuId::LEVEL2: case MenuId::LEVEL3:
+    case MenuId::MIDORI: case MenuId::TATAMI: case MenuId::TAKE: case MenuId::UCHU:
+    case MenuId::RENGA: case MenuId::SIDOU: case MenuId::KEIKA: case MenuId::BGM:
+      return true;
+    default:
+      return false;
+  }
+}
+
+QString qt_text(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+}  // namespace
+
+GameWindow::GameWindow(SoundPort& sound)
+    : surface_(1.0), canvas_(surface_), view_(new SurfaceView(surface_, this)),
+      logic_(canvas_, *this, sound, *this) {
+  setWindowTitle("Kumora Shogi");
+  setCentralWidget(view_);
+  surface_.fill(WINDOW_COLOUR);
+  surface_.set_refresh_callback([this] { view_->repaint(); });
+  view_->on_mouse_press = [this](int button, double x, double y) {
+    deliver([&] { logic_.Form_MouseDown(button, 0, x, y); });
+  };
+  view_->on_scale_needed = [this](double scale) {
+    if (std::abs(scale - surface_.scale()) > 1e-6) canvas_.rescale(scale);
+    view_->update();
+  };
+  timer1_.setInterval(TIMER1_INTERVAL_MS);
+  connect(&timer1_, &QTimer::timeout, this, [this] {
+    deliver([this] { logic_.Timer1_Timer(); });
+  });
+  build_menus();
+}
+
+void GameWindow::load() {
+  deliver([this] { logic_.Form_Load(isMaximized()); });
+  if (ended_) return;
+  const int w = logic_.window_width / TWIPS_PER_PIXEL;
+  const int h = logic_.window_height / TWIPS_PER_PIXEL;
+  resize(w, h);
+  move(logic_.window_left / TWIPS_PER_PIXEL, logic_.window_top / TWIPS_PER_PIXEL);
+}
+
+void GameWindow::build_menus() {
+  QMenu* parents[3] = {nullptr, nullptr, nullptr};
+  for (const MenuItemInfo& item : MENU_TREE) {
+    const MenuId id = item.id;
+    if (menu_has_children(id)) {
+      QMenu* menu = item.depth == 0 ? menuBar()->addMenu(qt_text(item.caption))
+                                    : parents[item.depth - 1]->addMenu(qt_text(item.caption));
+      connect(menu, &QMenu::aboutToShow, this, [this, id] {
+        deliver([&] { logic_.run_menu(id); });
+      });
+      parents[item.depth] = menu;
+      continue;
+    }
+    QAction* action = item.depth == 0 ? menuBar()->addAction(qt_text(item.caption))
+                                      : parents[item.depth - 1]->addAction(qt_text(item.caption));
+    if (carries_check_mark(id)) {
+      action->setCheckable(true);
+      checkable_[id] = action;
+    }
+    connect(action, &QAction::triggered, this, [this, id] {
+      deliver([&] { logic_.run_menu(id); });
+    });
+  }
+  sync_check_marks();
+}
+
+void GameWindow::sync_check_marks() {
+  for (auto& [id, action] : checkable_) action->setChecked(logic_.is_checked(id));
+}
+
+void GameWindow::deliver(const std::function<void()>& handler) {
+  if (ended_) return;
+  try {
+    handler();
+  } catch (const ProgramEnded&) {
+    ended_ = true;
+    timer1_.stop();
+    QApplication::quit();
+    return;
+  }
+  sync_check_marks();
+  view_->update();
+}
+
+bool GameWindow::message_box(const std::string& text, const std::string& title,
+                             BoxButtons buttons, BoxIcon icon) {
+  QMessageBox box(icon == BoxIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
+                  QString::fromStdString(title), QString::fromStdString(text),
+                  buttons == BoxButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
+                                               : QMessageBox::Ok,
+                  this);
+  return box.exec() != QMessageBox::No;
+}
+
+float GameWindow::now() {
+  return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay() / 1000.0);
+}
+
+void GameWindow::set_timer_enabled(bool enabled) {
+  if (enabled) {
+    if (!timer1_.isActive()) timer1_.start();
+  } else {
+    timer1_.stop();
+  }
+}
+
+void GameWindow::keyPressEvent(QKeyEvent* event) {
+  const QString text = event->text();
+  int code = 0;
+  if (event->key() == Qt::Key_Escape) {
+    code = KEY_ESCAPE;
+  } else if (!text.isEmpty()) {
+    code = text.at(0).unicode();
+  }
+  if (code != 0) deliver([&] { logic_.Form_KeyPress(code); });
+  QMainWindow::keyPressEvent(event);
+}
+
+void GameWindow::closeEvent(QCloseEvent* event) {
+  if (!ended_) deliver([this] { logic_.Form_Unload(); });
+  event->accept();
+}
+
+}  // namespace kumora

@@ -1,0 +1,37 @@
+// The widget that shows the window surface, scaled uniformly to fit, and
+// hands mouse presses back in twips.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+
+#include "view/qt_canvas.h"
+
+namespace kumora {
+
+class SurfaceView : public QWidget {
+  Q_OBJECT
+ public:
+  SurfaceView(const ImageCanvas& surface, QWidget* parent = nullptr);
+
+  // Called with the button (1 left, 2 right) and the position in twips.
+  std::function<void(int, double, double)> on_mouse_press;
+  // Called when the device scale the surface should have changes.
+  std::function<void(double)> on_scale_needed;
+
+  // Logical pixels per twip at the present size.
+  double fit_factor() const;
+  // The device scale that shows the surface sharp at the present size.
+  double device_scale() const;
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  QRectF target_rect() const;
+  const ImageCanvas& surface_;
+};
+
+}  // namespace kumora
