@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <QFont>
+#include <QFontInfo>
+#include <QFontMetrics>
+#include <QString>
+#include <set>
+#include <vector>
+
+#include "tests/view/qt_app.h"
+#include "view/pictures.h"
+
+namespace kumora {
+namespace {
+
+const std::vector<int> UPPER_PIECES = {10,  11,  20,  21,  30,  31,  100,
+                                       101, 110, 800, 801, 900, 901, 950};
+
+std::vector<int> all_picture_codes() {
+  std::vector<int> codes = {0, 1, 2, 3, 4, 5, 6};
+  for (int code : UPPER_PIECES) {
+    codes.push_back(code);
+    codes.push_back(-code);
+  }
+  return codes;
+}
+
+bool is_red_ink(QRgb c) { return qRed(c) > 150 && qGreen(c) < 80 && qBlue(c) < 80; }
+
+int count_pixels(const QImage& image, bool (*test)(QRgb)) {
+  int n = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) n += test(image.pixel(x, y));
+  return n;
+}
+
+class PicturesTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ensure_qt_app(); }
+  Pictures pictures;
+};
+
+TEST_F(PicturesTest, WindowFontHasEveryCharacterTheWindowShows) {
+  const QString texts[] = {QStringLiteral("歩と香成桂銀金角馬飛龍王"),
+                           QStringLiteral("１２３４５６７８９"),
+                           QStringLiteral("一二三四五六七八九"),
+                           QStringLiteral("ﾊﾝﾃﾞｨｷｬｯﾌﾟ"),
+                           QStringLiteral("手目思考中"),
+                           QStringLiteral("0123456789:")};
+  for (const char* family : {JAPANESE_FONT, "Noto Serif CJK JP"}) {
+    QFont font(QString::fromLatin1(family));
+    font.setBold(true);
+    EXPECT_EQ(QFontInfo(font).family(), QString::fromLatin1(family)) << "font not installed";
+    const QFontMetrics metrics(font);
+    for (const QString& text : texts)
+      for (QChar c : text)
+        EXPECT_TRUE(metrics.inFont(c)) << family << " lacks " << QString(c).toStdString();
+  }
+}
+
+TEST_F(PicturesTest, EveryPictureHasItsNaturalSizeTimesTheScale) {
+  EXPECT_EQ(all_picture_codes().size(), 35u);
+  for (double scale : {1.0, 2.0, 3.0}) {
+    for (int code : all_picture_codes()) {
+      const QSize natural = code == TITLE_PICTURE ? QSize(124, 63) : QSize(33, 41);
+      EXPECT_EQ(Pictures::natural_size(code), natural) << code;
+      EXPECT_EQ(pictures.picture(code, scale).size(), natural * scale) << code << " at " << scale;
+    }
+  }
+}
+
+TEST_F(PicturesTest, CodesOutsideTheTableHaveNoPicture) {
+  for (int code : {111, -111, 7, 99, -1, -2, 12, 1000, -951, 951}) {
+    EXPECT_FALSE(Pictures::has_picture(code)) << code;
+    EXPECT_TRUE(pictures.picture(code, 1.0).isNull()) << code;
+    EXPECT_FALSE(Pictures::natural_size(code).isValid()) << code;
+  }
+}
+
+// Cell pictures are painted over whatever the cell showed before (marks,
+// another piece), so they must cover the whole cell.
+TEST_F(PicturesTest, CellPicturesAreOpaque) {
+  for (int code : all_picture_codes()) {
+    if (code == TITLE_PICTURE) continue;
+    const QImage& image = pictures.picture(code, 2.0);
+    bool opaque = true;
+    for (int y = 0; y < image.height() && opaque; ++y)
+      for (int x = 0; x < image.width() && opaque; ++x) opaque = qAlpha(image.pixel(x, y)) == 255;
+    EXPECT_TRUE(opaque) << code;
+  }
+}
+
+TEST_F(PicturesTest, EveryPieceLooksDifferent) {
+  std::set<qint64> seen;
+  for (int code : UPPER_PIECES) {
+    for (int sign : {1, -1}) {
+      EXPECT_TRUE(seen.insert(pictures.picture(sign * code, 1.0).cacheKey()).second);
+    }
+  }
+  for (int i = 0; i < int(UPPER_PIECES.size()); ++i)
+    for (int j = i + 1; j < int(UPPER_PIECES.size()); ++j)
+      EXPECT_NE(pictures.picture(UPPER_PIECES[i], 1.0), pictures.picture(UPPER_PIECES[j], 1.0))
+          << UPPER_PIECES[i] << " vs " << UPPER_PIECES[j];
+}
+
+// The lower player's pieces point up: the broad base is at the bottom of the
+// cell and the board shows beside the point at the top. The upper player's
+// pieces are turned round.
+TEST_F(PicturesTest, LowerPiecesPointUpAndUpperPiecesPointDown) {
+  for (double scale : {1.0, 2.0}) {
+    for (int code : UPPER_PIECES) {
+      const QImage& lower = pictures.picture(-code, scale);
+      const QImage& upper = pictures.picture(code, scale);
+      const QPoint near_top_left(6 * scale, 3 * scale);
+      const QPoint near_bottom_left(6 * scale, 37 * scale);
+      // The light wood of a piece is well above the board's.
+      EXPECT_GT(qGray(lower.pixel(near_bottom_left)), qGray(lower.pixel(near_top_left)) + 15)
+          << code;
+      EXPECT_GT(qGray(upper.pixel(near_top_left)), qGray(upper.pixel(near_bottom_left)) + 15)
+          << code;
+    }
+  }
+}
+
+TEST_F(PicturesTest, PromotedFacesAreWrittenInRed) {
+  for (int code : UPPER_PIECES) {
+    const bool promoted = code % 10 == 1;
+    for (int sign : {1, -1}) {
+      const int red = count_pixels(pictures.picture(sign * code, 2.0), is_red_ink);
+      if (promoted)
+        EXPECT_GT(red, 40) << sign * code;
+      else
+        EXPECT_EQ(red, 0) << sign * code;
+    }
+  }
+}
+
+TEST_F(PicturesTest, PicturesOfDifferentScalesAreKeptApart) {
+  const QImage& small = pictures.picture(-950, 1.0);
+  const QImage& large = pictures.picture(-950, 2.0);
+  EXPECT_EQ(&pictures.picture(-950, 1.0), &small);
+  EXPECT_EQ(small.width() * 2, large.width());
+}
+
+}  // namespace
+}  // namespace kumora
