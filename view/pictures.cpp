@@ -518,12 +518,15 @@ QSize Pictures::natural_size(int code) {
   return code == TITLE_PICTURE ? TITLE_SIZE : CELL_SIZE;
 }
 
-const QImage& Pictures::picture(int code, double scale) {
-  static const QImage none;
-  if (!has_picture(code)) return none;
-  const auto key = std::make_pair(static_cast<int>(std::lround(scale * 100)), code);
-  auto found = cache_.find(key);
-  if (found == cache_.end()) found = cache_.emplace(key, render(code, scale)).first;
+QImage Pictures::picture(int code, double scale) {
+  if (!has_picture(code)) return {};
+  const int scale_key = static_cast<int>(std::lround(scale * 100));
+  if (scale_key != cached_scale_) {
+    cache_.clear();
+    cached_scale_ = scale_key;
+  }
+  auto found = cache_.find(code);
+  if (found == cache_.end()) found = cache_.emplace(code, render(code, scale)).first;
   return found->second;
 }
 

@@ -1,13 +1,13 @@
 // The window's 35 pictures: 28 piece faces, the empty square, five background
 // textures and the title plaque. They are drawn by code at the device scale
 // (1.0 = one picture pixel per device pixel, 2.0 on a double-density screen)
-// and kept once drawn.
+// and kept once drawn, for the latest scale only: the window's scale follows
+// its size, and a window dragged through many sizes should not hoard pictures.
 #pragma once
 
 #include <QImage>
 #include <QSize>
 #include <map>
-#include <utility>
 
 namespace kumora {
 
@@ -35,15 +35,15 @@ class Pictures {
   // Size at scale 1 of the picture of `code`; empty for codes without one.
   static QSize natural_size(int code);
 
-  // The picture of `code` drawn at `scale`, or a null image for codes without one.
-  // The reference stays valid as long as this object.
-  const QImage& picture(int code, double scale);
+  // The picture of `code` drawn at `scale`, or a null image for codes without
+  // one. QImage shares its pixels, so the copy is cheap.
+  QImage picture(int code, double scale);
 
  private:
   static QImage render(int code, double scale);
 
-  // Keyed by (scale in hundredths, code).
-  std::map<std::pair<int, int>, QImage> cache_;
+  int cached_scale_ = 0;  // in hundredths
+  std::map<int, QImage> cache_;
 };
 
 }  // namespace kumora

@@ -47,7 +47,7 @@ QRect ImageCanvas::twip_rect_to_pixels(double x1, double y1, double x2, double y
 }
 
 void ImageCanvas::paint_picture(int code, double x, double y) {
-  const QImage& picture = pictures_.picture(code, scale_);
+  const QImage picture = pictures_.picture(code, scale_);
   if (picture.isNull()) return;
   const QSize natural = Pictures::natural_size(code);
   const QRect target = twip_rect_to_pixels(x, y, x + natural.width() * TWIPS_PER_PIXEL,

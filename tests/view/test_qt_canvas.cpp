@@ -65,8 +65,8 @@ TEST_F(ImageCanvasTest, PicturesLandAtTheirTwipPosition) {
     canvas.set_scale(scale);
     canvas.paint_picture(-110, X0, Y0);
     canvas.paint_picture(TITLE_PICTURE, X0 + 495, Y0);
-    const QImage& piece = pictures.picture(-110, scale);
-    const QImage& title = pictures.picture(TITLE_PICTURE, scale);
+    const QImage piece = pictures.picture(-110, scale);
+    const QImage title = pictures.picture(TITLE_PICTURE, scale);
     const QPoint corner(100 * scale, 40 * scale);
     EXPECT_EQ(canvas.image().copy(QRect(corner, piece.size())),
               piece.convertToFormat(QImage::Format_RGB32));
@@ -79,7 +79,7 @@ TEST_F(ImageCanvasTest, PicturesLandAtTheirTwipPosition) {
 TEST_F(ImageCanvasTest, PicturePartlyOutsideTheSurfaceIsClipped) {
   Pictures pictures;
   canvas.paint_picture(HAIKEI_RENGA, -300, -150);  // 20 and 10 pixels off the top left
-  const QImage& brick = pictures.picture(HAIKEI_RENGA, 1.0);
+  const QImage brick = pictures.picture(HAIKEI_RENGA, 1.0);
   EXPECT_EQ(canvas.image().copy(0, 0, 13, 31),
             brick.copy(20, 10, 13, 31).convertToFormat(QImage::Format_RGB32));
   EXPECT_EQ(at(13, 5), 0u);
