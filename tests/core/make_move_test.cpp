@@ -1,0 +1,89 @@
+// Making a move on board and hands.
+#include <gtest/gtest.h>
+
+#include "core/make_move.h"
+
+namespace kumora {
+namespace {
+
+GameState initial_state() {
+  GameState state;
+  set_initial_position(state);
+  return state;
+}
+
+TEST(MakeMove, ChainMoveLeavesTheLinksInPlace) {
+  GameState state = initial_state();
+  const MoveRedraw redraw = make_move(state, 8, 8, 8, 6, -ROOK);
+  EXPECT_EQ(state.board(8, 8), EMPTY);
+  EXPECT_EQ(state.board(8, 7), -PAWN);
+  EXPECT_EQ(state.board(8, 6), -ROOK);
+  EXPECT_EQ(redraw.captured, EMPTY);
+  EXPECT_EQ(redraw.capture_hand, 0);
+  EXPECT_EQ(redraw.drop_hand, 0);
+  EXPECT_EQ(state.lower_hand_total + state.upper_hand_total, 0);
+}
+
+TEST(MakeMove, CapturedPromotedPiecesEnterTheHandUnpromoted) {
+  GameState state = initial_state();
+  state.board(5, 5) = DRAGON;
+  state.board(5, 6) = -GOLD;
+  MoveRedraw redraw = make_move(state, 5, 6, 5, 5, -GOLD);
+  EXPECT_EQ(state.lower_hand[7], 1);
+  EXPECT_EQ(state.lower_hand_total, 1);
+  EXPECT_EQ(redraw.captured, DRAGON);
+  EXPECT_EQ(redraw.capture_hand, LOWER_HAND_COLUMN);
+
+  state.board(4, 4) = GOLD;
+  state.board(4, 5) = -TOKIN;
+  redraw = make_move(state, 4, 4, 4, 5, GOLD);
+  EXPECT_EQ(state.upper_hand[1], 1);
+  EXPECT_EQ(state.upper_hand_total, 1);
+  EXPECT_EQ(redraw.capture_hand, UPPER_HAND_COLUMN);
+}
+
+TEST(MakeMove, CapturedKingDecidesTheGameAndEntersNoSlot) {
+  GameState state = initial_state();
+  state.board(5, 2) = -GOLD;
+  make_move(state, 5, 2, 5, 1, -GOLD);
+  EXPECT_EQ(state.winner, state.lower_side);
+  for (int k = 0; k <= 7; ++k) EXPECT_EQ(state.lower_hand[k], 0) << k;
+
+  GameState other = initial_state();
+  other.board(5, 8) = GOLD;
+  make_move(other, 5, 8, 5, 9, GOLD);
+  EXPECT_EQ(other.winner, other.upper_side);
+}
+
+TEST(MakeMove, DropsTakeThePieceFromTheHand) {
+  GameState state = initial_state();
+  state.lower_hand[3] = 2;  // knights: hand row 5
+  state.lower_hand_total = 2;
+  MoveRedraw redraw = make_move(state, LOWER_HAND_COLUMN, 5, 5, 5, -KNIGHT);
+  EXPECT_EQ(state.board(5, 5), -KNIGHT);
+  EXPECT_EQ(state.lower_hand[3], 1);
+  EXPECT_EQ(state.lower_hand_total, 1);
+  EXPECT_EQ(redraw.drop_hand, LOWER_HAND_COLUMN);
+
+  state.upper_hand[6] = 1;  // bishop: slot 6
+  state.upper_hand_total = 1;
+  redraw = make_move(state, UPPER_HAND_COLUMN, 6, 5, 4, BISHOP);
+  EXPECT_EQ(state.board(5, 4), BISHOP);
+  EXPECT_EQ(state.upper_hand[6], 0);
+  EXPECT_EQ(state.upper_hand_total, 0);
+  EXPECT_EQ(redraw.drop_hand, UPPER_HAND_COLUMN);
+}
+
+TEST(MakeMove, FollowsTheLowerKing) {
+  GameState state = initial_state();
+  state.board(5, 8) = -GOLD;
+  make_move(state, 5, 9, 5, 7, -KING);
+  EXPECT_EQ(state.lower_king_x, 5);
+  EXPECT_EQ(state.lower_king_y, 7);
+  state.upper_king_x = 0;
+  make_move(state, 5, 1, 5, 2, KING);
+  EXPECT_EQ(state.upper_king_x, 0);
+}
+
+}  // namespace
+}  // namespace kumora
