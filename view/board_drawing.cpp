@@ -209,8 +209,8 @@ void MainWindow::blink_cell(int x, int y, int times) {
 
 void MainWindow::draw_chain_path(int to_x, int to_y) {
   for (int i = 1; i <= 8; ++i) {
-    blink_cell(path_x[i], path_y[i], 2);
-    if (path_x[i] == to_x && path_y[i] == to_y) break;
+    blink_cell(reach.path_x[i], reach.path_y[i], 2);
+    if (reach.path_x[i] == to_x && reach.path_y[i] == to_y) break;
   }
 }
 

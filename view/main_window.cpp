@@ -52,6 +52,7 @@ void MainWindow::reset_game() {
   set_timer1(false);
   state.upper_clock = 0;
   state.lower_clock = 0;
+  state.turn_elapsed = 0;
   shown_seconds = 0;
   state.stepped = OFF;
   state.kifu_mode = OFF;
@@ -139,7 +140,15 @@ void MainWindow::Form_Unload() { end_program(); }
 
 void MainWindow::run_menu(MenuId id) {
   switch (id) {
+    case MenuId::TAIKYOKU: TAIKYOKU_Click(); break;
+    case MenuId::START: START_Click(); break;
     case MenuId::OWARI: OWARI_Click(); break;
+    case MenuId::STOP: STOP_Click(); break;
+    case MenuId::CANCEL: CANCEL_Click(); break;
+    case MenuId::REVERSE: REVERSE_Click(); break;
+    case MenuId::REPLAY: REPLAY_Click(); break;
+    case MenuId::AFTER: AFTER_Click(); break;
+    case MenuId::OPTION: OPTION_Click(); break;
     default: break;
   }
 }

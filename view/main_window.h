@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "com/reach_state.h"
 #include "core/game_state.h"
 #include "kifu/kifu.h"
 #include "settings/menu_tree.h"
@@ -69,6 +70,23 @@ class MainWindow {
 
   // Menu handlers.
   void OWARI_Click();
+  void TAIKYOKU_Click();
+  void STOP_Click();
+  void OPTION_Click();
+  void START_Click();
+  void REVERSE_Click();
+  void CANCEL_Click();
+  void REPLAY_Click();
+  void AFTER_Click();
+
+  // The end of a game: announces the winner and asks for another game.
+  void game_over_prompt(const std::string& name);
+  // The computer's whole turn.
+  void com_ban();
+  // Rebuilds the attack tables from the board.
+  void analyze_position();
+  // Frames every square the next link of a move can use.
+  void show_guidance(int from_x, int from_y, int colour, int piece, int chain_count);
 
   // The game reset: the whole game state back to the initial position.
   void reset_game();
@@ -105,13 +123,29 @@ class MainWindow {
   void show_handicap_caption(int grade);
   void print_caption(int code, double x, double y, int colour, int size);
 
-  // The chain path of the computer's last move (entry 1 = origin).
-  int path_x[9] = {};
-  int path_y[9] = {};
+  // The computer's reach tables and the chain path of its last move.
+  ReachState reach;
 
  private:
   void set_checked(MenuId id, bool checked) { menu_checked_[static_cast<int>(id)] = checked; }
   void set_timer1(bool enabled);
+  void restart_turn_clock();
+
+  // The steps of a mouse press on the board or the hands.
+  bool resume_stepped_game();
+  void click_board_square(int button, int x, int y);
+  void select_board_piece(int x, int y);
+  void end_move_at(int button, int x, int y);
+  void refusal_tail(int x, int y);
+  void click_off_board(int x, int y);
+  void select_hand_piece(int x, int y, int code);
+  void play_move(int button, int to_x, int to_y);
+  void after_person_move_vs_com(int captured);
+  void after_person_move_two_persons(bool upper_moved);
+  // Repaints what make_move changed.
+  void draw_move(int from_x, int from_y, int to_x, int to_y, int piece, int capture_hand,
+                 int drop_hand);
+  void report_move(const KifuEntry& entry);
   void sound_init();
   int load_wave(const std::string& file, int flags);
   void load_sounds();

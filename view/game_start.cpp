@@ -1,0 +1,66 @@
+// Starting a game, flipping the board and the end of a game.
+#include "view/main_window.h"
+
+namespace kumora {
+
+void MainWindow::TAIKYOKU_Click() { hide_file_panel(); }
+void MainWindow::STOP_Click() { hide_file_panel(); }
+void MainWindow::OPTION_Click() { hide_file_panel(); }
+
+void MainWindow::START_Click() {
+  prepare_board_display();
+  paint_cell(state.background, -2, 0);
+  paint_cell(state.background, -1, 0);
+  paint_cell(state.background, 0, 0);
+  clear_marks();
+  restart_turn_clock();
+  state.vs_com = MODE_MAN;
+  state.kifu_mode = OFF;
+  if (state.turn == NO_GAME || state.move_count == 0) {
+    state.lower_side = state.SENTE;
+    state.upper_side = state.GOTE;
+    state.turn = state.SENTE;
+    tell("先手の番です", " ");
+  } else if (state.turn == state.SENTE) {
+    tell("先手の番です", " ");
+  } else if (state.turn == state.GOTE) {
+    tell("後手の番です", " ");
+  }
+  state.stepped = OFF;
+}
+
+void MainWindow::REVERSE_Click() {
+  if (state.kifu_mode == ON) {
+    refuse("棋譜ﾓｰﾄﾞではできません", "反転");
+    return;
+  }
+  state.reversed = ON;
+  state.select_state = 0;
+  const Board copy = state.board;
+  for (int x = 1; x <= 9; ++x) {
+    for (int y = 1; y <= 9; ++y) state.board(x, y) = -copy(10 - x, 10 - y);
+  }
+  for (int slot = 1; slot <= 7; ++slot) std::swap(state.lower_hand[slot], state.upper_hand[slot]);
+  std::swap(state.lower_hand_total, state.upper_hand_total);
+  redraw_all();
+  show_move_number(state.move_count);
+  if (state.handicap_set == ON) {
+    state.handicap_grade = -state.handicap_grade;
+    show_handicap_caption(state.handicap_grade);
+  }
+  sound_.play(snd_click);
+  state.turn = -state.turn;
+  kifu.kifu_pos = 0;
+  kifu.kifu_len = 0;
+}
+
+void MainWindow::game_over_prompt(const std::string& name) {
+  tell(name + "の勝ちです", "終了");
+  if (ask_yes_no("続けますか？", "再ゲーム")) {
+    reset_game();
+  } else {
+    end_program();
+  }
+}
+
+}  // namespace kumora
