@@ -1,0 +1,101 @@
+#include "tests/oracle/literal_reach.h"
+
+#include "core/drops_promotion.h"
+#include "core/movement.h"
+
+namespace kumora::literal {
+
+namespace {
+
+bool any_reached(const ReachState& reach) {
+  for (int i = 1; i <= 9; ++i)
+    for (int j = 1; j <= 9; ++j)
+      if (reach.reach_map(i, j) == ON) return true;
+  return false;
+}
+
+int sweep(ReachState& reach, const Board& board, int x, int y, int piece, int drop) {
+  int count = 0;
+  for (int i = 1; i <= 9; ++i)
+    for (int j = 1; j <= 9; ++j) {
+      const int v = board(i, j);
+      if (!same_owner(v, piece) || reach.reach_expanded(i, j) != OFF ||
+          reach.reach_map(i, j) != ON)
+        continue;
+      const int link = (drop == ON || i != x || j != y) ? 1 : 0;
+      for (int k = 1; k <= 9; ++k)
+        for (int l = 1; l <= 9; ++l) {
+          if (k == i && l == j) continue;
+          if (can_step_or_chain(board, i, j, k, l, v, link) == ON) {
+            reach.reach_map(k, l) = ON;
+            reach.reach_expanded(i, j) = ON;
+            count += 1;
+          }
+        }
+    }
+  return count;
+}
+
+}  // namespace
+
+void spread_reach(ReachState& reach, const Board& board, int x, int y, int piece, int drop,
+                  int mode) {
+  reach.reach_map(x, y) = ON;
+  while (sweep(reach, board, x, y, piece, drop) > 0) {
+  }
+  if (mode == 2) return;
+  for (int i = 1; i <= 9; ++i)
+    for (int j = 1; j <= 9; ++j) {
+      if (same_owner(board(i, j), piece)) reach.reach_map(i, j) = OFF;
+      if (drop == ON && board(i, j) != EMPTY) reach.reach_map(i, j) = OFF;
+    }
+  if (piece == 10 || piece == -10) {
+    for (int i = 1; i <= 9; ++i)
+      for (int j = 1; j <= 9; ++j)
+        if (reach.reach_map(i, j) == ON && second_pawn_in_file(board, x, i, piece) == ON)
+          reach.reach_map(i, j) = OFF;
+  }
+}
+
+void build_reach_map(ReachState& reach, const Board& board, int x, int y, int mode) {
+  for (int i = 1; i <= 9; ++i)
+    for (int j = 1; j <= 9; ++j) {
+      reach.reach_map(i, j) = OFF;
+      reach.reach_expanded(i, j) = OFF;
+    }
+  if (x < 1) {
+    for (int i = 1; i <= 9; ++i)
+      for (int j = 1; j <= 9; ++j)
+        if (board(i, j) >= 10) spread_reach(reach, board, i, j, board(i, j), ON, mode);
+  } else if (x > 9) {
+    for (int i = 1; i <= 9; ++i)
+      for (int j = 1; j <= 9; ++j)
+        if (board(i, j) <= -10) spread_reach(reach, board, i, j, board(i, j), ON, mode);
+  } else {
+    spread_reach(reach, board, x, y, board(x, y), OFF, mode);
+  }
+}
+
+int has_movable_piece(ReachState& reach, const GameState& state, int side) {
+  for (int i = 1; i <= 9; ++i)
+    for (int j = 1; j <= 9; ++j) {
+      const int code = state.board(i, j);
+      if ((side == state.upper_side && code >= 10) || (side == state.lower_side && code <= -10)) {
+        build_reach_map(reach, state.board, i, j, 1);
+        if (any_reached(reach)) return ON;
+      }
+    }
+  for (int k = 1; k <= 7; ++k) {
+    if (side == state.upper_side && state.upper_hand[k] > 0) {
+      build_reach_map(reach, state.board, -1, k, 1);
+      if (any_reached(reach)) return ON;
+    }
+    if (side == state.lower_side && state.lower_hand[k] > 0) {
+      build_reach_map(reach, state.board, 11, k, 1);
+      if (any_reached(reach)) return ON;
+    }
+  }
+  return OFF;
+}
+
+}  // namespace kumora::literal

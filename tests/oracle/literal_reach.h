@@ -1,0 +1,15 @@
+// The reach map computed the slow, plain way: whole-board sweeps repeated
+// until nothing is added.  It defines what com's reach map must answer.
+#pragma once
+
+#include "com/reach_state.h"
+#include "core/game_state.h"
+
+namespace kumora::literal {
+
+void build_reach_map(ReachState& reach, const Board& board, int x, int y, int mode);
+void spread_reach(ReachState& reach, const Board& board, int x, int y, int piece, int drop,
+                  int mode);
+int has_movable_piece(ReachState& reach, const GameState& state, int side);
+
+}  // namespace kumora::literal
