@@ -1,5 +1,7 @@
 #include "view/main_window.h"
 
+#include "settings/settings_file.h"
+
 namespace kumora {
 
 namespace {
@@ -149,6 +151,15 @@ void MainWindow::run_menu(MenuId id) {
     case MenuId::REPLAY: REPLAY_Click(); break;
     case MenuId::AFTER: AFTER_Click(); break;
     case MenuId::OPTION: OPTION_Click(); break;
+    case MenuId::MIDORI: choose_background(id, BACKGROUND_MIDORI); break;
+    case MenuId::TATAMI: choose_background(id, BACKGROUND_TATAMI); break;
+    case MenuId::TAKE: choose_background(id, BACKGROUND_TAKE); break;
+    case MenuId::UCHU: choose_background(id, BACKGROUND_UCHU); break;
+    case MenuId::RENGA: choose_background(id, BACKGROUND_RENGA); break;
+    case MenuId::SIDOU: SIDOU_Click(); break;
+    case MenuId::KEIKA: KEIKA_Click(); break;
+    case MenuId::BGM: BGM_Click(); break;
+    case MenuId::VER: VER_Click(); break;
     default: break;
   }
 }

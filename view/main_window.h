@@ -96,6 +96,13 @@ class MainWindow {
   void load_settings();
   void save_settings();
   void check_background(int code);
+  void choose_background(MenuId item, int code);
+  void SIDOU_Click();
+  void KEIKA_Click();
+  void BGM_Click();
+  void VER_Click();
+  // The text of the about box.
+  static std::string about_text();
 
   // Drawing operations, in cell units of the board grid.
   void paint_cell(int code, double x, double y);

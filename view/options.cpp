@@ -85,4 +85,61 @@ void MainWindow::save_settings() {
   }
 }
 
+void MainWindow::choose_background(MenuId item, int code) {
+  if (!is_checked(item)) {
+    check_background(code);
+    state.background = code;
+  }
+  save_settings();
+  redraw_all();
+}
+
+void MainWindow::SIDOU_Click() {
+  if (is_checked(MenuId::SIDOU)) {
+    for (int x = 1; x <= 9; ++x) {
+      for (int y = 1; y <= 9; ++y) frame_cell(PLAIN_CELL_COLOUR, x, y);
+    }
+    for (int y = 1; y <= 7; ++y) frame_cell(PLAIN_CELL_COLOUR, UPPER_HAND_COLUMN, y);
+    for (int y = 3; y <= 9; ++y) frame_cell(PLAIN_CELL_COLOUR, LOWER_HAND_COLUMN, y);
+    set_checked(MenuId::SIDOU, false);
+    state.guidance_on = OFF;
+    state.guide_colour = PLAIN_CELL_COLOUR;
+  } else {
+    set_checked(MenuId::SIDOU, true);
+    state.guidance_on = ON;
+    state.guide_colour = GUIDE_ON_COLOUR;
+  }
+  save_settings();
+}
+
+void MainWindow::KEIKA_Click() {
+  if (is_checked(MenuId::KEIKA)) {
+    set_checked(MenuId::KEIKA, false);
+    clear_clock(state.lower_side);
+    clear_clock(state.upper_side);
+  } else {
+    set_checked(MenuId::KEIKA, true);
+    show_clock(state.upper_side, state.upper_clock);
+    show_clock(state.lower_side, state.lower_clock);
+  }
+  save_settings();
+}
+
+void MainWindow::BGM_Click() {
+  if (is_checked(MenuId::BGM)) {
+    set_checked(MenuId::BGM, false);
+    sound_.stop(snd_bgm);
+  } else {
+    set_checked(MenuId::BGM, true);
+    sound_.play_looping(snd_bgm);
+  }
+  save_settings();
+}
+
+void MainWindow::VER_Click() {
+  hide_file_panel();
+  sound_.play(snd_other);
+  tell(about_text(), "Kumora Shogi");
+}
+
 }  // namespace kumora
