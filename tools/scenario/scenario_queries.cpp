@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "com/reach_map.h"
+
 namespace kumora {
 
 namespace {
@@ -58,11 +60,14 @@ void print_marks(std::ostream& out, const RecordingCanvas& canvas) {
 }
 
 void print_reach(std::ostream& out, MainWindow& window, int x, int y, int mode) {
-  (void)window;
-  (void)x;
-  (void)y;
-  (void)mode;
-  out << "error reach maps are not built yet\n";
+  ReachState& reach = window.reach;
+  build_reach_map(reach, window.state.board, x, y, mode);
+  for (int row = 1; row <= 9; ++row) {
+    for (int column = 1; column <= 9; ++column) {
+      out << (column > 1 ? " " : "") << reach.reach_map(column, row);
+    }
+    out << "\n";
+  }
 }
 
 bool run_extra_command(const std::vector<std::string>&, const std::string&, MainWindow&,

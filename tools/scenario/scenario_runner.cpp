@@ -157,7 +157,13 @@ void Session::run_line(const std::string& line) {
     print_marks(out_, canvas_);
   } else if (command == "reach") {
     need(4);
-    print_reach(out_, window_, to_int(words[1]), to_int(words[2]), to_int(words[3]));
+    const int x = to_int(words[1]);
+    const int y = to_int(words[2]);
+    const bool board_square = x >= 1 && x <= 9;
+    if ((board_square && (y < 1 || y > 9)) || (!board_square && (y < 1 || y > 7))) {
+      throw BadLine{"reach needs a board square or a hand index 1..7"};
+    }
+    print_reach(out_, window_, x, y, to_int(words[3]));
   } else if (command == "shot") {
     need(2);
     if (!surface_.save_png(words[1])) out_ << "error cannot write " << words[1] << "\n";
