@@ -2,6 +2,8 @@
 // so that walking the bits upward visits columns outer, rows inner.
 #pragma once
 
+#include <cstring>
+
 #include "core/board.h"
 
 namespace kumora {
@@ -27,7 +29,7 @@ inline int square_y(int index) { return index % 9 + 1; }
 // The squares of column x.
 constexpr SquareSet column_squares(int x) { return SquareSet{0x1FF} << ((x - 1) * 9); }
 
-// The marked (ON) squares of a table, and back.
+// The marked (ON) squares of a table.
 inline SquareSet squares_of(const BoardTable& table) {
   SquareSet set = 0;
   for (int x = 1; x <= 9; ++x)
@@ -36,9 +38,28 @@ inline SquareSet squares_of(const BoardTable& table) {
   return set;
 }
 
+// The table cell of a set index.
+inline int cell_of(const BoardTable& table, int index) {
+  return table.cell[square_x(index)][square_y(index)];
+}
+
+// Writes ON / OFF into every board square of the table, a column at a time
+// from a table of the sixteen four-square patterns.
 inline void write_table(BoardTable& table, SquareSet set) {
-  for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) table(x, y) = contains(set, x, y) ? ON : OFF;
+  struct Four {
+    int cell[4];
+  };
+  static constexpr Four FOURS[16] = {
+      {{0, 0, 0, 0}}, {{1, 0, 0, 0}}, {{0, 1, 0, 0}}, {{1, 1, 0, 0}},
+      {{0, 0, 1, 0}}, {{1, 0, 1, 0}}, {{0, 1, 1, 0}}, {{1, 1, 1, 0}},
+      {{0, 0, 0, 1}}, {{1, 0, 0, 1}}, {{0, 1, 0, 1}}, {{1, 1, 0, 1}},
+      {{0, 0, 1, 1}}, {{1, 0, 1, 1}}, {{0, 1, 1, 1}}, {{1, 1, 1, 1}}};
+  for (int x = 1; x <= 9; ++x) {
+    const auto column = static_cast<unsigned>(set >> ((x - 1) * 9)) & 0x1FFu;
+    std::memcpy(&table.cell[x][1], FOURS[column & 15].cell, sizeof(Four));
+    std::memcpy(&table.cell[x][5], FOURS[(column >> 4) & 15].cell, sizeof(Four));
+    table.cell[x][9] = static_cast<int>(column >> 8);
+  }
 }
 
 }  // namespace kumora

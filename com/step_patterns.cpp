@@ -84,12 +84,32 @@ constexpr std::array<StepPattern, 2 * KIND_COUNT> make_patterns() {
 
 constexpr auto PATTERNS = make_patterns();
 
-int pattern_index(int code) {
-  const int kind = code < 0 ? -code : code;
-  for (int k = 0; k < KIND_COUNT; ++k) {
-    if (KINDS[k] == kind) return code < 0 ? KIND_COUNT + k : k;
-  }
+constexpr int kind_slot(int kind) {
+  for (int k = 0; k < KIND_COUNT; ++k)
+    if (KINDS[k] == kind) return k;
   return -1;
+}
+
+int pattern_index(int code) {
+  int k = -1;
+  switch (code < 0 ? -code : code) {
+    case PAWN: k = kind_slot(PAWN); break;
+    case LANCE: k = kind_slot(LANCE); break;
+    case KNIGHT: k = kind_slot(KNIGHT); break;
+    case SILVER: k = kind_slot(SILVER); break;
+    case GOLD: k = kind_slot(GOLD); break;
+    case TOKIN: k = kind_slot(TOKIN); break;
+    case PROMOTED_LANCE: k = kind_slot(PROMOTED_LANCE); break;
+    case PROMOTED_KNIGHT: k = kind_slot(PROMOTED_KNIGHT); break;
+    case PROMOTED_SILVER: k = kind_slot(PROMOTED_SILVER); break;
+    case BISHOP: k = kind_slot(BISHOP); break;
+    case HORSE: k = kind_slot(HORSE); break;
+    case ROOK: k = kind_slot(ROOK); break;
+    case DRAGON: k = kind_slot(DRAGON); break;
+    case KING: k = kind_slot(KING); break;
+    default: return -1;
+  }
+  return code < 0 ? KIND_COUNT + k : k;
 }
 
 // The single-step squares of every pattern from every square.
