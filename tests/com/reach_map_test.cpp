@@ -114,12 +114,5 @@ TEST(HasMovablePiece, OffForIsolatedPiecesWithAnEmptyHand) {
   EXPECT_EQ(has_movable_piece(reach, state, NO_GAME), OFF);
 }
 
-TEST(HasMovablePiece, OnFromTheInitialPosition) {
-  const GameState state = initial_state();
-  ReachState reach;
-  EXPECT_EQ(has_movable_piece(reach, state, state.lower_side), ON);
-  EXPECT_EQ(has_movable_piece(reach, state, state.upper_side), ON);
-}
-
 }  // namespace
 }  // namespace kumora
