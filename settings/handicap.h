@@ -9,6 +9,22 @@ constexpr int LOWEST_GRADE = -10;
 constexpr int HIGHEST_GRADE = 10;
 constexpr int MOVE_NUMBER_CAPTION = 99;
 
+// The square and piece a grade other than -10 owns: stepping between grade
+// g - 1 and grade g changes exactly that square.
+struct HandicapSquare {
+  int x;
+  int y;
+  int piece;
+};
+
+// The square of grade g, -9..10.
+HandicapSquare handicap_square(int grade);
+
+// The contents of S(g) after "△" has reached grade g (new grade) or after
+// "▽" has left grade g (old grade).
+int contents_after_step_up(int grade);
+int contents_after_step_down(int grade);
+
 // The caption of a grade -10..10, "手目" for 99, empty for anything else.
 std::string caption_text(int code);
 

@@ -29,6 +29,59 @@ void MainWindow::START_Click() {
   state.stepped = OFF;
 }
 
+void MainWindow::start_vs_com_display() {
+  prepare_board_display();
+  show_level(state.level);
+  clear_marks();
+}
+
+void MainWindow::SENTE_Click() {
+  start_vs_com_display();
+  state.select_state = 0;
+  state.vs_com = MODE_COM;
+  state.kifu_mode = OFF;
+  kifu.kifu_len = state.move_count;
+  turn_start_time = host_.now();
+  set_timer1(true);
+  if (state.turn == NO_GAME || state.move_count == 0) {
+    state.lower_side = state.SENTE;
+    state.upper_side = state.GOTE;
+    state.turn = state.SENTE;
+    tell("MANの番です", " ");
+  } else if (state.turn == state.lower_side) {
+    state.lower_side = state.SENTE;
+    state.upper_side = state.GOTE;
+    state.turn = state.SENTE;
+    tell("MANの番です", "対局");
+  } else if (state.turn == state.upper_side) {
+    com_ban();
+    return;
+  } else {
+    return;
+  }
+  state.stepped = OFF;
+}
+
+void MainWindow::GOTE_Click() {
+  start_vs_com_display();
+  set_timer1(true);
+  state.select_state = 0;
+  state.vs_com = MODE_COM;
+  state.kifu_mode = OFF;
+  kifu.kifu_len = state.move_count;
+  if (state.turn == NO_GAME || state.move_count == 0) {
+    state.lower_side = state.GOTE;
+    state.upper_side = state.SENTE;
+    state.turn = state.SENTE;
+    com_ban();
+  } else if (state.turn == state.lower_side) {
+    tell("MANの番です", "対局");
+    state.stepped = OFF;
+  } else if (state.turn == state.upper_side) {
+    com_ban();
+  }
+}
+
 void MainWindow::REVERSE_Click() {
   if (state.kifu_mode == ON) {
     refuse("棋譜ﾓｰﾄﾞではできません", "反転");

@@ -7,6 +7,7 @@
 #include <QMessageBox>
 #include <QTime>
 
+#include "view/file_panel_widgets.h"
 #include "view/surface_view.h"
 
 namespace kumora {
@@ -32,7 +33,7 @@ QString qt_text(std::string_view text) {
 
 GameWindow::GameWindow(SoundPort& sound)
     : surface_(1.0), canvas_(surface_), view_(new SurfaceView(surface_, this)),
-      logic_(canvas_, *this, sound, *this) {
+      file_panel_(new FilePanelWidgets(view_)), logic_(canvas_, *this, sound, *this) {
   setWindowTitle("Kumora Shogi");
   setCentralWidget(view_);
   surface_.fill(WINDOW_COLOUR);
@@ -48,7 +49,9 @@ GameWindow::GameWindow(SoundPort& sound)
   connect(&timer1_, &QTimer::timeout, this, [this] {
     deliver([this] { logic_.Timer1_Timer(); });
   });
+  view_->on_resized = [this] { place_file_panel(); };
   build_menus();
+  connect_file_panel();
 }
 
 void GameWindow::load() {
@@ -86,6 +89,27 @@ void GameWindow::build_menus() {
   sync_check_marks();
 }
 
+void GameWindow::connect_file_panel() {
+  file_panel_->on_drive_chosen = [this](const std::string& drive) {
+    deliver([&] { logic_.Drive1_Change(drive); });
+  };
+  file_panel_->on_dir_chosen = [this](const std::string& path) {
+    deliver([&] { logic_.Dir1_Change(path); });
+  };
+  file_panel_->on_file_clicked = [this](const std::string& name) {
+    deliver([&] { logic_.File1_Click(name); });
+  };
+  file_panel_->on_text_edited = [this](int index, const std::string& text) {
+    logic_.file_panel.text[index] = text;
+  };
+  file_panel_->on_return = [this] { deliver([this] { logic_.Command1_Click(); }); };
+}
+
+void GameWindow::place_file_panel() {
+  const QPointF origin = view_->surface_origin();
+  file_panel_->place(view_->fit_factor() / TWIPS_PER_PIXEL, origin.x(), origin.y());
+}
+
 void GameWindow::sync_check_marks() {
   for (auto& [id, action] : checkable_) action->setChecked(logic_.is_checked(id));
 }
@@ -101,6 +125,7 @@ void GameWindow::deliver(const std::function<void()>& handler) {
     return;
   }
   sync_check_marks();
+  file_panel_->sync(logic_.file_panel);
   view_->update();
 }
 

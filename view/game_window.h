@@ -16,6 +16,7 @@ class QAction;
 namespace kumora {
 
 class SurfaceView;
+class FilePanelWidgets;
 
 class GameWindow : public QMainWindow, public Dialogs, public Host {
   Q_OBJECT
@@ -41,6 +42,8 @@ class GameWindow : public QMainWindow, public Dialogs, public Host {
 
  private:
   void build_menus();
+  void connect_file_panel();
+  void place_file_panel();
   void sync_check_marks();
   // Runs a handler of the logic; ends the program when the handler ends it.
   void deliver(const std::function<void()>& handler);
@@ -48,6 +51,7 @@ class GameWindow : public QMainWindow, public Dialogs, public Host {
   ImageCanvas surface_;
   ReplayCanvas canvas_;
   SurfaceView* view_;
+  FilePanelWidgets* file_panel_;
   QTimer timer1_;
   MainWindow logic_;
   std::map<MenuId, QAction*> checkable_;

@@ -1,5 +1,7 @@
 #include "view/main_window.h"
 
+#include <filesystem>
+
 #include "settings/settings_file.h"
 
 namespace kumora {
@@ -30,6 +32,8 @@ void MainWindow::Form_Load(bool maximised) {
   state.guidance_on = OFF;
   kifu.kifu_len = 0;
 
+  std::error_code error;
+  Dir1_Change(std::filesystem::current_path(error).string());
   load_settings();
   reset_game();
 
@@ -88,8 +92,6 @@ void MainWindow::refuse(const std::string& text, const std::string& title) {
   tell(text, title);
 }
 
-void MainWindow::hide_file_panel() {}
-
 void MainWindow::sound_init() {
   sound_device_ = sound_.initialize();
   if (!sound_device_) warn("Direct Soundインターフェースが作成できません。");
@@ -144,6 +146,13 @@ void MainWindow::run_menu(MenuId id) {
   switch (id) {
     case MenuId::TAIKYOKU: TAIKYOKU_Click(); break;
     case MenuId::START: START_Click(); break;
+    case MenuId::SENTE: SENTE_Click(); break;
+    case MenuId::GOTE: GOTE_Click(); break;
+    case MenuId::LEVEL1: LEVEL1_Click(); break;
+    case MenuId::LEVEL2: LEVEL2_Click(); break;
+    case MenuId::LEVEL3: LEVEL3_Click(); break;
+    case MenuId::LBEL_UP: LBEL_UP_Click(); break;
+    case MenuId::LEBEL_DOWN: LEBEL_DOWN_Click(); break;
     case MenuId::OWARI: OWARI_Click(); break;
     case MenuId::STOP: STOP_Click(); break;
     case MenuId::CANCEL: CANCEL_Click(); break;
@@ -151,6 +160,8 @@ void MainWindow::run_menu(MenuId id) {
     case MenuId::REPLAY: REPLAY_Click(); break;
     case MenuId::AFTER: AFTER_Click(); break;
     case MenuId::OPTION: OPTION_Click(); break;
+    case MenuId::KIFU_READ: KIFU_READ_Click(); break;
+    case MenuId::KIFU_WRITE: KIFU_WRITE_Click(); break;
     case MenuId::MIDORI: choose_background(id, BACKGROUND_MIDORI); break;
     case MenuId::TATAMI: choose_background(id, BACKGROUND_TATAMI); break;
     case MenuId::TAKE: choose_background(id, BACKGROUND_TAKE); break;

@@ -5,13 +5,18 @@
 
 #include <string>
 
+#include "analysis/attack_tables.h"
 #include "com/reach_state.h"
+#include "com/search_context.h"
 #include "core/game_state.h"
 #include "kifu/kifu.h"
 #include "settings/menu_tree.h"
+#include "view/file_panel.h"
 #include "view/ports.h"
 
 namespace kumora {
+
+struct ComMove;
 
 // A value for print_at: a number or a text.
 struct PrintValue {
@@ -79,6 +84,30 @@ class MainWindow {
   void REPLAY_Click();
   void AFTER_Click();
 
+  void SENTE_Click();
+  void GOTE_Click();
+  void LEVEL1_Click() { choose_level(1); }
+  void LEVEL2_Click() { choose_level(2); }
+  void LEVEL3_Click() { choose_level(3); }
+  void set_level(int n);
+  void LBEL_UP_Click();
+  void LEBEL_DOWN_Click();
+  void handicap_refusal(int code);
+
+  // The record-file panel.
+  FilePanelState file_panel;
+  void KIFU_READ_Click();
+  void KIFU_WRITE_Click();
+  void Drive1_Change(const std::string& drive);
+  void Dir1_Change(const std::string& path);
+  void Command1_Click();
+  void File1_Click(const std::string& file_name);
+  void show_file_panel(bool drive_visible, bool dir_visible, bool file_visible);
+  void show_save_fields(int mode);
+  void refresh_file_list();
+  // Hides the record-file panel and empties its save fields.
+  void hide_file_panel();
+
   // The end of a game: announces the winner and asks for another game.
   void game_over_prompt(const std::string& name);
   // The computer's whole turn.
@@ -132,6 +161,9 @@ class MainWindow {
 
   // The computer's reach tables and the chain path of its last move.
   ReachState reach;
+  // The attack tables and what the computer's turn keeps between its steps.
+  AttackTables tables;
+  ComContext com_context;
 
  private:
   void set_checked(MenuId id, bool checked) { menu_checked_[static_cast<int>(id)] = checked; }
@@ -153,6 +185,17 @@ class MainWindow {
   void draw_move(int from_x, int from_y, int to_x, int to_y, int piece, int capture_hand,
                  int drop_hand);
   void report_move(const KifuEntry& entry);
+  // The guards of "△" and "▽"; false (after the refusal) when they refuse.
+  bool handicap_allowed();
+  void choose_level(int n);
+  void start_vs_com_display();
+  // Prints a header line of a record file at a position in twips.
+  void print_header_line(double x, double y, const std::string& text, int colour);
+  void show_thinking();
+  void show_com_path(const ComMove& best);
+  void play_com_move(const ComMove& best);
+  void after_com_move(const ComMove& best);
+  void set_handicap_square(int grade, int contents);
   void sound_init();
   int load_wave(const std::string& file, int flags);
   void load_sounds();
@@ -162,8 +205,6 @@ class MainWindow {
   bool ask_yes_no(const std::string& text, const std::string& title);
   // The refusal sound followed by a message.
   void refuse(const std::string& text, const std::string& title);
-  // Hides the record-file panel and empties its save fields.
-  void hide_file_panel();
   // Tells the observer that a clock was printed (the scenario runner logs it).
   void clock_shown(int side, const std::string& text);
   void end_program();

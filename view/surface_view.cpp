@@ -49,6 +49,7 @@ void SurfaceView::mousePressEvent(QMouseEvent* event) {
 
 void SurfaceView::resizeEvent(QResizeEvent*) {
   if (on_scale_needed) on_scale_needed(device_scale());
+  if (on_resized) on_resized();
 }
 
 }  // namespace kumora

@@ -23,6 +23,10 @@ class SurfaceView : public QWidget {
   double fit_factor() const;
   // The device scale that shows the surface sharp at the present size.
   double device_scale() const;
+  // Where the surface's top-left corner is shown, in logical pixels.
+  QPointF surface_origin() const { return target_rect().topLeft(); }
+  // Called after a resize has been handled.
+  std::function<void()> on_resized;
 
  protected:
   void paintEvent(QPaintEvent* event) override;

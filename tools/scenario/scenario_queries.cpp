@@ -2,7 +2,10 @@
 
 #include <cstdio>
 
+#include "analysis/analyze_board.h"
+#include "com/com_search.h"
 #include "com/reach_map.h"
+#include "com/score.h"
 
 namespace kumora {
 
@@ -70,9 +73,79 @@ void print_reach(std::ostream& out, MainWindow& window, int x, int y, int mode) 
   }
 }
 
-bool run_extra_command(const std::vector<std::string>&, const std::string&, MainWindow&,
-                       std::ostream&) {
-  return false;
+void print_table(std::ostream& out, const char* name, const BoardTable& table) {
+  out << name << "\n";
+  for (int y = 1; y <= 9; ++y) {
+    for (int x = 1; x <= 9; ++x) out << padded(table(x, y), 5);
+    out << "\n";
+  }
+}
+
+void print_analysis(std::ostream& out, MainWindow& window) {
+  window.analyze_position();
+  const AttackTables& t = window.tables;
+  print_table(out, "lower_attack_count", t.lower_attack_count);
+  print_table(out, "upper_attack_count", t.upper_attack_count);
+  print_table(out, "lower_defender", t.lower_defender);
+  print_table(out, "lower_attacker", t.lower_attacker);
+  print_table(out, "lower_attacker_x", t.lower_attacker_x);
+  print_table(out, "lower_attacker_y", t.lower_attacker_y);
+  print_table(out, "upper_defender", t.upper_defender);
+  print_table(out, "upper_defender_x", t.upper_defender_x);
+  print_table(out, "upper_defender_y", t.upper_defender_y);
+  print_table(out, "upper_attacker", t.upper_attacker);
+  print_table(out, "upper_attacker_x", t.upper_attacker_x);
+  print_table(out, "upper_attacker_y", t.upper_attacker_y);
+  const GameState& s = window.state;
+  out << "kings " << s.lower_king_x << " " << s.lower_king_y << " " << s.upper_king_x << " "
+      << s.upper_king_y << "\n";
+}
+
+namespace {
+
+class PrintingSink : public CandidateSink {
+ public:
+  explicit PrintingSink(std::ostream& out) : out_(out) {}
+  void scored(int fx, int fy, int tx, int ty, int placed, Score score) override {
+    out_ << "cand " << fx << " " << fy << " " << tx << " " << ty << " " << placed << " "
+         << score_text(score) << "\n";
+  }
+
+ private:
+  std::ostream& out_;
+};
+
+}  // namespace
+
+void print_scores(std::ostream& out, const MainWindow& window) {
+  // The search runs on copies: the real position, tables and maps stay as they are.
+  GameState state = window.state;
+  AttackTables tables = window.tables;
+  ComContext context = window.com_context;
+  ReachState reach = window.reach;
+  ComWorld world{state, tables, context, reach};
+  prepare_turn(world);
+  PrintingSink sink(out);
+  const ComMove best = search_best_move(world, &sink, nullptr);
+  if (!best.found) {
+    out << "best none\n";
+    return;
+  }
+  out << "best " << best.from_x << " " << best.from_y << " " << best.to_x << " " << best.to_y
+      << " " << best.moved << " " << best.placed << " " << score_text(best.score) << "\n";
+}
+
+bool run_extra_command(const std::vector<std::string>& words, const std::string& line,
+                       MainWindow& window, std::ostream& out) {
+  if (words[0] == "analyze" && words.size() == 1) {
+    print_analysis(out, window);
+    return true;
+  }
+  if (words[0] == "scores" && words.size() == 1) {
+    print_scores(out, window);
+    return true;
+  }
+  return run_panel_command(words, line, window, out);
 }
 
 }  // namespace kumora

@@ -19,4 +19,8 @@ void print_reach(std::ostream& out, MainWindow& window, int x, int y, int mode);
 bool run_extra_command(const std::vector<std::string>& words, const std::string& line,
                        MainWindow& window, std::ostream& out);
 
+// The commands of the record-file panel: type, dir, pick, return.
+bool run_panel_command(const std::vector<std::string>& words, const std::string& line,
+                       MainWindow& window, std::ostream& out);
+
 }  // namespace kumora

@@ -1,0 +1,71 @@
+// The scenario commands that use the record-file panel as a person would.
+#include <filesystem>
+
+#include "tools/scenario/scenario_queries.h"
+
+namespace kumora {
+
+namespace {
+
+// The text after the first two words of a line ("type Text2 the title").
+std::string text_after_two_words(const std::string& line) {
+  size_t at = line.find_first_not_of(" \t");
+  for (int word = 0; word < 2 && at != std::string::npos; ++word) {
+    at = line.find_first_of(" \t", at);
+    if (at == std::string::npos) return {};
+    if (word == 0) at = line.find_first_not_of(" \t", at);
+  }
+  return at == std::string::npos ? std::string() : line.substr(at + 1);
+}
+
+int text_box_index(const std::string& name) {
+  if (name.size() == 5 && name.rfind("Text", 0) == 0 && name[4] >= '1' && name[4] <= '4') {
+    return name[4] - '0';
+  }
+  return 0;
+}
+
+}  // namespace
+
+bool run_panel_command(const std::vector<std::string>& words, const std::string& line,
+                       MainWindow& window, std::ostream& out) {
+  FilePanelState& panel = window.file_panel;
+  const std::string& command = words[0];
+  if (command == "type" && words.size() >= 2) {
+    const int index = text_box_index(words[1]);
+    if (index == 0) return false;
+    if (!panel.save_fields_visible) {
+      out << "error " << words[1] << " is not shown\n";
+      return true;
+    }
+    panel.text[index] = text_after_two_words(line);
+    return true;
+  }
+  if (command == "dir" && words.size() == 2) {
+    std::error_code error;
+    const std::filesystem::path path = std::filesystem::absolute(words[1], error);
+    window.Dir1_Change(path.lexically_normal().string());
+    return true;
+  }
+  if (command == "pick" && words.size() == 2) {
+    bool listed = false;
+    for (const std::string& name : panel.files) listed = listed || name == words[1];
+    if (!panel.file_visible || !listed) {
+      out << "error " << words[1] << " is not in the file list\n";
+      return true;
+    }
+    window.File1_Click(words[1]);
+    return true;
+  }
+  if (command == "return" && words.size() == 1) {
+    if (!panel.save_fields_visible) {
+      out << "error RETURN is not shown\n";
+      return true;
+    }
+    window.Command1_Click();
+    return true;
+  }
+  return false;
+}
+
+}  // namespace kumora

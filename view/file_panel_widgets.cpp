@@ -1,0 +1,145 @@
+#include "view/file_panel_widgets.h"
+
+#include <QComboBox>
+#include <QFont>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <filesystem>
+
+#include "view/pictures.h"
+
+namespace kumora {
+
+namespace {
+
+QString qt(const std::string& text) { return QString::fromStdString(text); }
+
+constexpr int PATH_ROLE = Qt::UserRole + 1;
+
+}  // namespace
+
+FilePanelWidgets::FilePanelWidgets(QWidget* parent)
+    : QObject(parent),
+      drive1_(new QComboBox(parent)),
+      dir1_(new QListWidget(parent)),
+      file1_(new QListWidget(parent)),
+      command1_(new QPushButton("RETURN", parent)) {
+  for (int i = 1; i <= 4; ++i) {
+    text_[i] = new QLineEdit(parent);
+    label_[i] = new QLabel(QString::fromUtf8(PANEL_LABELS[i]), parent);
+    label_[i]->setStyleSheet("QLabel { color: white; background: rgba(0, 0, 0, 110); }");
+    connect(text_[i], &QLineEdit::textEdited, this, [this, i](const QString& text) {
+      if (on_text_edited) on_text_edited(i, text.toStdString());
+    });
+  }
+  connect(drive1_, &QComboBox::activated, this, [this](int index) {
+    if (!syncing_ && on_drive_chosen) on_drive_chosen(drive1_->itemText(index).toStdString());
+  });
+  connect(dir1_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
+    if (on_dir_chosen) on_dir_chosen(item->data(PATH_ROLE).toString().toStdString());
+  });
+  connect(dir1_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    if (on_dir_chosen) on_dir_chosen(item->data(PATH_ROLE).toString().toStdString());
+  });
+  connect(file1_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    if (on_file_clicked) on_file_clicked(item->text().toStdString());
+  });
+  connect(command1_, &QPushButton::clicked, this, [this] {
+    if (on_return) on_return();
+  });
+  sync(FilePanelState{});
+}
+
+void FilePanelWidgets::fill_drives(const FilePanelState& state) {
+  drive1_->clear();
+  for (const std::string& drive : list_drives()) drive1_->addItem(qt(drive));
+  const int index = drive1_->findText(qt(state.drive));
+  if (index >= 0) drive1_->setCurrentIndex(index);
+}
+
+void FilePanelWidgets::fill_dirs(const FilePanelState& state) {
+  dir1_->clear();
+  namespace fs = std::filesystem;
+  const fs::path current(state.dir_path);
+  std::vector<fs::path> ancestors;
+  for (fs::path p = current; !p.empty(); p = p.parent_path()) {
+    ancestors.insert(ancestors.begin(), p);
+    if (p == p.parent_path()) break;
+  }
+  int depth = 0;
+  for (const fs::path& p : ancestors) {
+    const std::string name = p == p.root_path() ? p.string() : p.filename().string();
+    auto* item = new QListWidgetItem(QString(depth * 2, ' ') + "📂 " + qt(name), dir1_);
+    item->setData(PATH_ROLE, qt(p.string()));
+    ++depth;
+  }
+  std::vector<std::string> children;
+  std::error_code error;
+  for (fs::directory_iterator it(current, error), end; !error && it != end; it.increment(error)) {
+    std::error_code type_error;
+    if (it->is_directory(type_error) && it->path().filename().string()[0] != '.') {
+      children.push_back(it->path().string());
+    }
+  }
+  std::sort(children.begin(), children.end());
+  for (const std::string& child : children) {
+    auto* item = new QListWidgetItem(
+        QString(depth * 2, ' ') + "📁 " + qt(fs::path(child).filename().string()), dir1_);
+    item->setData(PATH_ROLE, qt(child));
+  }
+}
+
+void FilePanelWidgets::fill_files(const FilePanelState& state) {
+  file1_->clear();
+  for (const std::string& name : state.files) file1_->addItem(qt(name));
+}
+
+void FilePanelWidgets::sync(const FilePanelState& state) {
+  syncing_ = true;
+  if (state.drive_visible && drive1_->count() == 0) fill_drives(state);
+  if (state.drive_visible) {
+    const int index = drive1_->findText(qt(state.drive));
+    if (index >= 0) drive1_->setCurrentIndex(index);
+  }
+  if (state.dir_visible && state.dir_path != shown_dir_) {
+    fill_dirs(state);
+    shown_dir_ = state.dir_path;
+  }
+  if (state.file_visible) fill_files(state);
+  drive1_->setVisible(state.drive_visible);
+  dir1_->setVisible(state.dir_visible);
+  file1_->setVisible(state.file_visible);
+  for (int i = 1; i <= 4; ++i) {
+    if (text_[i]->text().toStdString() != state.text[i]) text_[i]->setText(qt(state.text[i]));
+    text_[i]->setVisible(state.save_fields_visible);
+    label_[i]->setVisible(state.save_fields_visible);
+  }
+  command1_->setVisible(state.save_fields_visible);
+  if (!state.drive_visible) drive1_->clear();
+  syncing_ = false;
+}
+
+void FilePanelWidgets::place(double factor, double left, double top) {
+  auto put = [&](QWidget* widget, int x, int y, int w, int h) {
+    widget->setGeometry(static_cast<int>(left + x * factor), static_cast<int>(top + y * factor),
+                        static_cast<int>(w * factor), static_cast<int>(h * factor));
+    QFont font(JAPANESE_FONT);
+    font.setPixelSize(std::max(6, static_cast<int>(h * factor * 0.6)));
+    if (widget == dir1_ || widget == file1_) font.setPixelSize(std::max(6, static_cast<int>(200 * factor)));
+    widget->setFont(font);
+  };
+  put(drive1_, DRIVE1_RECT.left, DRIVE1_RECT.top, DRIVE1_RECT.width, DRIVE1_RECT.height);
+  put(dir1_, DIR1_RECT.left, DIR1_RECT.top, DIR1_RECT.width, DIR1_RECT.height);
+  put(file1_, FILE1_RECT.left, FILE1_RECT.top, FILE1_RECT.width, FILE1_RECT.height);
+  for (int i = 1; i <= 4; ++i) {
+    const int y = text_box_top(i);
+    put(text_[i], TEXT_BOX_LEFT, y, TEXT_BOX_WIDTH, TEXT_BOX_HEIGHT);
+    put(label_[i], LABEL_LEFT, y, LABEL_WIDTH, LABEL_HEIGHT);
+  }
+  put(command1_, COMMAND1_RECT.left, COMMAND1_RECT.top, COMMAND1_RECT.width, COMMAND1_RECT.height);
+}
+
+}  // namespace kumora
