@@ -21,7 +21,9 @@ int main(int argc, char** argv) {
   }
   QApplication::setFont(QFont(kumora::JAPANESE_FONT, 10));
 
-  kumora::SdlSoundPort sound;
+  // Sounds come from the current directory, or else from the installed data folder.
+  const QString data_dir = QApplication::applicationDirPath() + "/../share/kumora-shogi";
+  kumora::SdlSoundPort sound({data_dir.toStdString()});
   kumora::GameWindow window(sound);
   window.load();
   window.show();

@@ -56,7 +56,8 @@ bool SdlSoundPort::initialize() {
 int SdlSoundPort::load_wave(const std::string& file, int flags, std::string& error) {
   error.clear();
   if (device_ == 0) return 0;
-  int fd = ::open(file.c_str(), O_RDONLY | O_CLOEXEC);
+  const std::string found = find_sound_file(file, fallback_dirs_);
+  int fd = ::open(found.empty() ? file.c_str() : found.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
     if (errno == ENOENT || errno == ENOTDIR) return 0;  // no such file: silently
     error = std::strerror(errno);

@@ -34,6 +34,10 @@ std::string find_sound_file(const std::string& name,
 class SdlSoundPort : public SoundPort {
  public:
   SdlSoundPort() = default;
+  // Sound files missing from the current directory are then looked up in these
+  // folders, in order (the installed program's data folder).
+  explicit SdlSoundPort(std::vector<std::string> fallback_dirs)
+      : fallback_dirs_(std::move(fallback_dirs)) {}
   SdlSoundPort(const SdlSoundPort&) = delete;
   SdlSoundPort& operator=(const SdlSoundPort&) = delete;
   // Closes the device if terminate was not called.
@@ -55,6 +59,7 @@ class SdlSoundPort : public SoundPort {
 
  private:
   int device_ = 0;
+  std::vector<std::string> fallback_dirs_;
 };
 
 }  // namespace kumora

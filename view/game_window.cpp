@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QIcon>
+#include <QPixmap>
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -34,7 +36,9 @@ QString qt_text(std::string_view text) {
 GameWindow::GameWindow(SoundPort& sound)
     : surface_(1.0), canvas_(surface_), view_(new SurfaceView(surface_, this)),
       file_panel_(new FilePanelWidgets(view_)), logic_(canvas_, *this, sound, *this) {
-  setWindowTitle("Kumora Shogi");
+  setWindowTitle("雲羅将棋 Kumora Shogi");
+  setWindowIcon(QIcon(QPixmap::fromImage(Pictures().picture(-KING, 2.0))));
+  setFocusPolicy(Qt::StrongFocus);
   setCentralWidget(view_);
   surface_.fill(WINDOW_COLOUR);
   surface_.set_refresh_callback([this] { view_->repaint(); });
@@ -152,6 +156,15 @@ void GameWindow::set_timer_enabled(bool enabled) {
 }
 
 void GameWindow::keyPressEvent(QKeyEvent* event) {
+  // The arrow keys step through the record like "戻" and "進".
+  if (event->key() == Qt::Key_Left && event->modifiers() == Qt::NoModifier) {
+    deliver([this] { logic_.REPLAY_Click(); });
+    return;
+  }
+  if (event->key() == Qt::Key_Right && event->modifiers() == Qt::NoModifier) {
+    deliver([this] { logic_.AFTER_Click(); });
+    return;
+  }
   const QString text = event->text();
   int code = 0;
   if (event->key() == Qt::Key_Escape) {
