@@ -1,0 +1,242 @@
+#include "kifu/record_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <memory>
+
+#include "core/game_state.h"
+#include "core/text_file.h"
+#include "kifu/header_text.h"
+#include "kifu/record.h"
+#include "kifu/record_line.h"
+#include "kifu/replay_check.h"
+
+namespace kumora {
+
+namespace {
+
+constexpr int HEADER_LINES = 3;
+// Room for ".棋譜" and the temporary file's suffix within the 255 bytes a
+// file name may have.
+constexpr size_t MAX_FILE_NAME_BYTES = 200;
+// A full record is about 20 KB; anything far larger is no record file.
+constexpr off_t MAX_RECORD_FILE_BYTES = 1 << 20;
+
+bool is_control_byte(unsigned char c) { return c < 0x20 || c == 0x7F; }
+
+bool has_control_character(const std::string& text) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    const unsigned char c = static_cast<unsigned char>(text[i]);
+    if (is_control_byte(c)) return true;
+    // U+0080..U+009F in UTF-8
+    if (c == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) <= 0x9F) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// The first character of a UTF-8 text that code page 932 cannot hold; empty
+// when there is none to point at.
+std::string first_unwritable_character(const std::string& text) {
+  for (size_t i = 0; i < text.size();) {
+    size_t end = i + 1;
+    while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) ++end;
+    const std::string character = text.substr(i, end - i);
+    std::string cp932;
+    if (!utf8_to_cp932(character, cp932)) return character;
+    i = end;
+  }
+  return {};
+}
+
+std::string header_text_problem(const std::string& label, const std::string& text) {
+  if (has_control_character(text)) return label + "に改行などの制御文字は使えません";
+  std::string cp932;
+  if (utf8_to_cp932(text, cp932)) return {};
+  const std::string character = first_unwritable_character(text);
+  if (character.empty() || !is_valid_utf8(character)) {
+    return label + "に棋譜ﾌｧｲﾙに書き込めない文字があります";
+  }
+  return label + "の「" + character + "」は棋譜ﾌｧｲﾙに書き込めません";
+}
+
+// Lines split at LF with a CR before it removed; a final line end starts no
+// further line.
+std::vector<std::string> split_lines(const std::string& bytes) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < bytes.size()) {
+    size_t end = bytes.find('\n', start);
+    if (end == std::string::npos) end = bytes.size();
+    std::string line = bytes.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(std::move(line));
+    start = end + 1;
+  }
+  return lines;
+}
+
+bool read_regular_file(const std::string& path, std::string& bytes, std::string& error) {
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    error = std::strerror(errno);
+    return false;
+  }
+  struct stat info {};
+  bool ok = fstat(fd, &info) == 0;
+  if (!ok) {
+    error = std::strerror(errno);
+  } else if (!S_ISREG(info.st_mode)) {
+    error = "通常のﾌｧｲﾙではありません";
+    ok = false;
+  } else if (info.st_size > MAX_RECORD_FILE_BYTES) {
+    error = "棋譜ﾌｧｲﾙとしては大きすぎます";
+    ok = false;
+  }
+  bytes.clear();
+  char buffer[8192];
+  while (ok) {
+    const ssize_t count = read(fd, buffer, sizeof buffer);
+    if (count < 0 && errno == EINTR) continue;
+    if (count < 0) {
+      error = std::strerror(errno);
+      ok = false;
+    } else if (count == 0) {
+      break;
+    } else {
+      bytes.append(buffer, static_cast<size_t>(count));
+      if (bytes.size() > static_cast<size_t>(MAX_RECORD_FILE_BYTES)) {
+        error = "棋譜ﾌｧｲﾙとしては大きすぎます";
+        ok = false;
+      }
+    }
+  }
+  close(fd);
+  return ok;
+}
+
+LoadOutcome refused_line(int line_number, const std::string& reason) {
+  LoadOutcome outcome;
+  outcome.line_number = line_number;
+  outcome.message =
+      "棋譜ﾌｧｲﾙの" + std::to_string(line_number) + "行目が正しくありません\r" + reason;
+  return outcome;
+}
+
+// Reads, checks and replays the move lines from lines[3] up to `end`.
+LoadOutcome read_moves(const std::vector<std::string>& lines, size_t end, Kifu& kifu) {
+  GameState state;
+  set_initial_position(state);
+  int mover = 0;
+  int n = 0;
+  for (size_t i = HEADER_LINES; i < end; ++i) {
+    const int line_number = static_cast<int>(i) + 1;
+    if (n == KIFU_CAPACITY) return refused_line(line_number, "500手を超える棋譜は読み込めません");
+    KifuEntry entry;
+    if (const MoveLineProblem problem = parse_move_line(lines[i], entry); problem.found()) {
+      return refused_line(line_number, problem.reason);
+    }
+    if (const std::string problem = replay_problem(state, entry, mover); !problem.empty()) {
+      return refused_line(line_number, problem);
+    }
+    redo_entry(state, entry);
+    mover = -mover_of(entry);
+    kifu.entry[++n] = entry;
+  }
+  kifu.kifu_len = n;
+  kifu.kifu_pos = 0;
+  LoadOutcome outcome;
+  outcome.ok = true;
+  return outcome;
+}
+
+}  // namespace
+
+std::vector<std::string> record_header_lines(const RecordHeaderTexts& texts,
+                                             bool sente_is_lower) {
+  if (sente_is_lower) return {texts.title, texts.gote_name, texts.sente_name};
+  return {texts.title, texts.sente_name, texts.gote_name};
+}
+
+std::string record_file_name_problem(const std::string& file_name) {
+  if (file_name.empty()) return "ﾌｧｲﾙ名が入力されていません";
+  if (!is_valid_utf8(file_name)) return "ﾌｧｲﾙ名に使えない文字があります";
+  if (file_name.find_first_of("/\\") != std::string::npos) {
+    return "ﾌｧｲﾙ名に「/」や「\\」は使えません";
+  }
+  if (file_name.find("..") != std::string::npos) return "ﾌｧｲﾙ名に「..」は使えません";
+  if (has_control_character(file_name)) return "ﾌｧｲﾙ名に制御文字は使えません";
+  if (file_name.size() > MAX_FILE_NAME_BYTES) return "ﾌｧｲﾙ名が長すぎます";
+  return {};
+}
+
+std::string record_file_path(const std::string& folder, const std::string& file_name) {
+  const std::string name = file_name + RECORD_FILE_EXTENSION;
+  if (folder.empty()) return name;
+  if (folder.back() == '/') return folder + name;
+  return folder + "/" + name;
+}
+
+SaveOutcome save_record_file(const std::string& folder, const std::string& file_name,
+                             const RecordHeaderTexts& texts, bool sente_is_lower,
+                             const Kifu& kifu) {
+  SaveOutcome outcome;
+  outcome.path = record_file_path(folder, file_name);
+  outcome.message = record_file_name_problem(file_name);
+  if (!outcome.message.empty()) return outcome;
+  const std::pair<const char*, const std::string*> fields[] = {
+      {"対局名", &texts.title}, {"先手", &texts.sente_name}, {"後手", &texts.gote_name}};
+  for (const auto& [label, text] : fields) {
+    outcome.message = header_text_problem(label, *text);
+    if (!outcome.message.empty()) return outcome;
+  }
+  std::vector<std::string> lines = record_header_lines(texts, sente_is_lower);
+  const int last = std::min(kifu.kifu_pos, KIFU_CAPACITY);
+  for (int i = 1; i <= last; ++i) lines.push_back(format_move_line(kifu.entry[i]));
+  std::string error;
+  if (!write_text_file_atomic(outcome.path, lines, error)) {
+    outcome.message = "棋譜ﾌｧｲﾙを書き込めませんでした\r" + outcome.path + "\r" + error;
+    return outcome;
+  }
+  outcome.ok = true;
+  return outcome;
+}
+
+LoadOutcome load_record_file(const std::string& path, RecordFileContents& out) {
+  std::string bytes;
+  std::string error;
+  if (!read_regular_file(path, bytes, error)) {
+    LoadOutcome outcome;
+    outcome.message = "棋譜ﾌｧｲﾙを読み込めませんでした\r" + path + "\r" + error;
+    return outcome;
+  }
+  return load_record_text(bytes, out);
+}
+
+LoadOutcome load_record_text(const std::string& bytes, RecordFileContents& out) {
+  const std::vector<std::string> lines = split_lines(bytes);
+  size_t end = lines.size();
+  while (end > HEADER_LINES && lines[end - 1].empty()) --end;
+  auto read = std::make_unique<RecordFileContents>();
+  const LoadOutcome outcome = read_moves(lines, end, read->kifu);
+  if (!outcome.ok) return outcome;
+  std::string* headers[HEADER_LINES] = {&read->title, &read->top_name, &read->bottom_name};
+  for (size_t i = 0; i < HEADER_LINES && i < lines.size(); ++i) {
+    *headers[i] = decode_header_line(lines[i]);
+  }
+  out = std::move(*read);
+  return outcome;
+}
+
+double title_x(const std::string& utf8_text) {
+  const double length = utf8_length(utf8_text);
+  return BOARD_X0 + CELL_W * (3 + (length - 13) / 5);
+}
+
+}  // namespace kumora

@@ -1,0 +1,72 @@
+#include "kifu/replay_check.h"
+
+#include <cstdlib>
+
+#include "core/drops_promotion.h"
+#include "core/movement.h"
+
+namespace kumora {
+
+namespace {
+
+bool is_piece(int code) { return is_lower_piece(code) || is_upper_piece(code); }
+
+bool is_droppable_kind(int code) {
+  switch (std::abs(code)) {
+    case PAWN: case LANCE: case KNIGHT: case SILVER: case GOLD: case BISHOP: case ROOK:
+      return true;
+    default:
+      return false;
+  }
+}
+
+std::string board_move_problem(const GameState& state, const KifuEntry& e) {
+  if (!Board::on_board(e.from_x, e.from_y)) return "移動元が盤の外です";
+  if (state.board(e.from_x, e.from_y) != e.moved || !is_piece(e.moved)) {
+    return "移動元の駒が記録と違います";
+  }
+  if (e.placed != e.moved &&
+      e.placed != promoted_code(e.from_x, e.from_y, e.to_x, e.to_y, e.moved)) {
+    return "成りの記録が正しくありません";
+  }
+  return {};
+}
+
+std::string drop_problem(const GameState& state, const KifuEntry& e) {
+  const bool lower = e.from_x == LOWER_HAND_COLUMN;
+  const bool row_ok = lower ? (e.from_y >= 3 && e.from_y <= 9) : (e.from_y >= 1 && e.from_y <= 7);
+  if (!row_ok) return "持ち駒の位置が正しくありません";
+  const bool sign_ok = lower ? is_lower_piece(e.moved) : is_upper_piece(e.moved);
+  if (e.placed != e.moved || !sign_ok || !is_droppable_kind(e.moved)) return "打てない駒です";
+  const int* hand = lower ? state.lower_hand : state.upper_hand;
+  if (hand[hand_index(e.moved)] < 1) return "持ち駒にない駒を打っています";
+  if (state.board(e.to_x, e.to_y) != EMPTY) return "駒のある升に打っています";
+  return {};
+}
+
+bool any_clock_negative(const KifuEntry& e) {
+  return e.lower_clock_before < 0 || e.lower_clock_after < 0 || e.upper_clock_before < 0 ||
+         e.upper_clock_after < 0;
+}
+
+}  // namespace
+
+std::string replay_problem(const GameState& state, const KifuEntry& e, int mover) {
+  if (!Board::on_board(e.to_x, e.to_y)) return "移動先が盤の外です";
+  if (any_clock_negative(e)) return "時間が負の値です";
+  if (mover != 0 && is_piece(e.moved) && mover_of(e) != mover) {
+    return "同じ側が続けて指しています";
+  }
+  std::string problem;
+  if (is_hand_column(e.from_x)) {
+    problem = drop_problem(state, e);
+  } else {
+    problem = board_move_problem(state, e);
+  }
+  if (!problem.empty()) return problem;
+  if (state.board(e.to_x, e.to_y) != e.taken) return "取った駒が盤面と違います";
+  if (same_owner(e.taken, e.moved)) return "自分の駒を取っています";
+  return {};
+}
+
+}  // namespace kumora

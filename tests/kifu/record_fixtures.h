@@ -1,0 +1,77 @@
+// Games and folders shared by the record-file tests.
+#pragma once
+
+#include <stdlib.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "core/game_state.h"
+#include "core/make_move.h"
+#include "kifu/kifu.h"
+#include "kifu/record.h"
+
+namespace kumora::testing {
+
+// A fresh folder under the system's temporary folder, removed afterwards.
+class TemporaryFolder {
+ public:
+  TemporaryFolder() {
+    std::string pattern = (std::filesystem::temp_directory_path() / "kifu-test-XXXXXX").string();
+    path_ = mkdtemp(pattern.data());
+  }
+  ~TemporaryFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(path_, ignored);
+  }
+  const std::string& path() const { return path_; }
+  std::vector<std::string> names() const {
+    std::vector<std::string> found;
+    for (const auto& item : std::filesystem::directory_iterator(path_)) {
+      found.push_back(item.path().filename().string());
+    }
+    return found;
+  }
+
+ private:
+  std::string path_;
+};
+
+// Plays moves on a position and records them as the window does: the
+// mover's clock grows by the given seconds, the other stays.
+class GameRecorder {
+ public:
+  GameRecorder() { set_initial_position(state); }
+
+  void play(int from_x, int from_y, int to_x, int to_y, int placed, double seconds) {
+    const int moved = Board::on_board(from_x, from_y) ? state.board(from_x, from_y) : placed;
+    const bool lower = moved < 0;
+    const double lower_after = state.lower_clock + (lower ? seconds : 0);
+    const double upper_after = state.upper_clock + (lower ? 0 : seconds);
+    record_move(kifu, state.board, from_x, from_y, to_x, to_y, moved, placed, state.lower_clock,
+                lower_after, state.upper_clock, upper_after);
+    make_move(state, from_x, from_y, to_x, to_y, placed);
+    state.lower_clock = lower_after;
+    state.upper_clock = upper_after;
+  }
+
+  GameState state;
+  Kifu kifu;
+};
+
+// Lower first; both sides capture, promote and drop.
+inline GameRecorder game_with_captures_drops_and_promotions() {
+  GameRecorder game;
+  game.play(3, 7, 3, 6, -PAWN, 3.25);
+  game.play(7, 3, 7, 4, PAWN, 1.5);
+  game.play(2, 8, 8, 2, -HORSE, 12.75);   // takes the bishop and promotes
+  game.play(7, 1, 8, 2, SILVER, 4.0);     // takes the horse back
+  game.play(11, 8, 5, 5, -BISHOP, 2.5);   // lower drop from the bishop row
+  game.play(-1, 6, 6, 6, BISHOP, 7.125);  // upper drop, recorded by slot
+  game.play(5, 7, 5, 6, -PAWN, 1234.9);
+  game.play(6, 6, 9, 9, HORSE, 0.5);      // takes the lance and promotes
+  return game;
+}
+
+}  // namespace kumora::testing
