@@ -1,0 +1,57 @@
+// The pure part of the computer's turn: the preparation of the tables it
+// reads, and the one-ply search over every chain move and drop.
+#pragma once
+
+#include "com/score.h"
+#include "com/search_context.h"
+#include "com/square_set.h"
+
+namespace kumora {
+
+// The move the search chose.  A drop has from_x = -1 and from_y = hand slot;
+// moved is the code before the move, placed the code standing on the
+// destination after it.
+struct ComMove {
+  int from_x = 0, from_y = 0, to_x = 0, to_y = 0;
+  int moved = 0, placed = 0;
+  Score score = NO_SCORE_YET;
+  bool found = false;
+};
+
+// Told of every scoring of a candidate, in the order of the search (twice for
+// a move tried both unpromoted and promoted).
+struct CandidateSink {
+  virtual void scored(int fx, int fy, int tx, int ty, int placed, Score score) = 0;
+
+ protected:
+  ~CandidateSink() = default;
+};
+
+// Called once per origin column and once per hand kind, so that the window can
+// keep its clock moving while the search runs.
+struct TurnTicker {
+  virtual void tick() = 0;
+
+ protected:
+  ~TurnTicker() = default;
+};
+
+// Before the search: the snapshot of the board, the lower king's free squares
+// counted on the tables as they stand, a fresh analysis, the threat maps and
+// the copies of the tables the scoring compares with.
+void prepare_turn(ComWorld& w);
+
+// Tries every board move of the upper side (origin column outer, row inner;
+// destination column outer, row inner; unpromoted before promoted) and then,
+// when the upper hand holds anything, every drop by kind 1..7, on the real
+// board, restoring it after each candidate.  The first candidate with the
+// highest score wins; a king capture, or a drop scoring 9998 or more, that
+// becomes the best ends the search at once.  sink and ticker may be null.
+ComMove search_best_move(ComWorld& w, CandidateSink* sink, TurnTicker* ticker);
+
+// The squares where the upper player may drop a piece of hand kind 1..7: the
+// drop reach map, kept to the chains that start on an own piece the kind may
+// legally be dropped on, and for a pawn to columns without an upper pawn.
+SquareSet upper_drop_targets(const Board& board, int kind);
+
+}  // namespace kumora

@@ -1,0 +1,203 @@
+// The computer's search: its scan order, early stops, hand and drop rules,
+// and the preparation of the turn.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <vector>
+
+#include "analysis/analyze_board.h"
+#include "com/com_search.h"
+#include "com/reach_map.h"
+#include "core/drops_promotion.h"
+#include "tests/com/search_corpus.h"
+
+namespace kumora {
+namespace {
+
+struct Piece {
+  int x, y, code;
+};
+
+GameState position_of(std::initializer_list<Piece> pieces) {
+  GameState state;
+  for (const Piece& p : pieces) state.board(p.x, p.y) = p.code;
+  recompute_hand_totals(state);
+  return state;
+}
+
+struct Entry {
+  int fx, fy, tx, ty, placed;
+  Score score;
+};
+
+struct Recorder : CandidateSink, TurnTicker {
+  std::vector<Entry> entries;
+  int ticks = 0;
+  void scored(int fx, int fy, int tx, int ty, int placed, Score score) override {
+    entries.push_back({fx, fy, tx, ty, placed, score});
+  }
+  void tick() override { ++ticks; }
+  bool any_drop() const {
+    for (const Entry& e : entries)
+      if (e.fx == UPPER_HAND_COLUMN) return true;
+    return false;
+  }
+};
+
+ComMove run_turn(const GameState& position, int level, Recorder& recorder) {
+  testing::TurnWorld turn(position, level);
+  prepare_turn(turn.world);
+  const ComMove move = search_best_move(turn.world, &recorder, &recorder);
+  EXPECT_EQ(turn.state.board, position.board) << "the search must restore the board";
+  return move;
+}
+
+TEST(ComSearch, TakingTheKingEndsTheSearchAtOnce) {
+  // The gold on (4, 7) takes the king over the pawn on (5, 8); the silver on
+  // (6, 7) could do the same later in the scan.
+  GameState position = position_of({{1, 1, KING}, {2, 1, GOLD}, {4, 7, GOLD}, {5, 8, PAWN},
+                                    {6, 7, SILVER}, {5, 9, -KING}, {1, 9, -PAWN}});
+  position.upper_hand[7] = 1;
+  recompute_hand_totals(position);
+  Recorder recorder;
+  const ComMove move = run_turn(position, 3, recorder);
+  EXPECT_EQ(move.score, KING_CAPTURE_SCORE);
+  EXPECT_EQ(move.from_x, 4);
+  EXPECT_EQ(move.from_y, 7);
+  EXPECT_EQ(move.to_x, 5);
+  EXPECT_EQ(move.to_y, 9);
+  const Entry& last = recorder.entries.back();
+  EXPECT_EQ(last.fx, 4);
+  EXPECT_EQ(last.tx, 5);
+  EXPECT_EQ(last.ty, 9);
+  EXPECT_EQ(recorder.ticks, 4);  // columns 1..4, no hand kinds
+  EXPECT_FALSE(recorder.any_drop());
+}
+
+// Both versions of a king capture score 9999: the tie keeps a silver
+// unpromoted, while a pawn is placed promoted all the same.
+TEST(ComSearch, OnATieSilverStaysUnpromotedAndPawnIsPlacedPromoted) {
+  // The silver steps onto the gold and takes the king on row 8 with the gold's step.
+  const GameState silver = position_of(
+      {{1, 1, KING}, {4, 6, SILVER}, {5, 7, GOLD}, {5, 8, -KING}, {9, 9, -PAWN}});
+  Recorder with_silver;
+  const ComMove by_silver = run_turn(silver, 3, with_silver);
+  EXPECT_EQ(by_silver.score, KING_CAPTURE_SCORE);
+  EXPECT_EQ(by_silver.from_x * 10 + by_silver.from_y, 46);
+  EXPECT_EQ(by_silver.placed, SILVER);
+  ASSERT_GE(with_silver.entries.size(), 2u);
+  EXPECT_EQ(with_silver.entries.rbegin()[1].placed, SILVER);
+  EXPECT_EQ(with_silver.entries.back().placed, PROMOTED_SILVER);
+
+  const GameState pawn = position_of(
+      {{1, 1, KING}, {5, 6, PAWN}, {5, 7, GOLD}, {5, 8, -KING}, {9, 9, -PAWN}});
+  Recorder with_pawn;
+  const ComMove by_pawn = run_turn(pawn, 3, with_pawn);
+  EXPECT_EQ(by_pawn.score, KING_CAPTURE_SCORE);
+  EXPECT_EQ(by_pawn.from_x * 10 + by_pawn.from_y, 56);
+  EXPECT_EQ(by_pawn.moved, PAWN);
+  EXPECT_EQ(by_pawn.placed, TOKIN);
+}
+
+TEST(ComSearch, NoDropIsTriedWhileTheHandTotalIsZero) {
+  GameState position;
+  set_initial_position(position);
+  position.upper_hand[1] = 1;  // the total still says 0
+  Recorder without;
+  run_turn(position, 3, without);
+  EXPECT_FALSE(without.any_drop());
+  EXPECT_EQ(without.ticks, 9);
+
+  position.board(5, 3) = EMPTY;  // room for the pawn, and a total of 1
+  recompute_hand_totals(position);
+  Recorder with;
+  run_turn(position, 3, with);
+  EXPECT_TRUE(with.any_drop());
+  EXPECT_EQ(with.ticks, 16);
+}
+
+bool holds(SquareSet set, std::initializer_list<std::pair<int, int>> squares) {
+  SquareSet expected = 0;
+  for (auto [x, y] : squares) expected |= square_bit(x, y);
+  return set == expected;
+}
+
+TEST(ComSearch, DropsUseOnlyLinksTheKindMayBeDroppedOn) {
+  // Gold on row 9 (no pawn or lance drop there), silver on row 8 (no knight
+  // drop there), and an upper pawn in column 7.
+  const GameState position = position_of({{5, 1, KING}, {3, 9, GOLD}, {8, 8, SILVER},
+                                          {7, 3, PAWN}, {1, 5, -KING}});
+  const Board& board = position.board;
+  ReachState reach;
+  build_reach_map(reach, board, UPPER_HAND_COLUMN, 1, REACH_DESTINATIONS);
+  EXPECT_TRUE(contains(squares_of(reach.reach_map), 3, 8)) << "the plain drop map reaches it";
+
+  // Pawn: no start on the gold; the silver's squares stay, column 7 goes.
+  EXPECT_TRUE(holds(upper_drop_targets(board, 1),
+                    {{4, 1}, {6, 1}, {4, 2}, {5, 2}, {6, 2}, {8, 9}, {9, 9}, {9, 7}}));
+  EXPECT_TRUE(holds(upper_drop_targets(board, 2), {{4, 1}, {6, 1}, {4, 2}, {5, 2}, {6, 2}, {7, 4},
+                                                   {7, 9}, {8, 9}, {9, 9}, {7, 7}, {9, 7}}));
+  // Knight: neither the gold nor the silver.
+  EXPECT_TRUE(holds(upper_drop_targets(board, 3), {{4, 1}, {6, 1}, {4, 2}, {5, 2}, {6, 2}, {7, 4}}));
+  for (int kind = 4; kind <= 7; ++kind)
+    EXPECT_EQ(upper_drop_targets(board, kind), squares_of(reach.reach_map)) << kind;
+}
+
+TEST(ComSearch, FreeSquaresBeforeTheTurnAreCountedOnTheTablesAsTheyStand) {
+  // A fresh program: no analysis yet, so the lower king's square is (0, 0),
+  // whose only neighbour on the board is (1, 1), empty here.
+  GameState state;
+  set_initial_position(state);
+  state.board(1, 1) = EMPTY;
+  AttackTables tables;
+  ComContext context;
+  ReachState reach;
+  ComWorld world{state, tables, context, reach};
+  prepare_turn(world);
+  EXPECT_EQ(context.escape_count_before, 1);
+  EXPECT_EQ(state.lower_king_x, 5);
+  EXPECT_EQ(context.board_at_turn_start, state.board);
+  EXPECT_EQ(context.upper_attack_before, tables.upper_attack_count);
+}
+
+// Over the stored positions: the first candidate with the highest score is
+// played, and the promotion rule decides what is placed.
+TEST(ComSearch, FirstBestCandidateAndItsPlacedPieceOnEveryStoredPosition) {
+  const std::vector<GameState> corpus = testing::read_corpus(testing::corpus_file());
+  ASSERT_GE(corpus.size(), 300u);
+  for (size_t n = 0; n < corpus.size(); ++n) {
+    Recorder recorder;
+    const ComMove move = run_turn(corpus[n], corpus[n].level, recorder);
+    ASSERT_TRUE(move.found) << n;
+    size_t first = 0;
+    for (size_t i = 1; i < recorder.entries.size(); ++i)
+      if (recorder.entries[i].score > recorder.entries[first].score) first = i;
+    const Entry& e = recorder.entries[first];
+    ASSERT_EQ(e.score, move.score) << n;
+    ASSERT_EQ(std::make_pair(e.fx, e.fy), std::make_pair(move.from_x, move.from_y)) << n;
+    ASSERT_EQ(std::make_pair(e.tx, e.ty), std::make_pair(move.to_x, move.to_y)) << n;
+    const bool stops = move.score == KING_CAPTURE_SCORE ||
+                       (move.from_x == UPPER_HAND_COLUMN && move.score >= MATE_SCORE);
+    if (stops) {  // the last scoring is this move (its promoted version, maybe)
+      const Entry& last = recorder.entries.back();
+      ASSERT_EQ(std::make_pair(last.fx * 10 + last.fy, last.tx * 10 + last.ty),
+                std::make_pair(e.fx * 10 + e.fy, e.tx * 10 + e.ty)) << n;
+    }
+
+    const bool two_versions = first + 1 < recorder.entries.size() &&
+                              recorder.entries[first + 1].fx == e.fx &&
+                              recorder.entries[first + 1].fy == e.fy &&
+                              recorder.entries[first + 1].tx == e.tx &&
+                              recorder.entries[first + 1].ty == e.ty && e.placed == move.moved;
+    if (!two_versions) {
+      ASSERT_EQ(move.placed, e.placed) << n;
+      continue;
+    }
+    const int promoted = recorder.entries[first + 1].placed;
+    const bool placed_promoted = move.moved == PAWN || move.moved == BISHOP || move.moved == ROOK;
+    ASSERT_EQ(move.placed, placed_promoted ? promoted : move.moved) << n;
+  }
+}
+
+}  // namespace
+}  // namespace kumora

@@ -1,0 +1,55 @@
+// The stored positions of the computer's turn and their signature: the
+// choice of the search at every level, with a digest of every candidate.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "analysis/attack_tables.h"
+#include "com/com_search.h"
+#include "com/reach_state.h"
+#include "core/game_state.h"
+
+namespace kumora::testing {
+
+// Files of tests/data.
+std::string corpus_file();
+std::string signature_file();
+
+// A corpus position is a board, both hands and the level of the game it
+// came from; everything else is set up by TurnWorld.
+std::vector<GameState> read_corpus(const std::string& path);
+void write_corpus(const std::string& path, const std::vector<GameState>& positions);
+
+// The world of one computer turn on a stored position.  As in play, the
+// tables were last rebuilt after the person's move: the constructor runs
+// analyze_board once, so that the free squares counted before the turn and
+// the upper square tables carried over come from this same position.
+struct TurnWorld {
+  GameState state;
+  AttackTables tables;
+  ComContext context;
+  ReachState reach;
+  ComWorld world{state, tables, context, reach};
+
+  TurnWorld(const GameState& position, int level);
+  TurnWorld(const TurnWorld&) = delete;
+};
+
+// Every scoring of a turn, in order, folded into a count and a digest.
+struct CandidateDigest : CandidateSink {
+  int count = 0;
+  uint64_t hash = 1469598103934665603ULL;
+  void scored(int fx, int fy, int tx, int ty, int placed, Score score) override;
+};
+
+// One line of the signature: position, level, the move, its score, and the
+// digest of the candidates.
+std::string signature_line(int position, int level, const ComMove& move,
+                           const CandidateDigest& digest);
+
+// prepare_turn and search_best_move on the position at the level, as a line.
+std::string search_signature(const GameState& position, int index, int level);
+
+}  // namespace kumora::testing
