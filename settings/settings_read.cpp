@@ -1,0 +1,77 @@
+#include "settings/settings_read.h"
+
+#include <vector>
+
+#include "core/text_file.h"
+#include "settings/settings_file.h"
+
+namespace kumora {
+
+namespace {
+
+std::string cp932_of(const std::string& utf8) {
+  std::string cp932;
+  utf8_to_cp932(utf8, cp932);
+  return cp932;
+}
+
+// The code page 932 bytes of every line the program writes.
+struct EncodedLines {
+  std::vector<std::pair<int, std::string>> backgrounds;
+  std::string guidance_on = cp932_of(GUIDANCE_ON_LINE);
+  std::string elapsed_on = cp932_of(ELAPSED_ON_LINE);
+  std::string music_on = cp932_of(MUSIC_ON_LINE);
+
+  EncodedLines() {
+    for (const int code : {BACKGROUND_MIDORI, BACKGROUND_TATAMI, BACKGROUND_TAKE,
+                           BACKGROUND_UCHU, BACKGROUND_RENGA}) {
+      backgrounds.emplace_back(code, cp932_of(background_line(code)));
+    }
+  }
+};
+
+const EncodedLines& encoded_lines() {
+  static const EncodedLines lines;
+  return lines;
+}
+
+std::vector<std::string> first_four_lines(const std::string& bytes) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < bytes.size() && lines.size() < 4) {
+    size_t end = bytes.find('\n', start);
+    if (end == std::string::npos) end = bytes.size();
+    std::string line = bytes.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(std::move(line));
+    start = end + 1;
+  }
+  return lines;
+}
+
+}  // namespace
+
+SettingsRead read_settings_lines(const std::string& bytes) {
+  const EncodedLines& known = encoded_lines();
+  const std::vector<std::string> lines = first_four_lines(bytes);
+  SettingsRead read;
+  read.opened = true;
+  read.lines_present = static_cast<int>(lines.size());
+  if (lines.size() >= 1) {
+    for (const auto& [code, line] : known.backgrounds) {
+      if (lines[0] == line) read.background = code;
+    }
+  }
+  if (lines.size() >= 2) read.guidance_on = lines[1] == known.guidance_on;
+  if (lines.size() >= 3) read.elapsed_on = lines[2] == known.elapsed_on;
+  if (lines.size() >= 4) read.music_on = lines[3] == known.music_on;
+  return read;
+}
+
+SettingsRead read_settings_file(const std::string& path) {
+  std::string bytes;
+  if (!read_file_bytes(path, bytes)) return {};
+  return read_settings_lines(bytes);
+}
+
+}  // namespace kumora
