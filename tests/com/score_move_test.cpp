@@ -146,5 +146,18 @@ TEST(ScoreMove, LevelOneAndTwoLeaveOutTheLaterGroups) {
   EXPECT_EQ(by_level[3] - by_level[2], -1);
 }
 
+TEST(ScoreMove, PawnFacingALowerPawnEndsWithMinusFiveAtLevelThree) {
+  // The pawn on (5, 3) passes its silver on (5, 4) and stops on (5, 5), in
+  // front of a lower pawn that attacks it as often as the silver defends it.
+  const GameState before = position_of({{5, 1, KING}, {5, 3, PAWN}, {5, 4, SILVER},
+                                        {5, 6, -PAWN}, {9, 9, -KING}});
+  Scored two(before, 2);
+  Scored three(before, 3);
+  const Score at_two = two.board_move(5, 3, 5, 5, PAWN);
+  const Score at_three = three.board_move(5, 3, 5, 5, PAWN);
+  // -0.1 for the step, +0.6 for the silver behind it, then -5 and the end.
+  EXPECT_EQ(at_three - at_two, -1 + 6 - tenths(5));
+}
+
 }  // namespace
 }  // namespace kumora
