@@ -1,4 +1,5 @@
 // Starting a game, flipping the board and the end of a game.
+#include "core/reverse.h"
 #include "view/main_window.h"
 
 namespace kumora {
@@ -89,12 +90,7 @@ void MainWindow::REVERSE_Click() {
   }
   state.reversed = ON;
   state.select_state = 0;
-  const Board copy = state.board;
-  for (int x = 1; x <= 9; ++x) {
-    for (int y = 1; y <= 9; ++y) state.board(x, y) = -copy(10 - x, 10 - y);
-  }
-  for (int slot = 1; slot <= 7; ++slot) std::swap(state.lower_hand[slot], state.upper_hand[slot]);
-  std::swap(state.lower_hand_total, state.upper_hand_total);
+  reverse_position(state);  // the same army stays to move: turn is negated too
   redraw_all();
   show_move_number(state.move_count);
   if (state.handicap_set == ON) {
@@ -102,7 +98,6 @@ void MainWindow::REVERSE_Click() {
     show_handicap_caption(state.handicap_grade);
   }
   sound_.play(snd_click);
-  state.turn = -state.turn;
   kifu.kifu_pos = 0;
   kifu.kifu_len = 0;
 }

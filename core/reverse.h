@@ -1,0 +1,11 @@
+// Turning the position round: the board rotated 180 degrees with the armies
+// changing owner sign, the hands swapped, the same army still to move.
+#pragma once
+
+#include "core/game_state.h"
+
+namespace kumora {
+
+void reverse_position(GameState& state);
+
+}  // namespace kumora

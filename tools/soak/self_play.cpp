@@ -1,0 +1,169 @@
+#include "tools/soak/self_play.h"
+
+#include <random>
+
+#include "analysis/analyze_board.h"
+#include "com/com_search.h"
+#include "com/movable.h"
+#include "core/make_move.h"
+#include "core/reverse.h"
+#include "kifu/record.h"
+#include "settings/handicap.h"
+
+namespace kumora {
+
+namespace {
+
+// One game's world: the computer is always the upper player; the position is
+// turned round after each move so that the other army becomes the upper one.
+struct Game {
+  GameState state;
+  AttackTables tables;
+  ComContext context;
+  ReachState reach;
+  Kifu kifu;           // every move, in the orientation of the first position
+  bool flipped = false;
+};
+
+// A record entry as it reads when the board is turned round.
+KifuEntry turned_round(const KifuEntry& e) {
+  KifuEntry t = e;
+  if (e.from_x == UPPER_HAND_COLUMN) {
+    t.from_x = LOWER_HAND_COLUMN;
+    t.from_y = e.from_y + 2;  // upper slot k is lower hand row k + 2
+  } else if (e.from_x == LOWER_HAND_COLUMN) {
+    t.from_x = UPPER_HAND_COLUMN;
+    t.from_y = e.from_y - 2;
+  } else {
+    t.from_x = 10 - e.from_x;
+    t.from_y = 10 - e.from_y;
+  }
+  t.to_x = 10 - e.to_x;
+  t.to_y = 10 - e.to_y;
+  t.moved = -e.moved;
+  t.placed = -e.placed;
+  t.taken = -e.taken;
+  return t;
+}
+
+void apply_handicap(GameState& state, int grade) {
+  for (int g = 1; g <= grade; ++g) {
+    const HandicapSquare square = handicap_square(g);
+    state.board(square.x, square.y) = contents_after_step_up(g);
+  }
+  for (int g = 0; g > grade; --g) {
+    const HandicapSquare square = handicap_square(g);
+    state.board(square.x, square.y) = contents_after_step_down(g);
+  }
+}
+
+class Checker {
+ public:
+  explicit Checker(SoakFigures& figures) : figures_(figures) {}
+
+  void expect(bool holds, const std::string& what) {
+    ++figures_.checks;
+    if (holds) return;
+    ++figures_.violations;
+    if (figures_.problems.size() < 20) figures_.problems.push_back(what);
+  }
+
+ private:
+  SoakFigures& figures_;
+};
+
+int hand_sum(const int* hand) {
+  int sum = 0;
+  for (int slot = 1; slot <= 7; ++slot) sum += hand[slot];
+  return sum;
+}
+
+void check_position(const GameState& s, Checker& check) {
+  check.expect(s.lower_hand_total == hand_sum(s.lower_hand), "lower hand total differs from its sum");
+  check.expect(s.upper_hand_total == hand_sum(s.upper_hand), "upper hand total differs from its sum");
+  int lower_kings = 0, upper_kings = 0;
+  for (int x = 1; x <= 9; ++x) {
+    for (int y = 1; y <= 9; ++y) {
+      lower_kings += s.board(x, y) == -KING;
+      upper_kings += s.board(x, y) == KING;
+    }
+  }
+  check.expect(lower_kings <= 1 && upper_kings <= 1, "a side has more than one king");
+  for (int slot = 1; slot <= 7; ++slot) {
+    check.expect(s.lower_hand[slot] >= 0 && s.upper_hand[slot] >= 0, "a hand count below zero");
+  }
+}
+
+// Steps the record back to the start and forward again on a copy of the
+// game's first position; the result must be the position now on the board.
+void check_record_replays(const Game& game, const GameState& start, Checker& check) {
+  GameState replay = start;
+  for (int i = 1; i <= game.kifu.kifu_len; ++i) redo_entry(replay, game.kifu.entry[i]);
+  GameState now = game.state;
+  if (game.flipped) reverse_position(now);
+  check.expect(replay.board == now.board, "forward replay differs from the game");
+  for (int i = game.kifu.kifu_len; i >= 1; --i) undo_entry(replay, game.kifu.entry[i]);
+  check.expect(replay.board == start.board, "stepping back does not reach the start");
+  bool hands_back = true;
+  for (int slot = 1; slot <= 7; ++slot) {
+    hands_back = hands_back && replay.lower_hand[slot] == start.lower_hand[slot] &&
+                 replay.upper_hand[slot] == start.upper_hand[slot];
+  }
+  check.expect(hands_back, "stepping back does not restore the hands");
+}
+
+enum class GameEnd { KingCaptured, NoMove, RecordFull };
+
+GameEnd play_one_game(Game& game, Checker& check, long& moves) {
+  const GameState start = game.state;
+  while (true) {
+    if (kifu_is_full(game.kifu)) return GameEnd::RecordFull;
+    GameState& s = game.state;
+    if (has_movable_piece(game.reach, s, s.upper_side) == OFF) return GameEnd::NoMove;
+    ComWorld world{s, game.tables, game.context, game.reach};
+    prepare_turn(world);
+    const ComMove best = search_best_move(world, nullptr, nullptr);
+    check.expect(best.found, "the search found no move although one exists");
+    if (!best.found) return GameEnd::NoMove;
+    record_move(game.kifu, s.board, best.from_x, best.from_y, best.to_x, best.to_y, best.moved,
+                best.placed, 0, 0, 0, 0);
+    if (game.flipped) {
+      KifuEntry& e = game.kifu.entry[game.kifu.kifu_pos];
+      e = turned_round(e);
+    }
+    make_move(s, best.from_x, best.from_y, best.to_x, best.to_y, best.placed);
+    ++moves;
+    if (s.winner != NO_GAME) return GameEnd::KingCaptured;
+    check_position(s, check);
+    check_record_replays(game, start, check);
+    reverse_position(s);
+    game.flipped = !game.flipped;
+  }
+}
+
+}  // namespace
+
+SoakFigures run_self_play(const SoakOptions& options) {
+  SoakFigures figures;
+  Checker check(figures);
+  std::mt19937 random(options.seed);
+  for (int g = 0; g < options.games; ++g) {
+    static Game game;
+    game = Game{};
+    set_initial_position(game.state);
+    game.state.turn = game.state.upper_side;
+    if (options.random_handicaps) {
+      apply_handicap(game.state, std::uniform_int_distribution<int>(-10, 10)(random));
+    }
+    game.state.level = options.mixed_levels ? std::uniform_int_distribution<int>(1, 3)(random) : 3;
+    switch (play_one_game(game, check, figures.moves)) {
+      case GameEnd::KingCaptured: ++figures.king_captures; break;
+      case GameEnd::NoMove: ++figures.no_move_ends; break;
+      case GameEnd::RecordFull: ++figures.full_records; break;
+    }
+    ++figures.games;
+  }
+  return figures;
+}
+
+}  // namespace kumora
