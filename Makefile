@@ -2,13 +2,14 @@
 #   make run    installs what is missing (as root), builds and starts the game
 #   make test   the same set-up, then every test, headless
 #   make bench  the benchmarks
+#   make fuzz   the fuzzers of the record file and the settings file (FUZZ_SECONDS each, 60)
 
 BUILD_DIR ?= build
 RUN_DIR := $(BUILD_DIR)/run
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-.PHONY: all setup configure build run test bench install clean
+.PHONY: all setup configure build run test bench fuzz install clean
 
 all: build
 
@@ -37,6 +38,9 @@ test: build
 
 bench: build
 	cmake --build $(BUILD_DIR) --target bench
+
+fuzz: setup
+	FUZZ_BUILD_DIR=$(BUILD_DIR)/fuzz ./scripts/fuzz.sh $(or $(FUZZ_SECONDS),60)
 
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)

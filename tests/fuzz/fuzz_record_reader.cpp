@@ -1,0 +1,90 @@
+// libFuzzer target: any bytes as a record file.
+// A file the reader accepts must be one whose moves format and read back to
+// the same entries and replay from the initial position.
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "core/game_state.h"
+#include "kifu/header_text.h"
+#include "kifu/record.h"
+#include "kifu/record_file.h"
+#include "kifu/record_line.h"
+#include "kifu/replay_check.h"
+
+namespace {
+
+using namespace kumora;
+
+void require(bool condition) {
+  if (!condition) std::abort();
+}
+
+bool same_entry(const KifuEntry& a, const KifuEntry& b) {
+  return a.from_x == b.from_x && a.from_y == b.from_y && a.to_x == b.to_x && a.to_y == b.to_y &&
+         a.placed == b.placed && a.moved == b.moved && a.taken == b.taken &&
+         a.lower_clock_before == b.lower_clock_before &&
+         a.lower_clock_after == b.lower_clock_after &&
+         a.upper_clock_before == b.upper_clock_before &&
+         a.upper_clock_after == b.upper_clock_after;
+}
+
+void check_accepted(const RecordFileContents& read) {
+  const Kifu& kifu = read.kifu;
+  require(kifu.kifu_pos == 0 && kifu.kifu_len >= 0 && kifu.kifu_len <= KIFU_CAPACITY);
+  for (const std::string* header : {&read.title, &read.top_name, &read.bottom_name}) {
+    require(is_valid_utf8(*header));
+    require(std::isfinite(title_x(*header)));
+  }
+  GameState state;
+  set_initial_position(state);
+  int mover = 0;
+  for (int i = 1; i <= kifu.kifu_len; ++i) {
+    const KifuEntry& entry = kifu.entry[i];
+    KifuEntry again;
+    require(!parse_move_line(format_move_line(entry), again).found());
+    require(same_entry(entry, again));
+    require(replay_problem(state, entry, mover).empty());
+    redo_entry(state, entry);
+    mover = -mover_of(entry);
+  }
+  for (int slot = 1; slot <= 7; ++slot) {
+    require(state.lower_hand[slot] >= 0 && state.upper_hand[slot] >= 0);
+  }
+}
+
+// The first bytes read as an entry of any values: its line is always 37
+// columns and reads back.
+void check_any_entry_formats(const uint8_t* data, size_t size) {
+  int integers[7];
+  double clocks[4];
+  if (size < sizeof integers + sizeof clocks) return;
+  std::memcpy(integers, data, sizeof integers);
+  std::memcpy(clocks, data + sizeof integers, sizeof clocks);
+  const KifuEntry entry{integers[0], integers[1], integers[2], integers[3], integers[4],
+                        integers[5], integers[6], clocks[0],   clocks[1],   clocks[2],
+                        clocks[3]};
+  const std::string line = format_move_line(entry);
+  require(line.size() == MOVE_LINE_WIDTH);
+  KifuEntry read;
+  require(!parse_move_line(line, read).found());
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  const std::string bytes(reinterpret_cast<const char*>(data), size);
+  static RecordFileContents read;
+  read.kifu.kifu_len = -1;
+  const LoadOutcome outcome = load_record_text(bytes, read);
+  if (outcome.ok) {
+    check_accepted(read);
+  } else {
+    require(!outcome.message.empty() && outcome.line_number >= 4);
+    require(read.kifu.kifu_len == -1);  // a refused file leaves the contents alone
+  }
+  check_any_entry_formats(data, size);
+  return 0;
+}
