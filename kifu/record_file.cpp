@@ -220,7 +220,9 @@ LoadOutcome load_record_file(const std::string& path, RecordFileContents& out) {
 }
 
 LoadOutcome load_record_text(const std::string& bytes, RecordFileContents& out) {
-  const std::vector<std::string> lines = split_lines(bytes);
+  // Editors that save UTF-8 may put a byte order mark before the title.
+  const bool has_bom = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0;
+  const std::vector<std::string> lines = split_lines(has_bom ? bytes.substr(3) : bytes);
   size_t end = lines.size();
   while (end > HEADER_LINES && lines[end - 1].empty()) --end;
   auto read = std::make_unique<RecordFileContents>();

@@ -376,6 +376,9 @@ TEST(LoadRecordText, ShowsHeadersInCodePage932OrUtf8) {
   EXPECT_EQ(read.title, "名人戦");
   EXPECT_EQ(read.top_name, "田中");
   EXPECT_EQ(read.bottom_name, "ab\xEF\xBF\xBD\xEF\xBF\xBD");
+
+  ASSERT_TRUE(load_record_text("\xEF\xBB\xBF名人戦\r\n", read).ok);
+  EXPECT_EQ(read.title, "名人戦");
 }
 
 TEST(TitleX, CentresByTheNumberOfCharacters) {
