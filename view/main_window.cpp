@@ -22,6 +22,8 @@ void MainWindow::Form_Load(bool maximised) {
   load_sounds();
 
   state = GameState{};
+  // The window's initial design shows tatami; the settings file replaces it.
+  state.background = BACKGROUND_TATAMI;
   state.lower_side = state.GOTE;
   state.upper_side = state.SENTE;
   state.level = 3;

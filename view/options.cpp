@@ -2,6 +2,7 @@
 #include <string>
 
 #include "core/text_file.h"
+#include "settings/settings_read.h"
 #include "settings/settings_file.h"
 #include "view/main_window.h"
 
@@ -35,28 +36,21 @@ void MainWindow::write_default_settings() {
 }
 
 void MainWindow::load_settings() {
-  TextFileLines file;
-  const bool opened = read_text_file(SETTINGS_FILE_NAME, file);
-  const std::vector<std::string>& lines = file.lines;
-  if (opened && !lines.empty()) {
-    const int code = background_of_line(lines[0]);
-    if (code != 0) {
-      check_background(code);
-      paint_background(code);
-      state.background = code;
-    }
+  const SettingsRead read = read_settings_file(SETTINGS_FILE_NAME);
+  if (read.lines_present >= 1 && read.background != 0) {
+    check_background(read.background);
+    paint_background(read.background);
+    state.background = read.background;
   }
-  if (opened && lines.size() >= 2) {
-    const bool on = lines[1] == GUIDANCE_ON_LINE;
-    state.guide_colour = on ? GUIDE_ON_COLOUR : PLAIN_CELL_COLOUR;
-    set_checked(MenuId::SIDOU, on);
-    state.guidance_on = on ? ON : OFF;
+  if (read.lines_present >= 2) {
+    state.guide_colour = read.guidance_on ? GUIDE_ON_COLOUR : PLAIN_CELL_COLOUR;
+    set_checked(MenuId::SIDOU, read.guidance_on);
+    state.guidance_on = read.guidance_on ? ON : OFF;
   }
-  if (opened && lines.size() >= 3) set_checked(MenuId::KEIKA, lines[2] == ELAPSED_ON_LINE);
-  if (opened && lines.size() >= 4) {
-    const bool music = lines[3] == MUSIC_ON_LINE;
-    set_checked(MenuId::BGM, music);
-    if (music) sound_.play_looping(snd_bgm);
+  if (read.lines_present >= 3) set_checked(MenuId::KEIKA, read.elapsed_on);
+  if (read.complete()) {
+    set_checked(MenuId::BGM, read.music_on);
+    if (read.music_on) sound_.play_looping(snd_bgm);
     return;
   }
   write_default_settings();

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 #include <map>
+#include <memory>
 #include <sstream>
 #include <vector>
 
@@ -69,11 +70,19 @@ class Session {
         dialogs_(out),
         sound_(out),
         observer_(out),
-        window_(canvas_, dialogs_, sound_, host_) {
-    window_.set_observer(&observer_);
+        window_(std::make_unique<MainWindow>(canvas_, dialogs_, sound_, host_)) {
+    window_->set_observer(&observer_);
   }
 
-  void load() { window_.Form_Load(); }
+  void load() { window_->Form_Load(); }
+
+  // The program is closed and started again in the same directory.
+  void restart() {
+    window_ = std::make_unique<MainWindow>(canvas_, dialogs_, sound_, host_);
+    window_->set_observer(&observer_);
+    canvas_.reset_marks();
+    load();
+  }
 
   // Runs every line; the line number of a failure goes to `line_number`.
   void run(int& line_number);
@@ -96,7 +105,7 @@ class Session {
   RecordingSound sound_;
   FakeHost host_;
   TranscriptObserver observer_;
-  MainWindow window_;
+  std::unique_ptr<MainWindow> window_;
 };
 
 bool Session::next_line(std::string& line) {
@@ -129,7 +138,7 @@ void Session::run_line(const std::string& line) {
     run_click(words, command == "click");
   } else if (command == "key") {
     need(2);
-    window_.Form_KeyPress(to_int(words[1]));
+    window_->Form_KeyPress(to_int(words[1]));
   } else if (command == "answer") {
     need(2);
     if (words[1] != "yes" && words[1] != "no") throw BadLine{"answer yes or answer no"};
@@ -139,7 +148,7 @@ void Session::run_line(const std::string& line) {
     host_.time_of_day = to_double(words[1]);
   } else if (command == "tick") {
     need(1);
-    if (window_.timer1_enabled()) window_.Timer1_Timer();
+    if (window_->timer1_enabled()) window_->Timer1_Timer();
   } else if (command == "setup") {
     need(1);
     run_setup();
@@ -151,7 +160,7 @@ void Session::run_line(const std::string& line) {
     run_cat(words);
   } else if (command == "dump") {
     need(1);
-    print_dump(out_, window_);
+    print_dump(out_, *window_);
   } else if (command == "marks") {
     need(1);
     print_marks(out_, canvas_);
@@ -163,13 +172,16 @@ void Session::run_line(const std::string& line) {
     if ((board_square && (y < 1 || y > 9)) || (!board_square && (y < 1 || y > 7))) {
       throw BadLine{"reach needs a board square or a hand index 1..7"};
     }
-    print_reach(out_, window_, x, y, to_int(words[3]));
+    print_reach(out_, *window_, x, y, to_int(words[3]));
   } else if (command == "shot") {
     need(2);
     if (!surface_.save_png(words[1])) out_ << "error cannot write " << words[1] << "\n";
+  } else if (command == "restart") {
+    need(1);
+    restart();
   } else if (command == "echo") {
     out_ << rest_of_line(line) << "\n";
-  } else if (!run_extra_command(words, line, window_, out_)) {
+  } else if (!run_extra_command(words, line, *window_, out_)) {
     throw BadLine{"unknown command " + command};
   }
 }
@@ -177,7 +189,7 @@ void Session::run_line(const std::string& line) {
 void Session::run_menu(const std::vector<std::string>& words) {
   MenuId id;
   if (!find_menu_item(words[1], id)) throw BadLine{"no menu item " + words[1]};
-  window_.run_menu(id);
+  window_->run_menu(id);
 }
 
 void Session::run_click(const std::vector<std::string>& words, bool in_cells) {
@@ -193,13 +205,13 @@ void Session::run_click(const std::vector<std::string>& words, bool in_cells) {
     x = BOARD_X0 + CELL_W * (to_int(words[1]) + 0.5);
     y = BOARD_Y0 + CELL_H * (to_int(words[2]) + 0.5);
   }
-  window_.Form_MouseDown(button, 0, x, y);
+  window_->Form_MouseDown(button, 0, x, y);
 }
 
 void Session::run_setup() {
-  GameState& state = window_.state;
+  GameState& state = window_->state;
   observer_.muted = true;
-  window_.reset_game();
+  window_->reset_game();
   for (int y = 1; y <= 9; ++y) {
     std::string line;
     if (!next_line(line)) throw BadLine{"setup needs 9 board rows"};
@@ -219,7 +231,7 @@ void Session::run_setup() {
     for (int slot = 1; slot <= 7; ++slot) hands[h][slot] = to_int(words[slot]);
   }
   recompute_hand_totals(state);
-  window_.redraw_all();
+  window_->redraw_all();
   observer_.muted = false;
 }
 
