@@ -41,20 +41,22 @@ bool run_panel_command(const std::vector<std::string>& words, const std::string&
     panel.text[index] = text_after_two_words(line);
     return true;
   }
-  if (command == "dir" && words.size() == 2) {
+  if (command == "dir" && words.size() >= 2) {
     std::error_code error;
-    const std::filesystem::path path = std::filesystem::absolute(words[1], error);
+    const std::string name = line.substr(line.find(words[1], 3));
+    const std::filesystem::path path = std::filesystem::absolute(name, error);
     window.Dir1_Change(path.lexically_normal().string());
     return true;
   }
-  if (command == "pick" && words.size() == 2) {
+  if (command == "pick" && words.size() >= 2) {
+    const std::string name = line.substr(line.find(words[1], 4));
     bool listed = false;
-    for (const std::string& name : panel.files) listed = listed || name == words[1];
+    for (const std::string& file : panel.files) listed = listed || file == name;
     if (!panel.file_visible || !listed) {
-      out << "error " << words[1] << " is not in the file list\n";
+      out << "error " << name << " is not in the file list\n";
       return true;
     }
-    window.File1_Click(words[1]);
+    window.File1_Click(name);
     return true;
   }
   if (command == "return" && words.size() == 1) {

@@ -92,8 +92,8 @@ class Session {
   void run_menu(const std::vector<std::string>& words);
   void run_click(const std::vector<std::string>& words, bool in_cells);
   void run_setup();
-  void run_write(const std::vector<std::string>& words);
-  void run_cat(const std::vector<std::string>& words);
+  void run_write(const std::string& file);
+  void run_cat(const std::string& file);
   bool next_line(std::string& line);
 
   std::istream& script_;
@@ -153,11 +153,11 @@ void Session::run_line(const std::string& line) {
     need(1);
     run_setup();
   } else if (command == "write") {
-    need(2);
-    run_write(words);
+    if (words.size() < 2) throw BadLine{"write FILE"};
+    run_write(rest_of_line(line));
   } else if (command == "cat") {
-    need(2);
-    run_cat(words);
+    if (words.size() < 2) throw BadLine{"cat FILE"};
+    run_cat(rest_of_line(line));
   } else if (command == "dump") {
     need(1);
     print_dump(out_, *window_);
@@ -174,8 +174,8 @@ void Session::run_line(const std::string& line) {
     }
     print_reach(out_, *window_, x, y, to_int(words[3]));
   } else if (command == "shot") {
-    need(2);
-    if (!surface_.save_png(words[1])) out_ << "error cannot write " << words[1] << "\n";
+    if (words.size() < 2) throw BadLine{"shot FILE"};
+    if (!surface_.save_png(rest_of_line(line))) out_ << "error cannot write " << rest_of_line(line) << "\n";
   } else if (command == "restart") {
     need(1);
     restart();
@@ -235,7 +235,7 @@ void Session::run_setup() {
   observer_.muted = false;
 }
 
-void Session::run_write(const std::vector<std::string>& words) {
+void Session::run_write(const std::string& file) {
   std::vector<std::string> lines;
   std::string line;
   while (true) {
@@ -244,19 +244,19 @@ void Session::run_write(const std::vector<std::string>& words) {
     lines.push_back(line);
   }
   std::string error;
-  if (!write_text_file_atomic(words[1], lines, error)) {
-    throw BadLine{"cannot write " + words[1] + ": " + error};
+  if (!write_text_file_atomic(file, lines, error)) {
+    throw BadLine{"cannot write " + file + ": " + error};
   }
 }
 
-void Session::run_cat(const std::vector<std::string>& words) {
-  TextFileLines file;
-  if (!read_text_file(words[1], file)) {
-    out_ << "error cannot read " << words[1] << "\n";
+void Session::run_cat(const std::string& file) {
+  TextFileLines text;
+  if (!read_text_file(file, text)) {
+    out_ << "error cannot read " << file << "\n";
     return;
   }
-  for (const std::string& text : file.lines) out_ << "| " << text << "\n";
-  out_ << (file.every_line_crlf ? "eof crlf" : "eof other") << "\n";
+  for (const std::string& line : text.lines) out_ << "| " << line << "\n";
+  out_ << (text.every_line_crlf ? "eof crlf" : "eof other") << "\n";
 }
 
 }  // namespace
