@@ -9,7 +9,7 @@ packages=(
   libsdl2-dev libsdl2-mixer-dev
   libgtest-dev libbenchmark-dev
   fonts-noto-cjk
-  xvfb xauth xdotool imagemagick sox
+  xvfb xauth xdotool imagemagick sox time
   clang libclang-rt-14-dev
 )
 
