@@ -1,5 +1,6 @@
 #include "view/file_panel_widgets.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QFont>
 #include <QLabel>
@@ -7,6 +8,8 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
+#include <QStyledItemDelegate>
 #include <filesystem>
 
 #include "view/pictures.h"
@@ -18,6 +21,33 @@ namespace {
 QString qt(const std::string& text) { return QString::fromStdString(text); }
 
 constexpr int PATH_ROLE = Qt::UserRole + 1;
+constexpr int DEPTH_ROLE = Qt::UserRole + 2;
+
+// Draws each folder of the directory list indented by its depth, so that the
+// list reads as the path from the root down to the folders inside.
+class IndentedFolders : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    QStyleOptionViewItem shifted(option);
+    shifted.rect.setLeft(option.rect.left() + indent(option, index));
+    QStyledItemDelegate::paint(painter, shifted, index);
+  }
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    return QStyledItemDelegate::sizeHint(option, index) + QSize(indent(option, index), 0);
+  }
+
+ private:
+  static int indent(const QStyleOptionViewItem& option, const QModelIndex& index) {
+    return index.data(DEPTH_ROLE).toInt() * option.decorationSize.width() * 2 / 3;
+  }
+};
+
+// The style's folder pictures: the window font has no pictographs.
+QIcon folder_icon(bool open) {
+  return QApplication::style()->standardIcon(open ? QStyle::SP_DirOpenIcon : QStyle::SP_DirIcon);
+}
 
 }  // namespace
 
@@ -38,6 +68,7 @@ FilePanelWidgets::FilePanelWidgets(QWidget* parent)
   connect(drive1_, &QComboBox::activated, this, [this](int index) {
     if (!syncing_ && on_drive_chosen) on_drive_chosen(drive1_->itemText(index).toStdString());
   });
+  dir1_->setItemDelegate(new IndentedFolders(dir1_));
   connect(dir1_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
     if (on_dir_chosen) on_dir_chosen(item->data(PATH_ROLE).toString().toStdString());
   });
@@ -72,8 +103,9 @@ void FilePanelWidgets::fill_dirs(const FilePanelState& state) {
   int depth = 0;
   for (const fs::path& p : ancestors) {
     const std::string name = p == p.root_path() ? p.string() : p.filename().string();
-    auto* item = new QListWidgetItem(QString(depth * 2, ' ') + "📂 " + qt(name), dir1_);
+    auto* item = new QListWidgetItem(folder_icon(true), qt(name), dir1_);
     item->setData(PATH_ROLE, qt(p.string()));
+    item->setData(DEPTH_ROLE, depth);
     ++depth;
   }
   std::vector<std::string> children;
@@ -86,9 +118,10 @@ void FilePanelWidgets::fill_dirs(const FilePanelState& state) {
   }
   std::sort(children.begin(), children.end());
   for (const std::string& child : children) {
-    auto* item = new QListWidgetItem(
-        QString(depth * 2, ' ') + "📁 " + qt(fs::path(child).filename().string()), dir1_);
+    auto* item = new QListWidgetItem(folder_icon(false), qt(fs::path(child).filename().string()),
+                                     dir1_);
     item->setData(PATH_ROLE, qt(child));
+    item->setData(DEPTH_ROLE, depth);
   }
 }
 
@@ -131,6 +164,8 @@ void FilePanelWidgets::place(double factor, double left, double top) {
     if (widget == dir1_ || widget == file1_) font.setPixelSize(std::max(6, static_cast<int>(200 * factor)));
     widget->setFont(font);
   };
+  const int icon_size = std::max(8, static_cast<int>(200 * factor));
+  dir1_->setIconSize(QSize(icon_size, icon_size));
   put(drive1_, DRIVE1_RECT.left, DRIVE1_RECT.top, DRIVE1_RECT.width, DRIVE1_RECT.height);
   put(dir1_, DIR1_RECT.left, DIR1_RECT.top, DIR1_RECT.width, DIR1_RECT.height);
   put(file1_, FILE1_RECT.left, FILE1_RECT.top, FILE1_RECT.width, FILE1_RECT.height);

@@ -61,8 +61,11 @@ GameWindow::GameWindow(SoundPort& sound)
 void GameWindow::load() {
   deliver([this] { logic_.Form_Load(isMaximized()); });
   if (ended_) return;
+  // The form's height counts its caption and menu bar; here the caption is
+  // the window manager's, so the client area gets the menu bar and the surface
+  // at the form's width, with no empty band above or below the surface.
   const int w = logic_.window_width / TWIPS_PER_PIXEL;
-  const int h = logic_.window_height / TWIPS_PER_PIXEL;
+  const int h = menuBar()->sizeHint().height() + w * SURFACE_H_TWIPS / SURFACE_W_TWIPS;
   resize(w, h);
   move(logic_.window_left / TWIPS_PER_PIXEL, logic_.window_top / TWIPS_PER_PIXEL);
 }

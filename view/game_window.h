@@ -26,6 +26,8 @@ class GameWindow : public QMainWindow, public Dialogs, public Host {
   // Runs the load event and places the window.
   void load();
   MainWindow& logic() { return logic_; }
+  // The window surface the view shows, at the device scale.
+  const ImageCanvas& surface() const { return surface_; }
 
   // Dialogs
   bool message_box(const std::string& text, const std::string& title, BoxButtons buttons,
