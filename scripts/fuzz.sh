@@ -68,8 +68,10 @@ for name in record_reader settings_reader; do
        >"$log" 2>&1; then
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
     time=$(sed -n 's/^Done [0-9]* runs in \([0-9]*\) second.*/\1/p' "$log")
-    units=$(find "$corpus" "$root/tests/fuzz/corpus/${seeds[$name]}" -type f | wc -l)
-    echo "fuzz: $name passed: ${runs:-?} runs in ${time:-?} s, corpus $units files, no findings"
+    corpus_size=$(sed -n 's/.*DONE .* corp: \([^ ]*\).*/\1/p' "$log")
+    coverage=$(sed -n 's/.*DONE .* cov: \([0-9]*\).*/\1/p' "$log")
+    echo "fuzz: $name passed: ${runs:-?} runs in ${time:-?} s, corpus ${corpus_size:-?}" \
+         "(inputs/bytes), coverage ${coverage:-?} edges, no findings"
   else
     echo "fuzz: $name FAILED; the log follows ($log)" >&2
     tail -n 60 "$log" >&2
