@@ -10,6 +10,7 @@
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QStyledItemDelegate>
+#include <cmath>
 #include <filesystem>
 
 #include "view/pictures.h"
@@ -157,8 +158,11 @@ void FilePanelWidgets::sync(const FilePanelState& state) {
 
 void FilePanelWidgets::place(double factor, double left, double top) {
   auto put = [&](QWidget* widget, int x, int y, int w, int h) {
-    widget->setGeometry(static_cast<int>(left + x * factor), static_cast<int>(top + y * factor),
-                        static_cast<int>(w * factor), static_cast<int>(h * factor));
+    // Both edges rounded, so that the widget covers its rectangle of the surface.
+    const QPoint top_left(std::lround(left + x * factor), std::lround(top + y * factor));
+    const QPoint bottom_right(std::lround(left + (x + w) * factor),
+                              std::lround(top + (y + h) * factor));
+    widget->setGeometry(QRect(top_left, bottom_right - QPoint(1, 1)));
     QFont font(JAPANESE_FONT);
     font.setPixelSize(std::max(6, static_cast<int>(h * factor * 0.6)));
     if (widget == dir1_ || widget == file1_) font.setPixelSize(std::max(6, static_cast<int>(200 * factor)));

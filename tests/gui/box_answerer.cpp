@@ -44,6 +44,17 @@ void BoxAnswerer::answer_open_box() {
   QTest::mouseClick(button, Qt::LeftButton);
 }
 
+QString unexpected_boxes(BoxAnswerer& answerer, const Boxes& expected) {
+  const QList<SeenBox> seen = answerer.take_seen();
+  Boxes got;
+  for (const SeenBox& box : seen) got.append({box.title, box.text});
+  const int unanswered = answerer.take_unanswered();
+  if (got == expected && unanswered == 0) return {};
+  return QString("boxes seen: %1; Yes/No boxes without an answer: %2")
+      .arg(describe(seen))
+      .arg(unanswered);
+}
+
 QString describe(const QList<SeenBox>& boxes) {
   QStringList lines;
   for (const SeenBox& box : boxes) lines << QString("\"%1\" \"%2\"").arg(box.title, box.text);

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <utility>
 
 namespace kumora {
 
@@ -39,6 +40,13 @@ class BoxAnswerer : public QObject {
   QList<SeenBox> seen_;
   int unanswered_ = 0;
 };
+
+// Boxes by title and text, in the order they came.
+using Boxes = QList<std::pair<QString, QString>>;
+
+// "" when the boxes answered since the last look are `expected` and none of
+// them lacked its answer; otherwise what came instead.
+QString unexpected_boxes(BoxAnswerer& answerer, const Boxes& expected);
 
 // "TITLE" "TEXT" of a box, for failure messages.
 QString describe(const QList<SeenBox>& boxes);

@@ -1,5 +1,10 @@
 #include "tests/gui/cell_looks.h"
 
+#include "tests/gui/window_driver.h"
+#include "view/pictures.h"
+#include "view/surface_view.h"
+
+#include <QTest>
 #include <algorithm>
 #include <cstdlib>
 
@@ -41,6 +46,19 @@ double mean_difference(const QImage& shown, const QRect& cell, const QImage& pic
 
 double mean_difference(const QImage& a, const QImage& b, const QRect& region) {
   return mean_of_differences(a, region.topLeft(), b, region.topLeft(), region.size());
+}
+
+QString cell_mismatch(const WindowDriver& driver, int x, int y, int code, int other) {
+  QTest::qWait(20);  // let the window paint what just changed
+  const QImage shown = driver.grab_view();
+  const QRect cell = driver.cell_in_grab(x, y);
+  const double scale = driver.shown_scale() * driver.view().devicePixelRatioF();
+  Pictures pictures;
+  const double to_code = mean_difference(shown, cell, pictures.picture(code, scale));
+  const double to_other = mean_difference(shown, cell, pictures.picture(other, scale));
+  if (to_code < LOOKS_LIKE_TOLERANCE && to_code * 2 < to_other) return {};
+  return QString("cell (%1,%2): difference %3 to the picture of %4, %5 to that of %6")
+      .arg(x).arg(y).arg(to_code).arg(code).arg(to_other).arg(other);
 }
 
 }  // namespace kumora

@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <QRect>
+#include <QString>
 
 namespace kumora {
 
@@ -12,9 +13,16 @@ double mean_difference(const QImage& shown, const QRect& cell, const QImage& pic
 // Two regions of the same size in two images.
 double mean_difference(const QImage& a, const QImage& b, const QRect& region);
 
-// The largest difference still called "looks like" the picture: scaling and
-// smoothing blur the edges of the kanji a little, a different face changes the
-// whole inside.
-constexpr double LOOKS_LIKE_TOLERANCE = 12.0;
+// The largest difference still called "looks like" the picture: at fractional
+// scales and offsets, scaling and smoothing blur the edges of the kanji a
+// little (up to about 12); a different face changes the whole inside (70 and
+// more).
+constexpr double LOOKS_LIKE_TOLERANCE = 20.0;
+
+class WindowDriver;
+
+// "" when cell (x, y) of the window shows the picture of `code`, clearly
+// closer to it than to the picture of `other`; otherwise the differences.
+QString cell_mismatch(const WindowDriver& driver, int x, int y, int code, int other);
 
 }  // namespace kumora

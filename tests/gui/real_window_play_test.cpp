@@ -37,8 +37,6 @@ constexpr int LOWER_PAWN = -10;
 constexpr int LOWER_PROMOTED_PAWN = -11;
 constexpr int UPPER_PAWN = 10;
 
-using Boxes = QList<std::pair<QString, QString>>;  // title, text
-
 QString u8(const char* text) { return QString::fromUtf8(text); }
 
 QAction* menu_action(QMenuBar& bar, const QStringList& captions) {
@@ -100,27 +98,16 @@ class RealWindowPlay : public QObject {
   std::unique_ptr<GameWindow> window_;
   std::unique_ptr<WindowDriver> driver_;
   BoxAnswerer boxes_;
-  Pictures pictures_;
 };
 
 void RealWindowPlay::expect_boxes(const Boxes& expected) {
-  const QList<SeenBox> seen = boxes_.take_seen();
-  Boxes got;
-  for (const SeenBox& box : seen) got.append({box.title, box.text});
-  QVERIFY2(got == expected, qPrintable("boxes seen: " + describe(seen)));
-  QCOMPARE(boxes_.take_unanswered(), 0);
+  const QString unexpected = unexpected_boxes(boxes_, expected);
+  QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected));
 }
 
 void RealWindowPlay::expect_cell_looks_like(int x, int y, int code, int other) {
-  QTest::qWait(20);
-  const QImage shown = driver_->grab_view();
-  const QRect cell = driver_->cell_in_grab(x, y);
-  const double scale = driver_->shown_scale() * driver_->view().devicePixelRatioF();
-  const double to_code = mean_difference(shown, cell, pictures_.picture(code, scale));
-  const double to_other = mean_difference(shown, cell, pictures_.picture(other, scale));
-  QVERIFY2(to_code < LOOKS_LIKE_TOLERANCE && to_code * 2 < to_other,
-           qPrintable(QString("cell (%1,%2): difference %3 to the picture of %4, %5 to that of %6")
-                          .arg(x).arg(y).arg(to_code).arg(code).arg(to_other).arg(other)));
+  const QString mismatch = cell_mismatch(*driver_, x, y, code, other);
+  QVERIFY2(mismatch.isEmpty(), qPrintable(mismatch));
 }
 
 QRgb RealWindowPlay::left_edge(const QImage& shown, int x, int y) const {
