@@ -43,6 +43,20 @@ bool utf8_to_cp932(const std::string& utf8, std::string& cp932) {
   return cp932_to_utf8(cp932, round_trip) && round_trip == utf8;
 }
 
+std::vector<std::string> split_lines(const std::string& bytes) {
+  std::vector<std::string> lines;
+  size_t start = 0;
+  while (start < bytes.size()) {
+    size_t end = bytes.find('\n', start);
+    if (end == std::string::npos) end = bytes.size();
+    std::string line = bytes.substr(start, end - start);
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    lines.push_back(std::move(line));
+    start = end + 1;
+  }
+  return lines;
+}
+
 bool read_file_bytes(const std::string& path, std::string& bytes) {
   std::ifstream in(path, std::ios::binary);
   if (!in) return false;

@@ -17,6 +17,10 @@ struct TextFileLines {
   bool every_line_crlf = true;     // every line, the last included, ended with CR LF
 };
 
+// The lines of a text's bytes: split at LF, a CR before it dropped; a final
+// line end starts no further line.
+std::vector<std::string> split_lines(const std::string& bytes);
+
 // Reads a whole text file; false when it cannot be opened or read.
 bool read_text_file(const std::string& path, TextFileLines& out);
 

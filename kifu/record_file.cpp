@@ -66,22 +66,6 @@ std::string header_text_problem(const std::string& label, const std::string& tex
   return label + "の「" + character + "」は棋譜ﾌｧｲﾙに書き込めません";
 }
 
-// Lines split at LF with a CR before it removed; a final line end starts no
-// further line.
-std::vector<std::string> split_lines(const std::string& bytes) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (start < bytes.size()) {
-    size_t end = bytes.find('\n', start);
-    if (end == std::string::npos) end = bytes.size();
-    std::string line = bytes.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(std::move(line));
-    start = end + 1;
-  }
-  return lines;
-}
-
 bool read_regular_file(const std::string& path, std::string& bytes, std::string& error) {
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {

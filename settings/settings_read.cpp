@@ -1,5 +1,6 @@
 #include "settings/settings_read.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "core/text_file.h"
@@ -35,28 +36,14 @@ const EncodedLines& encoded_lines() {
   return lines;
 }
 
-std::vector<std::string> first_four_lines(const std::string& bytes) {
-  std::vector<std::string> lines;
-  size_t start = 0;
-  while (start < bytes.size() && lines.size() < 4) {
-    size_t end = bytes.find('\n', start);
-    if (end == std::string::npos) end = bytes.size();
-    std::string line = bytes.substr(start, end - start);
-    if (!line.empty() && line.back() == '\r') line.pop_back();
-    lines.push_back(std::move(line));
-    start = end + 1;
-  }
-  return lines;
-}
-
 }  // namespace
 
 SettingsRead read_settings_lines(const std::string& bytes) {
   const EncodedLines& known = encoded_lines();
-  const std::vector<std::string> lines = first_four_lines(bytes);
+  const std::vector<std::string> lines = split_lines(bytes);
   SettingsRead read;
   read.opened = true;
-  read.lines_present = static_cast<int>(lines.size());
+  read.lines_present = static_cast<int>(std::min<size_t>(lines.size(), 4));
   if (lines.size() >= 1) {
     for (const auto& [code, line] : known.backgrounds) {
       if (lines[0] == line) read.background = code;
