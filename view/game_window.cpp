@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QTime>
@@ -166,6 +167,12 @@ void GameWindow::keyPressEvent(QKeyEvent* event) {
   }
   if (event->key() == Qt::Key_Right && event->modifiers() == Qt::NoModifier) {
     deliver([this] { logic_.AFTER_Click(); });
+    return;
+  }
+  // Keys typed into a text box of the record-file panel belong to the box:
+  // Esc there must not end the program and lose the game.
+  if (qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
+    QMainWindow::keyPressEvent(event);
     return;
   }
   const QString text = event->text();

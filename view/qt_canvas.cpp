@@ -64,7 +64,8 @@ void ImageCanvas::paint_picture(int code, double x, double y) {
 void ImageCanvas::frame_rect(int colour, double x1, double y1, double x2, double y2) {
   const QRect area = twip_rect_to_pixels(x1, y1, x2, y2);
   if (area.isEmpty()) return;
-  const int w = std::max(1, static_cast<int>(std::lround(scale_)));
+  // A line and a half of a picture pixel: marks must stand out on the wood.
+  const int w = std::max(1, static_cast<int>(std::lround(scale_ * 1.5)));
   const QColor c = qb_color(colour);
   QPainter painter(&image_);
   painter.fillRect(QRect(area.left(), area.top(), area.width(), w), c);

@@ -94,10 +94,12 @@ TEST_F(ImageCanvasTest, CodesWithoutPicturePaintNothing) {
 
 TEST_F(ImageCanvasTest, FrameIsTheOutermostRingInsideTheRectangle) {
   canvas.frame_rect(12, X0, Y0, X0 + 495, Y0 + 615);  // pixels 100..132 x 40..80
+  // Lines are two pixels wide at scale 1, so that marks show on the board.
   for (QPoint p : {QPoint(100, 40), QPoint(132, 40), QPoint(100, 80), QPoint(132, 80),
-                   QPoint(116, 40), QPoint(100, 60), QPoint(132, 60), QPoint(116, 80)})
+                   QPoint(116, 40), QPoint(100, 60), QPoint(132, 60), QPoint(116, 80),
+                   QPoint(101, 41), QPoint(131, 79)})
     EXPECT_EQ(at(p.x(), p.y()), 0xFF0000u) << p.x() << "," << p.y();
-  for (QPoint p : {QPoint(101, 41), QPoint(116, 60), QPoint(133, 40), QPoint(100, 81),
+  for (QPoint p : {QPoint(102, 42), QPoint(116, 60), QPoint(133, 40), QPoint(100, 81),
                    QPoint(99, 40), QPoint(100, 39)})
     EXPECT_EQ(at(p.x(), p.y()), 0u) << p.x() << "," << p.y();
 }
@@ -107,15 +109,15 @@ TEST_F(ImageCanvasTest, FramesOfNeighbouringCellsSitSideBySide) {
   canvas.fill(0);
   canvas.frame_rect(12, X0, Y0, X0 + 495, Y0 + 615);
   canvas.frame_rect(15, X0 + 495, Y0, X0 + 990, Y0 + 615);
-  // Two device pixels per line at scale 2: cell one is x 200..265, cell two 266..331.
-  EXPECT_EQ(at(264, 100), 0xFF0000u);
+  // Three device pixels per line at scale 2: cell one is x 200..265, cell two 266..331.
+  EXPECT_EQ(at(263, 100), 0xFF0000u);
   EXPECT_EQ(at(265, 100), 0xFF0000u);
   EXPECT_EQ(at(266, 100), 0xFFFFFFu);
-  EXPECT_EQ(at(267, 100), 0xFFFFFFu);
-  EXPECT_EQ(at(263, 100), 0u);
-  EXPECT_EQ(at(268, 100), 0u);
-  EXPECT_EQ(at(202, 82), 0u);
-  EXPECT_EQ(at(201, 81), 0xFF0000u);
+  EXPECT_EQ(at(268, 100), 0xFFFFFFu);
+  EXPECT_EQ(at(262, 100), 0u);
+  EXPECT_EQ(at(269, 100), 0u);
+  EXPECT_EQ(at(203, 83), 0u);
+  EXPECT_EQ(at(202, 82), 0xFF0000u);
 }
 
 TEST_F(ImageCanvasTest, TextIsPrintedInThePaletteColourFromItsTopLeft) {
