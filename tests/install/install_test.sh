@@ -1,0 +1,42 @@
+#!/usr/bin/env bash
+# Installs the program into a temporary prefix, starts it from a directory
+# that holds only a settings file asking for music, and checks through SDL's
+# disk audio driver that the music was found in the installed data folder
+# and played. Without the data folder the same start stays silent.
+set -euo pipefail
+build_dir=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+prefix=$work/prefix
+cmake --install "$build_dir" --prefix "$prefix" >/dev/null
+
+run_dir=$work/elsewhere
+mkdir -p "$run_dir"
+printf '\x94\x77\x8c\x69\x89\xe6\x3d\x97\xce\r\n\x88\xda\x93\xae\x8e\x77\x93\xb1\x3dOFF\r\n\x8c\x6f\x89\xdf\x8e\x9e\x8a\xd4\x3dON\r\nBGM=ON\r\n' >"$run_dir/Kumora.ini"
+
+# Starts the installed program, lets it play for a moment, ends it with Esc;
+# prints how many bytes of the recorded sound are not silence.
+play_once() {
+  local raw=$work/sound.raw
+  rm -f "$raw"
+  (cd "$run_dir" && SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$raw" QT_QPA_PLATFORM=xcb \
+    xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+      "$0" & pid=$!
+      for i in $(seq 50); do
+        xdotool search --name "Kumora" >/dev/null 2>&1 && break; sleep 0.2; done
+      sleep 1.5
+      win=$(xdotool search --name "Kumora" | head -n 1)
+      xdotool windowactivate --sync "$win" key Escape 2>/dev/null || kill "$pid"
+      wait "$pid"' "$prefix/bin/kumora-shogi")
+  [ -f "$raw" ] || { echo "none"; return; }
+  tr -d '\000' <"$raw" | wc -c
+}
+
+heard=$(play_once)
+echo "installed program, sounds in the data folder: $heard bytes of sound"
+[ "$heard" != none ] && [ "$heard" -gt 1000 ] || { echo "the music was not found in the installed data folder"; exit 1; }
+
+mv "$prefix/share/kumora-shogi" "$prefix/share/kumora-shogi.away"
+silent=$(play_once)
+echo "installed program, data folder gone: $silent bytes of sound"
+[ "$silent" = 0 ] || { echo "sound played although no sound file can be found"; exit 1; }
