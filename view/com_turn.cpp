@@ -46,7 +46,14 @@ void MainWindow::com_ban() {
   canvas_.refresh();
   ClockTicker ticker(*this);
   const ComMove best = search_best_move(world, nullptr, &ticker);
-  if (!best.found) return;
+  if (!best.found) {
+    // Drops the person could not make are no candidates of the computer, so
+    // a hand that only allows such drops leaves it without a move.
+    set_timer1(false);
+    tell("ＣＯＭの移動できる駒が無くなりました", "警告");
+    game_over_prompt("あなた");
+    return;
+  }
   if (kifu_is_full(kifu)) {
     set_timer1(false);
     refuse("棋譜が一杯です（５００手）。これ以上は指せません", "警告");
