@@ -213,4 +213,19 @@ SquareSet upper_drop_targets(const Board& board, int kind) {
   return UpperDropMaps(reach, board).targets(kind);
 }
 
+bool upper_has_candidate(ReachState& reach, const GameState& state) {
+  for (int x = 1; x <= 9; ++x) {
+    for (int y = 1; y <= 9; ++y) {
+      if (state.board(x, y) < 10) continue;
+      build_reach_map(reach, state.board, x, y, REACH_DESTINATIONS);
+      if (squares_of(reach.reach_map) != 0) return true;
+    }
+  }
+  if (state.upper_hand_total <= 0) return false;
+  for (int kind = 1; kind <= 7; ++kind) {
+    if (state.upper_hand[kind] > 0 && upper_drop_targets(state.board, kind) != 0) return true;
+  }
+  return false;
+}
+
 }  // namespace kumora

@@ -54,4 +54,9 @@ ComMove search_best_move(ComWorld& w, CandidateSink* sink, TurnTicker* ticker);
 // legally be dropped on, and for a pawn to columns without an upper pawn.
 SquareSet upper_drop_targets(const Board& board, int kind);
 
+// True when the search has at least one candidate: a board move of an upper
+// piece, or a drop among upper_drop_targets. has_movable_piece counts the
+// drops the rules would refuse as well.
+bool upper_has_candidate(ReachState& reach, const GameState& state);
+
 }  // namespace kumora

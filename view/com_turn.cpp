@@ -55,8 +55,10 @@ void MainWindow::com_ban() {
     return;
   }
   if (kifu_is_full(kifu)) {
-    set_timer1(false);
+    // The record holds no more moves: the turn goes back to the person, whose
+    // moves are refused the same way until the game is stepped back or restarted.
     refuse("棋譜が一杯です（５００手）。これ以上は指せません", "警告");
+    hand_turn_back();
     return;
   }
   play_com_move(best);
@@ -114,6 +116,10 @@ void MainWindow::after_com_move(const ComMove& best) {
   }
   show_last_move(state.upper_side, best.to_x, best.to_y, best.placed, TEXT_COLOUR);
   frame_cell(REFUSED_COLOUR, best.to_x, best.to_y);
+  hand_turn_back();
+}
+
+void MainWindow::hand_turn_back() {
   state.upper_clock += state.turn_elapsed;
   turn_start_time = host_.now();
   state.turn = state.lower_side;

@@ -17,6 +17,7 @@ void MainWindow::START_Click() {
   restart_turn_clock();
   state.vs_com = MODE_MAN;
   state.kifu_mode = OFF;
+  state.select_state = 0;  // every game start leaves nothing selected
   if (state.turn == NO_GAME || state.move_count == 0) {
     state.lower_side = state.SENTE;
     state.upper_side = state.GOTE;

@@ -13,16 +13,15 @@ constexpr int MUSIC_FLAGS = 1;
 }  // namespace
 
 MainWindow::MainWindow(Canvas& canvas, Dialogs& dialogs, SoundPort& sound, Host& host)
-    : canvas_(canvas), dialogs_(dialogs), sound_(sound), host_(host) {
-  set_checked(MenuId::TATAMI, true);  // the window's initial design
-}
+    : canvas_(canvas), dialogs_(dialogs), sound_(sound), host_(host) {}
 
 void MainWindow::Form_Load(bool maximised) {
   sound_init();
   load_sounds();
 
   state = GameState{};
-  // The window's initial design shows tatami; the settings file replaces it.
+  // Tatami until the settings file names a background. No background item is
+  // ticked before that: a first line naming none leaves them all unticked.
   state.background = BACKGROUND_TATAMI;
   state.lower_side = state.GOTE;
   state.upper_side = state.SENTE;

@@ -195,6 +195,7 @@ class MainWindow {
   void show_com_path(const ComMove& best);
   void play_com_move(const ComMove& best);
   void after_com_move(const ComMove& best);
+  void hand_turn_back();
   void set_handicap_square(int grade, int contents);
   void sound_init();
   int load_wave(const std::string& file, int flags);

@@ -1,4 +1,5 @@
 // The person's moves with the mouse: one press is one step of building a move.
+#include "com/com_search.h"
 #include "com/movable.h"
 #include "core/drops_promotion.h"
 #include "core/make_move.h"
@@ -267,7 +268,8 @@ void MainWindow::after_person_move_vs_com(int captured) {
   analyze_position();
   if (captured == KING) {
     game_over_prompt("あなた");
-  } else if (has_movable_piece(reach, state, state.upper_side) == OFF) {
+  } else if (has_movable_piece(reach, state, state.upper_side) == OFF ||
+             !upper_has_candidate(reach, state)) {
     tell("ＣＯＭの移動できる駒が無くなりました", "警告");
     game_over_prompt("あなた");
   } else if (state.winner == NO_GAME) {

@@ -172,7 +172,9 @@ void Session::run_line(const std::string& line) {
     if ((board_square && (y < 1 || y > 9)) || (!board_square && (y < 1 || y > 7))) {
       throw BadLine{"reach needs a board square or a hand index 1..7"};
     }
-    print_reach(out_, *window_, x, y, to_int(words[3]));
+    const int mode = to_int(words[3]);
+    if (mode != 1 && mode != 2) throw BadLine{"reach MODE is 1 or 2"};
+    print_reach(out_, *window_, x, y, mode);
   } else if (command == "shot") {
     if (words.size() < 2) throw BadLine{"shot FILE"};
     if (!surface_.save_png(rest_of_line(line))) out_ << "error cannot write " << rest_of_line(line) << "\n";
