@@ -10,20 +10,11 @@
 #include "com/reach_map.h"
 #include "core/drops_promotion.h"
 #include "tests/com/search_corpus.h"
+#include "tests/com/test_positions.h"
 
 namespace kumora {
 namespace {
 
-struct Piece {
-  int x, y, code;
-};
-
-GameState position_of(std::initializer_list<Piece> pieces) {
-  GameState state;
-  for (const Piece& p : pieces) state.board(p.x, p.y) = p.code;
-  recompute_hand_totals(state);
-  return state;
-}
 
 struct Entry {
   int fx, fy, tx, ty, placed;

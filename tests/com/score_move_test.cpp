@@ -9,19 +9,11 @@
 #include "com/evaluations.h"
 #include "com/score_move.h"
 #include "tests/com/search_corpus.h"
+#include "tests/com/test_positions.h"
 
 namespace kumora {
 namespace {
 
-struct Piece {
-  int x, y, code;
-};
-
-GameState position_of(std::initializer_list<Piece> pieces) {
-  GameState state;
-  for (const Piece& p : pieces) state.board(p.x, p.y) = p.code;
-  return state;
-}
 
 // Prepares the turn on `before`, then puts the candidate on the board and
 // scores it the way the search does.
