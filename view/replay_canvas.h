@@ -22,7 +22,6 @@ class ReplayCanvas : public Canvas {
 
   // Starts the surface anew at `scale` and paints everything visible again.
   void rescale(double scale);
-  size_t remembered_operations() const { return operations_.size(); }
 
  private:
   enum class Kind { Picture, Frame, Text };
