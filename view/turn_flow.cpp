@@ -268,8 +268,9 @@ void MainWindow::after_person_move_vs_com(int captured) {
   analyze_position();
   if (captured == KING) {
     game_over_prompt("あなた");
-  } else if (has_movable_piece(reach, state, state.upper_side) == OFF ||
-             !upper_has_candidate(reach, state)) {
+  } else if (!upper_has_candidate(reach, state)) {
+    // Counted as the search counts them: has_movable_piece would also count
+    // drops that the rules refuse the computer.
     tell("ＣＯＭの移動できる駒が無くなりました", "警告");
     game_over_prompt("あなた");
   } else if (state.winner == NO_GAME) {
