@@ -48,9 +48,6 @@ struct GameState {
   int upper_king_x = 0, upper_king_y = 0;
 
   int level = 3;
-  int background = 0;
-  int guidance_on = OFF;
-  int guide_colour = PLAIN_CELL_COLOUR;
   int handicap_grade = 0;
   int handicap_set = OFF;
 

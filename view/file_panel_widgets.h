@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "view/file_panel.h"
+#include "window/file_panel.h"
 
 class QComboBox;
 class QLabel;

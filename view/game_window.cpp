@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QEventLoop>
 #include <QIcon>
 #include <QPixmap>
 #include <QKeyEvent>
@@ -11,6 +12,7 @@
 #include <QTime>
 
 #include "view/file_panel_widgets.h"
+#include "view/input_blocker.h"
 #include "view/surface_view.h"
 
 namespace kumora {
@@ -65,10 +67,11 @@ void GameWindow::load() {
   // The form's height counts its caption and menu bar; here the caption is
   // the window manager's, so the client area gets the menu bar and the surface
   // at the form's width, with no empty band above or below the surface.
-  const int w = logic_.window_width / TWIPS_PER_PIXEL;
+  const WindowPlacement placement = logic_.placement();
+  const int w = placement.width / TWIPS_PER_PIXEL;
   const int h = menuBar()->sizeHint().height() + w * SURFACE_H_TWIPS / SURFACE_W_TWIPS;
   resize(w, h);
-  move(logic_.window_left / TWIPS_PER_PIXEL, logic_.window_top / TWIPS_PER_PIXEL);
+  move(placement.left / TWIPS_PER_PIXEL, placement.top / TWIPS_PER_PIXEL);
 }
 
 void GameWindow::build_menus() {
@@ -108,7 +111,7 @@ void GameWindow::connect_file_panel() {
     deliver([&] { logic_.File1_Click(name); });
   };
   file_panel_->on_text_edited = [this](int index, const std::string& text) {
-    logic_.file_panel.text[index] = text;
+    logic_.set_panel_text(index, text);
   };
   file_panel_->on_return = [this] { deliver([this] { logic_.Command1_Click(); }); };
 }
@@ -133,7 +136,7 @@ void GameWindow::deliver(const std::function<void()>& handler) {
     return;
   }
   sync_check_marks();
-  file_panel_->sync(logic_.file_panel);
+  file_panel_->sync(logic_.file_panel());
   view_->update();
 }
 
@@ -151,6 +154,20 @@ float GameWindow::now() {
   return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay() / 1000.0);
 }
 
+bool GameWindow::wait(double seconds) {
+  QEventLoop loop;
+  InputBlocker blocker;
+  blocker.on_end_requested = [&loop] { loop.quit(); };
+  InputBlocker* outer = waiting_;
+  waiting_ = &blocker;
+  QTimer::singleShot(static_cast<int>(seconds * 1000), &loop, &QEventLoop::quit);
+  loop.exec();
+  waiting_ = outer;
+  const bool end_requested = blocker.end_requested();
+  if (end_requested && outer != nullptr) outer->request_end();
+  return !end_requested;
+}
+
 void GameWindow::set_timer_enabled(bool enabled) {
   if (enabled) {
     if (!timer1_.isActive()) timer1_.start();
@@ -162,11 +179,11 @@ void GameWindow::set_timer_enabled(bool enabled) {
 void GameWindow::keyPressEvent(QKeyEvent* event) {
   // The arrow keys step through the record like "戻" and "進".
   if (event->key() == Qt::Key_Left && event->modifiers() == Qt::NoModifier) {
-    deliver([this] { logic_.REPLAY_Click(); });
+    deliver([this] { logic_.run_menu(MenuId::REPLAY); });
     return;
   }
   if (event->key() == Qt::Key_Right && event->modifiers() == Qt::NoModifier) {
-    deliver([this] { logic_.AFTER_Click(); });
+    deliver([this] { logic_.run_menu(MenuId::AFTER); });
     return;
   }
   // Keys typed into a text box of the record-file panel belong to the box:
@@ -187,6 +204,13 @@ void GameWindow::keyPressEvent(QKeyEvent* event) {
 }
 
 void GameWindow::closeEvent(QCloseEvent* event) {
+  if (waiting_ != nullptr) {
+    // The logic is in the middle of a handler: it ends the program as soon
+    // as its wait returns.
+    waiting_->request_end();
+    event->ignore();
+    return;
+  }
   if (!ended_) deliver([this] { logic_.Form_Unload(); });
   event->accept();
 }

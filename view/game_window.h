@@ -7,16 +7,18 @@
 #include <functional>
 #include <map>
 
-#include "view/main_window.h"
+#include "window/main_window.h"
 #include "view/qt_canvas.h"
 #include "view/replay_canvas.h"
 
 class QAction;
+class QEventLoop;
 
 namespace kumora {
 
 class SurfaceView;
 class FilePanelWidgets;
+class InputBlocker;
 
 class GameWindow : public QMainWindow, public Dialogs, public Host {
   Q_OBJECT
@@ -34,7 +36,7 @@ class GameWindow : public QMainWindow, public Dialogs, public Host {
                    BoxIcon icon) override;
   // Host
   float now() override;
-  bool waits_in_real_time() override { return true; }
+  bool wait(double seconds) override;
   void set_timer_enabled(bool enabled) override;
   void quit() override {}
 
@@ -58,6 +60,8 @@ class GameWindow : public QMainWindow, public Dialogs, public Host {
   MainWindow logic_;
   std::map<MenuId, QAction*> checkable_;
   bool ended_ = false;
+  // While the logic waits: input is discarded, an end request is noted.
+  InputBlocker* waiting_ = nullptr;
 };
 
 }  // namespace kumora

@@ -13,6 +13,7 @@
 #include <cstdlib>
 
 #include "core/constants.h"
+#include "core/piece_names.h"
 
 namespace kumora {
 
@@ -124,23 +125,9 @@ struct Face {
 };
 
 Face face_of(int magnitude) {
-  switch (magnitude) {
-    case PAWN: return {QStringLiteral("歩"), false};
-    case TOKIN: return {QStringLiteral("と"), true};
-    case LANCE: return {QStringLiteral("香"), false};
-    case PROMOTED_LANCE: return {QStringLiteral("成香"), true};
-    case KNIGHT: return {QStringLiteral("桂"), false};
-    case PROMOTED_KNIGHT: return {QStringLiteral("成桂"), true};
-    case SILVER: return {QStringLiteral("銀"), false};
-    case PROMOTED_SILVER: return {QStringLiteral("成銀"), true};
-    case GOLD: return {QStringLiteral("金"), false};
-    case BISHOP: return {QStringLiteral("角"), false};
-    case HORSE: return {QStringLiteral("馬"), true};
-    case ROOK: return {QStringLiteral("飛"), false};
-    case DRAGON: return {QStringLiteral("龍"), true};
-    case KING: return {QStringLiteral("王"), false};
-    default: return {QString(), false};
-  }
+  const char* face = piece_face(magnitude);
+  if (face == nullptr) return {QString(), false};
+  return {QString::fromUtf8(face), is_promoted_piece(magnitude)};
 }
 
 bool is_piece_code(int code) { return !face_of(std::abs(code)).text.isEmpty(); }

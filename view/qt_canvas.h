@@ -9,7 +9,7 @@
 #include <string>
 
 #include "view/pictures.h"
-#include "view/ports.h"
+#include "window/ports.h"
 
 namespace kumora {
 

@@ -85,7 +85,7 @@ class RealWindowPlay : public QObject {
 
  private:
   MainWindow& logic() { return window_->logic(); }
-  int at(int x, int y) { return logic().state.board(x, y); }
+  int at(int x, int y) { return logic().game().state.board(x, y); }
   void expect_boxes(const Boxes& expected);
   // The cell shows the picture of `code` and not that of `other`.
   void expect_cell_looks_like(int x, int y, int code, int other);
@@ -142,7 +142,7 @@ void RealWindowPlay::startup_without_a_sound_device_warns_once() {
   QCOMPARE(seen[0].text, u8("Direct Soundインターフェースが作成できません。"));
   QCOMPARE(seen[0].icon, QMessageBox::Warning);
   QVERIFY(QFile::exists(u8("Kumora.ini")));
-  QCOMPARE(logic().state.turn, NO_GAME);
+  QCOMPARE(logic().game().state.turn, NO_GAME);
   expect_cell_looks_like(8, 8, LOWER_ROOK, EMPTY);
   save_screenshot_if_asked(*window_, "startup");
 }
@@ -150,17 +150,17 @@ void RealWindowPlay::startup_without_a_sound_device_warns_once() {
 void RealWindowPlay::two_person_opening_with_a_chain_move() {
   QVERIFY(driver_->choose({u8("対局"), u8("対局(人間)"), u8("スタート")}));
   expect_boxes({{" ", u8("先手の番です")}});
-  QCOMPARE(logic().state.turn, logic().state.lower_side);
+  QCOMPARE(logic().game().state.turn, logic().game().state.lower_side);
 
   driver_->click_cell(8, 8);
-  QCOMPARE(logic().state.select_state, 1);
+  QCOMPARE(logic().game().state.select_state, 1);
   driver_->click_cell(8, 7);
   driver_->click_cell(8, 6);
   expect_boxes({});
   QCOMPARE(at(8, 6), LOWER_ROOK);
   QCOMPARE(at(8, 8), EMPTY);
   QCOMPARE(at(8, 7), LOWER_PAWN);
-  QCOMPARE(logic().state.turn, logic().state.upper_side);
+  QCOMPARE(logic().game().state.turn, logic().game().state.upper_side);
   expect_cell_looks_like(8, 6, LOWER_ROOK, EMPTY);
   expect_cell_looks_like(8, 8, EMPTY, LOWER_ROOK);
 
@@ -169,7 +169,7 @@ void RealWindowPlay::two_person_opening_with_a_chain_move() {
   driver_->click_cell(2, 4);
   expect_boxes({});
   QCOMPARE(at(2, 4), 900);
-  QCOMPARE(logic().state.turn, logic().state.lower_side);
+  QCOMPARE(logic().game().state.turn, logic().game().state.lower_side);
 }
 
 void RealWindowPlay::promotion_needs_the_right_button_after_a_refusal() {
@@ -190,7 +190,7 @@ void RealWindowPlay::promotion_needs_the_right_button_after_a_refusal() {
   expect_boxes({{u8("警告"), u8("２歩なので打てません")}});
   QCOMPARE(at(4, 3), UPPER_PAWN);
   QCOMPARE(at(1, 7), LOWER_PAWN);
-  QCOMPARE(logic().state.select_state, 0);
+  QCOMPARE(logic().game().state.select_state, 0);
 
   driver_->click_cell(1, 7);
   driver_->click_cell(1, 6);
@@ -198,29 +198,29 @@ void RealWindowPlay::promotion_needs_the_right_button_after_a_refusal() {
   expect_boxes({});
   QCOMPARE(at(4, 3), LOWER_PROMOTED_PAWN);
   QCOMPARE(at(1, 7), EMPTY);
-  QCOMPARE(logic().state.lower_hand[1], 1);
-  QCOMPARE(logic().kifu.kifu_len, 5);
+  QCOMPARE(logic().game().state.lower_hand[1], 1);
+  QCOMPARE(logic().game().kifu.kifu_len, 5);
   expect_cell_looks_like(4, 3, LOWER_PROMOTED_PAWN, UPPER_PAWN);
 }
 
 void RealWindowPlay::back_and_forward_on_the_menu_bar() {
   QVERIFY(driver_->choose({u8("戻")}));
   expect_boxes({});
-  QCOMPARE(logic().kifu.kifu_pos, 4);
+  QCOMPARE(logic().game().kifu.kifu_pos, 4);
   QCOMPARE(at(4, 3), UPPER_PAWN);
   QCOMPARE(at(1, 7), LOWER_PAWN);
-  QCOMPARE(logic().state.lower_hand[1], 0);
+  QCOMPARE(logic().game().state.lower_hand[1], 0);
   expect_cell_looks_like(4, 3, UPPER_PAWN, LOWER_PROMOTED_PAWN);
 
   QVERIFY(driver_->choose({u8("進")}));
   expect_boxes({});
-  QCOMPARE(logic().kifu.kifu_pos, 5);
+  QCOMPARE(logic().game().kifu.kifu_pos, 5);
   QCOMPARE(at(4, 3), LOWER_PROMOTED_PAWN);
   expect_cell_looks_like(4, 3, LOWER_PROMOTED_PAWN, UPPER_PAWN);
 
   QVERIFY(driver_->choose({u8("進")}));
   expect_boxes({{u8("進む"), u8("できません")}});
-  QCOMPARE(logic().kifu.kifu_pos, 5);
+  QCOMPARE(logic().game().kifu.kifu_pos, 5);
 }
 
 void RealWindowPlay::guidance_frames_the_selection_and_the_chain_start() {
@@ -231,8 +231,8 @@ void RealWindowPlay::guidance_frames_the_selection_and_the_chain_start() {
   driver_->click_cell(9, 4);
   expect_boxes({{u8("対局"), u8("後手の番です")}});
   driver_->click_cell(8, 3);
-  QCOMPARE(logic().state.select_state, 1);
-  QCOMPARE(logic().state.chain_count, 1);
+  QCOMPARE(logic().game().state.select_state, 1);
+  QCOMPARE(logic().game().state.chain_count, 1);
   QTest::qWait(20);
   QImage shown = driver_->grab_view();
   QVERIFY(near_colour(left_edge(shown, 8, 3), qb_color(SELECTED_COLOUR)));
@@ -250,7 +250,7 @@ void RealWindowPlay::guidance_frames_the_selection_and_the_chain_start() {
   // The pawn cannot step back to the chain start: the selection ends.
   driver_->click_cell(9, 4);
   expect_boxes({});
-  QCOMPARE(logic().state.select_state, 0);
+  QCOMPARE(logic().game().state.select_state, 0);
   QCOMPARE(at(9, 4), 800);
 }
 
@@ -286,7 +286,7 @@ void RealWindowPlay::save_through_the_file_panel() {
     QTRY_VERIFY_WITH_TIMEOUT(panel.text[index]->hasFocus(), WAIT_MS);
     driver_->type_text(u8(text));
     QCOMPARE(panel.text[index]->text(), u8(text));
-    QCOMPARE(QString::fromStdString(logic().file_panel.text[index]), u8(text));
+    QCOMPARE(QString::fromStdString(logic().file_panel().text[index]), u8(text));
   }
   // Esc typed into a text box stays there: the program goes on.
   driver_->press_key(Qt::Key_Escape);
@@ -334,35 +334,35 @@ void RealWindowPlay::read_back_into_record_mode() {
   driver_->click_widget(list_area, panel.file1->visualItemRect(items[0]).center());
   expect_boxes({{u8("棋譜"), u8(" 読み込みました")}, {u8("棋譜"), u8("棋譜を '進 'で進めて下さい")}});
   QVERIFY(!panel.file1->isVisible());
-  QCOMPARE(logic().state.kifu_mode, ON);
-  QCOMPARE(logic().kifu.kifu_len, 5);
-  QCOMPARE(logic().kifu.kifu_pos, 0);
-  QCOMPARE(logic().state.turn, logic().state.SENTE);
+  QCOMPARE(logic().game().state.kifu_mode, ON);
+  QCOMPARE(logic().game().kifu.kifu_len, 5);
+  QCOMPARE(logic().game().kifu.kifu_pos, 0);
+  QCOMPARE(logic().game().state.turn, logic().game().state.SENTE);
   GameState initial;
   set_initial_position(initial);
-  QVERIFY(logic().state.board == initial.board);
+  QVERIFY(logic().game().state.board == initial.board);
   expect_cell_looks_like(8, 8, LOWER_ROOK, EMPTY);
 }
 
 void RealWindowPlay::arrow_keys_step_the_record() {
   for (int i = 0; i < 3; ++i) driver_->press_key(Qt::Key_Right);
-  QCOMPARE(logic().kifu.kifu_pos, 3);
+  QCOMPARE(logic().game().kifu.kifu_pos, 3);
   QCOMPARE(at(8, 6), LOWER_ROOK);
   QCOMPARE(at(2, 4), 900);
   QCOMPARE(at(1, 6), -800);
   expect_cell_looks_like(1, 6, -800, EMPTY);
 
   driver_->press_key(Qt::Key_Left);
-  QCOMPARE(logic().kifu.kifu_pos, 2);
+  QCOMPARE(logic().game().kifu.kifu_pos, 2);
   QCOMPARE(at(1, 6), EMPTY);
   QCOMPARE(at(2, 8), -800);
   expect_cell_looks_like(1, 6, EMPTY, -800);
 
   for (int i = 0; i < 3; ++i) driver_->press_key(Qt::Key_Right);
-  QCOMPARE(logic().kifu.kifu_pos, 5);
+  QCOMPARE(logic().game().kifu.kifu_pos, 5);
   QCOMPARE(at(4, 3), LOWER_PROMOTED_PAWN);
   expect_boxes({});
-  QCOMPARE(logic().state.kifu_mode, ON);
+  QCOMPARE(logic().game().state.kifu_mode, ON);
   save_screenshot_if_asked(*window_, "record-mode");
   driver_->press_key(Qt::Key_Right);
   expect_boxes({{u8("進む"), u8("終わり")}});

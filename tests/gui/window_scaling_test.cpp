@@ -20,7 +20,7 @@
 #include "tests/gui/panel_widgets.h"
 #include "tests/gui/program_setup.h"
 #include "tests/gui/window_driver.h"
-#include "view/file_panel.h"
+#include "window/file_panel.h"
 #include "view/game_window.h"
 #include "view/surface_view.h"
 
@@ -184,11 +184,11 @@ void WindowScaling::clicks_land_on_the_cell_shown() {
   QVERIFY(!find_panel_widgets(driver_->view()).dir1->isVisible());
   for (const CornerCell& corner : CORNERS) {
     driver_->click_cell(corner.x, corner.y, Qt::LeftButton, corner.within);
-    QCOMPARE(logic.state.cur_move[CUR_FROM_X], corner.x);
-    QCOMPARE(logic.state.cur_move[CUR_FROM_Y], corner.y);
+    QCOMPARE(logic.game().state.cur_move[CUR_FROM_X], corner.x);
+    QCOMPARE(logic.game().state.cur_move[CUR_FROM_Y], corner.y);
     // An own piece is selected; clicking it again lets it go.
-    if (logic.state.select_state == 1) driver_->click_cell(corner.x, corner.y);
-    QCOMPARE(logic.state.select_state, 0);
+    if (logic.game().state.select_state == 1) driver_->click_cell(corner.x, corner.y);
+    QCOMPARE(logic.game().state.select_state, 0);
   }
   const QString unexpected = unexpected_boxes(boxes_, {});
   QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected));

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "tools/scenario/scenario_runner.h"
-#include "view/qt_app.h"
+#include "window/gui_app.h"
 
 namespace kumora {
 namespace {
@@ -30,7 +30,7 @@ int count_of(const std::string& text, const std::string& word) {
 }
 
 TEST(RecordCapacity, TheFiveHundredAndFirstMoveIsRefused) {
-  ensure_qt_app();
+  ensure_gui_app();
   std::istringstream script(shuttle_rounds(125) +
                             "click 5 9\nclick 6 9\nclick 6 8\ndump\nmenu REPLAY\ndump\n");
   std::ostringstream out, err;

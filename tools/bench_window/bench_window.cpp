@@ -31,7 +31,7 @@ class BenchWindow : public GameWindow {
     return buttons == BoxButtons::Ok;
   }
   // The animation's waits only cost time, not memory.
-  bool waits_in_real_time() override { return false; }
+  bool wait(double) override { return true; }
 };
 
 // Reports the wall-clock time of the first paint of a widget, then quits.
@@ -60,7 +60,7 @@ double centre_y(int y) { return BOARD_Y0 + CELL_H * (y + 0.5); }
 // true when a move was played.
 bool click_chain(MainWindow& w, int from_x, int click_y, int to_x, int to_y, int moved,
                  bool promote) {
-  GameState& s = w.state;
+  GameState& s = w.game().state;
   ReachState reach;
   if (find_chain_path(reach, s.board, from_x, click_y, to_x, to_y, moved) != ON) return false;
   const int before = s.move_count;
@@ -75,7 +75,7 @@ bool click_chain(MainWindow& w, int from_x, int click_y, int to_x, int to_y, int
 
 // The person plays the move the computer would play in the person's place.
 bool person_plays_best(MainWindow& w) {
-  GameState turned = w.state;
+  GameState turned = w.game().state;
   reverse_position(turned);
   AttackTables tables;
   ComContext context;
@@ -94,7 +94,7 @@ bool person_plays_best(MainWindow& w) {
 
 // Otherwise a random own piece or hand kind and a random square of its reach map.
 bool person_plays_random(MainWindow& w, std::mt19937& random) {
-  GameState& s = w.state;
+  GameState& s = w.game().state;
   for (int attempt = 0; attempt < 500; ++attempt) {
     int from_x, from_y, click_y;
     if (std::uniform_int_distribution<int>(0, 4)(random) == 0 && s.lower_hand_total > 0) {
@@ -126,13 +126,13 @@ int play_game(BenchWindow& window) {
   int moves = 0;
   try {
     w.run_menu(MenuId::SENTE);
-    while (w.state.turn != NO_GAME && moves < 400) {
+    while (w.game().state.turn != NO_GAME && moves < 400) {
       if (!person_plays_best(w) && !person_plays_random(w, random)) break;
       ++moves;
     }
   } catch (const ProgramEnded&) {
   }
-  std::printf("person-moves %d record %d\n", moves, w.kifu.kifu_len);
+  std::printf("person-moves %d record %d\n", moves, w.game().kifu.kifu_len);
   return 0;
 }
 

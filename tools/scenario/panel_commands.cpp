@@ -29,7 +29,7 @@ int text_box_index(const std::string& name) {
 
 bool run_panel_command(const std::vector<std::string>& words, const std::string& line,
                        MainWindow& window, std::ostream& out) {
-  FilePanelState& panel = window.file_panel;
+  const FilePanelState& panel = window.file_panel();
   const std::string& command = words[0];
   if (command == "type" && words.size() >= 2) {
     const int index = text_box_index(words[1]);
@@ -38,7 +38,7 @@ bool run_panel_command(const std::vector<std::string>& words, const std::string&
       out << "error " << words[1] << " is not shown\n";
       return true;
     }
-    panel.text[index] = text_after_two_words(line);
+    window.set_panel_text(index, text_after_two_words(line));
     return true;
   }
   if (command == "dir" && words.size() >= 2) {

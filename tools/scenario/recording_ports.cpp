@@ -1,6 +1,7 @@
 #include "tools/scenario/recording_ports.h"
 
 #include <cmath>
+#include <cstdio>
 
 #include "core/constants.h"
 
@@ -12,8 +13,25 @@ void RecordingCanvas::reset_marks() {
   }
 }
 
+namespace {
+
+std::string one_decimal(double value) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.1f", value);
+  return text;
+}
+
+}  // namespace
+
 void RecordingCanvas::paint_picture(int code, double x, double y) {
   surface_.paint_picture(code, x, y);
+  paints_.push_back("pic " + std::to_string(code) + " " + one_decimal(x) + " " + one_decimal(y));
+}
+
+std::vector<std::string> RecordingCanvas::take_paints() {
+  std::vector<std::string> taken;
+  taken.swap(paints_);
+  return taken;
 }
 
 void RecordingCanvas::frame_rect(int colour, double x1, double y1, double x2, double y2) {
@@ -30,6 +48,8 @@ void RecordingCanvas::frame_rect(int colour, double x1, double y1, double x2, do
 void RecordingCanvas::print_text(double x, double y, const std::string& text, int colour,
                                  int size, bool bold) {
   surface_.print_text(x, y, text, colour, size, bold);
+  paints_.push_back("text " + one_decimal(x) + " " + one_decimal(y) + " " +
+                    std::to_string(colour) + " " + std::to_string(size) + " " + quoted(text));
 }
 
 std::string quoted(const std::string& text) {
@@ -62,6 +82,12 @@ bool RecordingDialogs::message_box(const std::string& text, const std::string& t
   answers_.pop_front();
   out_ << "yesno -> " << (yes ? "yes" : "no") << "\n";
   return yes;
+}
+
+float FakeHost::now() {
+  const double read = time_of_day;
+  if (step != 0) time_of_day = std::fmod(time_of_day + step, 86400.0);
+  return static_cast<float>(read);
 }
 
 int RecordingSound::load_wave(const std::string& file, int, std::string&) {

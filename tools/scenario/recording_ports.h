@@ -6,17 +6,19 @@
 #include <map>
 #include <ostream>
 #include <string>
+#include <vector>
 
-#include "view/main_window.h"
-#include "view/ports.h"
+#include "window/main_window.h"
+#include "window/ports.h"
 
 namespace kumora {
 
 // Thrown when a Yes/No box finds no queued answer.
 struct UnansweredBox {};
 
-// Passes drawing on to the real surface and remembers the last frame colour
-// of every cell of the board and the hands.
+// Passes drawing on to the real surface, remembers the last frame colour of
+// every cell of the board and the hands, and lists the pictures and texts
+// drawn since they were last asked for.
 class RecordingCanvas : public Canvas {
  public:
   explicit RecordingCanvas(Canvas& surface) : surface_(surface) { reset_marks(); }
@@ -29,10 +31,13 @@ class RecordingCanvas : public Canvas {
   void reset_marks();
   // Last frame colour of cell (x, y), x = -1..11, y = 0..10 (2 when none).
   int mark(int x, int y) const { return marks_[x + 1][y]; }
+  // The "pic" and "text" lines of what was drawn since the last call.
+  std::vector<std::string> take_paints();
 
  private:
   Canvas& surface_;
   int marks_[13][11];
+  std::vector<std::string> paints_;
 };
 
 class RecordingDialogs : public Dialogs {
@@ -65,14 +70,17 @@ class RecordingSound : public SoundPort {
   int next_handle_ = 1;
 };
 
+// The fake time of day: set by the script, and with a step advanced by that
+// much after every read, so that time passes while the program works.
 class FakeHost : public Host {
  public:
-  float now() override { return static_cast<float>(time_of_day); }
-  bool waits_in_real_time() override { return false; }
+  float now() override;
+  bool wait(double) override { return true; }
   void set_timer_enabled(bool) override {}
   void quit() override { ended = true; }
 
   double time_of_day = 36000.0;
+  double step = 0;
   bool ended = false;
 };
 

@@ -32,7 +32,8 @@ void print_hand(std::ostream& out, const char* name, const int* hand, int total)
 }  // namespace
 
 void print_dump(std::ostream& out, const MainWindow& window) {
-  const GameState& s = window.state;
+  const GameState& s = window.game().state;
+  const Kifu& kifu = window.game().kifu;
   for (int y = 1; y <= 9; ++y) {
     for (int x = 1; x <= 9; ++x) out << padded(s.board(x, y), 5);
     out << "\n";
@@ -41,7 +42,7 @@ void print_dump(std::ostream& out, const MainWindow& window) {
   print_hand(out, "upper_hand", s.upper_hand, s.upper_hand_total);
   out << "state turn=" << s.turn << " lower_side=" << s.lower_side
       << " upper_side=" << s.upper_side << " move_count=" << s.move_count
-      << " kifu_pos=" << window.kifu.kifu_pos << " kifu_len=" << window.kifu.kifu_len
+      << " kifu_pos=" << kifu.kifu_pos << " kifu_len=" << kifu.kifu_len
       << " winner=" << s.winner << " vs_com=" << s.vs_com << " kifu_mode=" << s.kifu_mode
       << " reversed=" << s.reversed << " stepped=" << s.stepped
       << " select_state=" << s.select_state << " chain_count=" << s.chain_count
@@ -63,8 +64,8 @@ void print_marks(std::ostream& out, const RecordingCanvas& canvas) {
 }
 
 void print_reach(std::ostream& out, MainWindow& window, int x, int y, int mode) {
-  ReachState& reach = window.reach;
-  build_reach_map(reach, window.state.board, x, y, mode);
+  ReachState& reach = window.game().reach;
+  build_reach_map(reach, window.game().state.board, x, y, mode);
   for (int row = 1; row <= 9; ++row) {
     for (int column = 1; column <= 9; ++column) {
       out << (column > 1 ? " " : "") << reach.reach_map(column, row);
@@ -82,8 +83,9 @@ void print_table(std::ostream& out, const char* name, const BoardTable& table) {
 }
 
 void print_analysis(std::ostream& out, MainWindow& window) {
-  window.analyze_position();
-  const AttackTables& t = window.tables;
+  Game& game = window.game();
+  analyze_board(game.state, game.tables);
+  const AttackTables& t = game.tables;
   print_table(out, "lower_attack_count", t.lower_attack_count);
   print_table(out, "upper_attack_count", t.upper_attack_count);
   print_table(out, "lower_defender", t.lower_defender);
@@ -96,7 +98,7 @@ void print_analysis(std::ostream& out, MainWindow& window) {
   print_table(out, "upper_attacker", t.upper_attacker);
   print_table(out, "upper_attacker_x", t.upper_attacker_x);
   print_table(out, "upper_attacker_y", t.upper_attacker_y);
-  const GameState& s = window.state;
+  const GameState& s = game.state;
   out << "kings " << s.lower_king_x << " " << s.lower_king_y << " " << s.upper_king_x << " "
       << s.upper_king_y << "\n";
 }
@@ -119,10 +121,11 @@ class PrintingSink : public CandidateSink {
 
 void print_scores(std::ostream& out, const MainWindow& window) {
   // The search runs on copies: the real position, tables and maps stay as they are.
-  GameState state = window.state;
-  AttackTables tables = window.tables;
-  ComContext context = window.com_context;
-  ReachState reach = window.reach;
+  const Game& game = window.game();
+  GameState state = game.state;
+  AttackTables tables = game.tables;
+  ComContext context = game.com_context;
+  ReachState reach = game.reach;
   ComWorld world{state, tables, context, reach};
   prepare_turn(world);
   PrintingSink sink(out);

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "tools/scenario/recording_ports.h"
-#include "view/main_window.h"
+#include "window/main_window.h"
 
 namespace kumora {
 

@@ -11,8 +11,9 @@
 #include "core/text_file.h"
 #include "tools/scenario/recording_ports.h"
 #include "tools/scenario/scenario_queries.h"
-#include "view/main_window.h"
+#include "window/main_window.h"
 #include "view/qt_canvas.h"
+#include "window/mouse_input.h"
 
 namespace kumora {
 
@@ -143,6 +144,8 @@ void Session::run_line(const std::string& line) {
     need(2);
     if (words[1] != "yes" && words[1] != "no") throw BadLine{"answer yes or answer no"};
     dialogs_.queue_answer(words[1] == "yes");
+  } else if (command == "time" && words.size() == 3 && words[1] == "step") {
+    host_.step = to_double(words[2]);
   } else if (command == "time") {
     need(2);
     host_.time_of_day = to_double(words[1]);
@@ -164,6 +167,9 @@ void Session::run_line(const std::string& line) {
   } else if (command == "marks") {
     need(1);
     print_marks(out_, canvas_);
+  } else if (command == "paints") {
+    need(1);
+    for (const std::string& paint : canvas_.take_paints()) out_ << paint << "\n";
   } else if (command == "reach") {
     need(4);
     const int x = to_int(words[1]);
@@ -211,7 +217,7 @@ void Session::run_click(const std::vector<std::string>& words, bool in_cells) {
 }
 
 void Session::run_setup() {
-  GameState& state = window_->state;
+  GameState& state = window_->game().state;
   observer_.muted = true;
   window_->reset_game();
   for (int y = 1; y <= 9; ++y) {

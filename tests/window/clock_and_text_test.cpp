@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "settings/handicap.h"
-#include "view/clock_text.h"
-#include "view/main_window.h"
+#include "window/clock_text.h"
+#include "window/main_window.h"
 
 namespace kumora {
 namespace {
@@ -31,20 +31,20 @@ TEST(ClockText, ElapsedAcrossMidnight) {
 }
 
 TEST(ValueText, DigitsNumeralsAndPieceNames) {
-  EXPECT_EQ(MainWindow::value_text(1), "１");
-  EXPECT_EQ(MainWindow::value_text(9), "９");
-  EXPECT_EQ(MainWindow::value_text(1001), "一");
-  EXPECT_EQ(MainWindow::value_text(1009), "九");
-  EXPECT_EQ(MainWindow::value_text(-10), "歩");
-  EXPECT_EQ(MainWindow::value_text(11), "と");
-  EXPECT_EQ(MainWindow::value_text(-11), "と");
-  EXPECT_EQ(MainWindow::value_text(21), "香成");
-  EXPECT_EQ(MainWindow::value_text(-31), "桂成");
-  EXPECT_EQ(MainWindow::value_text(101), "銀成");
-  EXPECT_EQ(MainWindow::value_text(-110), "金");
-  EXPECT_EQ(MainWindow::value_text(801), "角成");
-  EXPECT_EQ(MainWindow::value_text(-901), "飛成");
-  EXPECT_EQ(MainWindow::value_text(950), "王");
+  EXPECT_EQ(Drawing::value_text(1), "１");
+  EXPECT_EQ(Drawing::value_text(9), "９");
+  EXPECT_EQ(Drawing::value_text(1001), "一");
+  EXPECT_EQ(Drawing::value_text(1009), "九");
+  EXPECT_EQ(Drawing::value_text(-10), "歩");
+  EXPECT_EQ(Drawing::value_text(11), "と");
+  EXPECT_EQ(Drawing::value_text(-11), "と");
+  EXPECT_EQ(Drawing::value_text(21), "香成");
+  EXPECT_EQ(Drawing::value_text(-31), "桂成");
+  EXPECT_EQ(Drawing::value_text(101), "銀成");
+  EXPECT_EQ(Drawing::value_text(-110), "金");
+  EXPECT_EQ(Drawing::value_text(801), "角成");
+  EXPECT_EQ(Drawing::value_text(-901), "飛成");
+  EXPECT_EQ(Drawing::value_text(950), "王");
 }
 
 TEST(Captions, GradesUseTheirOwnDigits) {

@@ -20,8 +20,7 @@ class Canvas {
   // Prints UTF-8 text with its top-left corner at (x, y), font size in points.
   virtual void print_text(double x, double y, const std::string& text, int colour, int size,
                           bool bold) = 0;
-  // Makes what has been drawn visible now (the window is not serviced while
-  // the program busy-waits).
+  // Makes what has been drawn visible now.
   virtual void refresh() = 0;
 };
 
@@ -44,7 +43,7 @@ class SoundPort {
   // Opens the sound device; false when no device could be created.
   virtual bool initialize() = 0;
   // Loads a .wav file of the current directory; 0 when there is no device or no
-  // such file. A read failure returns 0 and sets `error` to the system's text.
+  // such file. A read failure returns 0 and sets `error` to the message to show.
   virtual int load_wave(const std::string& file, int flags, std::string& error) = 0;
   virtual void play(int buffer) = 0;
   virtual void play_looping(int buffer) = 0;
@@ -54,19 +53,32 @@ class SoundPort {
   virtual void terminate() = 0;
 };
 
-// The time of day and the program's end.
+// The time of day, waiting, the clock timer and the program's end.
 class Host {
  public:
   virtual ~Host() = default;
   // Seconds since midnight, single precision.
   virtual float now() = 0;
-  // One pass of a busy wait (the real window keeps painting; recorders return).
-  // Returns false when waits should end at once.
-  virtual bool waits_in_real_time() = 0;
+  // Lets `seconds` pass for an animation. The real window keeps its event
+  // loop running meanwhile (it repaints, and discards the person's input);
+  // recorders return at once. False when the person asked to end the program
+  // while waiting.
+  virtual bool wait(double seconds) = 0;
   // The clock timer Timer1: enabled or not (ticks every 50 ms while enabled).
   virtual void set_timer_enabled(bool enabled) = 0;
   // Ends the program.
   virtual void quit() = 0;
+};
+
+// Receives what a transcript of the window's run reports beyond sounds and boxes.
+class WindowObserver {
+ public:
+  virtual ~WindowObserver() = default;
+  virtual void clock_printed(bool lower, const std::string& text) { (void)lower; (void)text; }
+  virtual void move_made(int fx, int fy, int tx, int ty, int moved, int placed, int taken) {
+    (void)fx; (void)fy; (void)tx; (void)ty; (void)moved; (void)placed; (void)taken;
+  }
+  virtual void path_shown(const int* xs, const int* ys, int count) { (void)xs; (void)ys; (void)count; }
 };
 
 }  // namespace kumora

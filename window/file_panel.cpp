@@ -1,4 +1,4 @@
-#include "view/file_panel.h"
+#include "window/file_panel.h"
 
 #include "kifu/record_file.h"
 

@@ -1,8 +1,8 @@
-// The drawing operations of the window: pictures, frames and texts on the
-// cell grid around the board.
-#include <string>
+#include "window/drawing.h"
 
-#include "view/main_window.h"
+#include "core/guidance.h"
+#include "core/piece_names.h"
+#include "settings/handicap.h"
 
 namespace kumora {
 
@@ -16,51 +16,33 @@ const char* const KANJI_NUMERALS[10] = {"〇", "一", "二", "三", "四",
 double cell_left(double x) { return BOARD_X0 + x * CELL_W; }
 double cell_top(double y) { return BOARD_Y0 + y * CELL_H; }
 
-const char* piece_name(int code) {
-  switch (code < 0 ? -code : code) {
-    case 10: return "歩";
-    case 11: return "と";
-    case 20: return "香";
-    case 21: return "香成";
-    case 30: return "桂";
-    case 31: return "桂成";
-    case 100: return "銀";
-    case 101: return "銀成";
-    case 110: return "金";
-    case 800: return "角";
-    case 801: return "角成";
-    case 900: return "飛";
-    case 901: return "飛成";
-    case 950: return "王";
-    default: return nullptr;
-  }
-}
-
 }  // namespace
 
-std::string MainWindow::value_text(int n) {
+Drawing::Drawing(Canvas& canvas, WindowServices& services) : canvas_(canvas), s_(services) {}
+
+std::string Drawing::value_text(int n) {
   if (n >= 1 && n <= 9) return FULL_WIDTH_DIGITS[n];
   if (n >= 1001 && n <= 1009) return KANJI_NUMERALS[n - 1000];
   if (const char* name = piece_name(n)) return name;
   return std::to_string(n);
 }
 
-void MainWindow::paint_cell(int code, double x, double y) {
+void Drawing::paint_cell(int code, double x, double y) {
   canvas_.paint_picture(code, cell_left(x), cell_top(y));
 }
 
-void MainWindow::frame_cell(int colour, double x, double y) {
+void Drawing::frame_cell(int colour, double x, double y) {
   canvas_.frame_rect(colour, cell_left(x), cell_top(y), cell_left(x + 1), cell_top(y + 1));
 }
 
-void MainWindow::clear_marks() {
+void Drawing::clear_marks() {
   for (int x = 1; x <= 9; ++x) {
     for (int y = 1; y <= 9; ++y) frame_cell(PLAIN_CELL_COLOUR, x, y);
   }
 }
 
-void MainWindow::print_at(double x, double y, const PrintValue& value, int colour, int mode,
-                          int size) {
+void Drawing::print_at(double x, double y, const PrintValue& value, int colour, int mode,
+                       int size) {
   std::string text = value.text;
   if (value.is_number) {
     const int n = value.number;
@@ -69,11 +51,21 @@ void MainWindow::print_at(double x, double y, const PrintValue& value, int colou
   canvas_.print_text(cell_left(x), cell_top(y), text, colour, size, font_bold_);
 }
 
-void MainWindow::print_small(double x, double y, const std::string& text, int colour) {
+void Drawing::print_small(double x, double y, const std::string& text, int colour) {
   print_at(x, y, text, colour, 0, 12);
 }
 
-void MainWindow::paint_background(int code) {
+void Drawing::print_text_at_twips(double x, double y, const std::string& text, int colour,
+                                  int size) {
+  canvas_.print_text(x, y, text, colour, size, font_bold_);
+}
+
+void Drawing::print_caption(int code, double x, double y, int colour, int size) {
+  const std::string text = caption_text(code);
+  if (!text.empty()) print_at(x, y, text, colour, 0, size);
+}
+
+void Drawing::paint_background(int code) {
   for (int x = -3; x <= 28; ++x) {
     for (int y = -2; y <= 17; ++y) {
       if (!Board::on_board(x, y)) paint_cell(code, x, y);
@@ -81,33 +73,35 @@ void MainWindow::paint_background(int code) {
   }
 }
 
-void MainWindow::draw_board_pieces() {
+void Drawing::draw_board_pieces() {
   for (int x = 1; x <= 9; ++x) {
     for (int y = 1; y <= 9; ++y) {
-      paint_cell(state.board(x, y), x, y);
+      paint_cell(s_.game.state.board(x, y), x, y);
       frame_cell(WINDOW_COLOUR, x, y);
     }
   }
 }
 
-void MainWindow::draw_coordinates() {
+void Drawing::draw_coordinates() {
+  const int background = s_.appearance.background;
   font_bold_ = true;
   for (int i = 1; i <= 9; ++i) {
-    paint_cell(state.background, i, 0);
+    paint_cell(background, i, 0);
     print_at(i + 0.2, 0.5, value_text(10 - i), SHADOW_COLOUR, 0, 16);
     print_at(i + 0.1, 0.4, value_text(10 - i), LABEL_COLOUR, 0, 16);
-    paint_cell(state.background, 10, i);
+    paint_cell(background, 10, i);
     print_at(10.2, i + 0.4, i, SHADOW_COLOUR, 1, 12);
     print_at(10.1, i + 0.3, i, LABEL_COLOUR, 1, 12);
     frame_cell(WINDOW_COLOUR, 9, i);
   }
 }
 
-void MainWindow::draw_lower_hand() {
+void Drawing::draw_lower_hand() {
+  const GameState& state = s_.game.state;
   for (int i = 1; i <= 7; ++i) {
     const int r = i + 2;
     paint_cell(EMPTY, 11, r);
-    paint_cell(state.background, 12, r);
+    paint_cell(s_.appearance.background, 12, r);
     frame_cell(WINDOW_COLOUR, 11, r);
     if (state.lower_hand[i] > 0) {
       paint_cell(-HAND_SLOT_CODES[i], 11, r);
@@ -118,11 +112,12 @@ void MainWindow::draw_lower_hand() {
   }
 }
 
-void MainWindow::draw_upper_hand() {
+void Drawing::draw_upper_hand() {
+  const GameState& state = s_.game.state;
   for (int i = 1; i <= 7; ++i) {
     const int r = 8 - i;
     paint_cell(EMPTY, -1, r);
-    paint_cell(state.background, 0, r);
+    paint_cell(s_.appearance.background, 0, r);
     frame_cell(WINDOW_COLOUR, -1, r);
     if (state.upper_hand[i] > 0) {
       paint_cell(HAND_SLOT_CODES[i], -1, r);
@@ -134,11 +129,11 @@ void MainWindow::draw_upper_hand() {
   }
 }
 
-void MainWindow::show_last_move(int side, int x, int y, int piece, int colour) {
+void Drawing::show_last_move(int side, int x, int y, int piece, int colour) {
   clear_last_move(side);
   const std::string parts[3] = {value_text(10 - x), value_text(1000 + y), value_text(piece)};
   // The upper player's move is shown left of the board, the lower player's right of it.
-  const bool upper = side == state.upper_side;
+  const bool upper = side == s_.game.state.upper_side;
   const double left = upper ? -1.5 : 13.4;
   const double top = upper ? 8.5 : 3.5;
   const double step = 0.5;
@@ -148,23 +143,24 @@ void MainWindow::show_last_move(int side, int x, int y, int piece, int colour) {
   }
 }
 
-void MainWindow::clear_last_move(int side) {
-  if (side == state.upper_side) {
-    paint_cell(state.background, -2, 8);
-    paint_cell(state.background, -1, 8);
-    paint_cell(state.background, 0, 8);
+void Drawing::clear_last_move(int side) {
+  const int background = s_.appearance.background;
+  if (side == s_.game.state.upper_side) {
+    paint_cell(background, -2, 8);
+    paint_cell(background, -1, 8);
+    paint_cell(background, 0, 8);
     frame_cell(WINDOW_COLOUR, -1, 7);
     frame_cell(WINDOW_COLOUR, 1, 8);
   } else {
-    paint_cell(state.background, 13, 3);
-    paint_cell(state.background, 14, 3);
-    paint_cell(state.background, 15, 3);
+    paint_cell(background, 13, 3);
+    paint_cell(background, 14, 3);
+    paint_cell(background, 15, 3);
   }
 }
 
-void MainWindow::show_move_number(int n) {
-  paint_cell(state.background, 13, 4);
-  paint_cell(state.background, 14, 4);
+void Drawing::show_move_number(int n) {
+  paint_cell(s_.appearance.background, 13, 4);
+  paint_cell(s_.appearance.background, 14, 4);
   frame_cell(WINDOW_COLOUR, 11, 4);
   double x = 13.1;
   if (n < 10) {
@@ -178,17 +174,34 @@ void MainWindow::show_move_number(int n) {
   print_caption(99, 13.8, 4.1, TEXT_COLOUR, 10);
 }
 
-void MainWindow::wait(double seconds) {
-  if (!host_.waits_in_real_time()) return;
-  const float start = host_.now();
-  while (true) {
-    const float now = host_.now();
-    const double passed = now >= start ? now - start : now + (86400.0 - start);
-    if (passed >= seconds || passed < 0) return;
+void Drawing::prepare_board_display() {
+  draw_coordinates();
+  const int background = s_.appearance.background;
+  paint_cell(background, -1, 10);
+  paint_cell(background, 0, 10);
+  for (int i = 1; i <= 9; ++i) {
+    paint_cell(background, i, 10);
+    frame_cell(WINDOW_COLOUR, i, 9);
   }
 }
 
-void MainWindow::blink_cell(int x, int y, int times) {
+void Drawing::show_guidance(int from_x, int from_y, int colour, int piece, int chain_count) {
+  clear_marks();
+  if (s_.appearance.guidance_on == OFF) return;
+  const BoardTable squares =
+      guidance_squares(s_.game.state.board, from_x, from_y, piece, chain_count);
+  for (int x = 1; x <= 9; ++x) {
+    for (int y = 1; y <= 9; ++y) {
+      if (squares(x, y) == ON) frame_cell(colour, x, y);
+    }
+  }
+}
+
+void Drawing::wait(double seconds) {
+  if (!s_.host.wait(seconds)) s_.flow.end_program();
+}
+
+void Drawing::blink_cell(int x, int y, int times) {
   const bool upper_hand_cell = x == UPPER_HAND_COLUMN;
   const int shown_row = upper_hand_cell ? 8 - y : y;
   for (int i = 0; i < times; ++i) {
@@ -199,7 +212,7 @@ void MainWindow::blink_cell(int x, int y, int times) {
     if (upper_hand_cell) {
       draw_upper_hand();
     } else if (Board::on_board(x, y)) {
-      paint_cell(state.board(x, y), x, y);
+      paint_cell(s_.game.state.board(x, y), x, y);
     }
     frame_cell(WINDOW_COLOUR, x, shown_row);
     canvas_.refresh();
@@ -207,35 +220,14 @@ void MainWindow::blink_cell(int x, int y, int times) {
   }
 }
 
-void MainWindow::draw_chain_path(int to_x, int to_y) {
+void Drawing::draw_chain_path(int to_x, int to_y) {
+  const ReachState& reach = s_.game.reach;
   for (int i = 1; i <= 8; ++i) {
     blink_cell(reach.path_x[i], reach.path_y[i], 2);
     if (reach.path_x[i] == to_x && reach.path_y[i] == to_y) break;
   }
 }
 
-void MainWindow::redraw_all() {
-  paint_background(state.background);
-  draw_coordinates();
-  draw_lower_hand();
-  draw_upper_hand();
-  draw_board_pieces();
-  show_clock(state.upper_side, state.upper_clock);
-  show_clock(state.lower_side, state.lower_clock);
-  if (state.vs_com == MODE_COM) show_level(state.level);
-  if (state.handicap_set == ON) show_handicap_caption(state.handicap_grade);
-  paint_cell(1, 11.2, 0);
-  canvas_.refresh();
-}
-
-void MainWindow::prepare_board_display() {
-  draw_coordinates();
-  paint_cell(state.background, -1, 10);
-  paint_cell(state.background, 0, 10);
-  for (int i = 1; i <= 9; ++i) {
-    paint_cell(state.background, i, 10);
-    frame_cell(WINDOW_COLOUR, i, 9);
-  }
-}
+void Drawing::refresh() { canvas_.refresh(); }
 
 }  // namespace kumora

@@ -1,4 +1,4 @@
-#include "view/clock_text.h"
+#include "window/clock_text.h"
 
 #include <cmath>
 

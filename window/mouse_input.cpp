@@ -1,11 +1,16 @@
-// The person's moves with the mouse: one press is one step of building a move.
+#include "window/mouse_input.h"
+
+#include "analysis/analyze_board.h"
 #include "com/com_search.h"
 #include "com/movable.h"
 #include "core/drops_promotion.h"
 #include "core/make_move.h"
 #include "core/movement.h"
 #include "kifu/record.h"
-#include "view/main_window.h"
+#include "window/clocks.h"
+#include "window/drawing.h"
+#include "window/messages.h"
+#include "window/move_drawing.h"
 
 namespace kumora {
 
@@ -13,20 +18,21 @@ namespace {
 bool is_piece(int code) { return code >= 10 || code <= -10; }
 }  // namespace
 
-void MainWindow::Form_MouseDown(int button, int shift, double x, double y) {
+void MouseInput::Form_MouseDown(int button, int shift, double x, double y) {
   (void)shift;
-  hide_file_panel();
+  GameState& state = s_.game.state;
+  s_.flow.hide_file_panel();
   if (state.kifu_mode == ON) {
-    if (!ask_yes_no("棋譜を '進 'で進めて下さい", "棋譜")) {
-      sound_.play(snd_forbid);
-      reset_game();
+    if (!s_.messages.ask_yes_no("棋譜を '進 'で進めて下さい", "棋譜")) {
+      s_.messages.play_forbid();
+      s_.flow.reset_game();
     }
     return;
   }
   const int cell_x = cell_column(x);
   const int cell_y = cell_row(y);
   if (state.turn == NO_GAME) {
-    refuse("「対局」で始めて下さい", "開始");
+    s_.messages.refuse("「対局」で始めて下さい", "開始");
     return;
   }
   resume_stepped_game();
@@ -37,36 +43,35 @@ void MainWindow::Form_MouseDown(int button, int shift, double x, double y) {
   }
 }
 
-void MainWindow::restart_turn_clock() {
-  turn_start_time = host_.now();
-  if (is_checked(MenuId::KEIKA)) set_timer1(true);
-}
-
-bool MainWindow::resume_stepped_game() {
+bool MouseInput::resume_stepped_game() {
+  GameState& state = s_.game.state;
   if (state.vs_com == MODE_MAN) {
     if (state.stepped == OFF) return false;
     state.stepped = OFF;
-    restart_turn_clock();
-    if (state.turn == state.SENTE) tell("先手の番です", "対局");
-    if (state.turn == state.GOTE) tell("後手の番です", "対局");
+    s_.clocks.restart_turn_clock();
+    if (state.turn == state.SENTE) s_.messages.tell("先手の番です", "対局");
+    if (state.turn == state.GOTE) s_.messages.tell("後手の番です", "対局");
     return true;
   }
   if (state.turn == state.upper_side) {
     state.stepped = OFF;
-    tell("OKですか？", "再開(COM)");
-    com_ban();
+    s_.messages.tell("OKですか？", "再開(COM)");
+    s_.flow.com_ban();
     return true;
   }
   if (state.turn == state.lower_side && state.stepped == ON) {
     state.stepped = OFF;
-    restart_turn_clock();
-    tell("MANの番です", "対局");
+    s_.clocks.restart_turn_clock();
+    s_.messages.tell("MANの番です", "対局");
     return true;
   }
   return false;
 }
 
-void MainWindow::click_board_square(int button, int x, int y) {
+void MouseInput::click_board_square(int button, int x, int y) {
+  GameState& state = s_.game.state;
+  Drawing& d = s_.drawing;
+  const int guide_colour = s_.appearance.guide_colour;
   if (state.select_state == 0) {
     select_board_piece(x, y);
     return;
@@ -77,21 +82,21 @@ void MainWindow::click_board_square(int button, int x, int y) {
   const int reachable = can_step_or_chain(state.board, move[CUR_FROM_X], move[CUR_FROM_Y], x, y,
                                           move[CUR_PIECE], state.chain_count);
   if (reachable == OFF) {
-    sound_.play(snd_forbid);
-    clear_marks();
+    s_.messages.play_forbid();
+    d.clear_marks();
     state.select_state = 0;
-    draw_lower_hand();
-    draw_upper_hand();
+    d.draw_lower_hand();
+    d.draw_upper_hand();
     return;
   }
   const int code = state.board(x, y);
   if (x == state.chain_start_x && y == state.chain_start_y) {
     // Back on the chain start: the move is cancelled.
-    frame_cell(PLAIN_CELL_COLOUR, move[CUR_FROM_X], move[CUR_FROM_Y]);
+    d.frame_cell(PLAIN_CELL_COLOUR, move[CUR_FROM_X], move[CUR_FROM_Y]);
     move[CUR_FROM_X] = x;
     move[CUR_FROM_Y] = y;
     move[CUR_PIECE] = code;
-    show_guidance(x, y, state.guide_colour, code, state.chain_count);
+    d.show_guidance(x, y, guide_colour, code, state.chain_count);
     state.select_state = 0;
     return;
   }
@@ -100,15 +105,16 @@ void MainWindow::click_board_square(int button, int x, int y) {
     move[CUR_FROM_Y] = y;
     move[CUR_PIECE] = code;
     state.chain_count += 1;
-    show_guidance(x, y, state.guide_colour, code, state.chain_count);
-    frame_cell(SELECTED_COLOUR, x, y);
-    frame_cell(CHAIN_START_COLOUR, state.chain_start_x, state.chain_start_y);
+    d.show_guidance(x, y, guide_colour, code, state.chain_count);
+    d.frame_cell(SELECTED_COLOUR, x, y);
+    d.frame_cell(CHAIN_START_COLOUR, state.chain_start_x, state.chain_start_y);
     return;
   }
   end_move_at(button, x, y);
 }
 
-void MainWindow::select_board_piece(int x, int y) {
+void MouseInput::select_board_piece(int x, int y) {
+  GameState& state = s_.game.state;
   const int code = state.board(x, y);
   if (code == EMPTY) return;
   int* move = state.cur_move;
@@ -116,16 +122,17 @@ void MainWindow::select_board_piece(int x, int y) {
   move[CUR_FROM_X] = state.chain_start_x = x;
   move[CUR_FROM_Y] = state.chain_start_y = y;
   move[CUR_PIECE] = state.chain_piece = code;
-  show_guidance(x, y, state.guide_colour, code, 0);
+  s_.drawing.show_guidance(x, y, s_.appearance.guide_colour, code, 0);
   if (state.belongs_to_turn(code)) {
     state.select_state = 1;
-    frame_cell(SELECTED_COLOUR, x, y);
+    s_.drawing.frame_cell(SELECTED_COLOUR, x, y);
   } else if (is_piece(code)) {
-    frame_cell(state.guide_colour, x, y);
+    s_.drawing.frame_cell(s_.appearance.guide_colour, x, y);
   }
 }
 
-void MainWindow::end_move_at(int button, int x, int y) {
+void MouseInput::end_move_at(int button, int x, int y) {
+  GameState& state = s_.game.state;
   int* move = state.cur_move;
   // The last link, kept so that a refused promotion leaves the move as it was.
   const int link_x = move[CUR_FROM_X];
@@ -141,47 +148,49 @@ void MainWindow::end_move_at(int button, int x, int y) {
 
   if (second_pawn_in_file(state.board, from_x, x, piece) == ON &&
       !(button == MOUSE_RIGHT && promoted_code(from_x, from_y, x, y, piece) != piece)) {
-    frame_cell(REFUSED_COLOUR, x, y);
-    refuse("２歩なので打てません", "警告");
+    s_.drawing.frame_cell(REFUSED_COLOUR, x, y);
+    s_.messages.refuse("２歩なので打てません", "警告");
     refusal_tail(x, y);
     return;
   }
   if (!Board::on_board(from_x, 5) && state.board(x, y) != EMPTY) {
-    refuse("張り駒で相手駒を取れません", "警告");
+    s_.messages.refuse("張り駒で相手駒を取れません", "警告");
     refusal_tail(x, y);
     return;
   }
   if (may_stay_unpromoted(y, piece) == OFF && button == MOUSE_LEFT) {
-    refuse("マウスの右をクリックして下さい", "成り");
+    s_.messages.refuse("マウスの右をクリックして下さい", "成り");
     move[CUR_FROM_X] = link_x;
     move[CUR_FROM_Y] = link_y;
     move[CUR_PIECE] = link_piece;
     return;
   }
-  if (kifu_is_full(kifu)) {
-    refuse("棋譜が一杯です（５００手）。これ以上は指せません", "警告");
+  if (kifu_is_full(s_.game.kifu)) {
+    s_.messages.refuse("棋譜が一杯です（５００手）。これ以上は指せません", "警告");
     refusal_tail(x, y);
     return;
   }
   play_move(button, x, y);
 }
 
-void MainWindow::refusal_tail(int x, int y) {
+void MouseInput::refusal_tail(int x, int y) {
+  GameState& state = s_.game.state;
   int* move = state.cur_move;
-  frame_cell(PLAIN_CELL_COLOUR, move[CUR_FROM_X], move[CUR_FROM_Y]);
+  s_.drawing.frame_cell(PLAIN_CELL_COLOUR, move[CUR_FROM_X], move[CUR_FROM_Y]);
   move[CUR_FROM_X] = x;
   move[CUR_FROM_Y] = y;
   move[CUR_PIECE] = state.board(x, y);
-  show_guidance(x, y, state.guide_colour, move[CUR_PIECE], state.chain_count);
+  s_.drawing.show_guidance(x, y, s_.appearance.guide_colour, move[CUR_PIECE], state.chain_count);
   state.select_state = 0;
 }
 
-void MainWindow::click_off_board(int x, int y) {
+void MouseInput::click_off_board(int x, int y) {
+  GameState& state = s_.game.state;
   int* move = state.cur_move;
   if (is_piece(move[CUR_PIECE])) {
-    show_guidance(move[CUR_FROM_X], move[CUR_FROM_Y], PLAIN_CELL_COLOUR, move[CUR_PIECE],
-                  state.chain_count);
-    frame_cell(PLAIN_CELL_COLOUR, move[CUR_FROM_X], move[CUR_FROM_Y]);
+    s_.drawing.show_guidance(move[CUR_FROM_X], move[CUR_FROM_Y], PLAIN_CELL_COLOUR,
+                             move[CUR_PIECE], state.chain_count);
+    s_.drawing.frame_cell(PLAIN_CELL_COLOUR, move[CUR_FROM_X], move[CUR_FROM_Y]);
   }
   if (x == LOWER_HAND_COLUMN && y >= 3 && y <= 9) {
     const int slot = y - 2;
@@ -194,18 +203,22 @@ void MainWindow::click_off_board(int x, int y) {
   }
 }
 
-void MainWindow::select_hand_piece(int x, int y, int code) {
+void MouseInput::select_hand_piece(int x, int y, int code) {
+  GameState& state = s_.game.state;
   int* move = state.cur_move;
   state.select_state = 1;
   state.chain_count = 0;
   move[CUR_FROM_X] = state.chain_start_x = x;
   move[CUR_FROM_Y] = state.chain_start_y = y;
   move[CUR_PIECE] = state.chain_piece = code;
-  frame_cell(SELECTED_COLOUR, x, y);
-  show_guidance(x, y, state.guide_colour, code, 0);
+  s_.drawing.frame_cell(SELECTED_COLOUR, x, y);
+  s_.drawing.show_guidance(x, y, s_.appearance.guide_colour, code, 0);
 }
 
-void MainWindow::play_move(int button, int to_x, int to_y) {
+void MouseInput::play_move(int button, int to_x, int to_y) {
+  GameState& state = s_.game.state;
+  Kifu& kifu = s_.game.kifu;
+  Drawing& d = s_.drawing;
   int* move = state.cur_move;
   int from_x = move[CUR_FROM_X];
   int from_y = move[CUR_FROM_Y];
@@ -217,7 +230,7 @@ void MainWindow::play_move(int button, int to_x, int to_y) {
               state.lower_clock, state.lower_clock + (upper_moved ? 0 : te), state.upper_clock,
               state.upper_clock + (upper_moved ? te : 0));
   state.move_count += 1;
-  show_move_number(state.move_count);
+  d.show_move_number(state.move_count);
   if (button == MOUSE_RIGHT) {
     const int promoted = promoted_code(from_x, from_y, to_x, to_y, piece);
     if (promoted != piece) piece = move[CUR_PIECE] = promoted;
@@ -225,17 +238,17 @@ void MainWindow::play_move(int button, int to_x, int to_y) {
   kifu.entry[kifu.kifu_pos].placed = piece;
 
   state.select_state = 0;
-  frame_cell(PLAIN_CELL_COLOUR, from_x, from_y);
-  frame_cell(PLAIN_CELL_COLOUR, to_x, to_y);
-  show_guidance(from_x, from_y, PLAIN_CELL_COLOUR, piece, state.chain_count);
+  d.frame_cell(PLAIN_CELL_COLOUR, from_x, from_y);
+  d.frame_cell(PLAIN_CELL_COLOUR, to_x, to_y);
+  d.show_guidance(from_x, from_y, PLAIN_CELL_COLOUR, piece, state.chain_count);
   if (from_x == UPPER_HAND_COLUMN) from_y = 8 - from_y;
 
   const MoveRedraw redraw = make_move(state, from_x, from_y, to_x, to_y, piece);
-  draw_move(from_x, from_y, to_x, to_y, piece, redraw.capture_hand, redraw.drop_hand);
-  report_move(kifu.entry[kifu.kifu_pos]);
-  sound_.play(snd_click);
-  show_last_move(upper_moved ? state.upper_side : state.lower_side, to_x, to_y, piece,
-                 TEXT_COLOUR);
+  draw_move(d, from_x, from_y, to_x, to_y, piece, redraw);
+  report_move(s_.reporter, kifu.entry[kifu.kifu_pos]);
+  s_.messages.play_click();
+  d.show_last_move(upper_moved ? state.upper_side : state.lower_side, to_x, to_y, piece,
+                   TEXT_COLOUR);
 
   if (state.vs_com == MODE_COM) {
     after_person_move_vs_com(redraw.captured);
@@ -244,63 +257,49 @@ void MainWindow::play_move(int button, int to_x, int to_y) {
   }
 }
 
-void MainWindow::draw_move(int from_x, int from_y, int to_x, int to_y, int piece,
-                           int capture_hand, int drop_hand) {
-  if (capture_hand == UPPER_HAND_COLUMN) draw_upper_hand();
-  if (capture_hand == LOWER_HAND_COLUMN) draw_lower_hand();
-  const int shown_from_y = from_x == UPPER_HAND_COLUMN ? 8 - from_y : from_y;
-  paint_cell(EMPTY, from_x, shown_from_y);
-  frame_cell(WINDOW_COLOUR, from_x, shown_from_y);
-  if (drop_hand == UPPER_HAND_COLUMN) draw_upper_hand();
-  if (drop_hand == LOWER_HAND_COLUMN) draw_lower_hand();
-  paint_cell(piece, to_x, to_y);
-  frame_cell(WINDOW_COLOUR, to_x, to_y);
-  canvas_.refresh();
-}
-
-void MainWindow::report_move(const KifuEntry& e) {
-  if (observer_) observer_->move_made(e.from_x, e.from_y, e.to_x, e.to_y, e.moved, e.placed, e.taken);
-}
-
-void MainWindow::after_person_move_vs_com(int captured) {
-  set_timer1(false);
+void MouseInput::after_person_move_vs_com(int captured) {
+  Game& game = s_.game;
+  GameState& state = game.state;
+  s_.clocks.set_timer1(false);
   state.lower_clock += state.turn_elapsed;
-  analyze_position();
+  analyze_board(state, game.tables);
   if (captured == KING) {
-    game_over_prompt("あなた");
-  } else if (!upper_has_candidate(reach, state)) {
+    s_.flow.game_over_prompt("あなた");
+  } else if (!upper_has_candidate(game.reach, state)) {
     // Counted as the search counts them: has_movable_piece would also count
     // drops that the rules refuse the computer.
-    tell("ＣＯＭの移動できる駒が無くなりました", "警告");
-    game_over_prompt("あなた");
+    s_.messages.tell("ＣＯＭの移動できる駒が無くなりました", "警告");
+    s_.flow.game_over_prompt("あなた");
   } else if (state.winner == NO_GAME) {
     state.turn = state.upper_side;
-    com_ban();
+    s_.flow.com_ban();
   }
 }
 
-void MainWindow::after_person_move_two_persons(bool upper_moved) {
-  if (state.winner == state.lower_side) game_over_prompt("先手");
-  if (state.winner == state.upper_side) game_over_prompt("後手");
+void MouseInput::after_person_move_two_persons(bool upper_moved) {
+  GameState& state = s_.game.state;
+  ReachState& reach = s_.game.reach;
+  if (state.winner == state.lower_side) s_.flow.game_over_prompt("先手");
+  if (state.winner == state.upper_side) s_.flow.game_over_prompt("後手");
   if (state.turn == state.SENTE) {
     state.turn = state.GOTE;
     if (has_movable_piece(reach, state, state.GOTE) == OFF) {
-      tell("後手の移動できる駒が無くなりました", "警告");
-      game_over_prompt("先手");
+      s_.messages.tell("後手の移動できる駒が無くなりました", "警告");
+      s_.flow.game_over_prompt("先手");
       return;
     }
   } else if (state.turn == state.GOTE) {
     state.turn = state.SENTE;
     if (has_movable_piece(reach, state, state.SENTE) == OFF) {
-      tell("先手の移動できる駒が無くなりました", "警告");
-      game_over_prompt("後手");
+      s_.messages.tell("先手の移動できる駒が無くなりました", "警告");
+      s_.flow.game_over_prompt("後手");
       return;
     }
   }
   if (state.turn != NO_GAME) {
     (upper_moved ? state.upper_clock : state.lower_clock) += state.turn_elapsed;
   }
-  turn_start_time = host_.now();
+  s_.clocks.start_turn();
 }
 
 }  // namespace kumora

@@ -1,0 +1,135 @@
+#include "window/computer_turn.h"
+
+#include "analysis/analyze_board.h"
+#include "com/chain_path.h"
+#include "com/com_search.h"
+#include "com/movable.h"
+#include "core/make_move.h"
+#include "kifu/record.h"
+#include "window/clocks.h"
+#include "window/drawing.h"
+#include "window/messages.h"
+#include "window/move_drawing.h"
+
+namespace kumora {
+
+namespace {
+
+// Keeps the clock display moving while the search runs.
+class ClockTicker : public TurnTicker {
+ public:
+  explicit ClockTicker(Clocks& clocks) : clocks_(clocks) {}
+  void tick() override { clocks_.Timer1_Timer(); }
+
+ private:
+  Clocks& clocks_;
+};
+
+}  // namespace
+
+void ComputerTurn::show_thinking() {
+  Drawing& d = s_.drawing;
+  const int background = s_.appearance.background;
+  d.paint_cell(background, -2, 8);
+  d.paint_cell(background, -1, 8);
+  d.paint_cell(background, 0, 8);
+  d.frame_cell(WINDOW_COLOUR, -1, 7);
+  d.print_at(-1.5, 8.5, "思考中", SHADOW_COLOUR, 0, 12);
+  d.print_at(-1.6, 8.4, "思考中", TEXT_COLOUR, 0, 12);
+  d.frame_cell(WINDOW_COLOUR, 1, 8);
+}
+
+void ComputerTurn::play_turn() {
+  s_.clocks.restart_turn_clock();
+  show_thinking();
+
+  Game& game = s_.game;
+  ComWorld world{game.state, game.tables, game.com_context, game.reach};
+  prepare_turn(world);
+  s_.drawing.refresh();
+  ClockTicker ticker(s_.clocks);
+  const ComMove best = search_best_move(world, nullptr, &ticker);
+  if (!best.found) {
+    // Drops the person could not make are no candidates of the computer, so
+    // a hand that only allows such drops leaves it without a move.
+    s_.clocks.set_timer1(false);
+    s_.messages.tell("ＣＯＭの移動できる駒が無くなりました", "警告");
+    s_.flow.game_over_prompt("あなた");
+    return;
+  }
+  if (kifu_is_full(game.kifu)) {
+    // The record holds no more moves: the turn goes back to the person, whose
+    // moves are refused the same way until the game is stepped back or restarted.
+    s_.messages.refuse("棋譜が一杯です（５００手）。これ以上は指せません", "警告");
+    hand_turn_back();
+    return;
+  }
+  play_com_move(best);
+  after_com_move(best);
+}
+
+void ComputerTurn::show_com_path(const ComMove& best) {
+  ReachState& reach = s_.game.reach;
+  if (find_chain_path(reach, s_.game.state.board, best.from_x, best.from_y, best.to_x, best.to_y,
+                      best.moved) == OFF) {
+    // A chain longer than the search looks is shown as its two ends.
+    reach.path_x[1] = best.from_x;
+    reach.path_y[1] = best.from_y;
+    reach.path_x[2] = best.to_x;
+    reach.path_y[2] = best.to_y;
+  }
+  int count = 1;
+  while (count < 8 && !(reach.path_x[count] == best.to_x && reach.path_y[count] == best.to_y)) {
+    ++count;
+  }
+  s_.reporter.path_shown(reach.path_x + 1, reach.path_y + 1, count);
+  s_.drawing.draw_chain_path(best.to_x, best.to_y);
+}
+
+void ComputerTurn::play_com_move(const ComMove& best) {
+  GameState& state = s_.game.state;
+  Kifu& kifu = s_.game.kifu;
+  record_move(kifu, state.board, best.from_x, best.from_y, best.to_x, best.to_y, best.moved,
+              best.placed, state.lower_clock, state.lower_clock, state.upper_clock,
+              state.upper_clock + state.turn_elapsed);
+  show_com_path(best);
+  state.move_count += 1;
+  s_.drawing.show_move_number(state.move_count);
+  const MoveRedraw redraw =
+      make_move(state, best.from_x, best.from_y, best.to_x, best.to_y, best.placed);
+  draw_move(s_.drawing, best.from_x, best.from_y, best.to_x, best.to_y, best.placed, redraw);
+  report_move(s_.reporter, kifu.entry[kifu.kifu_pos]);
+  s_.messages.play_click();
+  s_.clocks.set_timer1(false);
+}
+
+void ComputerTurn::after_com_move(const ComMove& best) {
+  Game& game = s_.game;
+  GameState& state = game.state;
+  if (has_movable_piece(game.reach, state, state.lower_side) == OFF) {
+    s_.messages.tell("移動できる駒が無くなりました", "警告");
+    s_.flow.game_over_prompt("ｺﾝﾋﾟｭｰﾀ");
+    return;
+  }
+  analyze_board(state, game.tables);
+  if (state.winner == state.upper_side) {
+    s_.flow.game_over_prompt("ｺﾝﾋﾟｭｰﾀ");
+    return;
+  }
+  if (game.tables.upper_attack_count(state.lower_king_x, state.lower_king_y) > 0) {
+    s_.messages.tell("   ** 王手 **", "");
+  }
+  s_.drawing.show_last_move(state.upper_side, best.to_x, best.to_y, best.placed, TEXT_COLOUR);
+  s_.drawing.frame_cell(REFUSED_COLOUR, best.to_x, best.to_y);
+  hand_turn_back();
+}
+
+void ComputerTurn::hand_turn_back() {
+  GameState& state = s_.game.state;
+  state.upper_clock += state.turn_elapsed;
+  s_.clocks.start_turn();
+  state.turn = state.lower_side;
+  if (s_.ticks.is_checked(MenuId::KEIKA)) s_.clocks.set_timer1(true);
+}
+
+}  // namespace kumora

@@ -1,0 +1,28 @@
+// The computer's turn as the person sees it: the thinking caption, the search,
+// the move shown link by link along its chain, and what follows from it.
+#pragma once
+
+#include "window/services.h"
+
+namespace kumora {
+
+struct ComMove;
+
+class ComputerTurn {
+ public:
+  explicit ComputerTurn(WindowServices& services) : s_(services) {}
+
+  // com_ban: the whole turn, called with the upper side to move.
+  void play_turn();
+
+ private:
+  void show_thinking();
+  void show_com_path(const ComMove& best);
+  void play_com_move(const ComMove& best);
+  void after_com_move(const ComMove& best);
+  void hand_turn_back();
+
+  WindowServices& s_;
+};
+
+}  // namespace kumora

@@ -1,0 +1,61 @@
+// The drawing operations of the window: pictures, frames and texts on the
+// cell grid around the board, in cell units of the board grid.
+#pragma once
+
+#include <string>
+
+#include "window/services.h"
+
+namespace kumora {
+
+// A value for print_at: a number or a text.
+struct PrintValue {
+  PrintValue(int n) : is_number(true), number(n) {}
+  PrintValue(const char* s) : text(s) {}
+  PrintValue(std::string s) : text(std::move(s)) {}
+  bool is_number = false;
+  int number = 0;
+  std::string text;
+};
+
+class Drawing {
+ public:
+  Drawing(Canvas& canvas, WindowServices& services);
+
+  void paint_cell(int code, double x, double y);
+  void frame_cell(int colour, double x, double y);
+  void clear_marks();
+  void print_at(double x, double y, const PrintValue& value, int colour, int mode, int size);
+  void print_small(double x, double y, const std::string& text, int colour);
+  // Prints a text at a position in twips (the header lines of a record file).
+  void print_text_at_twips(double x, double y, const std::string& text, int colour, int size);
+  // Full-width digits for 1..9, kanji numerals for 1001..1009, piece names.
+  static std::string value_text(int n);
+  // The caption of a level, handicap grade or the move number's label (99).
+  void print_caption(int code, double x, double y, int colour, int size);
+
+  void paint_background(int code);
+  void draw_board_pieces();
+  void draw_coordinates();
+  void draw_lower_hand();
+  void draw_upper_hand();
+  void show_last_move(int side, int x, int y, int piece, int colour);
+  void clear_last_move(int side);
+  void show_move_number(int n);
+  void prepare_board_display();
+  // Frames every square the next link of a move can use.
+  void show_guidance(int from_x, int from_y, int colour, int piece, int chain_count);
+
+  void blink_cell(int x, int y, int times);
+  void wait(double seconds);
+  // Blinks the chain path of the computer's move up to its destination.
+  void draw_chain_path(int to_x, int to_y);
+  void refresh();
+
+ private:
+  Canvas& canvas_;
+  WindowServices& s_;
+  bool font_bold_ = false;
+};
+
+}  // namespace kumora

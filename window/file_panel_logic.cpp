@@ -1,0 +1,135 @@
+#include "window/file_panel_logic.h"
+
+#include <filesystem>
+
+#include "kifu/record_file.h"
+#include "window/drawing.h"
+#include "window/messages.h"
+
+namespace kumora {
+
+void FilePanel::show_file_panel(bool drive_visible, bool dir_visible, bool file_visible) {
+  panel_.drive_visible = drive_visible;
+  panel_.dir_visible = dir_visible;
+  panel_.file_visible = file_visible;
+}
+
+void FilePanel::show_save_fields(int mode) {
+  if (mode == 0) {
+    panel_.save_fields_visible = true;
+    return;
+  }
+  for (int i = 1; i <= 4; ++i) panel_.text[i].clear();
+  panel_.save_fields_visible = false;
+}
+
+void FilePanel::hide() {
+  show_file_panel(false, false, false);
+  show_save_fields(1);
+}
+
+void FilePanel::KIFU_READ_Click() {
+  show_file_panel(true, true, true);
+  show_save_fields(1);
+  refresh_file_list();
+}
+
+void FilePanel::KIFU_WRITE_Click() {
+  const GameState& state = s_.game.state;
+  if (state.reversed == ON) {
+    s_.messages.tell("反転後は書き込みできません", "棋譜書込");
+    return;
+  }
+  if (state.handicap_set == ON) {
+    s_.messages.tell("ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込");
+    return;
+  }
+  show_file_panel(true, true, false);
+  show_save_fields(0);
+}
+
+void FilePanel::refresh_file_list() { panel_.files = list_record_files(panel_.file_path); }
+
+void FilePanel::Drive1_Change(const std::string& drive) {
+  std::error_code error;
+  std::filesystem::directory_iterator probe(drive, error);
+  if (error) {
+    s_.messages.tell("ﾃﾞﾊﾞｲｽが準備できていません", "ｴﾗｰ");
+    return;
+  }
+  panel_.drive = drive;
+  Dir1_Change(drive);
+}
+
+void FilePanel::Dir1_Change(const std::string& path) {
+  panel_.dir_path = path;
+  panel_.file_path = path;
+  refresh_file_list();
+}
+
+void FilePanel::Command1_Click() {
+  if (panel_.text[TEXT_FILE_NAME].empty()) {
+    s_.messages.tell("ﾌｧｲﾙ名が入力されていません", "  ");
+    return;
+  }
+  const Kifu& kifu = s_.game.kifu;
+  const GameState& state = s_.game.state;
+  if (kifu.kifu_pos < 1) {
+    s_.messages.tell("保存するデータがありません", "棋譜保存");
+    return;
+  }
+  const RecordHeaderTexts texts{panel_.text[TEXT_TITLE], panel_.text[TEXT_SENTE],
+                                panel_.text[TEXT_GOTE]};
+  const SaveOutcome saved = save_record_file(panel_.file_path, panel_.text[TEXT_FILE_NAME], texts,
+                                             state.SENTE == state.lower_side, kifu);
+  if (!saved.ok) {
+    // The panel stays open with what was typed, so the person can mend it.
+    s_.messages.refuse(saved.message, "棋譜保存");
+    return;
+  }
+  hide();
+  refresh_file_list();
+  s_.messages.tell("棋譜を書き込みました", "  ");
+}
+
+void FilePanel::File1_Click(const std::string& file_name) {
+  show_file_panel(false, false, false);
+  // The file is read and checked before anything of the game changes.
+  RecordFileContents contents;
+  const LoadOutcome loaded = load_record_file(panel_.file_path + "/" + file_name, contents);
+  if (!loaded.ok) {
+    s_.messages.refuse(loaded.message, "棋譜");
+    return;
+  }
+  GameState& state = s_.game.state;
+  Kifu& kifu = s_.game.kifu;
+  Drawing& d = s_.drawing;
+  s_.flow.reset_game();
+  state.kifu_mode = ON;
+  d.print_text_at_twips(title_x(contents.title) - 3000, 6350, contents.title, HAND_COUNT_COLOUR, 12);
+  d.print_text_at_twips(title_x(contents.top_name), 100, contents.top_name, TEXT_COLOUR, 12);
+  d.print_text_at_twips(title_x(contents.bottom_name), 6350, contents.bottom_name, TEXT_COLOUR, 12);
+  const int n = contents.kifu.kifu_len;
+  for (int i = 1; i <= n; ++i) kifu.entry[i] = contents.kifu.entry[i];
+  kifu.kifu_pos = 0;
+  state.move_count = 0;
+  kifu.kifu_len = n;
+  if (n == 0) {
+    s_.messages.tell("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
+    return;
+  }
+  s_.messages.tell(" 読み込みました", "棋譜");
+  s_.messages.tell("棋譜を '進 'で進めて下さい", "棋譜");
+  if (kifu.entry[1].moved >= 10) {
+    state.vs_com = MODE_COM;
+    state.SENTE = state.upper_side;
+    state.GOTE = state.lower_side;
+  } else {
+    state.vs_com = MODE_MAN;
+    state.SENTE = state.lower_side;
+    state.GOTE = state.upper_side;
+  }
+  state.turn = state.SENTE;
+}
+
+}  // namespace kumora

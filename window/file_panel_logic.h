@@ -1,0 +1,38 @@
+// The record-file panel as the window's logic sees it: showing and hiding
+// it, keeping its lists in step, saving the record and reading a file back
+// for replay.
+#pragma once
+
+#include <string>
+
+#include "window/file_panel.h"
+#include "window/services.h"
+
+namespace kumora {
+
+class FilePanel {
+ public:
+  explicit FilePanel(WindowServices& services) : s_(services) {}
+
+  // What the panel shows; the text boxes are edited from outside.
+  const FilePanelState& state() const { return panel_; }
+  void set_text(int index, const std::string& text) { panel_.text[index] = text; }
+
+  void KIFU_READ_Click();
+  void KIFU_WRITE_Click();
+  void Drive1_Change(const std::string& drive);
+  void Dir1_Change(const std::string& path);
+  void Command1_Click();
+  void File1_Click(const std::string& file_name);
+  void show_file_panel(bool drive_visible, bool dir_visible, bool file_visible);
+  void show_save_fields(int mode);
+  void hide();
+
+ private:
+  void refresh_file_list();
+
+  WindowServices& s_;
+  FilePanelState panel_;
+};
+
+}  // namespace kumora

@@ -1,0 +1,120 @@
+#include "window/game_start.h"
+
+#include "core/reverse.h"
+#include "window/clocks.h"
+#include "window/drawing.h"
+#include "window/levels_handicap.h"
+#include "window/messages.h"
+
+namespace kumora {
+
+void GameStart::START_Click() {
+  GameState& state = s_.game.state;
+  Drawing& d = s_.drawing;
+  d.prepare_board_display();
+  d.paint_cell(s_.appearance.background, -2, 0);
+  d.paint_cell(s_.appearance.background, -1, 0);
+  d.paint_cell(s_.appearance.background, 0, 0);
+  d.clear_marks();
+  s_.clocks.restart_turn_clock();
+  state.vs_com = MODE_MAN;
+  state.kifu_mode = OFF;
+  state.select_state = 0;  // every game start leaves nothing selected
+  if (state.turn == NO_GAME || state.move_count == 0) {
+    state.lower_side = state.SENTE;
+    state.upper_side = state.GOTE;
+    state.turn = state.SENTE;
+    s_.messages.tell("先手の番です", " ");
+  } else if (state.turn == state.SENTE) {
+    s_.messages.tell("先手の番です", " ");
+  } else if (state.turn == state.GOTE) {
+    s_.messages.tell("後手の番です", " ");
+  }
+  state.stepped = OFF;
+}
+
+void GameStart::start_vs_com_display() {
+  s_.drawing.prepare_board_display();
+  levels_.show_level(s_.game.state.level);
+  s_.drawing.clear_marks();
+}
+
+void GameStart::SENTE_Click() {
+  GameState& state = s_.game.state;
+  start_vs_com_display();
+  state.select_state = 0;
+  state.vs_com = MODE_COM;
+  state.kifu_mode = OFF;
+  s_.game.kifu.kifu_len = state.move_count;
+  s_.clocks.start_turn();
+  s_.clocks.set_timer1(true);
+  if (state.turn == NO_GAME || state.move_count == 0) {
+    state.lower_side = state.SENTE;
+    state.upper_side = state.GOTE;
+    state.turn = state.SENTE;
+    s_.messages.tell("MANの番です", " ");
+  } else if (state.turn == state.lower_side) {
+    state.lower_side = state.SENTE;
+    state.upper_side = state.GOTE;
+    state.turn = state.SENTE;
+    s_.messages.tell("MANの番です", "対局");
+  } else if (state.turn == state.upper_side) {
+    s_.flow.com_ban();
+    return;
+  } else {
+    return;
+  }
+  state.stepped = OFF;
+}
+
+void GameStart::GOTE_Click() {
+  GameState& state = s_.game.state;
+  start_vs_com_display();
+  s_.clocks.set_timer1(true);
+  state.select_state = 0;
+  state.vs_com = MODE_COM;
+  state.kifu_mode = OFF;
+  s_.game.kifu.kifu_len = state.move_count;
+  if (state.turn == NO_GAME || state.move_count == 0) {
+    state.lower_side = state.GOTE;
+    state.upper_side = state.SENTE;
+    state.turn = state.SENTE;
+    s_.flow.com_ban();
+  } else if (state.turn == state.lower_side) {
+    s_.messages.tell("MANの番です", "対局");
+    state.stepped = OFF;
+  } else if (state.turn == state.upper_side) {
+    s_.flow.com_ban();
+  }
+}
+
+void GameStart::REVERSE_Click() {
+  GameState& state = s_.game.state;
+  if (state.kifu_mode == ON) {
+    s_.messages.refuse("棋譜ﾓｰﾄﾞではできません", "反転");
+    return;
+  }
+  state.reversed = ON;
+  state.select_state = 0;
+  reverse_position(state);  // the same army stays to move: turn is negated too
+  s_.flow.redraw_all();
+  s_.drawing.show_move_number(state.move_count);
+  if (state.handicap_set == ON) {
+    state.handicap_grade = -state.handicap_grade;
+    levels_.show_handicap_caption(state.handicap_grade);
+  }
+  s_.messages.play_click();
+  s_.game.kifu.kifu_pos = 0;
+  s_.game.kifu.kifu_len = 0;
+}
+
+void GameStart::game_over_prompt(const std::string& name) {
+  s_.messages.tell(name + "の勝ちです", "終了");
+  if (s_.messages.ask_yes_no("続けますか？", "再ゲーム")) {
+    s_.flow.reset_game();
+  } else {
+    s_.flow.end_program();
+  }
+}
+
+}  // namespace kumora

@@ -1,0 +1,30 @@
+// Starting a game in one of its modes, flipping the board and the end of a game.
+#pragma once
+
+#include <string>
+
+#include "window/services.h"
+
+namespace kumora {
+
+class LevelsHandicap;
+
+class GameStart {
+ public:
+  GameStart(WindowServices& services, LevelsHandicap& levels) : s_(services), levels_(levels) {}
+
+  void START_Click();
+  void SENTE_Click();
+  void GOTE_Click();
+  void REVERSE_Click();
+  // Announces the winner and asks for another game.
+  void game_over_prompt(const std::string& name);
+
+ private:
+  void start_vs_com_display();
+
+  WindowServices& s_;
+  LevelsHandicap& levels_;
+};
+
+}  // namespace kumora

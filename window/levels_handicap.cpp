@@ -1,0 +1,103 @@
+#include "window/levels_handicap.h"
+
+#include "settings/handicap.h"
+#include "window/drawing.h"
+#include "window/messages.h"
+
+namespace kumora {
+
+namespace {
+constexpr MenuId LEVEL_ITEMS[4] = {MenuId::COUNT, MenuId::LEVEL1, MenuId::LEVEL2, MenuId::LEVEL3};
+}  // namespace
+
+void LevelsHandicap::choose_level(int n) {
+  Drawing& d = s_.drawing;
+  d.paint_cell(s_.appearance.background, -2, 0);
+  d.paint_cell(s_.appearance.background, -1, 0);
+  d.paint_cell(s_.appearance.background, 0, 0);
+  set_level(n);
+}
+
+void LevelsHandicap::set_level(int n) {
+  GameState& state = s_.game.state;
+  for (int i = 1; i <= 3; ++i) s_.ticks.set_checked(LEVEL_ITEMS[i], false);
+  if (n >= 1 && n <= 3) {
+    s_.ticks.set_checked(LEVEL_ITEMS[n], true);
+    state.level = n;
+  }
+  if (state.vs_com == MODE_COM) show_level(state.level);
+}
+
+void LevelsHandicap::show_level(int n) {
+  Drawing& d = s_.drawing;
+  d.print_at(-1.4, 0.2, "LEVEL", SHADOW_COLOUR, 0, 10);
+  d.print_at(-1.5, 0.1, "LEVEL", TEXT_COLOUR, 0, 10);
+  d.print_at(0.1, 0.1, n, SHADOW_COLOUR, 0, 12);
+  d.print_at(0, 0, n, TEXT_COLOUR, 0, 12);
+}
+
+void LevelsHandicap::show_handicap_caption(int grade) {
+  Drawing& d = s_.drawing;
+  for (int x = 11; x <= 14; ++x) d.paint_cell(s_.appearance.background, x, 2);
+  d.print_caption(grade, 11.1, 2.1, SHADOW_COLOUR, 10);
+  d.print_caption(grade, 11, 2, TEXT_COLOUR, 10);
+}
+
+void LevelsHandicap::handicap_refusal(int code) {
+  static const char* const REASONS[4] = {"", "棋譜ﾓｰﾄﾞではできません", "対局途中ではできません",
+                                         "反転後ではできません"};
+  s_.messages.tell(std::string(REASONS[code]) + "\r\r局面→最初にして下さい", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
+}
+
+bool LevelsHandicap::handicap_allowed() {
+  s_.flow.hide_file_panel();
+  const GameState& state = s_.game.state;
+  int refusal = 0;
+  if (state.kifu_mode == ON) {
+    refusal = 1;
+  } else if (s_.game.kifu.kifu_pos > 0) {
+    refusal = 2;
+  } else if (state.reversed == ON) {
+    refusal = 3;
+  }
+  if (refusal != 0) {
+    s_.messages.play_forbid();
+    handicap_refusal(refusal);
+    return false;
+  }
+  s_.game.kifu.kifu_len = 0;
+  return true;
+}
+
+void LevelsHandicap::set_handicap_square(int grade, int contents) {
+  const HandicapSquare square = handicap_square(grade);
+  s_.game.state.board(square.x, square.y) = contents;
+  s_.drawing.paint_cell(contents, square.x, square.y);
+  s_.drawing.frame_cell(WINDOW_COLOUR, square.x, square.y);
+  s_.messages.play_click();
+}
+
+void LevelsHandicap::LBEL_UP_Click() {
+  if (!handicap_allowed()) return;
+  GameState& state = s_.game.state;
+  if (state.handicap_grade < HIGHEST_GRADE) {
+    state.handicap_grade += 1;
+    show_handicap_caption(state.handicap_grade);
+    set_handicap_square(state.handicap_grade, contents_after_step_up(state.handicap_grade));
+  }
+  state.handicap_set = ON;
+}
+
+void LevelsHandicap::LEBEL_DOWN_Click() {
+  if (!handicap_allowed()) return;
+  GameState& state = s_.game.state;
+  if (state.handicap_grade > LOWEST_GRADE) {
+    state.handicap_grade -= 1;
+    show_handicap_caption(state.handicap_grade);
+    const int old_grade = state.handicap_grade + 1;
+    set_handicap_square(old_grade, contents_after_step_down(old_grade));
+  }
+  state.handicap_set = ON;
+}
+
+}  // namespace kumora

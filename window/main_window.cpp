@@ -1,0 +1,134 @@
+#include "window/main_window.h"
+
+#include <filesystem>
+
+namespace kumora {
+
+MainWindow::MainWindow(Canvas& canvas, Dialogs& dialogs, SoundPort& sound, Host& host)
+    : messages_(dialogs, sound),
+      host_(host),
+      services_{game_, appearance_, ticks_, drawing_, messages_, clocks_, reporter_, host, *this},
+      drawing_(canvas, services_),
+      clocks_(services_),
+      file_panel_(services_),
+      levels_(services_),
+      options_(services_),
+      stepping_(services_),
+      computer_(services_),
+      mouse_(services_),
+      start_(services_, levels_) {}
+
+void MainWindow::Form_Load(bool maximised) {
+  messages_.load_sounds();
+
+  game_.state = GameState{};
+  // No background item is ticked before the settings file names one: a first
+  // line naming none leaves them all unticked.
+  appearance_ = Appearance{};
+  GameState& state = game_.state;
+  state.lower_side = state.GOTE;
+  state.upper_side = state.SENTE;
+  levels_.set_level(3);
+  state.kifu_mode = OFF;
+  game_.kifu.kifu_len = 0;
+
+  std::error_code error;
+  file_panel_.Dir1_Change(std::filesystem::current_path(error).string());
+  options_.load_settings();
+  reset_game();
+
+  if (!maximised) placement_ = WindowPlacement{};
+}
+
+void MainWindow::reset_game() {
+  GameState& state = game_.state;
+  state.handicap_grade = 0;
+  state.handicap_set = OFF;
+  state.vs_com = MODE_MAN;
+  state.winner = NO_GAME;
+  state.turn = NO_GAME;
+  game_.kifu.kifu_pos = 0;
+  state.move_count = 0;
+  state.reversed = OFF;
+
+  clocks_.reset();
+  state.upper_clock = 0;
+  state.lower_clock = 0;
+  state.turn_elapsed = 0;
+  state.stepped = OFF;
+  state.kifu_mode = OFF;
+  game_.kifu.entry[0].placed = 10;
+  state.select_state = 0;
+
+  set_initial_position(state);
+  recompute_hand_totals(state);
+  redraw_all();
+}
+
+void MainWindow::redraw_all() {
+  const GameState& state = game_.state;
+  drawing_.paint_background(appearance_.background);
+  drawing_.draw_coordinates();
+  drawing_.draw_lower_hand();
+  drawing_.draw_upper_hand();
+  drawing_.draw_board_pieces();
+  clocks_.show_both();
+  if (state.vs_com == MODE_COM) levels_.show_level(state.level);
+  if (state.handicap_set == ON) levels_.show_handicap_caption(state.handicap_grade);
+  drawing_.paint_cell(1, 11.2, 0);
+  drawing_.refresh();
+}
+
+void MainWindow::Form_MouseDown(int button, int shift, double x, double y) {
+  mouse_.Form_MouseDown(button, shift, x, y);
+}
+
+void MainWindow::end_program() {
+  if (!program_ended_) {
+    messages_.release_sounds();
+    program_ended_ = true;
+    host_.quit();
+  }
+  throw ProgramEnded{};
+}
+
+void MainWindow::Form_KeyPress(int key_code) {
+  if (key_code == KEY_ESCAPE) end_program();
+}
+
+void MainWindow::Form_Unload() { end_program(); }
+
+void MainWindow::run_menu(MenuId id) {
+  switch (id) {
+    case MenuId::TAIKYOKU: hide_file_panel(); break;
+    case MenuId::START: start_.START_Click(); break;
+    case MenuId::SENTE: start_.SENTE_Click(); break;
+    case MenuId::GOTE: start_.GOTE_Click(); break;
+    case MenuId::LEVEL1: levels_.choose_level(1); break;
+    case MenuId::LEVEL2: levels_.choose_level(2); break;
+    case MenuId::LEVEL3: levels_.choose_level(3); break;
+    case MenuId::LBEL_UP: levels_.LBEL_UP_Click(); break;
+    case MenuId::LEBEL_DOWN: levels_.LEBEL_DOWN_Click(); break;
+    case MenuId::OWARI: end_program();
+    case MenuId::STOP: hide_file_panel(); break;
+    case MenuId::CANCEL: stepping_.CANCEL_Click(); break;
+    case MenuId::REVERSE: start_.REVERSE_Click(); break;
+    case MenuId::REPLAY: stepping_.REPLAY_Click(); break;
+    case MenuId::AFTER: stepping_.AFTER_Click(); break;
+    case MenuId::OPTION: hide_file_panel(); break;
+    case MenuId::KIFU_READ: file_panel_.KIFU_READ_Click(); break;
+    case MenuId::KIFU_WRITE: file_panel_.KIFU_WRITE_Click(); break;
+    case MenuId::MIDORI: options_.choose_background(id, BACKGROUND_MIDORI); break;
+    case MenuId::TATAMI: options_.choose_background(id, BACKGROUND_TATAMI); break;
+    case MenuId::TAKE: options_.choose_background(id, BACKGROUND_TAKE); break;
+    case MenuId::UCHU: options_.choose_background(id, BACKGROUND_UCHU); break;
+    case MenuId::RENGA: options_.choose_background(id, BACKGROUND_RENGA); break;
+    case MenuId::SIDOU: options_.SIDOU_Click(); break;
+    case MenuId::KEIKA: options_.KEIKA_Click(); break;
+    case MenuId::BGM: options_.BGM_Click(); break;
+    case MenuId::VER: options_.VER_Click(); break;
+    default: break;
+  }
+}
+
+}  // namespace kumora

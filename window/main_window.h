@@ -1,0 +1,96 @@
+// The main window's logic: the game it holds and its event handlers. It knows
+// nothing of Qt; it draws, asks, plays sounds and reads the time through the
+// ports of window/ports.h. Each concern is a part of its own (the drawing,
+// the clocks, the mouse, the computer's turn, the record, the file panel,
+// levels and handicap, the options); this class owns them and delivers the
+// window's events to them.
+#pragma once
+
+#include <string>
+
+#include "settings/menu_tree.h"
+#include "window/clocks.h"
+#include "window/computer_turn.h"
+#include "window/drawing.h"
+#include "window/file_panel_logic.h"
+#include "window/game_start.h"
+#include "window/levels_handicap.h"
+#include "window/messages.h"
+#include "window/mouse_input.h"
+#include "window/options.h"
+#include "window/record_stepping.h"
+#include "window/services.h"
+
+namespace kumora {
+
+constexpr int KEY_ESCAPE = 27;
+
+// The window's position and size in twips, as the load event leaves them.
+struct WindowPlacement {
+  int left = 0, top = 0, width = 9000, height = 8000;
+};
+
+class MainWindow : private GameFlow {
+ public:
+  MainWindow(Canvas& canvas, Dialogs& dialogs, SoundPort& sound, Host& host);
+
+  // Window events.
+  void Form_Load(bool maximised = false);
+  void Form_MouseDown(int button, int shift, double x, double y);
+  void Form_KeyPress(int key_code);
+  void Form_Unload();
+  void Timer1_Timer() { clocks_.Timer1_Timer(); }
+  // Runs the handler of a menu item, as choosing it (or opening its menu) does.
+  void run_menu(MenuId id);
+
+  // The controls of the record-file panel.
+  const FilePanelState& file_panel() const { return file_panel_.state(); }
+  void set_panel_text(int index, const std::string& text) { file_panel_.set_text(index, text); }
+  void Drive1_Change(const std::string& drive) { file_panel_.Drive1_Change(drive); }
+  void Dir1_Change(const std::string& path) { file_panel_.Dir1_Change(path); }
+  void File1_Click(const std::string& name) { file_panel_.File1_Click(name); }
+  void Command1_Click() { file_panel_.Command1_Click(); }
+
+  bool is_checked(MenuId id) const { return ticks_.is_checked(id); }
+  bool timer1_enabled() const { return clocks_.timer1_enabled(); }
+  bool program_ended() const { return program_ended_; }
+  void set_observer(WindowObserver* observer) { reporter_.set_observer(observer); }
+  WindowPlacement placement() const { return placement_; }
+
+  const Game& game() const { return game_; }
+  // For tools that set up positions and query tables.
+  Game& game() { return game_; }
+  const Appearance& appearance() const { return appearance_; }
+
+  // The game reset: the whole game state back to the initial position.
+  void reset_game() override;
+  // Repaints the whole window.
+  void redraw_all() override;
+
+ private:
+  void com_ban() override { computer_.play_turn(); }
+  void game_over_prompt(const std::string& name) override { start_.game_over_prompt(name); }
+  void hide_file_panel() override { file_panel_.hide(); }
+  [[noreturn]] void end_program() override;
+
+  Game game_;
+  Appearance appearance_;
+  MenuTicks ticks_;
+  Reporter reporter_;
+  Messages messages_;
+  Host& host_;
+  WindowServices services_;
+  Drawing drawing_;
+  Clocks clocks_;
+  FilePanel file_panel_;
+  LevelsHandicap levels_;
+  Options options_;
+  RecordStepping stepping_;
+  ComputerTurn computer_;
+  MouseInput mouse_;
+  GameStart start_;
+  WindowPlacement placement_;
+  bool program_ended_ = false;
+};
+
+}  // namespace kumora

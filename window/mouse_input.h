@@ -1,0 +1,33 @@
+// The person's moves with the mouse: one press is one step of building a
+// move, and the move once built is checked, played and the turn handed on.
+#pragma once
+
+#include "window/services.h"
+
+namespace kumora {
+
+constexpr int MOUSE_LEFT = 1;
+constexpr int MOUSE_RIGHT = 2;
+
+class MouseInput {
+ public:
+  explicit MouseInput(WindowServices& services) : s_(services) {}
+
+  void Form_MouseDown(int button, int shift, double x, double y);
+
+ private:
+  bool resume_stepped_game();
+  void click_board_square(int button, int x, int y);
+  void select_board_piece(int x, int y);
+  void end_move_at(int button, int x, int y);
+  void refusal_tail(int x, int y);
+  void click_off_board(int x, int y);
+  void select_hand_piece(int x, int y, int code);
+  void play_move(int button, int to_x, int to_y);
+  void after_person_move_vs_com(int captured);
+  void after_person_move_two_persons(bool upper_moved);
+
+  WindowServices& s_;
+};
+
+}  // namespace kumora

@@ -1,0 +1,157 @@
+#include "window/options.h"
+
+#include <string>
+#include <vector>
+
+#include "core/text_file.h"
+#include "settings/settings_file.h"
+#include "settings/settings_read.h"
+#include "window/clocks.h"
+#include "window/drawing.h"
+#include "window/messages.h"
+
+#ifndef KUMORA_VERSION
+#define KUMORA_VERSION "1.0.0"
+#endif
+
+namespace kumora {
+
+namespace {
+constexpr MenuId BACKGROUND_ITEMS[] = {MenuId::MIDORI, MenuId::TATAMI, MenuId::TAKE,
+                                       MenuId::UCHU, MenuId::RENGA};
+constexpr int BACKGROUND_CODES[] = {BACKGROUND_MIDORI, BACKGROUND_TATAMI, BACKGROUND_TAKE,
+                                    BACKGROUND_UCHU, BACKGROUND_RENGA};
+}  // namespace
+
+void Options::check_background(int code) {
+  for (int i = 0; i < 5; ++i) s_.ticks.set_checked(BACKGROUND_ITEMS[i], BACKGROUND_CODES[i] == code);
+}
+
+void Options::apply_default_settings(bool repaint) {
+  check_background(BACKGROUND_MIDORI);
+  if (repaint) {
+    s_.drawing.paint_background(BACKGROUND_MIDORI);
+    s_.appearance.background = BACKGROUND_MIDORI;
+  }
+  s_.ticks.set_checked(MenuId::SIDOU, false);
+  s_.ticks.set_checked(MenuId::KEIKA, true);
+  s_.ticks.set_checked(MenuId::BGM, true);
+}
+
+void Options::write_default_settings() {
+  std::string error;
+  write_text_file_atomic(SETTINGS_FILE_NAME, default_settings_lines(), error);
+}
+
+void Options::load_settings() {
+  const SettingsRead read = read_settings_file(SETTINGS_FILE_NAME);
+  Appearance& look = s_.appearance;
+  if (read.lines_present >= 1 && read.background != 0) {
+    check_background(read.background);
+    s_.drawing.paint_background(read.background);
+    look.background = read.background;
+  }
+  if (read.lines_present >= 2) {
+    look.guide_colour = read.guidance_on ? GUIDE_ON_COLOUR : PLAIN_CELL_COLOUR;
+    s_.ticks.set_checked(MenuId::SIDOU, read.guidance_on);
+    look.guidance_on = read.guidance_on ? ON : OFF;
+  }
+  if (read.lines_present >= 3) s_.ticks.set_checked(MenuId::KEIKA, read.elapsed_on);
+  if (read.complete()) {
+    s_.ticks.set_checked(MenuId::BGM, read.music_on);
+    if (read.music_on) s_.messages.start_music();
+    return;
+  }
+  write_default_settings();
+  apply_default_settings(true);
+}
+
+void Options::save_settings() {
+  std::vector<std::string> lines;
+  constexpr MenuId SAVE_ORDER[] = {MenuId::MIDORI, MenuId::TAKE, MenuId::TATAMI, MenuId::UCHU,
+                                   MenuId::RENGA};
+  constexpr int SAVE_CODES[] = {BACKGROUND_MIDORI, BACKGROUND_TAKE, BACKGROUND_TATAMI,
+                                BACKGROUND_UCHU, BACKGROUND_RENGA};
+  const MenuTicks& ticks = s_.ticks;
+  for (int i = 0; i < 5; ++i) {
+    if (ticks.is_checked(SAVE_ORDER[i])) {
+      lines.push_back(background_line(SAVE_CODES[i]));
+      break;
+    }
+  }
+  lines.push_back(ticks.is_checked(MenuId::SIDOU) ? GUIDANCE_ON_LINE : GUIDANCE_OFF_LINE);
+  lines.push_back(ticks.is_checked(MenuId::KEIKA) ? ELAPSED_ON_LINE : ELAPSED_OFF_LINE);
+  lines.push_back(ticks.is_checked(MenuId::BGM) ? MUSIC_ON_LINE : MUSIC_OFF_LINE);
+  std::string error;
+  if (!write_text_file_atomic(SETTINGS_FILE_NAME, lines, error)) {
+    write_default_settings();
+    apply_default_settings(false);
+  }
+}
+
+void Options::choose_background(MenuId item, int code) {
+  if (!s_.ticks.is_checked(item)) {
+    check_background(code);
+    s_.appearance.background = code;
+  }
+  save_settings();
+  s_.flow.redraw_all();
+}
+
+void Options::SIDOU_Click() {
+  Appearance& look = s_.appearance;
+  if (s_.ticks.is_checked(MenuId::SIDOU)) {
+    Drawing& d = s_.drawing;
+    for (int x = 1; x <= 9; ++x) {
+      for (int y = 1; y <= 9; ++y) d.frame_cell(PLAIN_CELL_COLOUR, x, y);
+    }
+    for (int y = 1; y <= 7; ++y) d.frame_cell(PLAIN_CELL_COLOUR, UPPER_HAND_COLUMN, y);
+    for (int y = 3; y <= 9; ++y) d.frame_cell(PLAIN_CELL_COLOUR, LOWER_HAND_COLUMN, y);
+    s_.ticks.set_checked(MenuId::SIDOU, false);
+    look.guidance_on = OFF;
+    look.guide_colour = PLAIN_CELL_COLOUR;
+  } else {
+    s_.ticks.set_checked(MenuId::SIDOU, true);
+    look.guidance_on = ON;
+    look.guide_colour = GUIDE_ON_COLOUR;
+  }
+  save_settings();
+}
+
+void Options::KEIKA_Click() {
+  const GameState& state = s_.game.state;
+  if (s_.ticks.is_checked(MenuId::KEIKA)) {
+    s_.ticks.set_checked(MenuId::KEIKA, false);
+    s_.clocks.clear_clock(state.lower_side);
+    s_.clocks.clear_clock(state.upper_side);
+  } else {
+    s_.ticks.set_checked(MenuId::KEIKA, true);
+    s_.clocks.show_clock(state.upper_side, state.upper_clock);
+    s_.clocks.show_clock(state.lower_side, state.lower_clock);
+  }
+  save_settings();
+}
+
+void Options::BGM_Click() {
+  if (s_.ticks.is_checked(MenuId::BGM)) {
+    s_.ticks.set_checked(MenuId::BGM, false);
+    s_.messages.stop_music();
+  } else {
+    s_.ticks.set_checked(MenuId::BGM, true);
+    s_.messages.start_music();
+  }
+  save_settings();
+}
+
+void Options::VER_Click() {
+  s_.flow.hide_file_panel();
+  s_.messages.play_other();
+  s_.messages.tell(about_text(), "Kumora Shogi");
+}
+
+std::string Options::about_text() {
+  return std::string("雲羅将棋 Kumora Shogi\rバージョン ") + KUMORA_VERSION +
+         "\r\rhttps://kumora-shogi.example.org/";
+}
+
+}  // namespace kumora

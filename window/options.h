@@ -1,0 +1,36 @@
+// The option items of the menu and the settings file that keeps them: the
+// background picture, move guidance, the elapsed time, the music; and the
+// about box.
+#pragma once
+
+#include <string>
+
+#include "window/services.h"
+
+namespace kumora {
+
+class Options {
+ public:
+  explicit Options(WindowServices& services) : s_(services) {}
+
+  void load_settings();
+  void save_settings();
+  // Ticks the background item of `code` and unticks the others.
+  void check_background(int code);
+  // MIDORI_Click .. RENGA_Click.
+  void choose_background(MenuId item, int code);
+  void SIDOU_Click();
+  void KEIKA_Click();
+  void BGM_Click();
+  void VER_Click();
+  // The text of the about box.
+  static std::string about_text();
+
+ private:
+  void apply_default_settings(bool repaint);
+  void write_default_settings();
+
+  WindowServices& s_;
+};
+
+}  // namespace kumora

@@ -1,0 +1,71 @@
+// What the parts of the main window share: the game, the screen, the boxes
+// and sounds, the clocks, the transcript observer, and the few actions of the
+// window as a whole that several parts start.
+#pragma once
+
+#include <string>
+
+#include "window/appearance.h"
+#include "window/game.h"
+#include "window/menu_ticks.h"
+#include "window/ports.h"
+
+namespace kumora {
+
+class Drawing;
+class Messages;
+class Clocks;
+
+// Thrown when the program ends, so that no handler goes on after the end;
+// whoever delivers window events catches it and closes the program.
+struct ProgramEnded {};
+
+// The actions of the window as a whole.
+class GameFlow {
+ public:
+  virtual void reset_game() = 0;
+  virtual void redraw_all() = 0;
+  // The computer's whole turn.
+  virtual void com_ban() = 0;
+  // Announces the winner and asks for another game.
+  virtual void game_over_prompt(const std::string& name) = 0;
+  // Hides the record-file panel and empties its save fields.
+  virtual void hide_file_panel() = 0;
+  // Releases the sounds and ends the program (throws ProgramEnded).
+  [[noreturn]] virtual void end_program() = 0;
+
+ protected:
+  ~GameFlow() = default;
+};
+
+// Passes events on to the observer, when there is one.
+class Reporter {
+ public:
+  void set_observer(WindowObserver* observer) { observer_ = observer; }
+  void clock_printed(bool lower, const std::string& text) {
+    if (observer_) observer_->clock_printed(lower, text);
+  }
+  void move_made(int fx, int fy, int tx, int ty, int moved, int placed, int taken) {
+    if (observer_) observer_->move_made(fx, fy, tx, ty, moved, placed, taken);
+  }
+  void path_shown(const int* xs, const int* ys, int count) {
+    if (observer_) observer_->path_shown(xs, ys, count);
+  }
+
+ private:
+  WindowObserver* observer_ = nullptr;
+};
+
+struct WindowServices {
+  Game& game;
+  Appearance& appearance;
+  MenuTicks& ticks;
+  Drawing& drawing;
+  Messages& messages;
+  Clocks& clocks;
+  Reporter& reporter;
+  Host& host;
+  GameFlow& flow;
+};
+
+}  // namespace kumora
