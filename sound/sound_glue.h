@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "view/ports.h"
+#include "window/ports.h"
 
 namespace kumora {
 
