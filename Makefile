@@ -8,6 +8,8 @@ BUILD_DIR ?= build
 RUN_DIR := $(BUILD_DIR)/run
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
+# Extra options for the first configuration, e.g. CMAKE_ARGS=-DKUMORA_WERROR=ON
+CMAKE_ARGS ?=
 
 .PHONY: all setup configure build run test bench fuzz install clean
 
@@ -18,7 +20,7 @@ setup:
 
 configure: setup
 	@if [ ! -f $(BUILD_DIR)/build.ninja ]; then \
-	  cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo; fi
+	  cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS); fi
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
@@ -39,7 +41,7 @@ test: build
 bench: build
 	cmake --build $(BUILD_DIR) --target bench
 
-fuzz: setup
+fuzz: build
 	FUZZ_BUILD_DIR=$(BUILD_DIR)/fuzz ./scripts/fuzz.sh $(or $(FUZZ_SECONDS),60)
 
 install: build

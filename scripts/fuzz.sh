@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets with clang and runs each of them.
+# Runs the libFuzzer targets built into $FUZZ_BUILD_DIR (build/fuzz) by the
+# project's build (target kumora_fuzzers).
 #   scripts/fuzz.sh [SECONDS]   run each fuzzer for SECONDS (default 60)
 #   scripts/fuzz.sh --smoke     run each a fixed number of inputs from its seeds
-# The fuzzers and their working corpora go to $FUZZ_BUILD_DIR (build/fuzz);
-# the seeds in tests/fuzz/corpus are only read. A crash, a leak or a sanitizer
-# report fails the run and leaves the input in $FUZZ_BUILD_DIR/artifacts.
+# The seeds in tests/fuzz/corpus are only read; the working corpora go to
+# $FUZZ_BUILD_DIR/corpus. A crash, a leak or a sanitizer report fails the run
+# and leaves the input in $FUZZ_BUILD_DIR/artifacts.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${FUZZ_BUILD_DIR:-$root/build/fuzz}
 smoke_runs=100000
-clang=${FUZZ_CXX:-clang++}
 
 mode=timed
 seconds=60
@@ -21,33 +21,16 @@ case "${1:-}" in
   *) seconds=$1 ;;
 esac
 
-if ! command -v "$clang" >/dev/null; then
-  echo "fuzz: $clang not found; install clang and libclang-rt-14-dev (make setup)" >&2
-  exit 77
-fi
-
-flags=(-std=c++20 -O1 -g -fno-omit-frame-pointer -I"$root"
-       -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all)
-core=("$root"/core/text_file.cpp "$root"/core/game_state.cpp "$root"/core/drops_promotion.cpp
-      "$root"/core/movement.cpp)
-declare -A sources=(
-  [record_reader]="${core[*]} $root/kifu/record.cpp $root/kifu/record_file.cpp
-                   $root/kifu/record_line.cpp $root/kifu/replay_check.cpp $root/kifu/header_text.cpp"
-  [settings_reader]="${core[*]} $root/settings/settings_file.cpp $root/settings/settings_read.cpp"
-)
 declare -A seeds=([record_reader]=record [settings_reader]=settings)
+for name in "${!seeds[@]}"; do
+  if [ ! -x "$out/fuzz_$name" ]; then
+    echo "fuzz: $out/fuzz_$name is not built; install clang and libclang-rt-14-dev and build" \
+         "the target kumora_fuzzers" >&2
+    exit 77
+  fi
+done
 
 mkdir -p "$out/artifacts"
-echo "fuzz: building into $out"
-pids=()
-for name in "${!sources[@]}"; do
-  # shellcheck disable=SC2086  # the source list splits on purpose
-  "$clang" "${flags[@]}" "$root/tests/fuzz/fuzz_$name.cpp" ${sources[$name]} \
-    -o "$out/fuzz_$name" &
-  pids+=($!)
-done
-for pid in "${pids[@]}"; do wait "$pid"; done
-
 status=0
 for name in record_reader settings_reader; do
   corpus="$out/corpus/$name"

@@ -109,7 +109,7 @@ void MainWindow::run_menu(MenuId id) {
     case MenuId::LEVEL3: levels_.choose_level(3); break;
     case MenuId::LBEL_UP: levels_.LBEL_UP_Click(); break;
     case MenuId::LEBEL_DOWN: levels_.LEBEL_DOWN_Click(); break;
-    case MenuId::OWARI: end_program();
+    case MenuId::OWARI: end_program(); break;
     case MenuId::STOP: hide_file_panel(); break;
     case MenuId::CANCEL: stepping_.CANCEL_Click(); break;
     case MenuId::REVERSE: start_.REVERSE_Click(); break;

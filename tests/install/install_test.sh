@@ -5,6 +5,7 @@
 # and played. Without the data folder the same start stays silent.
 set -euo pipefail
 build_dir=$1
+with_xvfb=$(cd "$(dirname "$0")/../gui" && pwd)/with_xvfb.sh
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 prefix=$work/prefix
@@ -20,7 +21,7 @@ play_once() {
   local raw=$work/sound.raw
   rm -f "$raw"
   (cd "$run_dir" && SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$raw" QT_QPA_PLATFORM=xcb \
-    xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+    "$with_xvfb" 1024x768x24 bash -c '
       "$0" & pid=$!
       for i in $(seq 50); do
         xdotool search --name "Kumora" >/dev/null 2>&1 && break; sleep 0.2; done
