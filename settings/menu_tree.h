@@ -6,10 +6,10 @@
 namespace kumora {
 
 enum class MenuId {
-  TAIKYOKU, MATCH_MAN, START, START2, SENTE, GOTE, LEVEL, LEVEL1, LEVEL2, LEVEL3, OWARI,
+  TAIKYOKU, MATCH_MAN, START, START2, SENTE, GOTE, ZENKAI, LEVEL, LEVEL1, LEVEL2, LEVEL3, OWARI,
   STOP, CANCEL, REVERSE,
   REPLAY, AFTER, LBEL_UP, LEBEL_DOWN,
-  KIFU, KIFU_READ, KIFU_WRITE,
+  KIFU, KIFU_READ, KIFU_WRITE, SAIKIN,
   OPTION, HAIKEI_GA, MIDORI, TATAMI, TAKE, UCHU, RENGA, SIDOU, KEIKA, BGM,
   VER,
   COUNT
@@ -32,6 +32,7 @@ inline constexpr MenuItemInfo MENU_TREE[MENU_COUNT] = {
     {MenuId::START2, "START2", "対局(COM)", 1},
     {MenuId::SENTE, "SENTE", "先手", 2},
     {MenuId::GOTE, "GOTE", "後手", 2},
+    {MenuId::ZENKAI, "ZENKAI", "前回の続き", 1},
     {MenuId::LEVEL, "LEVEL", "COM対局ﾚﾍﾞﾙ", 1},
     {MenuId::LEVEL1, "LEVEL1", "LEVEL1", 2},
     {MenuId::LEVEL2, "LEVEL2", "LEVEL2", 2},
@@ -47,6 +48,7 @@ inline constexpr MenuItemInfo MENU_TREE[MENU_COUNT] = {
     {MenuId::KIFU, "KIFU", "棋譜", 0},
     {MenuId::KIFU_READ, "KIFU_READ", "読込", 1},
     {MenuId::KIFU_WRITE, "KIFU_WRITE", "書込", 1},
+    {MenuId::SAIKIN, "SAIKIN", "最近の対局", 1},
     {MenuId::OPTION, "OPTION", "ｵﾌﾟｼｮﾝ", 0},
     {MenuId::HAIKEI_GA, "HAIKEI_GA", "背景画", 1},
     {MenuId::MIDORI, "MIDORI", "緑", 2},

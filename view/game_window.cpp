@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDateTime>
 #include <QEventLoop>
 #include <QIcon>
 #include <QPixmap>
@@ -152,6 +153,10 @@ bool GameWindow::message_box(const std::string& text, const std::string& title,
 
 float GameWindow::now() {
   return static_cast<float>(QTime::currentTime().msecsSinceStartOfDay() / 1000.0);
+}
+
+std::string GameWindow::timestamp() {
+  return QDateTime::currentDateTime().toString("yyyy-MM-dd HH-mm-ss").toStdString();
 }
 
 bool GameWindow::wait(double seconds) {

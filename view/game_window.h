@@ -36,6 +36,7 @@ class GameWindow : public QMainWindow, public Dialogs, public Host {
                    BoxIcon icon) override;
   // Host
   float now() override;
+  std::string timestamp() override;
   bool wait(double seconds) override;
   void set_timer_enabled(bool enabled) override;
   void quit() override {}

@@ -99,6 +99,7 @@ void ComputerTurn::play_com_move(const ComMove& best) {
       make_move(state, best.from_x, best.from_y, best.to_x, best.to_y, best.placed);
   draw_move(s_.drawing, best.from_x, best.from_y, best.to_x, best.to_y, best.placed, redraw);
   report_move(s_.reporter, kifu.entry[kifu.kifu_pos]);
+  s_.flow.move_recorded();
   s_.messages.play_click();
   s_.clocks.set_timer1(false);
 }

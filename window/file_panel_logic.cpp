@@ -2,7 +2,11 @@
 
 #include <filesystem>
 
+#include <algorithm>
+
 #include "kifu/record_file.h"
+#include "settings/user_folders.h"
+#include "window/archive_keeper.h"
 #include "window/drawing.h"
 #include "window/messages.h"
 
@@ -48,7 +52,22 @@ void FilePanel::KIFU_WRITE_Click() {
   show_save_fields(0);
 }
 
-void FilePanel::refresh_file_list() { panel_.files = list_record_files(panel_.file_path); }
+void FilePanel::SAIKIN_Click() {
+  const std::string& folder = archive_.archive().folder();
+  std::string error;
+  make_folder(folder, error);
+  show_file_panel(true, true, true);
+  show_save_fields(1);
+  Dir1_Change(folder);
+}
+
+void FilePanel::refresh_file_list() {
+  panel_.files = list_record_files(panel_.file_path);
+  // Kept games are named by their start: the newest first.
+  if (panel_.file_path == archive_.archive().folder()) {
+    std::reverse(panel_.files.begin(), panel_.files.end());
+  }
+}
 
 void FilePanel::Drive1_Change(const std::string& drive) {
   std::error_code error;
@@ -80,6 +99,9 @@ void FilePanel::Command1_Click() {
   }
   const RecordHeaderTexts texts{panel_.text[TEXT_TITLE], panel_.text[TEXT_SENTE],
                                 panel_.text[TEXT_GOTE]};
+  if (record_file_name_problem(panel_.text[TEXT_FILE_NAME]).empty()) {
+    archive_.keep_replaced(record_file_path(panel_.file_path, panel_.text[TEXT_FILE_NAME]));
+  }
   const SaveOutcome saved = save_record_file(panel_.file_path, panel_.text[TEXT_FILE_NAME], texts,
                                              state.SENTE == state.lower_side, kifu);
   if (!saved.ok) {
@@ -101,6 +123,12 @@ void FilePanel::File1_Click(const std::string& file_name) {
     s_.messages.refuse(loaded.message, "棋譜");
     return;
   }
+  const int n = contents.kifu.kifu_len;
+  if (n == 0) {
+    // Nothing to replay: the game on the board stays as it is.
+    s_.messages.refuse("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
+    return;
+  }
   GameState& state = s_.game.state;
   Kifu& kifu = s_.game.kifu;
   Drawing& d = s_.drawing;
@@ -109,15 +137,10 @@ void FilePanel::File1_Click(const std::string& file_name) {
   d.print_text_at_twips(title_x(contents.title) - 3000, 6350, contents.title, HAND_COUNT_COLOUR, 12);
   d.print_text_at_twips(title_x(contents.top_name), 100, contents.top_name, TEXT_COLOUR, 12);
   d.print_text_at_twips(title_x(contents.bottom_name), 6350, contents.bottom_name, TEXT_COLOUR, 12);
-  const int n = contents.kifu.kifu_len;
   for (int i = 1; i <= n; ++i) kifu.entry[i] = contents.kifu.entry[i];
   kifu.kifu_pos = 0;
   state.move_count = 0;
   kifu.kifu_len = n;
-  if (n == 0) {
-    s_.messages.tell("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
-    return;
-  }
   s_.messages.tell(" 読み込みました", "棋譜");
   s_.messages.tell("棋譜を '進 'で進めて下さい", "棋譜");
   if (kifu.entry[1].moved >= 10) {

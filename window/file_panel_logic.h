@@ -10,9 +10,12 @@
 
 namespace kumora {
 
+class ArchiveKeeper;
+
 class FilePanel {
  public:
-  explicit FilePanel(WindowServices& services) : s_(services) {}
+  FilePanel(WindowServices& services, ArchiveKeeper& archive)
+      : s_(services), archive_(archive) {}
 
   // What the panel shows; the text boxes are edited from outside.
   const FilePanelState& state() const { return panel_; }
@@ -20,6 +23,8 @@ class FilePanel {
 
   void KIFU_READ_Click();
   void KIFU_WRITE_Click();
+  // "最近の対局": the panel on the folder of kept games, newest first.
+  void SAIKIN_Click();
   void Drive1_Change(const std::string& drive);
   void Dir1_Change(const std::string& path);
   void Command1_Click();
@@ -32,6 +37,7 @@ class FilePanel {
   void refresh_file_list();
 
   WindowServices& s_;
+  ArchiveKeeper& archive_;
   FilePanelState panel_;
 };
 

@@ -2,6 +2,8 @@
 
 #include <filesystem>
 
+#include "settings/user_folders.h"
+
 namespace kumora {
 
 MainWindow::MainWindow(Canvas& canvas, Dialogs& dialogs, SoundPort& sound, Host& host)
@@ -10,8 +12,9 @@ MainWindow::MainWindow(Canvas& canvas, Dialogs& dialogs, SoundPort& sound, Host&
       services_{game_, appearance_, ticks_, drawing_, messages_, clocks_, reporter_, host, *this},
       drawing_(canvas, services_),
       clocks_(services_),
-      file_panel_(services_),
       levels_(services_),
+      archive_(services_, levels_),
+      file_panel_(services_, archive_),
       options_(services_),
       stepping_(services_),
       computer_(services_),
@@ -32,6 +35,7 @@ void MainWindow::Form_Load(bool maximised) {
   state.kifu_mode = OFF;
   game_.kifu.kifu_len = 0;
 
+  archive_.set_folder(user_data_folder() + "/games");
   std::error_code error;
   file_panel_.Dir1_Change(std::filesystem::current_path(error).string());
   options_.load_settings();
@@ -62,6 +66,7 @@ void MainWindow::reset_game() {
 
   set_initial_position(state);
   recompute_hand_totals(state);
+  archive_.game_closed();
   redraw_all();
 }
 
@@ -118,6 +123,8 @@ void MainWindow::run_menu(MenuId id) {
     case MenuId::OPTION: hide_file_panel(); break;
     case MenuId::KIFU_READ: file_panel_.KIFU_READ_Click(); break;
     case MenuId::KIFU_WRITE: file_panel_.KIFU_WRITE_Click(); break;
+    case MenuId::SAIKIN: file_panel_.SAIKIN_Click(); break;
+    case MenuId::ZENKAI: archive_.ZENKAI_Click(); break;
     case MenuId::MIDORI: options_.choose_background(id, BACKGROUND_MIDORI); break;
     case MenuId::TATAMI: options_.choose_background(id, BACKGROUND_TATAMI); break;
     case MenuId::TAKE: options_.choose_background(id, BACKGROUND_TAKE); break;

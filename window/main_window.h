@@ -9,6 +9,7 @@
 #include <string>
 
 #include "settings/menu_tree.h"
+#include "window/archive_keeper.h"
 #include "window/clocks.h"
 #include "window/computer_turn.h"
 #include "window/drawing.h"
@@ -61,6 +62,8 @@ class MainWindow : private GameFlow {
   // For tools that set up positions and query tables.
   Game& game() { return game_; }
   const Appearance& appearance() const { return appearance_; }
+  // The folder of kept games.
+  const std::string& archive_folder() const { return archive_.archive().folder(); }
 
   // The game reset: the whole game state back to the initial position.
   void reset_game() override;
@@ -71,6 +74,7 @@ class MainWindow : private GameFlow {
   void com_ban() override { computer_.play_turn(); }
   void game_over_prompt(const std::string& name) override { start_.game_over_prompt(name); }
   void hide_file_panel() override { file_panel_.hide(); }
+  void move_recorded() override { archive_.move_recorded(); }
   [[noreturn]] void end_program() override;
 
   Game game_;
@@ -82,8 +86,9 @@ class MainWindow : private GameFlow {
   WindowServices services_;
   Drawing drawing_;
   Clocks clocks_;
-  FilePanel file_panel_;
   LevelsHandicap levels_;
+  ArchiveKeeper archive_;
+  FilePanel file_panel_;
   Options options_;
   RecordStepping stepping_;
   ComputerTurn computer_;

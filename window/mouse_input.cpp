@@ -246,6 +246,7 @@ void MouseInput::play_move(int button, int to_x, int to_y) {
   const MoveRedraw redraw = make_move(state, from_x, from_y, to_x, to_y, piece);
   draw_move(d, from_x, from_y, to_x, to_y, piece, redraw);
   report_move(s_.reporter, kifu.entry[kifu.kifu_pos]);
+  s_.flow.move_recorded();
   s_.messages.play_click();
   d.show_last_move(upper_moved ? state.upper_side : state.lower_side, to_x, to_y, piece,
                    TEXT_COLOUR);

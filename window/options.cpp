@@ -83,10 +83,18 @@ void Options::save_settings() {
   lines.push_back(ticks.is_checked(MenuId::KEIKA) ? ELAPSED_ON_LINE : ELAPSED_OFF_LINE);
   lines.push_back(ticks.is_checked(MenuId::BGM) ? MUSIC_ON_LINE : MUSIC_OFF_LINE);
   std::string error;
-  if (!write_text_file_atomic(SETTINGS_FILE_NAME, lines, error)) {
-    write_default_settings();
-    apply_default_settings(false);
-  }
+  if (!write_text_file_atomic(SETTINGS_FILE_NAME, lines, error)) report_save_failure(error);
+}
+
+void Options::report_save_failure(const std::string& error) {
+  // The options stay as the person set them for this run, and the file as it
+  // was: writing the defaults over it would fail the same way, and resetting
+  // the ticks would undo what the person just chose.
+  if (save_failure_reported_) return;
+  save_failure_reported_ = true;
+  s_.messages.tell(std::string("設定ﾌｧｲﾙ(") + SETTINGS_FILE_NAME +
+                       ")に書き込めませんでした。選んだ設定はこの間だけ使います\r" + error,
+                   "設定");
 }
 
 void Options::choose_background(MenuId item, int code) {

@@ -29,8 +29,11 @@ class Options {
  private:
   void apply_default_settings(bool repaint);
   void write_default_settings();
+  // Tells the person, once in a run, that the options could not be kept.
+  void report_save_failure(const std::string& error);
 
   WindowServices& s_;
+  bool save_failure_reported_ = false;
 };
 
 }  // namespace kumora

@@ -59,6 +59,8 @@ class Host {
   virtual ~Host() = default;
   // Seconds since midnight, single precision.
   virtual float now() = 0;
+  // The local date and time, "2026-12-07 11-30-05" (names of kept games).
+  virtual std::string timestamp() = 0;
   // Lets `seconds` pass for an animation. The real window keeps its event
   // loop running meanwhile (it repaints, and discards the person's input);
   // recorders return at once. False when the person asked to end the program

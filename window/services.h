@@ -31,6 +31,8 @@ class GameFlow {
   virtual void game_over_prompt(const std::string& name) = 0;
   // Hides the record-file panel and empties its save fields.
   virtual void hide_file_panel() = 0;
+  // A move was added to the record (the person's or the computer's).
+  virtual void move_recorded() = 0;
   // Releases the sounds and ends the program (throws ProgramEnded).
   [[noreturn]] virtual void end_program() = 0;
 

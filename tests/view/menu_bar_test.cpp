@@ -25,11 +25,12 @@ struct ExpectedItem {
 const std::vector<ExpectedItem> EXPECTED = {
     {0, "対局", false},   {1, "対局(人間)", false}, {2, "スタート", false},
     {1, "対局(COM)", false}, {2, "先手", false},  {2, "後手", false},
-    {1, "COM対局ﾚﾍﾞﾙ", false}, {2, "LEVEL1", false}, {2, "LEVEL2", false},
+    {1, "前回の続き", false}, {1, "COM対局ﾚﾍﾞﾙ", false}, {2, "LEVEL1", false}, {2, "LEVEL2", false},
     {2, "LEVEL3", true},  {1, "終わり", false},   {0, "局面", false},
     {1, "最初", false},   {1, "反転", false},     {0, "戻", false},
     {0, "進", false},     {0, "△", false},       {0, "▽", false},
     {0, "棋譜", false},   {1, "読込", false},     {1, "書込", false},
+    {1, "最近の対局", false},
     {0, "ｵﾌﾟｼｮﾝ", false}, {1, "背景画", false},   {2, "緑", true},
     {2, "畳", false},     {2, "竹", false},       {2, "宇宙", false},
     {2, "煉瓦", false},   {1, "移動指導", false}, {1, "経過時間", true},

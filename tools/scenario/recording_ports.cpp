@@ -90,6 +90,14 @@ float FakeHost::now() {
   return static_cast<float>(read);
 }
 
+std::string FakeHost::timestamp() {
+  const int seconds = static_cast<int>(time_of_day);
+  char text[32];
+  std::snprintf(text, sizeof text, "2026-01-01 %02d-%02d-%02d", seconds / 3600 % 24,
+                seconds / 60 % 60, seconds % 60);
+  return text;
+}
+
 int RecordingSound::load_wave(const std::string& file, int, std::string&) {
   const int handle = next_handle_++;
   names_[handle] = file;

@@ -75,6 +75,8 @@ class RecordingSound : public SoundPort {
 class FakeHost : public Host {
  public:
   float now() override;
+  // The fake clock's time of day on a fixed date.
+  std::string timestamp() override;
   bool wait(double) override { return true; }
   void set_timer_enabled(bool) override {}
   void quit() override { ended = true; }

@@ -1,6 +1,7 @@
 #include "tools/scenario/scenario_runner.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <functional>
 #include <map>
@@ -270,6 +271,10 @@ void Session::run_cat(const std::string& file) {
 }  // namespace
 
 int run_scenario(std::istream& script, std::ostream& out, std::ostream& err) {
+  // The kept games go inside the run's directory, never to the user's files.
+  std::error_code error;
+  const std::string data_home = std::filesystem::current_path(error).string() + "/.local/share";
+  setenv("XDG_DATA_HOME", data_home.c_str(), 1);
   Session session(script, out);
   int line_number = 0;
   try {

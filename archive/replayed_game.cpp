@@ -1,0 +1,29 @@
+#include "archive/replayed_game.h"
+
+#include <cstdlib>
+
+#include "com/movable.h"
+#include "kifu/record.h"
+
+namespace kumora {
+
+ReplayedGame replay_game(const Kifu& kifu) {
+  ReplayedGame game;
+  GameState& state = game.state;
+  state.lower_side = -1;
+  state.upper_side = 1;
+  set_initial_position(state);
+  for (int i = 1; i <= kifu.kifu_len; ++i) redo_entry(state, kifu.entry[i]);
+  if (kifu.kifu_len == 0) {
+    game.next_mover = -1;
+    return game;
+  }
+  const KifuEntry& last = kifu.entry[kifu.kifu_len];
+  game.next_mover = last.moved < 0 ? 1 : -1;
+  ReachState reach;
+  game.ended = std::abs(last.taken) == KING || kifu.kifu_len >= KIFU_CAPACITY ||
+               has_movable_piece(reach, state, game.next_mover) == OFF;
+  return game;
+}
+
+}  // namespace kumora

@@ -1,0 +1,20 @@
+// A kept game played through to its last move: the position there, and
+// whether the game had ended, so that an unfinished one can be resumed.
+#pragma once
+
+#include "core/game_state.h"
+#include "kifu/kifu.h"
+
+namespace kumora {
+
+struct ReplayedGame {
+  GameState state;   // after entries 1..kifu_len, from the initial position
+  int next_mover = 0;  // -1 lower, 1 upper
+  bool ended = false;  // a king was taken, the record is full, or the next mover cannot move
+};
+
+// Plays the record's moves on the initial position (lower_side = -1,
+// upper_side = 1, as the record's codes are written).
+ReplayedGame replay_game(const Kifu& kifu);
+
+}  // namespace kumora

@@ -1,0 +1,35 @@
+#include "settings/user_folders.h"
+
+#include <cstdlib>
+#include <filesystem>
+
+namespace kumora {
+
+namespace {
+
+std::string absolute_variable(const char* name) {
+  const char* value = std::getenv(name);
+  if (value == nullptr || value[0] != '/') return {};
+  return value;
+}
+
+}  // namespace
+
+std::string user_data_folder() {
+  std::string base = absolute_variable("XDG_DATA_HOME");
+  if (base.empty()) {
+    const std::string home = absolute_variable("HOME");
+    base = (home.empty() ? std::string("/tmp") : home) + "/.local/share";
+  }
+  return base + "/kumora-shogi";
+}
+
+bool make_folder(const std::string& path, std::string& error) {
+  std::error_code code;
+  std::filesystem::create_directories(path, code);
+  if (!code && std::filesystem::is_directory(path, code)) return true;
+  error = code ? code.message() : "ﾌｫﾙﾀﾞではありません";
+  return false;
+}
+
+}  // namespace kumora

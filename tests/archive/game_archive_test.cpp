@@ -1,0 +1,136 @@
+// The archive of kept games: names by start time, unique; the newest games
+// kept and only the archive's own files removed; a replaced save copied in.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+
+#include "archive/archive_title.h"
+#include "archive/game_archive.h"
+#include "archive/replayed_game.h"
+#include "core/text_file.h"
+
+namespace kumora {
+namespace {
+
+namespace fs = std::filesystem;
+
+class ArchiveFolder : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    root_ = fs::temp_directory_path() / ("kumora-archive-" + std::to_string(::getpid()));
+    fs::remove_all(root_);
+  }
+  void TearDown() override { fs::remove_all(root_); }
+  std::string folder() const { return (root_ / "games").string(); }
+
+  static Kifu one_move() {
+    Kifu kifu;
+    kifu.entry[1] = KifuEntry{8, 8, 8, 6, 0, -900, -900, 0, 3, 0, 0};
+    kifu.kifu_len = 1;
+    return kifu;
+  }
+
+  fs::path root_;
+};
+
+TEST_F(ArchiveFolder, NamesGamesByTheirStartAndNeverReusesAName) {
+  GameArchive archive(folder());
+  std::string error;
+  const std::string first = archive.new_game_name("2026-12-07 11-30-05");
+  EXPECT_EQ(first, "2026-12-07 11-30-05");
+  ASSERT_TRUE(archive.write_game(first, {"人間対局", "先手", "後手"}, true, one_move(), error))
+      << error;
+  const std::string second = archive.new_game_name("2026-12-07 11-30-05");
+  EXPECT_EQ(second, "2026-12-07 11-30-05 (2)");
+  EXPECT_TRUE(is_archive_file_name(first + ".棋譜"));
+  EXPECT_TRUE(is_archive_file_name(second + ".棋譜"));
+}
+
+TEST_F(ArchiveFolder, WritesTheWholeRecordNotOnlyUpToTheShownPosition) {
+  GameArchive archive(folder());
+  Kifu kifu = one_move();
+  kifu.entry[2] = KifuEntry{2, 2, 2, 4, 0, 900, 900, 3, 3, 0, 5};
+  kifu.kifu_len = 2;
+  kifu.kifu_pos = 0;  // stepped back to the start
+  std::string error;
+  ASSERT_TRUE(archive.write_game("2026-12-07 11-30-05", {"人間対局", "先手", "後手"}, true, kifu,
+                                 error));
+  RecordFileContents read;
+  ASSERT_TRUE(load_record_file(folder() + "/2026-12-07 11-30-05.棋譜", read).ok);
+  EXPECT_EQ(read.kifu.kifu_len, 2);
+  EXPECT_EQ(read.title, "人間対局");
+}
+
+TEST_F(ArchiveFolder, KeepsTheNewestGamesAndRemovesNothingElse) {
+  fs::create_directories(folder());
+  for (const char* other : {"mine.棋譜", "2026-01-01.棋譜", "notes.txt"}) {
+    std::ofstream(fs::path(folder()) / other) << "x";
+  }
+  GameArchive archive(folder());
+  std::string error;
+  for (int i = 0; i < ARCHIVE_KEEPS + 3; ++i) {
+    char stamp[32];
+    std::snprintf(stamp, sizeof stamp, "2026-12-07 %02d-%02d-00", 10 + i / 60, i % 60);
+    ASSERT_TRUE(archive.write_game(stamp, {"人間対局", "先手", "後手"}, true, one_move(), error));
+  }
+  const std::vector<std::string> kept = archive.games_newest_first();
+  ASSERT_EQ(kept.size(), static_cast<size_t>(ARCHIVE_KEEPS));
+  EXPECT_EQ(kept.front(), "2026-12-07 13-22-00.棋譜");
+  EXPECT_EQ(kept.back(), "2026-12-07 10-03-00.棋譜");
+  for (const char* other : {"mine.棋譜", "2026-01-01.棋譜", "notes.txt"}) {
+    EXPECT_TRUE(fs::exists(fs::path(folder()) / other)) << other;
+  }
+}
+
+TEST_F(ArchiveFolder, CopiesAFileAboutToBeReplaced) {
+  fs::create_directories(root_);
+  const std::string saved = (root_ / "first game.棋譜").string();
+  std::ofstream(saved, std::ios::binary) << "title\r\nA\r\nB\r\n";
+  GameArchive archive(folder());
+  std::string error;
+  ASSERT_TRUE(archive.keep_replaced(saved, "2026-12-07 11-30-05", error)) << error;
+  const fs::path copy = fs::path(folder()) / "2026-12-07 11-30-05 上書き前 first game.棋譜";
+  std::string bytes;
+  ASSERT_TRUE(read_file_bytes(copy.string(), bytes));
+  EXPECT_EQ(bytes, "title\r\nA\r\nB\r\n");
+}
+
+TEST_F(ArchiveFolder, AFolderThatCannotBeMadeIsReportedNotThrown) {
+  fs::create_directories(root_);
+  std::ofstream(root_ / "games") << "a file where the folder should be";
+  GameArchive archive(folder());
+  std::string error;
+  EXPECT_FALSE(archive.write_game("2026-12-07 11-30-05", {"人間対局", "先手", "後手"}, true,
+                                  one_move(), error));
+  EXPECT_FALSE(error.empty());
+}
+
+TEST(ArchiveTitle, NamesTheModeAndTheLevel) {
+  ArchivedGameKind kind;
+  ASSERT_TRUE(parse_archive_title(archive_title({true, 2}), kind));
+  EXPECT_TRUE(kind.vs_com);
+  EXPECT_EQ(kind.level, 2);
+  ASSERT_TRUE(parse_archive_title(archive_title({false, 3}), kind));
+  EXPECT_FALSE(kind.vs_com);
+  EXPECT_FALSE(parse_archive_title("練習対局", kind));
+  EXPECT_FALSE(parse_archive_title("ＣＯＭ対局 LEVEL", kind));
+}
+
+TEST(ReplayedGame, AGameEndsWithAKingTakenOrASideThatCannotMove) {
+  Kifu kifu;
+  EXPECT_FALSE(replay_game(kifu).ended);
+  kifu.entry[1] = KifuEntry{8, 8, 8, 6, 0, -900, -900, 0, 0, 0, 0};
+  kifu.kifu_len = 1;
+  const ReplayedGame after_one = replay_game(kifu);
+  EXPECT_FALSE(after_one.ended);
+  EXPECT_EQ(after_one.next_mover, 1);
+  EXPECT_EQ(after_one.state.board(8, 6), -900);
+  kifu.entry[1].taken = 950;  // the last move took a king
+  EXPECT_TRUE(replay_game(kifu).ended);
+}
+
+}  // namespace
+}  // namespace kumora

@@ -1,0 +1,152 @@
+#include "window/archive_keeper.h"
+
+#include <filesystem>
+
+#include "archive/archive_title.h"
+#include "archive/replayed_game.h"
+#include "kifu/record.h"
+#include "window/clocks.h"
+#include "window/drawing.h"
+#include "window/levels_handicap.h"
+#include "window/messages.h"
+
+namespace kumora {
+
+namespace {
+const char* const RESUME_TITLE = "前回の続き";
+const char* const PERSON_NAME = "あなた";
+const char* const COMPUTER_NAME = "ＣＯＭ";
+}  // namespace
+
+bool ArchiveKeeper::representable() const {
+  const GameState& state = s_.game.state;
+  return state.handicap_set == OFF && state.reversed == OFF;
+}
+
+RecordHeaderTexts ArchiveKeeper::header_texts() const {
+  const GameState& state = s_.game.state;
+  ArchivedGameKind kind;
+  kind.vs_com = state.vs_com == MODE_COM;
+  kind.level = state.level;
+  RecordHeaderTexts texts;
+  texts.title = archive_title(kind);
+  if (kind.vs_com) {
+    // The person is always the lower player against the computer.
+    const bool person_first = state.SENTE == state.lower_side;
+    texts.sente_name = person_first ? PERSON_NAME : COMPUTER_NAME;
+    texts.gote_name = person_first ? COMPUTER_NAME : PERSON_NAME;
+  } else {
+    texts.sente_name = "先手";
+    texts.gote_name = "後手";
+  }
+  return texts;
+}
+
+void ArchiveKeeper::move_recorded() {
+  if (!representable() || s_.game.kifu.kifu_len == 0) return;
+  if (file_name_.empty()) file_name_ = archive_.new_game_name(s_.host.timestamp());
+  const GameState& state = s_.game.state;
+  std::string error;
+  if (!archive_.write_game(file_name_, header_texts(), state.SENTE == state.lower_side,
+                           s_.game.kifu, error)) {
+    report_failure(error);
+  }
+}
+
+void ArchiveKeeper::keep_replaced(const std::string& path) {
+  std::error_code code;
+  if (!std::filesystem::is_regular_file(path, code)) return;
+  std::string error;
+  if (!archive_.keep_replaced(path, s_.host.timestamp(), error)) report_failure(error);
+}
+
+void ArchiveKeeper::report_failure(const std::string& error) {
+  // Play goes on; the person is told once in a run.
+  if (failure_reported_) return;
+  failure_reported_ = true;
+  s_.messages.tell("対局を記録できませんでした。この後も記録できないことがあります\r" +
+                       archive_.folder() + "\r" + error,
+                   "対局の記録");
+}
+
+bool ArchiveKeeper::find_unfinished(std::string& name, RecordFileContents& contents) const {
+  for (const std::string& file : archive_.games_newest_first()) {
+    RecordFileContents read;
+    ArchivedGameKind kind;
+    if (!load_record_file(archive_.folder() + "/" + file, read).ok) continue;
+    if (!parse_archive_title(read.title, kind) || read.kifu.kifu_len == 0) continue;
+    if (replay_game(read.kifu).ended) continue;
+    name = file.substr(0, file.size() - std::string(RECORD_FILE_EXTENSION).size());
+    contents = std::move(read);
+    return true;
+  }
+  return false;
+}
+
+void ArchiveKeeper::ZENKAI_Click() {
+  s_.flow.hide_file_panel();
+  std::string name;
+  RecordFileContents contents;
+  if (!find_unfinished(name, contents)) {
+    s_.messages.refuse("続けられる対局がありません", RESUME_TITLE);
+    return;
+  }
+  resume(name, contents);
+}
+
+void ArchiveKeeper::resume(const std::string& name, const RecordFileContents& contents) {
+  ArchivedGameKind kind;
+  parse_archive_title(contents.title, kind);
+  s_.flow.reset_game();
+  file_name_ = name;
+
+  GameState& state = s_.game.state;
+  Kifu& kifu = s_.game.kifu;
+  const int n = contents.kifu.kifu_len;
+  for (int i = 1; i <= n; ++i) {
+    kifu.entry[i] = contents.kifu.entry[i];
+    redo_entry(state, kifu.entry[i]);
+  }
+  kifu.kifu_pos = kifu.kifu_len = n;
+  state.move_count = n;
+  state.SENTE = 1;
+  state.GOTE = -1;
+  state.lower_side = kifu.entry[1].moved < 0 ? state.SENTE : state.GOTE;
+  state.upper_side = -state.lower_side;
+  state.turn = kifu.entry[n].moved < 0 ? state.upper_side : state.lower_side;
+  state.vs_com = kind.vs_com ? MODE_COM : MODE_MAN;
+  if (kind.vs_com) levels_.set_level(kind.level);
+
+  s_.flow.redraw_all();
+  s_.drawing.show_move_number(state.move_count);
+  show_last_moves();
+  s_.messages.tell("前回の対局を再開します", RESUME_TITLE);
+  if (!kind.vs_com) {
+    s_.clocks.restart_turn_clock();
+    s_.messages.tell(state.turn == state.SENTE ? "先手の番です" : "後手の番です", "対局");
+    return;
+  }
+  s_.clocks.start_turn();
+  s_.clocks.set_timer1(true);
+  if (state.turn == state.upper_side) {
+    s_.flow.com_ban();
+  } else {
+    s_.messages.tell("MANの番です", "対局");
+  }
+}
+
+void ArchiveKeeper::show_last_moves() {
+  const GameState& state = s_.game.state;
+  const Kifu& kifu = s_.game.kifu;
+  bool shown[2] = {false, false};
+  for (int i = kifu.kifu_len; i >= 1 && !(shown[0] && shown[1]); --i) {
+    const KifuEntry& e = kifu.entry[i];
+    const bool upper = e.placed > 0;
+    if (shown[upper]) continue;
+    shown[upper] = true;
+    s_.drawing.show_last_move(upper ? state.upper_side : state.lower_side, e.to_x, e.to_y,
+                              e.placed, TEXT_COLOUR);
+  }
+}
+
+}  // namespace kumora
