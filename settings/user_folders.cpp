@@ -24,6 +24,15 @@ std::string user_data_folder() {
   return base + "/kumora-shogi";
 }
 
+std::string shown_path(const std::string& path) {
+  const std::string home = absolute_variable("HOME");
+  if (home.size() > 1 && path.compare(0, home.size(), home) == 0 &&
+      (path.size() == home.size() || path[home.size()] == '/')) {
+    return "~" + path.substr(home.size());
+  }
+  return path;
+}
+
 bool make_folder(const std::string& path, std::string& error) {
   std::error_code code;
   std::filesystem::create_directories(path, code);

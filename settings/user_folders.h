@@ -9,6 +9,9 @@ namespace kumora {
 // variable is unset or not an absolute path.
 std::string user_data_folder();
 
+// The path with the home folder written as "~", as a person reads it.
+std::string shown_path(const std::string& path);
+
 // Creates a folder and the folders above it; false (with the reason) when it
 // cannot be made or is not a folder.
 bool make_folder(const std::string& path, std::string& error);

@@ -5,6 +5,7 @@
 #include "archive/archive_title.h"
 #include "archive/replayed_game.h"
 #include "kifu/record.h"
+#include "settings/user_folders.h"
 #include "window/clocks.h"
 #include "window/drawing.h"
 #include "window/levels_handicap.h"
@@ -65,7 +66,7 @@ void ArchiveKeeper::report_failure(const std::string& error) {
   if (failure_reported_) return;
   failure_reported_ = true;
   s_.messages.tell("対局を記録できませんでした。この後も記録できないことがあります\r" +
-                       archive_.folder() + "\r" + error,
+                       shown_path(archive_.folder()) + "\r" + error,
                    "対局の記録");
 }
 

@@ -271,10 +271,11 @@ void Session::run_cat(const std::string& file) {
 }  // namespace
 
 int run_scenario(std::istream& script, std::ostream& out, std::ostream& err) {
-  // The kept games go inside the run's directory, never to the user's files.
+  // The run's directory is the home folder, so that the kept games go inside
+  // it and never to the user's files.
   std::error_code error;
-  const std::string data_home = std::filesystem::current_path(error).string() + "/.local/share";
-  setenv("XDG_DATA_HOME", data_home.c_str(), 1);
+  setenv("HOME", std::filesystem::current_path(error).c_str(), 1);
+  unsetenv("XDG_DATA_HOME");
   Session session(script, out);
   int line_number = 0;
   try {
