@@ -119,8 +119,7 @@ void ArchiveKeeper::resume(const std::string& name, const RecordFileContents& co
   if (kind.vs_com) levels_.set_level(kind.level);
 
   s_.flow.redraw_all();
-  s_.drawing.show_move_number(state.move_count);
-  show_last_moves();
+  s_.flow.redraw_game_texts();
   s_.messages.tell("前回の対局を再開します", RESUME_TITLE);
   if (!kind.vs_com) {
     s_.clocks.restart_turn_clock();
@@ -133,20 +132,6 @@ void ArchiveKeeper::resume(const std::string& name, const RecordFileContents& co
     s_.flow.com_ban();
   } else {
     s_.messages.tell("MANの番です", "対局");
-  }
-}
-
-void ArchiveKeeper::show_last_moves() {
-  const GameState& state = s_.game.state;
-  const Kifu& kifu = s_.game.kifu;
-  bool shown[2] = {false, false};
-  for (int i = kifu.kifu_len; i >= 1 && !(shown[0] && shown[1]); --i) {
-    const KifuEntry& e = kifu.entry[i];
-    const bool upper = e.placed > 0;
-    if (shown[upper]) continue;
-    shown[upper] = true;
-    s_.drawing.show_last_move(upper ? state.upper_side : state.lower_side, e.to_x, e.to_y,
-                              e.placed, TEXT_COLOUR);
   }
 }
 

@@ -39,7 +39,6 @@ class ArchiveKeeper {
   // The newest kept game that did not end; false when there is none.
   bool find_unfinished(std::string& name, RecordFileContents& contents) const;
   void resume(const std::string& name, const RecordFileContents& contents);
-  void show_last_moves();
 
   WindowServices& s_;
   LevelsHandicap& levels_;

@@ -7,6 +7,7 @@
 #include "kifu/record_file.h"
 #include "settings/user_folders.h"
 #include "window/archive_keeper.h"
+#include "window/header_layout.h"
 #include "window/drawing.h"
 #include "window/messages.h"
 
@@ -114,6 +115,15 @@ void FilePanel::Command1_Click() {
   s_.messages.tell("棋譜を書き込みました", "  ");
 }
 
+void FilePanel::print_headers() {
+  const HeaderPlaces places = place_headers(headers_.title, headers_.top_name, headers_.bottom_name);
+  Drawing& d = s_.drawing;
+  d.print_text_at_twips(places.title.x, places.title.y, headers_.title, HAND_COUNT_COLOUR, 12);
+  d.print_text_at_twips(places.top_name.x, places.top_name.y, headers_.top_name, TEXT_COLOUR, 12);
+  d.print_text_at_twips(places.bottom_name.x, places.bottom_name.y, headers_.bottom_name,
+                        TEXT_COLOUR, 12);
+}
+
 void FilePanel::File1_Click(const std::string& file_name) {
   show_file_panel(false, false, false);
   // The file is read and checked before anything of the game changes.
@@ -134,9 +144,8 @@ void FilePanel::File1_Click(const std::string& file_name) {
   Drawing& d = s_.drawing;
   s_.flow.reset_game();
   state.kifu_mode = ON;
-  d.print_text_at_twips(title_x(contents.title) - 3000, 6350, contents.title, HAND_COUNT_COLOUR, 12);
-  d.print_text_at_twips(title_x(contents.top_name), 100, contents.top_name, TEXT_COLOUR, 12);
-  d.print_text_at_twips(title_x(contents.bottom_name), 6350, contents.bottom_name, TEXT_COLOUR, 12);
+  headers_ = {contents.title, contents.top_name, contents.bottom_name};
+  print_headers();
   for (int i = 1; i <= n; ++i) kifu.entry[i] = contents.kifu.entry[i];
   kifu.kifu_pos = 0;
   state.move_count = 0;

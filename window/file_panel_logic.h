@@ -32,6 +32,8 @@ class FilePanel {
   void show_file_panel(bool drive_visible, bool dir_visible, bool file_visible);
   void show_save_fields(int mode);
   void hide();
+  // Prints the header lines of the record read for replay again.
+  void print_headers();
 
  private:
   void refresh_file_list();
@@ -39,6 +41,10 @@ class FilePanel {
   WindowServices& s_;
   ArchiveKeeper& archive_;
   FilePanelState panel_;
+  // The header lines of the record last read for replay.
+  struct Headers {
+    std::string title, top_name, bottom_name;
+  } headers_;
 };
 
 }  // namespace kumora

@@ -84,6 +84,24 @@ void MainWindow::redraw_all() {
   drawing_.refresh();
 }
 
+void MainWindow::redraw_game_texts() {
+  const GameState& state = game_.state;
+  const Kifu& kifu = game_.kifu;
+  if (state.move_count > 0 || kifu.kifu_pos > 0) drawing_.show_move_number(state.move_count);
+  // Each side's last move among those applied to the board.
+  bool shown[2] = {false, false};
+  for (int i = kifu.kifu_pos; i >= 1 && !(shown[0] && shown[1]); --i) {
+    const KifuEntry& e = kifu.entry[i];
+    const bool upper = e.placed > 0;
+    if (shown[upper]) continue;
+    shown[upper] = true;
+    drawing_.show_last_move(upper ? state.upper_side : state.lower_side, e.to_x, e.to_y,
+                            e.placed, TEXT_COLOUR);
+  }
+  if (state.kifu_mode == ON) file_panel_.print_headers();
+  drawing_.refresh();
+}
+
 void MainWindow::Form_MouseDown(int button, int shift, double x, double y) {
   mouse_.Form_MouseDown(button, shift, x, y);
 }

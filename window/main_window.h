@@ -69,6 +69,7 @@ class MainWindow : private GameFlow {
   void reset_game() override;
   // Repaints the whole window.
   void redraw_all() override;
+  void redraw_game_texts() override;
 
  private:
   void com_ban() override { computer_.play_turn(); }

@@ -104,6 +104,7 @@ void Options::choose_background(MenuId item, int code) {
   }
   save_settings();
   s_.flow.redraw_all();
+  s_.flow.redraw_game_texts();
 }
 
 void Options::SIDOU_Click() {

@@ -25,6 +25,9 @@ class GameFlow {
  public:
   virtual void reset_game() = 0;
   virtual void redraw_all() = 0;
+  // Prints again what redraw_all leaves out: the move number, each side's
+  // last move and the header lines of a record read for replay.
+  virtual void redraw_game_texts() = 0;
   // The computer's whole turn.
   virtual void com_ban() = 0;
   // Announces the winner and asks for another game.
