@@ -7,7 +7,7 @@ namespace kumora {
 
 enum class MenuId {
   TAIKYOKU, MATCH_MAN, START, START2, SENTE, GOTE, ZENKAI, LEVEL, LEVEL1, LEVEL2, LEVEL3, OWARI,
-  STOP, CANCEL, REVERSE,
+  STOP, CANCEL, REVERSE, MATTA,
   REPLAY, AFTER, LBEL_UP, LEBEL_DOWN,
   KIFU, KIFU_READ, KIFU_WRITE, SAIKIN,
   OPTION, HAIKEI_GA, MIDORI, TATAMI, TAKE, UCHU, RENGA, SIDOU, KEIKA, BGM,
@@ -41,6 +41,7 @@ inline constexpr MenuItemInfo MENU_TREE[MENU_COUNT] = {
     {MenuId::STOP, "STOP", "局面", 0},
     {MenuId::CANCEL, "CANCEL", "最初", 1},
     {MenuId::REVERSE, "REVERSE", "反転", 1},
+    {MenuId::MATTA, "MATTA", "待った", 1},
     {MenuId::REPLAY, "REPLAY", "戻", 0},
     {MenuId::AFTER, "AFTER", "進", 0},
     {MenuId::LBEL_UP, "LBEL_UP", "△", 0},

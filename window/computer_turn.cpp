@@ -42,6 +42,7 @@ void ComputerTurn::show_thinking() {
 void ComputerTurn::play_turn() {
   s_.clocks.restart_turn_clock();
   show_thinking();
+  s_.reporter.set_status("ＣＯＭが考えています");
 
   Game& game = s_.game;
   ComWorld world{game.state, game.tables, game.com_context, game.reach};
@@ -131,6 +132,7 @@ void ComputerTurn::hand_turn_back() {
   s_.clocks.start_turn();
   state.turn = state.lower_side;
   if (s_.ticks.is_checked(MenuId::KEIKA)) s_.clocks.set_timer1(true);
+  s_.reporter.set_status("あなたの番です");
 }
 
 }  // namespace kumora

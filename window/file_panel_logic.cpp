@@ -146,6 +146,7 @@ void FilePanel::File1_Click(const std::string& file_name) {
   state.kifu_mode = ON;
   headers_ = {contents.title, contents.top_name, contents.bottom_name};
   print_headers();
+  s_.reporter.set_status("棋譜は「進」と「戻」で見ます");
   for (int i = 1; i <= n; ++i) kifu.entry[i] = contents.kifu.entry[i];
   kifu.kifu_pos = 0;
   state.move_count = 0;

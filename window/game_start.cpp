@@ -31,6 +31,7 @@ void GameStart::START_Click() {
     s_.messages.tell("後手の番です", " ");
   }
   state.stepped = OFF;
+  s_.reporter.set_status(state.turn == state.GOTE ? "後手の番です" : "先手の番です");
 }
 
 void GameStart::start_vs_com_display() {
@@ -52,6 +53,7 @@ void GameStart::SENTE_Click() {
     state.lower_side = state.SENTE;
     state.upper_side = state.GOTE;
     state.turn = state.SENTE;
+    s_.reporter.set_status("あなたの番です");
     s_.messages.tell("MANの番です", " ");
   } else if (state.turn == state.lower_side) {
     state.lower_side = state.SENTE;

@@ -63,6 +63,7 @@ void MainWindow::reset_game() {
   state.kifu_mode = OFF;
   game_.kifu.entry[0].placed = 10;
   state.select_state = 0;
+  reporter_.set_status("「対局」で対局を始めて下さい");
 
   set_initial_position(state);
   recompute_hand_totals(state);
@@ -136,6 +137,7 @@ void MainWindow::run_menu(MenuId id) {
     case MenuId::STOP: hide_file_panel(); break;
     case MenuId::CANCEL: stepping_.CANCEL_Click(); break;
     case MenuId::REVERSE: start_.REVERSE_Click(); break;
+    case MenuId::MATTA: stepping_.MATTA_Click(); break;
     case MenuId::REPLAY: stepping_.REPLAY_Click(); break;
     case MenuId::AFTER: stepping_.AFTER_Click(); break;
     case MenuId::OPTION: hide_file_panel(); break;

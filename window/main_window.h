@@ -52,6 +52,11 @@ class MainWindow : private GameFlow {
   void File1_Click(const std::string& name) { file_panel_.File1_Click(name); }
   void Command1_Click() { file_panel_.Command1_Click(); }
 
+  // Shows the position after `position` moves, as stepping with 戻/進 does.
+  void step_to(int position) { stepping_.step_to(position); }
+  // The status line: why a click was refused or what to do next.
+  const std::string& status_text() const { return reporter_.status(); }
+
   bool is_checked(MenuId id) const { return ticks_.is_checked(id); }
   bool timer1_enabled() const { return clocks_.timer1_enabled(); }
   bool program_ended() const { return program_ended_; }

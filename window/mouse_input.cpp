@@ -23,6 +23,7 @@ void MouseInput::Form_MouseDown(int button, int shift, double x, double y) {
   GameState& state = s_.game.state;
   s_.flow.hide_file_panel();
   if (state.kifu_mode == ON) {
+    s_.reporter.set_status("棋譜は「進」と「戻」で見ます");
     if (!s_.messages.ask_yes_no("棋譜を '進 'で進めて下さい", "棋譜")) {
       s_.messages.play_forbid();
       s_.flow.reset_game();
@@ -32,6 +33,7 @@ void MouseInput::Form_MouseDown(int button, int shift, double x, double y) {
   const int cell_x = cell_column(x);
   const int cell_y = cell_row(y);
   if (state.turn == NO_GAME) {
+    s_.reporter.set_status("「対局」で対局を始めて下さい");
     s_.messages.refuse("「対局」で始めて下さい", "開始");
     return;
   }
@@ -68,6 +70,16 @@ bool MouseInput::resume_stepped_game() {
   return false;
 }
 
+std::string MouseInput::refused_step_status(int x, int y) const {
+  const GameState& state = s_.game.state;
+  const int* move = state.cur_move;
+  if (state.chain_count == 0 && !state.belongs_to_turn(state.board(x, y)) &&
+      can_step(state.board, move[CUR_FROM_X], move[CUR_FROM_Y], x, y, move[CUR_PIECE]) == ON) {
+    return "自分の駒を経由して動かします";
+  }
+  return "そこへは動けません";
+}
+
 void MouseInput::click_board_square(int button, int x, int y) {
   GameState& state = s_.game.state;
   Drawing& d = s_.drawing;
@@ -82,6 +94,7 @@ void MouseInput::click_board_square(int button, int x, int y) {
   const int reachable = can_step_or_chain(state.board, move[CUR_FROM_X], move[CUR_FROM_Y], x, y,
                                           move[CUR_PIECE], state.chain_count);
   if (reachable == OFF) {
+    s_.reporter.set_status(refused_step_status(x, y));
     s_.messages.play_forbid();
     d.clear_marks();
     state.select_state = 0;
@@ -98,6 +111,7 @@ void MouseInput::click_board_square(int button, int x, int y) {
     move[CUR_PIECE] = code;
     d.show_guidance(x, y, guide_colour, code, state.chain_count);
     state.select_state = 0;
+    s_.reporter.set_status("取り消しました");
     return;
   }
   if (state.belongs_to_turn(code)) {
@@ -108,6 +122,7 @@ void MouseInput::click_board_square(int button, int x, int y) {
     d.show_guidance(x, y, guide_colour, code, state.chain_count);
     d.frame_cell(SELECTED_COLOUR, x, y);
     d.frame_cell(CHAIN_START_COLOUR, state.chain_start_x, state.chain_start_y);
+    s_.reporter.set_status("続けて自分の駒か、止まるマスをクリックします");
     return;
   }
   end_move_at(button, x, y);
@@ -126,8 +141,10 @@ void MouseInput::select_board_piece(int x, int y) {
   if (state.belongs_to_turn(code)) {
     state.select_state = 1;
     s_.drawing.frame_cell(SELECTED_COLOUR, x, y);
+    s_.reporter.set_status("次に、この駒が踏む自分の駒をクリックします");
   } else if (is_piece(code)) {
     s_.drawing.frame_cell(s_.appearance.guide_colour, x, y);
+    s_.reporter.set_status("相手の駒です");
   }
 }
 
@@ -149,16 +166,19 @@ void MouseInput::end_move_at(int button, int x, int y) {
   if (second_pawn_in_file(state.board, from_x, x, piece) == ON &&
       !(button == MOUSE_RIGHT && promoted_code(from_x, from_y, x, y, piece) != piece)) {
     s_.drawing.frame_cell(REFUSED_COLOUR, x, y);
+    s_.reporter.set_status("２歩になります");
     s_.messages.refuse("２歩なので打てません", "警告");
     refusal_tail(x, y);
     return;
   }
   if (!Board::on_board(from_x, 5) && state.board(x, y) != EMPTY) {
+    s_.reporter.set_status("打った駒では相手の駒を取れません");
     s_.messages.refuse("張り駒で相手駒を取れません", "警告");
     refusal_tail(x, y);
     return;
   }
   if (may_stay_unpromoted(y, piece) == OFF && button == MOUSE_LEFT) {
+    s_.reporter.set_status("右クリックで成ります");
     s_.messages.refuse("マウスの右をクリックして下さい", "成り");
     move[CUR_FROM_X] = link_x;
     move[CUR_FROM_Y] = link_y;
@@ -213,6 +233,7 @@ void MouseInput::select_hand_piece(int x, int y, int code) {
   move[CUR_PIECE] = state.chain_piece = code;
   s_.drawing.frame_cell(SELECTED_COLOUR, x, y);
   s_.drawing.show_guidance(x, y, s_.appearance.guide_colour, code, 0);
+  s_.reporter.set_status("次に、打つ駒を置く自分の駒をクリックします");
 }
 
 void MouseInput::play_move(int button, int to_x, int to_y) {
@@ -255,6 +276,9 @@ void MouseInput::play_move(int button, int to_x, int to_y) {
     after_person_move_vs_com(redraw.captured);
   } else {
     after_person_move_two_persons(upper_moved);
+    if (state.turn != NO_GAME) {
+      s_.reporter.set_status(state.turn == state.SENTE ? "先手の番です" : "後手の番です");
+    }
   }
 }
 

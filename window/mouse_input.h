@@ -2,6 +2,8 @@
 // move, and the move once built is checked, played and the turn handed on.
 #pragma once
 
+#include <string>
+
 #include "window/services.h"
 
 namespace kumora {
@@ -17,6 +19,8 @@ class MouseInput {
 
  private:
   bool resume_stepped_game();
+  // Why a click the chain could not use was refused, in words.
+  std::string refused_step_status(int x, int y) const;
   void click_board_square(int button, int x, int y);
   void select_board_piece(int x, int y);
   void end_move_at(int button, int x, int y);

@@ -46,6 +46,7 @@ void RecordStepping::REPLAY_Click() {
   state.move_count -= 1;
   state.turn = -state.turn;
   d.show_move_number(state.move_count);
+  stepped_status();
 }
 
 void RecordStepping::AFTER_Click() {
@@ -87,6 +88,58 @@ void RecordStepping::AFTER_Click() {
                    TEXT_COLOUR);
   state.turn = -state.turn;
   d.show_move_number(state.move_count);
+  stepped_status();
+}
+
+void RecordStepping::stepped_status() {
+  s_.reporter.set_status(s_.game.state.kifu_mode == ON
+                             ? "棋譜は「進」と「戻」で見ます"
+                             : "盤をクリックすると、この局面から続けます");
+}
+
+void RecordStepping::step_to(int position) {
+  const Kifu& kifu = s_.game.kifu;
+  while (kifu.kifu_pos > position) {
+    const int before = kifu.kifu_pos;
+    REPLAY_Click();
+    if (kifu.kifu_pos == before) return;
+  }
+  while (kifu.kifu_pos < position) {
+    const int before = kifu.kifu_pos;
+    AFTER_Click();
+    if (kifu.kifu_pos == before) return;
+  }
+}
+
+int RecordStepping::moves_to_take_back() const {
+  const GameState& state = s_.game.state;
+  const Kifu& kifu = s_.game.kifu;
+  if (state.turn == NO_GAME || state.kifu_mode == ON || kifu.kifu_pos < 1) return 0;
+  if (state.vs_com != MODE_COM) return 1;
+  // Back to just before the person's (the lower player's) latest move.
+  for (int i = kifu.kifu_pos; i >= 1; --i) {
+    if (kifu.entry[i].moved < 0) return kifu.kifu_pos - i + 1;
+  }
+  return 0;
+}
+
+void RecordStepping::MATTA_Click() {
+  s_.flow.hide_file_panel();
+  const int moves = moves_to_take_back();
+  if (moves == 0) {
+    s_.reporter.set_status("待ったできる手がありません");
+    s_.messages.refuse("待ったできる手がありません", "待った");
+    return;
+  }
+  for (int i = 0; i < moves; ++i) REPLAY_Click();
+  GameState& state = s_.game.state;
+  s_.game.kifu.kifu_len = s_.game.kifu.kifu_pos;
+  state.stepped = OFF;
+  s_.clocks.restart_turn_clock();
+  s_.flow.move_recorded();
+  s_.reporter.set_status(state.vs_com == MODE_COM ? "待ったしました。あなたの番です"
+                         : state.turn == state.SENTE ? "待ったしました。先手の番です"
+                                                     : "待ったしました。後手の番です");
 }
 
 }  // namespace kumora

@@ -12,8 +12,18 @@ class RecordStepping {
   void CANCEL_Click();
   void REPLAY_Click();
   void AFTER_Click();
+  // Shows the position after `position` moves of the record by stepping with
+  // "戻" or "進" until it is reached or a step is refused.
+  void step_to(int position);
+  // "待った": against the computer back to the person's previous turn,
+  // between two people one move back; the game goes on from there.
+  void MATTA_Click();
 
  private:
+  // How many moves "待った" takes back; 0 when there is nothing to take back.
+  int moves_to_take_back() const;
+  void stepped_status();
+
   WindowServices& s_;
 };
 

@@ -43,9 +43,13 @@ class GameFlow {
   ~GameFlow() = default;
 };
 
-// Passes events on to the observer, when there is one.
+// Passes events on to the observer, when there is one, and holds the status
+// line: a sentence saying why a click was refused or what to do next.
 class Reporter {
  public:
+  void set_status(std::string text) { status_ = std::move(text); }
+  const std::string& status() const { return status_; }
+
   void set_observer(WindowObserver* observer) { observer_ = observer; }
   void clock_printed(bool lower, const std::string& text) {
     if (observer_) observer_->clock_printed(lower, text);
@@ -59,6 +63,7 @@ class Reporter {
 
  private:
   WindowObserver* observer_ = nullptr;
+  std::string status_;
 };
 
 struct WindowServices {

@@ -27,7 +27,7 @@ const std::vector<ExpectedItem> EXPECTED = {
     {1, "対局(COM)", false}, {2, "先手", false},  {2, "後手", false},
     {1, "前回の続き", false}, {1, "COM対局ﾚﾍﾞﾙ", false}, {2, "LEVEL1", false}, {2, "LEVEL2", false},
     {2, "LEVEL3", true},  {1, "終わり", false},   {0, "局面", false},
-    {1, "最初", false},   {1, "反転", false},     {0, "戻", false},
+    {1, "最初", false},   {1, "反転", false},     {1, "待った", false},     {0, "戻", false},
     {0, "進", false},     {0, "△", false},       {0, "▽", false},
     {0, "棋譜", false},   {1, "読込", false},     {1, "書込", false},
     {1, "最近の対局", false},

@@ -188,6 +188,12 @@ void Session::run_line(const std::string& line) {
   } else if (command == "restart") {
     need(1);
     restart();
+  } else if (command == "status") {
+    need(1);
+    out_ << "status " << quoted(window_->status_text()) << "\n";
+  } else if (command == "step") {
+    need(2);
+    window_->step_to(to_int(words[1]));
   } else if (command == "echo") {
     out_ << rest_of_line(line) << "\n";
   } else if (!run_extra_command(words, line, *window_, out_)) {
