@@ -10,8 +10,8 @@ enum class MenuId {
   STOP, CANCEL, REVERSE, MATTA,
   REPLAY, AFTER, LBEL_UP, LEBEL_DOWN,
   KIFU, KIFU_READ, KIFU_WRITE, SAIKIN,
-  OPTION, HAIKEI_GA, MIDORI, TATAMI, TAKE, UCHU, RENGA, SIDOU, KEIKA, BGM,
-  VER,
+  OPTION, HAIKEI_GA, MIDORI, TATAMI, TAKE, UCHU, RENGA, SIDOU, KEIKA, BGM, SIDE_PANEL,
+  SONOTA, VER, ASOBIKATA,
   COUNT
 };
 
@@ -60,7 +60,10 @@ inline constexpr MenuItemInfo MENU_TREE[MENU_COUNT] = {
     {MenuId::SIDOU, "SIDOU", "移動指導", 1},
     {MenuId::KEIKA, "KEIKA", "経過時間", 1},
     {MenuId::BGM, "BGM", "BGM", 1},
-    {MenuId::VER, "VER", "その他", 0},
+    {MenuId::SIDE_PANEL, "SIDE_PANEL", "サイドパネル", 1},
+    {MenuId::SONOTA, "SONOTA", "その他", 0},
+    {MenuId::VER, "VER", "ﾊﾞｰｼﾞｮﾝ情報", 1},
+    {MenuId::ASOBIKATA, "ASOBIKATA", "遊び方", 1},
 };
 
 inline const MenuItemInfo& menu_info(MenuId id) { return MENU_TREE[static_cast<int>(id)]; }
@@ -74,6 +77,11 @@ inline bool find_menu_item(std::string_view name, MenuId& id) {
     }
   }
   return false;
+}
+
+// Items the Qt window handles itself: the logic has nothing to do for them.
+inline bool is_window_only_item(MenuId id) {
+  return id == MenuId::SIDE_PANEL || id == MenuId::ASOBIKATA;
 }
 
 // True when the item opens a submenu instead of running a command.

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QFrame>
 #include <QFont>
 #include <QLabel>
 #include <QLineEdit>
@@ -57,11 +58,12 @@ FilePanelWidgets::FilePanelWidgets(QWidget* parent)
       drive1_(new QComboBox(parent)),
       dir1_(new QListWidget(parent)),
       file1_(new QListWidget(parent)),
-      command1_(new QPushButton("RETURN", parent)) {
+      command1_(new QPushButton("RETURN", parent)),
+      backdrop_(new QFrame(parent)) {
   for (int i = 1; i <= 4; ++i) {
     text_[i] = new QLineEdit(parent);
     label_[i] = new QLabel(QString::fromUtf8(PANEL_LABELS[i]), parent);
-    label_[i]->setStyleSheet("QLabel { color: white; background: rgba(0, 0, 0, 110); }");
+    label_[i]->setStyleSheet("QLabel { color: #2b2416; background: transparent; }");
     connect(text_[i], &QLineEdit::textEdited, this, [this, i](const QString& text) {
       if (on_text_edited) on_text_edited(i, text.toStdString());
     });
@@ -82,6 +84,13 @@ FilePanelWidgets::FilePanelWidgets(QWidget* parent)
   connect(command1_, &QPushButton::clicked, this, [this] {
     if (on_return) on_return();
   });
+  connect(text_[TEXT_FILE_NAME], &QLineEdit::returnPressed, this, [this] {
+    if (on_return) on_return();
+  });
+  backdrop_->setObjectName("filePanelBackdrop");
+  backdrop_->setStyleSheet(
+      "#filePanelBackdrop { background: #f4efe3; border: 1px solid #5b4a2e; border-radius: 4px; }");
+  backdrop_->lower();
   sync(FilePanelState{});
 }
 
@@ -153,6 +162,8 @@ void FilePanelWidgets::sync(const FilePanelState& state) {
   }
   command1_->setVisible(state.save_fields_visible);
   if (!state.drive_visible) drive1_->clear();
+  save_fields_shown_ = state.save_fields_visible;
+  place_backdrop();
   syncing_ = false;
 }
 
@@ -179,6 +190,29 @@ void FilePanelWidgets::place(double factor, double left, double top) {
     put(label_[i], LABEL_LEFT, y, LABEL_WIDTH, LABEL_HEIGHT);
   }
   put(command1_, COMMAND1_RECT.left, COMMAND1_RECT.top, COMMAND1_RECT.width, COMMAND1_RECT.height);
+  factor_ = factor;
+  origin_ = QPointF(left, top);
+  place_backdrop();
+}
+
+// An opaque, framed ground under the shown widgets, so that the board does
+// not show through between them.
+void FilePanelWidgets::place_backdrop() {
+  QRect area;
+  for (QWidget* widget : std::initializer_list<QWidget*>{drive1_, dir1_, file1_, command1_}) {
+    if (widget->isVisibleTo(widget->parentWidget())) area |= widget->geometry();
+  }
+  for (int i = 1; i <= 4; ++i) {
+    if (save_fields_shown_) area |= text_[i]->geometry() | label_[i]->geometry();
+  }
+  if (area.isEmpty()) {
+    backdrop_->hide();
+    return;
+  }
+  const int margin = std::max(3, static_cast<int>(std::lround(90 * factor_)));
+  backdrop_->setGeometry(area.adjusted(-margin, -margin, margin, margin));
+  backdrop_->show();
+  backdrop_->lower();
 }
 
 }  // namespace kumora

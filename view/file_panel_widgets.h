@@ -3,12 +3,14 @@
 #pragma once
 
 #include <QObject>
+#include <QPointF>
 #include <functional>
 #include <string>
 
 #include "window/file_panel.h"
 
 class QComboBox;
+class QFrame;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -38,6 +40,7 @@ class FilePanelWidgets : public QObject {
   void fill_drives(const FilePanelState& state);
   void fill_dirs(const FilePanelState& state);
   void fill_files(const FilePanelState& state);
+  void place_backdrop();
 
   QComboBox* drive1_;
   QListWidget* dir1_;
@@ -45,6 +48,10 @@ class FilePanelWidgets : public QObject {
   QLineEdit* text_[5] = {};
   QLabel* label_[5] = {};
   QPushButton* command1_;
+  QFrame* backdrop_;
+  double factor_ = 1.0 / 15;
+  QPointF origin_;
+  bool save_fields_shown_ = false;
   std::string shown_dir_;
   std::string shown_file_path_;
   bool syncing_ = false;

@@ -12,7 +12,16 @@
 #include <QMessageBox>
 #include <QTime>
 
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QScreen>
+#include <QStatusBar>
+
 #include "view/file_panel_widgets.h"
+#include "view/rules_window.h"
+#include "view/side_panel.h"
+#include "window/game_summary.h"
+#include "window/last_move.h"
 #include "view/input_blocker.h"
 #include "view/surface_view.h"
 
@@ -20,12 +29,14 @@ namespace kumora {
 
 namespace {
 constexpr int TIMER1_INTERVAL_MS = 50;
+constexpr int SIDE_PANEL_WIDTH = 260;
 
 bool carries_check_mark(MenuId id) {
   switch (id) {
     case MenuId::LEVEL1: case MenuId::LEVEL2: case MenuId::LEVEL3:
     case MenuId::MIDORI: case MenuId::TATAMI: case MenuId::TAKE: case MenuId::UCHU:
     case MenuId::RENGA: case MenuId::SIDOU: case MenuId::KEIKA: case MenuId::BGM:
+    case MenuId::SIDE_PANEL:
       return true;
     default:
       return false;
@@ -38,12 +49,25 @@ QString qt_text(std::string_view text) {
 }  // namespace
 
 GameWindow::GameWindow(SoundPort& sound)
-    : surface_(1.0), canvas_(surface_), view_(new SurfaceView(surface_, this)),
-      file_panel_(new FilePanelWidgets(view_)), logic_(canvas_, *this, sound, *this) {
+    : surface_(1.0),
+      canvas_(surface_),
+      view_(new SurfaceView(surface_)),
+      file_panel_(new FilePanelWidgets(view_)),
+      side_panel_(new SidePanel),
+      status_(new QLabel),
+      logic_(canvas_, *this, sound, *this) {
   setWindowTitle("雲羅将棋 Kumora Shogi");
   setWindowIcon(QIcon(QPixmap::fromImage(Pictures().picture(-KING, 2.0))));
   setFocusPolicy(Qt::StrongFocus);
-  setCentralWidget(view_);
+  auto* central = new QWidget(this);
+  auto* row = new QHBoxLayout(central);
+  row->setContentsMargins(0, 0, 0, 0);
+  row->setSpacing(0);
+  row->addWidget(view_, 1);
+  row->addWidget(side_panel_, 0);
+  side_panel_->setFixedWidth(SIDE_PANEL_WIDTH);
+  setCentralWidget(central);
+  statusBar()->addWidget(status_, 1);
   surface_.fill(WINDOW_COLOUR);
   surface_.set_refresh_callback([this] { view_->repaint(); });
   view_->on_mouse_press = [this](int button, double x, double y) {
@@ -53,26 +77,46 @@ GameWindow::GameWindow(SoundPort& sound)
     if (std::abs(scale - surface_.scale()) > 1e-6) canvas_.rescale(scale);
     view_->update();
   };
+  side_panel_->on_position_chosen = [this](int position) {
+    deliver([&] { logic_.step_to(position); });
+  };
   timer1_.setInterval(TIMER1_INTERVAL_MS);
   connect(&timer1_, &QTimer::timeout, this, [this] {
     deliver([this] { logic_.Timer1_Timer(); });
   });
   view_->on_resized = [this] { place_file_panel(); };
   build_menus();
+  add_shortcuts();
   connect_file_panel();
+  side_panel_->setVisible(settings_.side_panel_shown());
 }
 
 void GameWindow::load() {
   deliver([this] { logic_.Form_Load(isMaximized()); });
   if (ended_) return;
-  // The form's height counts its caption and menu bar; here the caption is
-  // the window manager's, so the client area gets the menu bar and the surface
-  // at the form's width, with no empty band above or below the surface.
-  const WindowPlacement placement = logic_.placement();
-  const int w = placement.width / TWIPS_PER_PIXEL;
-  const int h = menuBar()->sizeHint().height() + w * SURFACE_H_TWIPS / SURFACE_W_TWIPS;
-  resize(w, h);
-  move(placement.left / TWIPS_PER_PIXEL, placement.top / TWIPS_PER_PIXEL);
+  if (!restoreGeometry(settings_.window_geometry())) size_for_screen();
+}
+
+void GameWindow::size_for_screen() {
+  const QRect available = screen()->availableGeometry();
+  const int chrome = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+  const int panel = side_panel_->isHidden() ? 0 : SIDE_PANEL_WIDTH;
+  int surface_height = static_cast<int>(available.height() * 0.8) - chrome;
+  int surface_width = surface_height * SURFACE_W_TWIPS / SURFACE_H_TWIPS;
+  const int room = static_cast<int>(available.width() * 0.95) - panel;
+  if (surface_width > room) {
+    surface_width = room;
+    surface_height = surface_width * SURFACE_H_TWIPS / SURFACE_W_TWIPS;
+  }
+  resize(surface_width + panel, surface_height + chrome);
+  move(available.center() - rect().center());
+}
+
+void GameWindow::remember_geometry() { settings_.set_window_geometry(saveGeometry()); }
+
+QAction* GameWindow::action(MenuId id) const {
+  const auto found = actions_.find(id);
+  return found == actions_.end() ? nullptr : found->second;
 }
 
 void GameWindow::build_menus() {
@@ -90,15 +134,48 @@ void GameWindow::build_menus() {
     }
     QAction* action = item.depth == 0 ? menuBar()->addAction(qt_text(item.caption))
                                       : parents[item.depth - 1]->addAction(qt_text(item.caption));
-    if (carries_check_mark(id)) {
-      action->setCheckable(true);
-      checkable_[id] = action;
-    }
+    actions_[id] = action;
+    action->setCheckable(carries_check_mark(id));
     connect(action, &QAction::triggered, this, [this, id] {
-      deliver([&] { logic_.run_menu(id); });
+      if (is_window_only_item(id)) {
+        run_window_item(id);
+      } else {
+        deliver([&] { logic_.run_menu(id); });
+      }
     });
   }
   sync_check_marks();
+}
+
+// Shown in the menus beside their items.
+void GameWindow::add_shortcuts() {
+  const std::pair<MenuId, QKeySequence> keys[] = {
+      {MenuId::KIFU_READ, QKeySequence(Qt::CTRL | Qt::Key_O)},
+      {MenuId::KIFU_WRITE, QKeySequence(Qt::CTRL | Qt::Key_S)},
+      {MenuId::MATTA, QKeySequence(Qt::CTRL | Qt::Key_Z)},
+      {MenuId::ASOBIKATA, QKeySequence(Qt::Key_F1)}};
+  for (const auto& [id, key] : keys) {
+    if (QAction* shortcut = action(id)) shortcut->setShortcut(key);
+  }
+}
+
+void GameWindow::run_window_item(MenuId id) {
+  if (id == MenuId::SIDE_PANEL) set_side_panel_shown(side_panel_->isHidden());
+  if (id == MenuId::ASOBIKATA) {
+    if (rules_ == nullptr) rules_ = new RulesWindow(this);
+    rules_->show();
+    rules_->raise();
+    rules_->activateWindow();
+  }
+  sync_check_marks();
+}
+
+void GameWindow::set_side_panel_shown(bool shown) {
+  // The board keeps its size: the window grows or shrinks by the panel.
+  const int change = shown ? SIDE_PANEL_WIDTH : -SIDE_PANEL_WIDTH;
+  side_panel_->setVisible(shown);
+  settings_.set_side_panel_shown(shown);
+  if (!isMaximized() && !isFullScreen()) resize(width() + change, height());
 }
 
 void GameWindow::connect_file_panel() {
@@ -123,7 +200,18 @@ void GameWindow::place_file_panel() {
 }
 
 void GameWindow::sync_check_marks() {
-  for (auto& [id, action] : checkable_) action->setChecked(logic_.is_checked(id));
+  for (auto& [id, item] : actions_) {
+    if (!item->isCheckable()) continue;
+    item->setChecked(id == MenuId::SIDE_PANEL ? !side_panel_->isHidden() : logic_.is_checked(id));
+  }
+}
+
+void GameWindow::sync_view() {
+  const Game& game = logic_.game();
+  side_panel_->show_summary(summarize(game));
+  status_->setText(QString::fromStdString(logic_.status_text()));
+  view_->set_background(logic_.appearance().background);
+  view_->set_last_move(last_move_squares(game));
 }
 
 void GameWindow::deliver(const std::function<void()>& handler) {
@@ -133,11 +221,13 @@ void GameWindow::deliver(const std::function<void()>& handler) {
   } catch (const ProgramEnded&) {
     ended_ = true;
     timer1_.stop();
+    remember_geometry();
     QApplication::quit();
     return;
   }
   sync_check_marks();
   file_panel_->sync(logic_.file_panel());
+  sync_view();
   view_->update();
 }
 
@@ -191,8 +281,12 @@ void GameWindow::keyPressEvent(QKeyEvent* event) {
     deliver([this] { logic_.run_menu(MenuId::AFTER); });
     return;
   }
-  // Keys typed into a text box of the record-file panel belong to the box:
-  // Esc there must not end the program and lose the game.
+  // Esc with the record-file panel open closes the panel.
+  if (event->key() == Qt::Key_Escape && logic_.file_panel_open()) {
+    deliver([this] { logic_.close_file_panel(); });
+    return;
+  }
+  // Other keys typed into a text box of the panel belong to the box.
   if (qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
     QMainWindow::keyPressEvent(event);
     return;
@@ -216,6 +310,7 @@ void GameWindow::closeEvent(QCloseEvent* event) {
     event->ignore();
     return;
   }
+  remember_geometry();
   if (!ended_) deliver([this] { logic_.Form_Unload(); });
   event->accept();
 }

@@ -1,5 +1,8 @@
 // The real main window: a Qt window around the window's logic. Every menu
-// command, mouse press, key press and timer tick goes to the logic's handlers.
+// command, mouse press, key press and timer tick goes to the logic's
+// handlers. Around the board it adds what only the screen needs: the side
+// panel, the status line, the last move's marks, the rules window, and a
+// size and place remembered between runs.
 #pragma once
 
 #include <QMainWindow>
@@ -7,18 +10,20 @@
 #include <functional>
 #include <map>
 
-#include "window/main_window.h"
+#include "view/desktop_settings.h"
 #include "view/qt_canvas.h"
 #include "view/replay_canvas.h"
+#include "window/main_window.h"
 
 class QAction;
-class QEventLoop;
+class QLabel;
 
 namespace kumora {
 
 class SurfaceView;
 class FilePanelWidgets;
 class InputBlocker;
+class SidePanel;
 
 class GameWindow : public QMainWindow, public Dialogs, public Host {
   Q_OBJECT
@@ -30,6 +35,9 @@ class GameWindow : public QMainWindow, public Dialogs, public Host {
   MainWindow& logic() { return logic_; }
   // The window surface the view shows, at the device scale.
   const ImageCanvas& surface() const { return surface_; }
+  SidePanel& side_panel() const { return *side_panel_; }
+  QLabel& status_line() const { return *status_; }
+  QAction* action(MenuId id) const;
 
   // Dialogs
   bool message_box(const std::string& text, const std::string& title, BoxButtons buttons,
@@ -47,9 +55,18 @@ class GameWindow : public QMainWindow, public Dialogs, public Host {
 
  private:
   void build_menus();
+  void add_shortcuts();
   void connect_file_panel();
   void place_file_panel();
   void sync_check_marks();
+  // Shows what the logic holds beyond the surface: side panel, status line,
+  // the last move's marks, the background of the bands.
+  void sync_view();
+  void run_window_item(MenuId id);
+  void set_side_panel_shown(bool shown);
+  // The first size: 80% of the screen's height at the board's proportions.
+  void size_for_screen();
+  void remember_geometry();
   // Runs a handler of the logic; ends the program when the handler ends it.
   void deliver(const std::function<void()>& handler);
 
@@ -57,9 +74,13 @@ class GameWindow : public QMainWindow, public Dialogs, public Host {
   ReplayCanvas canvas_;
   SurfaceView* view_;
   FilePanelWidgets* file_panel_;
+  SidePanel* side_panel_;
+  QLabel* status_;
+  QWidget* rules_ = nullptr;
   QTimer timer1_;
   MainWindow logic_;
-  std::map<MenuId, QAction*> checkable_;
+  DesktopSettings settings_;
+  std::map<MenuId, QAction*> actions_;
   bool ended_ = false;
   // While the logic waits: input is discarded, an end request is noted.
   InputBlocker* waiting_ = nullptr;

@@ -3,6 +3,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <algorithm>
+#include <cmath>
 
 namespace kumora {
 
@@ -24,14 +25,79 @@ QRectF SurfaceView::target_rect() const {
   const double f = fit_factor();
   const double w = SURFACE_W_TWIPS / static_cast<double>(TWIPS_PER_PIXEL) * f;
   const double h = SURFACE_H_TWIPS / static_cast<double>(TWIPS_PER_PIXEL) * f;
-  return QRectF((width() - w) / 2, (height() - h) / 2, w, h);
+  // On whole pixels, so that the bands meet the surface without a seam.
+  return QRectF(std::round((width() - w) / 2), std::round((height() - h) / 2), w, h);
+}
+
+void SurfaceView::set_background(int code) {
+  if (code == background_) return;
+  background_ = code;
+  update();
+}
+
+void SurfaceView::set_last_move(const LastMoveSquares& last_move) {
+  last_move_ = last_move;
+  update();
+}
+
+QRectF SurfaceView::cell_rect(const Cell& cell) const {
+  const QRectF target = target_rect();
+  const double scale = fit_factor() / TWIPS_PER_PIXEL;
+  return QRectF(target.left() + (BOARD_X0 + CELL_W * cell.x) * scale,
+                target.top() + (BOARD_Y0 + CELL_H * cell.y) * scale, CELL_W * scale,
+                CELL_H * scale);
+}
+
+// The surface tiles its background on the cell grid; the bands go on with
+// the same tiles in the same places.
+void SurfaceView::paint_bands(QPainter& painter) {
+  const QImage tile = pictures_.picture(background_, device_scale());
+  if (tile.isNull()) {
+    painter.fillRect(rect(), qb_color(2));
+    return;
+  }
+  const QRectF origin = cell_rect({0, 0});
+  const double w = origin.width();
+  const double h = origin.height();
+  const int first_column = static_cast<int>(std::floor(-origin.left() / w)) - 1;
+  const int first_row = static_cast<int>(std::floor(-origin.top() / h)) - 1;
+  for (int i = first_column; origin.left() + i * w < width(); ++i) {
+    for (int j = first_row; origin.top() + j * h < height(); ++j) {
+      const int left = static_cast<int>(std::round(origin.left() + i * w));
+      const int top = static_cast<int>(std::round(origin.top() + j * h));
+      const int right = static_cast<int>(std::round(origin.left() + (i + 1) * w));
+      const int bottom = static_cast<int>(std::round(origin.top() + (j + 1) * h));
+      painter.drawImage(QRect(left, top, right - left, bottom - top), tile);
+    }
+  }
+}
+
+// Inside the cells, clear of their edges where the frames are drawn: a soft
+// fill, and for the two ends of the move a thin ring just inside the frame.
+void SurfaceView::paint_last_move(QPainter& painter) {
+  if (!last_move_.present) return;
+  const double unit = fit_factor();
+  const double inset = std::max(2.0, 2.5 * unit);
+  const double ring = std::max(1.2, 1.5 * unit);
+  auto mark = [&](const Cell& cell, int fill_alpha, int ring_alpha) {
+    const QRectF inner = cell_rect(cell).adjusted(inset, inset, -inset, -inset);
+    painter.fillRect(inner, QColor(255, 170, 30, fill_alpha));
+    if (ring_alpha == 0) return;
+    painter.setPen(QPen(QColor(230, 120, 0, ring_alpha), ring));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(inner.adjusted(ring / 2, ring / 2, -ring / 2, -ring / 2));
+  };
+  for (const Cell& link : last_move_.links) mark(link, 22, 0);
+  mark(last_move_.from, 28, 110);
+  mark(last_move_.to, 40, 190);
 }
 
 void SurfaceView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
-  painter.fillRect(rect(), qb_color(2));
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
+  paint_bands(painter);
   painter.drawImage(target_rect(), surface_.image());
+  paint_last_move(painter);
 }
 
 void SurfaceView::mousePressEvent(QMouseEvent* event) {

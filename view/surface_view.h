@@ -5,7 +5,9 @@
 #include <QWidget>
 #include <functional>
 
+#include "view/pictures.h"
 #include "view/qt_canvas.h"
+#include "window/last_move.h"
 
 namespace kumora {
 
@@ -28,6 +30,11 @@ class SurfaceView : public QWidget {
   // Called after a resize has been handled.
   std::function<void()> on_resized;
 
+  // The background picture continued into the bands beside the surface.
+  void set_background(int code);
+  // The last move, tinted softly under the cell frames.
+  void set_last_move(const LastMoveSquares& last_move);
+
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mousePressEvent(QMouseEvent* event) override;
@@ -35,7 +42,14 @@ class SurfaceView : public QWidget {
 
  private:
   QRectF target_rect() const;
+  void paint_bands(QPainter& painter);
+  void paint_last_move(QPainter& painter);
+  QRectF cell_rect(const Cell& cell) const;
+
   const ImageCanvas& surface_;
+  Pictures pictures_;
+  int background_ = 0;
+  LastMoveSquares last_move_;
 };
 
 }  // namespace kumora

@@ -141,7 +141,6 @@ void FilePanel::File1_Click(const std::string& file_name) {
   }
   GameState& state = s_.game.state;
   Kifu& kifu = s_.game.kifu;
-  Drawing& d = s_.drawing;
   s_.flow.reset_game();
   state.kifu_mode = ON;
   headers_ = {contents.title, contents.top_name, contents.bottom_name};

@@ -141,6 +141,7 @@ void MainWindow::run_menu(MenuId id) {
     case MenuId::REPLAY: stepping_.REPLAY_Click(); break;
     case MenuId::AFTER: stepping_.AFTER_Click(); break;
     case MenuId::OPTION: hide_file_panel(); break;
+    case MenuId::SONOTA: hide_file_panel(); break;
     case MenuId::KIFU_READ: file_panel_.KIFU_READ_Click(); break;
     case MenuId::KIFU_WRITE: file_panel_.KIFU_WRITE_Click(); break;
     case MenuId::SAIKIN: file_panel_.SAIKIN_Click(); break;

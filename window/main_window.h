@@ -51,6 +51,13 @@ class MainWindow : private GameFlow {
   void Dir1_Change(const std::string& path) { file_panel_.Dir1_Change(path); }
   void File1_Click(const std::string& name) { file_panel_.File1_Click(name); }
   void Command1_Click() { file_panel_.Command1_Click(); }
+  // Closes the record-file panel (Esc while it is open).
+  void close_file_panel() { file_panel_.hide(); }
+  bool file_panel_open() const {
+    const FilePanelState& panel = file_panel_.state();
+    return panel.drive_visible || panel.dir_visible || panel.file_visible ||
+           panel.save_fields_visible;
+  }
 
   // Shows the position after `position` moves, as stepping with 戻/進 does.
   void step_to(int position) { stepping_.step_to(position); }

@@ -32,8 +32,12 @@ QAction* find_caption(const QList<QAction*>& actions, const QString& caption) {
 double cell_left_twips(int x) { return 1050 + 495.0 * x; }
 double cell_top_twips(int y) { return 100 + 615.0 * y; }
 
-SurfaceView& WindowDriver::view() const {
-  return *qobject_cast<SurfaceView*>(window_.centralWidget());
+SurfaceView& WindowDriver::view() const { return *window_.findChild<SurfaceView*>(); }
+
+bool WindowDriver::set_view_size(QSize size) {
+  const QSize change = size - view().size();
+  window_.resize(window_.size() + change);
+  return QTest::qWaitFor([&] { return view().size() == size; }, WINDOW_ACTIVE_TIMEOUT_MS);
 }
 
 void WindowDriver::give_focus_back(QWidget& top) {

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QPointF>
 #include <QRect>
+#include <QSize>
 #include <QStringList>
 
 class QAction;
@@ -25,6 +26,8 @@ class WindowDriver {
   explicit WindowDriver(GameWindow& window) : window_(window) {}
 
   SurfaceView& view() const;
+  // Resizes the window so that the board's view gets `size` logical pixels.
+  bool set_view_size(QSize size);
 
   // Chooses a menu item by its captions from the bar down ({"対局", "対局(人間)",
   // "スタート"}), clicking the bar and each menu. False (with a warning) when a

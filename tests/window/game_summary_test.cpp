@@ -1,0 +1,75 @@
+// The side panel's words and the last move's squares, from a game played
+// through the window's logic.
+#include <gtest/gtest.h>
+
+#include "kifu/record.h"
+#include "window/game_summary.h"
+#include "window/last_move.h"
+
+namespace kumora {
+namespace {
+
+// Two people: the lower rook through its pawn to ２六, the upper bishop
+// through its pawn... as record entries played on the initial position.
+Game two_person_game() {
+  Game game;
+  GameState& state = game.state;
+  set_initial_position(state);
+  state.lower_side = state.SENTE;
+  state.upper_side = state.GOTE;
+  state.turn = state.SENTE;
+  const KifuEntry moves[] = {{8, 8, 8, 6, 0, -900, -900, 0, 0, 0, 0},
+                             {2, 2, 2, 4, 0, 900, 900, 0, 0, 0, 0}};
+  for (const KifuEntry& e : moves) {
+    record_move(game.kifu, state.board, e.from_x, e.from_y, e.to_x, e.to_y, e.moved, e.placed, 0,
+                0, 0, 0);
+    redo_entry(state, game.kifu.entry[game.kifu.kifu_pos]);
+    state.turn = -state.turn;
+  }
+  return game;
+}
+
+TEST(GameSummary, SaysWhoseTurnTheModeAndTheMoves) {
+  Game game = two_person_game();
+  GameSummary summary = summarize(game);
+  EXPECT_EQ(summary.turn, "先手の番");
+  EXPECT_EQ(summary.mode, "人間対局");
+  EXPECT_EQ(summary.moves, (std::vector<std::string>{"1 ▲２六飛", "2 △８四飛"}));
+  EXPECT_EQ(summary.position, 2);
+
+  game.state.vs_com = MODE_COM;
+  game.state.level = 2;
+  game.state.turn = game.state.upper_side;
+  summary = summarize(game);
+  EXPECT_EQ(summary.turn, "後手の番（ＣＯＭ）");
+  EXPECT_EQ(summary.mode, "ＣＯＭ対局 LEVEL2");
+
+  game.state.turn = NO_GAME;
+  game.state.handicap_set = ON;
+  game.state.handicap_grade = 1;
+  summary = summarize(game);
+  EXPECT_EQ(summary.turn, "対局していません");
+  EXPECT_EQ(summary.mode, "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級");
+}
+
+TEST(LastMove, MarksOriginDestinationAndTheChainBetween) {
+  Game game = two_person_game();
+  LastMoveSquares last = last_move_squares(game);
+  ASSERT_TRUE(last.present);
+  EXPECT_EQ(last.from, (Cell{2, 2}));
+  EXPECT_EQ(last.to, (Cell{2, 4}));
+  EXPECT_EQ(last.links, (std::vector<Cell>{{2, 3}}));
+
+  game.kifu.kifu_pos = 1;  // stepped back: the lower rook's move is the last one shown
+  game.state.board(2, 4) = EMPTY;
+  game.state.board(2, 2) = ROOK;
+  last = last_move_squares(game);
+  EXPECT_EQ(last.from, (Cell{8, 8}));
+  EXPECT_EQ(last.links, (std::vector<Cell>{{8, 7}}));
+
+  game.kifu.kifu_pos = 0;
+  EXPECT_FALSE(last_move_squares(game).present);
+}
+
+}  // namespace
+}  // namespace kumora

@@ -1,0 +1,106 @@
+#include "view/eval_graph.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+#include <cmath>
+
+namespace kumora {
+
+namespace {
+// Values beyond this (a won game) are drawn at the edge.
+constexpr int VALUE_SCALE = 2000;
+const QColor LOWER_AHEAD(70, 120, 200, 90);
+const QColor UPPER_AHEAD(200, 80, 60, 90);
+}  // namespace
+
+EvalGraph::EvalGraph(QWidget* parent) : QWidget(parent) {
+  setMinimumHeight(90);
+  setCursor(Qt::PointingHandCursor);
+}
+
+void EvalGraph::set_values(const std::vector<std::optional<int>>& values) {
+  values_ = values;
+  update();
+}
+
+void EvalGraph::set_current(int position) {
+  current_ = position;
+  update();
+}
+
+QRectF EvalGraph::plot_rect() const { return QRectF(rect()).adjusted(6, 6, -6, -6); }
+
+double EvalGraph::x_of(int position) const {
+  const QRectF plot = plot_rect();
+  const int last = std::max<int>(1, static_cast<int>(values_.size()) - 1);
+  return plot.left() + plot.width() * position / last;
+}
+
+double EvalGraph::y_of(int value) const {
+  const QRectF plot = plot_rect();
+  // Smooth saturation: small differences stay readable, wins reach the edge.
+  const double v = std::tanh(static_cast<double>(value) / VALUE_SCALE);
+  return plot.center().y() - v * plot.height() / 2;
+}
+
+int EvalGraph::position_at(double x) const {
+  if (values_.empty()) return -1;
+  const QRectF plot = plot_rect();
+  const int last = static_cast<int>(values_.size()) - 1;
+  if (last == 0) return 0;
+  const double t = (x - plot.left()) / plot.width();
+  return std::clamp(static_cast<int>(std::lround(t * last)), 0, last);
+}
+
+void EvalGraph::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.fillRect(rect(), palette().base());
+  const QRectF plot = plot_rect();
+  const double zero = plot.center().y();
+  painter.setPen(QPen(palette().mid().color(), 1));
+  painter.drawLine(QPointF(plot.left(), zero), QPointF(plot.right(), zero));
+
+  QPainterPath line;
+  QPainterPath area;
+  bool started = false;
+  for (size_t i = 0; i < values_.size(); ++i) {
+    if (!values_[i]) continue;
+    const QPointF point(x_of(static_cast<int>(i)), y_of(*values_[i]));
+    if (!started) {
+      line.moveTo(point);
+      area.moveTo(point.x(), zero);
+      started = true;
+    } else {
+      line.lineTo(point);
+    }
+    area.lineTo(point);
+  }
+  if (started) {
+    area.lineTo(line.currentPosition().x(), zero);
+    area.closeSubpath();
+    // The lower player ahead is shaded above the middle line, the upper below.
+    painter.save();
+    painter.setClipRect(QRectF(plot.left(), plot.top(), plot.width(), zero - plot.top()));
+    painter.fillPath(area, LOWER_AHEAD);
+    painter.setClipRect(QRectF(plot.left(), zero, plot.width(), plot.bottom() - zero));
+    painter.fillPath(area, UPPER_AHEAD);
+    painter.restore();
+    painter.setPen(QPen(palette().text().color(), 1.5));
+    painter.drawPath(line);
+  }
+  if (current_ >= 0 && current_ < static_cast<int>(values_.size())) {
+    painter.setPen(QPen(QColor(220, 160, 0), 1.5, Qt::DashLine));
+    const double x = x_of(current_);
+    painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
+  }
+}
+
+void EvalGraph::mousePressEvent(QMouseEvent* event) {
+  const int position = position_at(event->position().x());
+  if (position >= 0 && on_position_chosen) on_position_chosen(position);
+}
+
+}  // namespace kumora

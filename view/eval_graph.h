@@ -1,0 +1,42 @@
+// The evaluation graph of the side panel: the value of the position after
+// each move of the record, drawn as a line over the move number, the side
+// ahead shaded; a click on a point asks for that position.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <optional>
+#include <vector>
+
+namespace kumora {
+
+class EvalGraph : public QWidget {
+  Q_OBJECT
+ public:
+  explicit EvalGraph(QWidget* parent = nullptr);
+
+  // values[i]: the position after i moves, from the lower player's side in
+  // hundredths of a pawn; empty while not yet computed.
+  void set_values(const std::vector<std::optional<int>>& values);
+  void set_current(int position);
+  // The position shown under the widget's point x; -1 when there is none.
+  int position_at(double x) const;
+
+  std::function<void(int)> on_position_chosen;
+
+  QSize sizeHint() const override { return QSize(240, 140); }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+
+ private:
+  QRectF plot_rect() const;
+  double x_of(int position) const;
+  double y_of(int value) const;
+
+  std::vector<std::optional<int>> values_;
+  int current_ = 0;
+};
+
+}  // namespace kumora

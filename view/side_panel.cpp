@@ -1,0 +1,68 @@
+#include "view/side_panel.h"
+
+#include <QLabel>
+#include <QListWidget>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+#include "view/eval_graph.h"
+
+namespace kumora {
+
+namespace {
+// Row 0 of the list is the position before the first move.
+const char* const START_ROW = "開始局面";
+}  // namespace
+
+SidePanel::SidePanel(QWidget* parent)
+    : QWidget(parent),
+      turn_(new QLabel(this)),
+      mode_(new QLabel(this)),
+      moves_(new QListWidget(this)),
+      graph_(new EvalGraph(this)) {
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(8, 8, 8, 8);
+  QFont big = turn_->font();
+  big.setPointSizeF(big.pointSizeF() * 1.4);
+  big.setBold(true);
+  turn_->setFont(big);
+  mode_->setWordWrap(true);
+  layout->addWidget(turn_);
+  layout->addWidget(mode_);
+  layout->addWidget(moves_, 3);
+  layout->addWidget(graph_, 2);
+  moves_->addItem(QString::fromUtf8(START_ROW));
+  moves_->setSelectionMode(QAbstractItemView::SingleSelection);
+  setMinimumWidth(200);
+  connect(moves_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
+    if (!syncing_ && on_position_chosen) on_position_chosen(moves_->row(item));
+  });
+  graph_->on_position_chosen = [this](int position) {
+    if (on_position_chosen) on_position_chosen(position);
+  };
+}
+
+void SidePanel::show_summary(const GameSummary& summary) {
+  syncing_ = true;
+  const QSignalBlocker blocker(moves_);
+  turn_->setText(QString::fromStdString(summary.turn));
+  mode_->setText(QString::fromStdString(summary.mode));
+  if (summary.moves != shown_moves_) {
+    moves_->clear();
+    moves_->addItem(QString::fromUtf8(START_ROW));
+    for (const std::string& move : summary.moves) moves_->addItem(QString::fromStdString(move));
+    shown_moves_ = summary.moves;
+  }
+  if (summary.position >= 0 && summary.position < moves_->count()) {
+    moves_->setCurrentRow(summary.position);
+    moves_->scrollToItem(moves_->currentItem());
+  }
+  graph_->set_current(summary.position);
+  syncing_ = false;
+}
+
+void SidePanel::show_values(const std::vector<std::optional<int>>& values) {
+  graph_->set_values(values);
+}
+
+}  // namespace kumora

@@ -1,0 +1,44 @@
+// The side panel right of the board: whose turn it is, the mode with its
+// level or handicap grade, the move list and the evaluation graph. A click
+// on a move or on a point of the graph asks for that position.
+#pragma once
+
+#include <QWidget>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "window/game_summary.h"
+
+class QLabel;
+class QListWidget;
+
+namespace kumora {
+
+class EvalGraph;
+
+class SidePanel : public QWidget {
+  Q_OBJECT
+ public:
+  explicit SidePanel(QWidget* parent = nullptr);
+
+  void show_summary(const GameSummary& summary);
+  void show_values(const std::vector<std::optional<int>>& values);
+
+  // The position (moves from the start) the person chose.
+  std::function<void(int)> on_position_chosen;
+
+  QListWidget& move_list() const { return *moves_; }
+  EvalGraph& graph() const { return *graph_; }
+
+ private:
+  QLabel* turn_;
+  QLabel* mode_;
+  QListWidget* moves_;
+  EvalGraph* graph_;
+  std::vector<std::string> shown_moves_;
+  bool syncing_ = false;
+};
+
+}  // namespace kumora

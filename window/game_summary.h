@@ -1,0 +1,21 @@
+// The game in words for the side panel: whose turn it is, the mode and the
+// level or handicap grade, and the record as a numbered move list.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "window/game.h"
+
+namespace kumora {
+
+struct GameSummary {
+  std::string turn;                // "先手の番（あなた）", "対局していません", ...
+  std::string mode;                // "ＣＯＭ対局 LEVEL3", "人間対局 ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級", ...
+  std::vector<std::string> moves;  // "1 ▲７六歩" for entries 1..kifu_len
+  int position = 0;                // moves shown on the board (kifu_pos)
+};
+
+GameSummary summarize(const Game& game);
+
+}  // namespace kumora
