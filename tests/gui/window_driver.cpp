@@ -95,6 +95,11 @@ void WindowDriver::press_key(Qt::Key key) {
   QTest::keyClick(window_.windowHandle(), key);
 }
 
+void WindowDriver::press_key_combination(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+  give_focus_back(window_);
+  QTest::keyClick(window_.windowHandle(), key, modifiers);
+}
+
 void WindowDriver::type_text(const QString& text) {
   give_focus_back(window_);
   for (QChar c : text) {

@@ -40,6 +40,7 @@ class WindowDriver {
   // A mouse click on a widget of the window (by default at its centre).
   void click_widget(QWidget& widget, QPoint position = QPoint(-1, -1));
   void press_key(Qt::Key key);
+  void press_key_combination(Qt::Key key, Qt::KeyboardModifiers modifiers);
   // Types text with one key event a character into the widget with the focus.
   void type_text(const QString& text);
 

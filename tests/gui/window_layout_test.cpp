@@ -1,0 +1,190 @@
+// The window around the board, as a new user meets it: the first start at
+// 80% of the screen's height at the board's proportions, the side panel
+// following a game and taking clicks on its moves, 待った in both modes, the
+// keyboard shortcuts, and the size remembered for the next start.
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTranslator>
+#include <memory>
+
+#include "sound/sound_glue.h"
+#include "tests/gui/box_answerer.h"
+#include "tests/gui/panel_widgets.h"
+#include "tests/gui/program_setup.h"
+#include "tests/gui/window_driver.h"
+#include "view/eval_graph.h"
+#include "view/game_window.h"
+#include "view/side_panel.h"
+#include "view/surface_view.h"
+
+namespace kumora {
+
+namespace {
+constexpr int WAIT_MS = 5000;
+QString u8(const char* text) { return QString::fromUtf8(text); }
+}  // namespace
+
+class WindowLayout : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase();
+  void first_start_fills_most_of_the_screen_height();
+  void the_side_panel_follows_a_game();
+  void a_click_on_a_move_shows_that_position();
+  void take_back_between_two_people();
+  void take_back_against_the_computer();
+  void shortcuts_open_the_file_panel();
+  void the_size_is_remembered();
+
+ private:
+  MainWindow& logic() { return window_->logic(); }
+  QListWidget& moves() { return window_->side_panel().move_list(); }
+  void play(std::initializer_list<std::pair<int, int>> clicks);
+  void expect_boxes(const Boxes& expected);
+
+  QTranslator japanese_;
+  QTemporaryDir dir_;
+  std::unique_ptr<SdlSoundPort> sound_;
+  std::unique_ptr<GameWindow> window_;
+  std::unique_ptr<WindowDriver> driver_;
+  BoxAnswerer boxes_;
+};
+
+void WindowLayout::play(std::initializer_list<std::pair<int, int>> clicks) {
+  for (const auto& [x, y] : clicks) driver_->click_cell(x, y);
+}
+
+void WindowLayout::expect_boxes(const Boxes& expected) {
+  const QString unexpected = unexpected_boxes(boxes_, expected);
+  QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected));
+}
+
+void WindowLayout::initTestCase() {
+  QVERIFY(dir_.isValid());
+  QVERIFY(QDir::setCurrent(dir_.path()));
+  qputenv("SDL_AUDIODRIVER", "dummy");
+  qputenv("HOME", dir_.path().toUtf8());
+  set_up_like_the_program(japanese_);
+  sound_ = std::make_unique<SdlSoundPort>();
+  window_ = std::make_unique<GameWindow>(*sound_);
+  driver_ = std::make_unique<WindowDriver>(*window_);
+  window_->load();
+  window_->show();
+  QVERIFY(QTest::qWaitForWindowExposed(window_.get(), WAIT_MS));
+}
+
+void WindowLayout::first_start_fills_most_of_the_screen_height() {
+  const QRect available = window_->screen()->availableGeometry();
+  const double share = static_cast<double>(window_->height()) / available.height();
+  QVERIFY2(share > 0.77 && share < 0.83, qPrintable(QString("window at %1 of the height").arg(share)));
+  QVERIFY(window_->side_panel().isVisible());
+  // The board's view has the surface's proportions: no empty bands at first.
+  const QSize view = driver_->view().size();
+  QVERIFY2(std::abs(view.width() * 7200.0 / 9000.0 - view.height()) <= 3,
+           qPrintable(QString("view of %1 x %2").arg(view.width()).arg(view.height())));
+  QVERIFY(window_->geometry().intersects(available));
+}
+
+void WindowLayout::the_side_panel_follows_a_game() {
+  QVERIFY(driver_->choose({u8("対局"), u8("対局(人間)"), u8("スタート")}));
+  expect_boxes({{" ", u8("先手の番です")}});
+  play({{8, 8}, {8, 7}, {8, 6}, {2, 2}, {2, 3}, {2, 4}});
+  QCOMPARE(moves().count(), 3);
+  QCOMPARE(moves().item(1)->text(), u8("1 ▲２六飛"));
+  QCOMPARE(moves().item(2)->text(), u8("2 △８四飛"));
+  QCOMPARE(moves().currentRow(), 2);
+  QCOMPARE(window_->status_line().text(), u8("先手の番です"));
+}
+
+void WindowLayout::a_click_on_a_move_shows_that_position() {
+  const QRect row = moves().visualItemRect(moves().item(1));
+  QTest::mouseClick(moves().viewport(), Qt::LeftButton, {}, row.center());
+  QTRY_COMPARE_WITH_TIMEOUT(logic().game().kifu.kifu_pos, 1, WAIT_MS);
+  QCOMPARE(logic().game().state.board(2, 4), 0);
+  QCOMPARE(moves().currentRow(), 1);
+  // The start of the list is the initial position; the end, the last move again.
+  QTest::mouseClick(moves().viewport(), Qt::LeftButton, {},
+                    moves().visualItemRect(moves().item(0)).center());
+  QTRY_COMPARE_WITH_TIMEOUT(logic().game().kifu.kifu_pos, 0, WAIT_MS);
+  QTest::mouseClick(moves().viewport(), Qt::LeftButton, {},
+                    moves().visualItemRect(moves().item(2)).center());
+  QTRY_COMPARE_WITH_TIMEOUT(logic().game().kifu.kifu_pos, 2, WAIT_MS);
+  QCOMPARE(logic().game().state.board(2, 4), 900);
+  expect_boxes({});
+}
+
+void WindowLayout::take_back_between_two_people() {
+  driver_->press_key_combination(Qt::Key_Z, Qt::ControlModifier);
+  QTRY_COMPARE_WITH_TIMEOUT(logic().game().kifu.kifu_len, 1, WAIT_MS);
+  QCOMPARE(logic().game().state.turn, logic().game().state.GOTE);
+  QCOMPARE(moves().count(), 2);
+  // The game goes on from there: the upper player moves again.
+  play({{8, 2}, {7, 3}, {7, 4}});
+  QCOMPARE(logic().game().kifu.kifu_len, 2);
+  expect_boxes({});
+}
+
+void WindowLayout::take_back_against_the_computer() {
+  QVERIFY(driver_->choose({u8("局面"), u8("最初")}));
+  QVERIFY(driver_->choose({u8("対局"), u8("対局(COM)"), u8("先手")}));
+  expect_boxes({{" ", u8("MANの番です")}});
+  play({{8, 8}, {8, 7}, {8, 6}});
+  QTRY_COMPARE_WITH_TIMEOUT(logic().game().kifu.kifu_len, 2, WAIT_MS);
+  driver_->press_key_combination(Qt::Key_Z, Qt::ControlModifier);
+  QTRY_COMPARE_WITH_TIMEOUT(logic().game().kifu.kifu_len, 0, WAIT_MS);
+  QCOMPARE(logic().game().state.turn, logic().game().state.lower_side);
+  QCOMPARE(logic().game().state.board(8, 8), -900);
+  // Nothing more to take back.
+  driver_->press_key_combination(Qt::Key_Z, Qt::ControlModifier);
+  expect_boxes({{u8("待った"), u8("待ったできる手がありません")}});
+}
+
+void WindowLayout::shortcuts_open_the_file_panel() {
+  const PanelWidgets panel = find_panel_widgets(driver_->view());
+  QVERIFY(panel.complete());
+  driver_->press_key_combination(Qt::Key_O, Qt::ControlModifier);
+  QTRY_VERIFY_WITH_TIMEOUT(panel.file1->isVisible(), WAIT_MS);
+  driver_->press_key(Qt::Key_Escape);
+  QTRY_VERIFY_WITH_TIMEOUT(!panel.file1->isVisible(), WAIT_MS);
+  QVERIFY(!logic().program_ended());
+  driver_->press_key_combination(Qt::Key_S, Qt::ControlModifier);
+  QTRY_VERIFY_WITH_TIMEOUT(panel.command1->isVisible(), WAIT_MS);
+  driver_->press_key(Qt::Key_Escape);
+  QTRY_VERIFY_WITH_TIMEOUT(!panel.command1->isVisible(), WAIT_MS);
+  // The menus show the keys beside their items.
+  QCOMPARE(window_->action(MenuId::KIFU_READ)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+  QCOMPARE(window_->action(MenuId::MATTA)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+  QCOMPARE(window_->action(MenuId::ASOBIKATA)->shortcut(), QKeySequence(Qt::Key_F1));
+}
+
+// Last: closing the window ends the program.
+void WindowLayout::the_size_is_remembered() {
+  window_->action(MenuId::SIDE_PANEL)->trigger();
+  QVERIFY(!window_->side_panel().isVisible());
+  window_->resize(700, 560);
+  window_->move(40, 30);
+  QTRY_COMPARE_WITH_TIMEOUT(window_->size(), QSize(700, 560), WAIT_MS);
+  const QRect closed_at = window_->geometry();
+  window_->close();
+  QTRY_VERIFY_WITH_TIMEOUT(logic().program_ended(), WAIT_MS);
+
+  GameWindow again(*sound_);
+  again.load();
+  again.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&again, WAIT_MS));
+  QCOMPARE(again.size(), closed_at.size());
+  QVERIFY(!again.side_panel().isVisible());
+}
+
+}  // namespace kumora
+
+QTEST_MAIN(kumora::WindowLayout)
+#include "window_layout_test.moc"
