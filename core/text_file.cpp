@@ -1,6 +1,5 @@
 #include "core/text_file.h"
 
-#include <iconv.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -9,39 +8,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "core/code_page.h"
+
 namespace kumora {
-
-namespace {
-
-bool convert(const char* to, const char* from, const std::string& in, std::string& out) {
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return false;
-  out.clear();
-  std::string buffer(in.size() * 4 + 16, '\0');
-  char* src = const_cast<char*>(in.data());
-  size_t src_left = in.size();
-  char* dst = buffer.data();
-  size_t dst_left = buffer.size();
-  const size_t result = iconv(cd, &src, &src_left, &dst, &dst_left);
-  iconv_close(cd);
-  if (result == static_cast<size_t>(-1) || src_left != 0) return false;
-  out.assign(buffer.data(), buffer.size() - dst_left);
-  return true;
-}
-
-}  // namespace
-
-bool cp932_to_utf8(const std::string& cp932, std::string& utf8) {
-  return convert("UTF-8", "CP932", cp932, utf8);
-}
-
-bool utf8_to_cp932(const std::string& utf8, std::string& cp932) {
-  if (!convert("CP932", "UTF-8", utf8, cp932)) return false;
-  // iconv maps a few characters silently (a yen sign, a wave dash, an
-  // overline); only a text that comes back unchanged really fits.
-  std::string round_trip;
-  return cp932_to_utf8(cp932, round_trip) && round_trip == utf8;
-}
 
 std::vector<std::string> split_lines(const std::string& bytes) {
   std::vector<std::string> lines;
@@ -89,17 +58,23 @@ bool read_text_file(const std::string& path, TextFileLines& out) {
   return true;
 }
 
+bool cp932_text(const std::vector<std::string>& lines, std::string& bytes) {
+  bytes.clear();
+  for (const std::string& line : lines) {
+    std::string cp932;
+    if (!utf8_to_cp932(line, cp932)) return false;
+    bytes += cp932;
+    bytes += "\r\n";
+  }
+  return true;
+}
+
 bool write_text_file_atomic(const std::string& path, const std::vector<std::string>& lines,
                             std::string& error) {
   std::string content;
-  for (const std::string& line : lines) {
-    std::string cp932;
-    if (!utf8_to_cp932(line, cp932)) {
-      error = "code page 932 cannot hold the text";
-      return false;
-    }
-    content += cp932;
-    content += "\r\n";
+  if (!cp932_text(lines, content)) {
+    error = "ﾌｧｲﾙに書き込めない文字があります";
+    return false;
   }
   const std::string temporary = path + ".tmp-" + std::to_string(getpid());
   FILE* file = std::fopen(temporary.c_str(), "wb");

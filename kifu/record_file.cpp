@@ -10,8 +10,8 @@
 #include <memory>
 
 #include "core/game_state.h"
+#include "core/code_page.h"
 #include "core/text_file.h"
-#include "kifu/header_text.h"
 #include "kifu/record.h"
 #include "kifu/record_line.h"
 #include "kifu/replay_check.h"
@@ -55,10 +55,22 @@ std::string first_unwritable_character(const std::string& text) {
   return {};
 }
 
+// A header line's bytes as text to show. A file that starts with a UTF-8
+// byte order mark holds UTF-8; otherwise the encoding is guessed.
+std::string shown_header(const std::string& bytes, bool utf8_file) {
+  if (utf8_file && is_valid_utf8(bytes)) return bytes;
+  return decode_japanese_text(bytes);
+}
+
 std::string header_text_problem(const std::string& label, const std::string& text) {
   if (has_control_character(text)) return label + "に改行などの制御文字は使えません";
   std::string cp932;
-  if (utf8_to_cp932(text, cp932)) return {};
+  if (utf8_to_cp932(text, cp932)) {
+    // A few rare sequences of code page 932 would read back as other
+    // characters of UTF-8; such a header is refused rather than changed.
+    if (shown_header(cp932, false) == text) return {};
+    return label + "の「" + text + "」は棋譜ﾌｧｲﾙに正しく書き込めません";
+  }
   const std::string character = first_unwritable_character(text);
   if (character.empty() || !is_valid_utf8(character)) {
     return label + "に棋譜ﾌｧｲﾙに書き込めない文字があります";
@@ -167,6 +179,15 @@ std::string record_file_path(const std::string& folder, const std::string& file_
   return folder + "/" + name;
 }
 
+std::string record_header_problem(const RecordHeaderTexts& texts) {
+  const std::pair<const char*, const std::string*> fields[] = {
+      {"対局名", &texts.title}, {"先手", &texts.sente_name}, {"後手", &texts.gote_name}};
+  for (const auto& [label, text] : fields) {
+    if (std::string problem = header_text_problem(label, *text); !problem.empty()) return problem;
+  }
+  return {};
+}
+
 SaveOutcome save_record_file(const std::string& folder, const std::string& file_name,
                              const RecordHeaderTexts& texts, bool sente_is_lower,
                              const Kifu& kifu) {
@@ -174,12 +195,8 @@ SaveOutcome save_record_file(const std::string& folder, const std::string& file_
   outcome.path = record_file_path(folder, file_name);
   outcome.message = record_file_name_problem(file_name);
   if (!outcome.message.empty()) return outcome;
-  const std::pair<const char*, const std::string*> fields[] = {
-      {"対局名", &texts.title}, {"先手", &texts.sente_name}, {"後手", &texts.gote_name}};
-  for (const auto& [label, text] : fields) {
-    outcome.message = header_text_problem(label, *text);
-    if (!outcome.message.empty()) return outcome;
-  }
+  outcome.message = record_header_problem(texts);
+  if (!outcome.message.empty()) return outcome;
   std::vector<std::string> lines = record_header_lines(texts, sente_is_lower);
   const int last = std::min(kifu.kifu_pos, KIFU_CAPACITY);
   for (int i = 1; i <= last; ++i) lines.push_back(format_move_line(kifu.entry[i]));
@@ -214,7 +231,7 @@ LoadOutcome load_record_text(const std::string& bytes, RecordFileContents& out) 
   if (!outcome.ok) return outcome;
   std::string* headers[HEADER_LINES] = {&read->title, &read->top_name, &read->bottom_name};
   for (size_t i = 0; i < HEADER_LINES && i < lines.size(); ++i) {
-    *headers[i] = decode_header_line(lines[i]);
+    *headers[i] = shown_header(lines[i], has_bom);
   }
   out = std::move(*read);
   return outcome;

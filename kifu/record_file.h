@@ -27,6 +27,11 @@ std::vector<std::string> record_header_lines(const RecordHeaderTexts& texts, boo
 // Empty when it can.
 std::string record_file_name_problem(const std::string& file_name);
 
+// Why a header text cannot be written, naming the field: a control
+// character, a character code page 932 cannot hold, or a text that would not
+// read back as it is. Empty when all three can be written.
+std::string record_header_problem(const RecordHeaderTexts& texts);
+
 // folder + "/" + file_name + ".棋譜"
 std::string record_file_path(const std::string& folder, const std::string& file_name);
 

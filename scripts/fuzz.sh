@@ -28,11 +28,10 @@ fi
 
 flags=(-std=c++20 -O1 -g -fno-omit-frame-pointer -I"$root"
        -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all)
-core=("$root"/core/text_file.cpp "$root"/core/game_state.cpp "$root"/core/drops_promotion.cpp
-      "$root"/core/movement.cpp)
+core=("$root"/core/*.cpp)
 declare -A sources=(
   [record_reader]="${core[*]} $root/kifu/record.cpp $root/kifu/record_file.cpp
-                   $root/kifu/record_line.cpp $root/kifu/replay_check.cpp $root/kifu/header_text.cpp"
+                   $root/kifu/record_line.cpp $root/kifu/replay_check.cpp"
   [settings_reader]="${core[*]} $root/settings/settings_file.cpp $root/settings/settings_read.cpp"
 )
 declare -A seeds=([record_reader]=record [settings_reader]=settings)

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/code_page.h"
 #include "core/text_file.h"
 #include "settings/settings_file.h"
 

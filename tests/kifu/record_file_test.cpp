@@ -10,7 +10,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "core/text_file.h"
+#include "core/code_page.h"
 #include "kifu/record_fixtures.h"
 #include "kifu/record_line.h"
 
@@ -186,6 +186,8 @@ TEST(SaveRecordFile, NamesTheFieldThatCodePage932CannotHold) {
       // iconv would turn this wave dash silently into another character
       {{"t", "a", "〜"}, "後手の「〜」は棋譜ﾌｧｲﾙに書き込めません"},
       {{"t", "a\rb", "c"}, "先手に改行などの制御文字は使えません"},
+      // its code page 932 bytes are "ぃA" in UTF-8
+      {{"縺ア", "a", "b"}, "対局名の「縺ア」は棋譜ﾌｧｲﾙに正しく書き込めません"},
   };
   for (const Case& c : cases) {
     const SaveOutcome saved = save_record_file(folder.path(), "game", c.texts, true, game.kifu);
@@ -377,8 +379,23 @@ TEST(LoadRecordText, ShowsHeadersInCodePage932OrUtf8) {
   EXPECT_EQ(read.top_name, "田中");
   EXPECT_EQ(read.bottom_name, "ab\xEF\xBF\xBD\xEF\xBF\xBD");
 
-  ASSERT_TRUE(load_record_text("\xEF\xBB\xBF名人戦\r\n", read).ok);
+  // After a byte order mark every header that is UTF-8 is taken as UTF-8.
+  ASSERT_TRUE(load_record_text("\xEF\xBB\xBF名人戦\r\n\xC3\xA9\r\n" + cp932("先手"), read).ok);
   EXPECT_EQ(read.title, "名人戦");
+  EXPECT_EQ(read.top_name, "é");
+  EXPECT_EQ(read.bottom_name, "先手");
+}
+
+TEST(RecordFileRoundTrip, HalfWidthKatakanaHeadersReadBackAsWritten) {
+  TemporaryFolder folder;
+  const GameRecorder game = testing::game_with_captures_drops_and_promotions();
+  const SaveOutcome saved = save_record_file(folder.path(), "k", {"ﾏｲ", "ﾕｷ", "ﾘｶ"}, true, game.kifu);
+  ASSERT_TRUE(saved.ok) << saved.message;
+  RecordFileContents read;
+  ASSERT_TRUE(load_record_file(saved.path, read).ok);
+  EXPECT_EQ(read.title, "ﾏｲ");
+  EXPECT_EQ(read.top_name, "ﾘｶ");
+  EXPECT_EQ(read.bottom_name, "ﾕｷ");
 }
 
 TEST(TitleX, CentresByTheNumberOfCharacters) {
