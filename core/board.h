@@ -15,7 +15,8 @@ struct Board {
   int& operator()(int x, int y) { return cell[x][y]; }
   int operator()(int x, int y) const { return cell[x][y]; }
 
-  // The board's code, or EMPTY outside the 1..9 square.
+  // The entry, or EMPTY (0) outside the 1..9 square: the one off-board read
+  // of the board and of every table of its shape.
   int at_or_empty(int x, int y) const { return on_board(x, y) ? cell[x][y] : EMPTY; }
 
   static constexpr bool on_board(int x, int y) { return x >= 1 && x <= 9 && y >= 1 && y <= 9; }
