@@ -125,15 +125,27 @@ LoadOutcome refused_line(int line_number, const std::string& reason) {
   return outcome;
 }
 
+LoadOutcome empty_line(int line_number) {
+  LoadOutcome outcome;
+  outcome.line_number = line_number;
+  outcome.message = "棋譜ﾌｧｲﾙの" + std::to_string(line_number) + "行目が空です";
+  return outcome;
+}
+
+bool is_blank(const std::string& line) { return line.find_first_not_of(" \t") == std::string::npos; }
+
 // Reads, checks and replays the move lines from lines[3] up to `end`.
 LoadOutcome read_moves(const std::vector<std::string>& lines, size_t end, Kifu& kifu) {
   GameState state;
   set_initial_position(state);
   int mover = 0;
   int n = 0;
+  bool king_taken = false;
   for (size_t i = HEADER_LINES; i < end; ++i) {
     const int line_number = static_cast<int>(i) + 1;
+    if (is_blank(lines[i])) return empty_line(line_number);
     if (n == KIFU_CAPACITY) return refused_line(line_number, "500手を超える棋譜は読み込めません");
+    if (king_taken) return refused_line(line_number, "王が取られた後の指し手です");
     KifuEntry entry;
     if (const MoveLineProblem problem = parse_move_line(lines[i], entry); problem.found()) {
       return refused_line(line_number, problem.reason);
@@ -142,6 +154,7 @@ LoadOutcome read_moves(const std::vector<std::string>& lines, size_t end, Kifu& 
       return refused_line(line_number, problem);
     }
     redo_entry(state, entry);
+    king_taken = entry.taken == KING || entry.taken == -KING;
     mover = -mover_of(entry);
     kifu.entry[++n] = entry;
   }
@@ -158,6 +171,14 @@ std::vector<std::string> record_header_lines(const RecordHeaderTexts& texts,
                                              bool sente_is_lower) {
   if (sente_is_lower) return {texts.title, texts.gote_name, texts.sente_name};
   return {texts.title, texts.sente_name, texts.gote_name};
+}
+
+std::vector<std::string> record_file_lines(const RecordHeaderTexts& texts, bool sente_is_lower,
+                                           const Kifu& kifu) {
+  std::vector<std::string> lines = record_header_lines(texts, sente_is_lower);
+  const int last = std::min(kifu.kifu_pos, KIFU_CAPACITY);
+  for (int i = 1; i <= last; ++i) lines.push_back(format_move_line(kifu.entry[i]));
+  return lines;
 }
 
 std::string record_file_name_problem(const std::string& file_name) {
@@ -197,11 +218,8 @@ SaveOutcome save_record_file(const std::string& folder, const std::string& file_
   if (!outcome.message.empty()) return outcome;
   outcome.message = record_header_problem(texts);
   if (!outcome.message.empty()) return outcome;
-  std::vector<std::string> lines = record_header_lines(texts, sente_is_lower);
-  const int last = std::min(kifu.kifu_pos, KIFU_CAPACITY);
-  for (int i = 1; i <= last; ++i) lines.push_back(format_move_line(kifu.entry[i]));
   std::string error;
-  if (!write_text_file_atomic(outcome.path, lines, error)) {
+  if (!write_text_file_atomic(outcome.path, record_file_lines(texts, sente_is_lower, kifu), error)) {
     outcome.message = "棋譜ﾌｧｲﾙを書き込めませんでした\r" + outcome.path + "\r" + error;
     return outcome;
   }
@@ -225,7 +243,7 @@ LoadOutcome load_record_text(const std::string& bytes, RecordFileContents& out) 
   const bool has_bom = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0;
   const std::vector<std::string> lines = split_lines(has_bom ? bytes.substr(3) : bytes);
   size_t end = lines.size();
-  while (end > HEADER_LINES && lines[end - 1].empty()) --end;
+  while (end > HEADER_LINES && is_blank(lines[end - 1])) --end;
   auto read = std::make_unique<RecordFileContents>();
   const LoadOutcome outcome = read_moves(lines, end, read->kifu);
   if (!outcome.ok) return outcome;
