@@ -5,10 +5,9 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 #include "core/code_page.h"
+#include "core/file_read.h"
 
 namespace kumora {
 
@@ -26,19 +25,9 @@ std::vector<std::string> split_lines(const std::string& bytes) {
   return lines;
 }
 
-bool read_file_bytes(const std::string& path, std::string& bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream content;
-  content << in.rdbuf();
-  if (in.bad()) return false;
-  bytes = content.str();
-  return true;
-}
-
 bool read_text_file(const std::string& path, TextFileLines& out) {
   std::string bytes;
-  if (!read_file_bytes(path, bytes)) return false;
+  if (!read_regular_file(path, RECORD_FILE_MAX_BYTES, bytes).ok()) return false;
   out.lines.clear();
   out.every_line_crlf = true;
   size_t start = 0;

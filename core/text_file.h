@@ -19,7 +19,8 @@ std::vector<std::string> split_lines(const std::string& bytes);
 // by CR LF. False when a line has a character code page 932 cannot hold.
 bool cp932_text(const std::vector<std::string>& lines, std::string& bytes);
 
-// Reads a whole text file; false when it cannot be opened or read.
+// Reads a whole text file, a regular file no larger than a record file;
+// false when it cannot be read.
 bool read_text_file(const std::string& path, TextFileLines& out);
 
 // Writes the lines, each ended by CR LF, atomically: a temporary file in the
@@ -27,8 +28,5 @@ bool read_text_file(const std::string& path, TextFileLines& out);
 // old file is left untouched and `error` says why.
 bool write_text_file_atomic(const std::string& path, const std::vector<std::string>& lines,
                             std::string& error);
-
-// Whole bytes of a file; false when it cannot be read.
-bool read_file_bytes(const std::string& path, std::string& bytes);
 
 }  // namespace kumora

@@ -1,16 +1,11 @@
 #include "kifu/record_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <memory>
 
-#include "core/game_state.h"
 #include "core/code_page.h"
+#include "core/file_read.h"
+#include "core/game_state.h"
 #include "core/text_file.h"
 #include "kifu/record.h"
 #include "kifu/record_line.h"
@@ -24,8 +19,6 @@ constexpr int HEADER_LINES = 3;
 // Room for ".棋譜" and the temporary file's suffix within the 255 bytes a
 // file name may have.
 constexpr size_t MAX_FILE_NAME_BYTES = 200;
-// A full record is about 20 KB; anything far larger is no record file.
-constexpr off_t MAX_RECORD_FILE_BYTES = 1 << 20;
 
 bool is_control_byte(unsigned char c) { return c < 0x20 || c == 0x7F; }
 
@@ -76,45 +69,6 @@ std::string header_text_problem(const std::string& label, const std::string& tex
     return label + "に棋譜ﾌｧｲﾙに書き込めない文字があります";
   }
   return label + "の「" + character + "」は棋譜ﾌｧｲﾙに書き込めません";
-}
-
-bool read_regular_file(const std::string& path, std::string& bytes, std::string& error) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    error = std::strerror(errno);
-    return false;
-  }
-  struct stat info {};
-  bool ok = fstat(fd, &info) == 0;
-  if (!ok) {
-    error = std::strerror(errno);
-  } else if (!S_ISREG(info.st_mode)) {
-    error = "通常のﾌｧｲﾙではありません";
-    ok = false;
-  } else if (info.st_size > MAX_RECORD_FILE_BYTES) {
-    error = "棋譜ﾌｧｲﾙとしては大きすぎます";
-    ok = false;
-  }
-  bytes.clear();
-  char buffer[8192];
-  while (ok) {
-    const ssize_t count = read(fd, buffer, sizeof buffer);
-    if (count < 0 && errno == EINTR) continue;
-    if (count < 0) {
-      error = std::strerror(errno);
-      ok = false;
-    } else if (count == 0) {
-      break;
-    } else {
-      bytes.append(buffer, static_cast<size_t>(count));
-      if (bytes.size() > static_cast<size_t>(MAX_RECORD_FILE_BYTES)) {
-        error = "棋譜ﾌｧｲﾙとしては大きすぎます";
-        ok = false;
-      }
-    }
-  }
-  close(fd);
-  return ok;
 }
 
 LoadOutcome refused_line(int line_number, const std::string& reason) {
@@ -229,10 +183,11 @@ SaveOutcome save_record_file(const std::string& folder, const std::string& file_
 
 LoadOutcome load_record_file(const std::string& path, RecordFileContents& out) {
   std::string bytes;
-  std::string error;
-  if (!read_regular_file(path, bytes, error)) {
+  const FileRead read = read_regular_file(path, RECORD_FILE_MAX_BYTES, bytes);
+  if (!read.ok()) {
     LoadOutcome outcome;
-    outcome.message = "棋譜ﾌｧｲﾙを読み込めませんでした\r" + path + "\r" + error;
+    outcome.message =
+        "棋譜ﾌｧｲﾙを読み込めませんでした\r" + path + "\r" + read_failure_reason(read, "棋譜ﾌｧｲﾙ");
     return outcome;
   }
   return load_record_text(bytes, out);

@@ -1,6 +1,11 @@
 #include "settings/settings_read.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
 
 #include "core/code_page.h"
 #include "settings/settings_file.h"
@@ -73,6 +78,27 @@ TEST(ReadSettingsFile, IsNotOpenedWhenMissing) {
   const SettingsRead read = read_settings_file("/nonexistent-folder/Kumora.ini");
   EXPECT_FALSE(read.opened);
   EXPECT_FALSE(read.complete());
+}
+
+// A pipe, a device or a huge file in its place is a bad settings file: the
+// start neither waits nor fills the memory.
+TEST(ReadSettingsFile, IsNotOpenedWhenNoSmallRegularFile) {
+  namespace fs = std::filesystem;
+  std::string pattern = (fs::temp_directory_path() / "settings-XXXXXX").string();
+  ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+  const fs::path dir = pattern;
+  alarm(20);
+  ASSERT_EQ(mkfifo((dir / "pipe").c_str(), 0600), 0);
+  EXPECT_FALSE(read_settings_file(dir / "pipe").opened);
+  fs::create_symlink("/dev/zero", dir / "zero");
+  EXPECT_FALSE(read_settings_file(dir / "zero").opened);
+  std::ofstream(dir / "huge") << cp932_lines(default_settings_lines());
+  fs::resize_file(dir / "huge", 500u * 1024 * 1024);
+  EXPECT_FALSE(read_settings_file(dir / "huge").opened);
+  std::ofstream(dir / "Kumora.ini") << cp932_lines(default_settings_lines());
+  EXPECT_TRUE(read_settings_file(dir / "Kumora.ini").complete());
+  alarm(0);
+  fs::remove_all(dir);
 }
 
 }  // namespace

@@ -1,0 +1,58 @@
+// A start-up with something other than a small settings file in place of
+// "Kumora.ini": it neither waits nor fills the memory, and treats the file
+// as a bad one, writing the default settings in its place.
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
+
+#include "core/text_file.h"
+#include "settings/settings_file.h"
+#include "tools/scenario/scenario_runner.h"
+#include "view/qt_app.h"
+
+namespace kumora {
+namespace {
+
+namespace fs = std::filesystem;
+
+void expect_start_writes_defaults(const std::function<void()>& plant) {
+  ensure_qt_app();
+  const fs::path old_dir = fs::current_path();
+  std::string pattern = (fs::temp_directory_path() / "startup-XXXXXX").string();
+  ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+  fs::current_path(pattern);
+  plant();
+  alarm(20);
+  std::istringstream script("menu OPTION\n");
+  std::ostringstream out, err;
+  EXPECT_EQ(run_scenario(script, out, err), 0) << err.str();
+  alarm(0);
+  TextFileLines written;
+  EXPECT_TRUE(read_text_file(SETTINGS_FILE_NAME, written));
+  EXPECT_EQ(written.lines, default_settings_lines());
+  fs::current_path(old_dir);
+  fs::remove_all(pattern);
+}
+
+TEST(SettingsStartup, APipeIsABadSettingsFile) {
+  expect_start_writes_defaults([] { ASSERT_EQ(mkfifo(SETTINGS_FILE_NAME, 0600), 0); });
+}
+
+TEST(SettingsStartup, ALinkToAnEndlessDeviceIsABadSettingsFile) {
+  expect_start_writes_defaults([] { fs::create_symlink("/dev/zero", SETTINGS_FILE_NAME); });
+}
+
+TEST(SettingsStartup, AHugeFileIsABadSettingsFile) {
+  expect_start_writes_defaults([] {
+    std::ofstream(SETTINGS_FILE_NAME) << "背景画=宇宙\r\n";
+    fs::resize_file(SETTINGS_FILE_NAME, 500u * 1024 * 1024);
+  });
+}
+
+}  // namespace
+}  // namespace kumora
