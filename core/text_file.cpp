@@ -1,11 +1,6 @@
 #include "core/text_file.h"
 
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-
+#include "core/atomic_file.h"
 #include "core/code_page.h"
 #include "core/file_read.h"
 
@@ -65,26 +60,7 @@ bool write_text_file_atomic(const std::string& path, const std::vector<std::stri
     error = "ﾌｧｲﾙに書き込めない文字があります";
     return false;
   }
-  const std::string temporary = path + ".tmp-" + std::to_string(getpid());
-  FILE* file = std::fopen(temporary.c_str(), "wb");
-  if (!file) {
-    error = std::strerror(errno);
-    return false;
-  }
-  const bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size() &&
-                       std::fflush(file) == 0 && fsync(fileno(file)) == 0;
-  const int write_errno = errno;
-  if (std::fclose(file) != 0 || !written) {
-    error = std::strerror(written ? errno : write_errno);
-    std::remove(temporary.c_str());
-    return false;
-  }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-    error = std::strerror(errno);
-    std::remove(temporary.c_str());
-    return false;
-  }
-  return true;
+  return replace_file_atomically(path, content, error);
 }
 
 }  // namespace kumora

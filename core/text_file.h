@@ -23,9 +23,9 @@ bool cp932_text(const std::vector<std::string>& lines, std::string& bytes);
 // false when it cannot be read.
 bool read_text_file(const std::string& path, TextFileLines& out);
 
-// Writes the lines, each ended by CR LF, atomically: a temporary file in the
-// same folder is written, flushed and renamed over the target. On failure the
-// old file is left untouched and `error` says why.
+// Writes the lines in code page 932, each ended by CR LF, with
+// replace_file_atomically. On failure the old file is left untouched and
+// `error` says why.
 bool write_text_file_atomic(const std::string& path, const std::vector<std::string>& lines,
                             std::string& error);
 
