@@ -77,6 +77,18 @@ int oddness(char32_t c) {
   return 3;
 }
 
+// The code page 932 character at bytes[i], two bytes or one, as UTF-8 in
+// `character`; its length, or 0 when no character starts there.
+size_t cp932_character(const std::string& bytes, size_t i, std::string& character) {
+  for (size_t length = 2; length >= 1; --length) {
+    if (i + length <= bytes.size() &&
+        convert("UTF-8", "CP932", bytes.substr(i, length), character)) {
+      return length;
+    }
+  }
+  return 0;
+}
+
 // The summed oddness of a well-formed UTF-8 text.
 int oddness_of(const std::string& utf8) {
   int sum = 0;
@@ -141,6 +153,24 @@ int utf8_length(const std::string& text) {
     if (!is_continuation(static_cast<unsigned char>(c))) ++count;
   }
   return count;
+}
+
+std::string file_name_text(const std::string& bytes) {
+  if (is_valid_utf8(bytes)) return bytes;
+  std::string text;
+  char32_t code = 0;
+  for (size_t i = 0; i < bytes.size();) {
+    if (const size_t length = utf8_sequence(bytes, i, code); length > 0) {
+      text.append(bytes, i, length);
+      i += length;
+      continue;
+    }
+    std::string character;
+    const size_t length = cp932_character(bytes, i, character);
+    text += length > 0 ? character : REPLACEMENT_CHARACTER;
+    i += length > 0 ? length : 1;
+  }
+  return text;
 }
 
 std::string decode_japanese_text(const std::string& bytes) {

@@ -22,6 +22,12 @@ bool is_valid_utf8(const std::string& bytes);
 // Number of characters (code points) of a UTF-8 text.
 int utf8_length(const std::string& text);
 
+// A file or folder name's bytes as text to show: UTF-8 as it is, anything
+// else (a name copied from a system that writes code page 932) as code page
+// 932, a byte that starts no character becoming U+FFFD. To open the file the
+// bytes themselves are used, never this text.
+std::string file_name_text(const std::string& bytes);
+
 // Text of unknown encoding, code page 932 or UTF-8, as UTF-8. Many short
 // texts are valid in both ("ﾏｲ" in code page 932 is "ϲ" in UTF-8, "田中" in
 // UTF-8 is "迚ｰ荳ｭ" in code page 932), so when both decodings exist the one

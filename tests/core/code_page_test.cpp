@@ -42,6 +42,13 @@ TEST(DecodeJapaneseText, ReplacesWhatNeitherEncodingHolds) {
   EXPECT_EQ(decode_japanese_text(""), "");
 }
 
+TEST(FileNameText, ShowsUtf8AsItIsAndOtherBytesAsCodePage932) {
+  EXPECT_EQ(file_name_text("ﾏｲ.棋譜"), "ﾏｲ.棋譜");
+  EXPECT_EQ(file_name_text(cp932("対局.棋譜")), "対局.棋譜");
+  EXPECT_EQ(file_name_text("a" + cp932("日") + "b.棋譜"), "a日b.棋譜");  // partly converted
+  EXPECT_EQ(file_name_text("a\xFF.棋譜"), "a\xEF\xBF\xBD.棋譜");
+}
+
 TEST(Utf8, ValidityAndLength) {
   EXPECT_TRUE(is_valid_utf8("王手 ok"));
   EXPECT_FALSE(is_valid_utf8("\xC0\xAF"));          // overlong "/"
