@@ -18,6 +18,8 @@
 #include <sstream>
 #include <vector>
 
+#include "tests/temporary_folder.h"
+
 namespace kumora {
 namespace {
 
@@ -25,30 +27,16 @@ namespace fs = std::filesystem;
 
 class AtomicFile : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "atomic-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-  }
-  void TearDown() override { fs::remove_all(dir_); }
-
-  std::string path(const std::string& name) const { return (dir_ / name).string(); }
+  std::string path(const std::string& name) const { return folder_.file(name); }
+  std::vector<std::string> names() const { return folder_.names(); }
   static std::string content(const std::string& file) {
     std::ifstream in(file, std::ios::binary);
     std::ostringstream text;
     text << in.rdbuf();
     return text.str();
   }
-  std::vector<std::string> names() const {
-    std::vector<std::string> found;
-    for (const auto& entry : fs::directory_iterator(dir_)) {
-      found.push_back(entry.path().filename().string());
-    }
-    std::sort(found.begin(), found.end());
-    return found;
-  }
 
-  fs::path dir_;
+  testing::TemporaryFolder folder_;
 };
 
 // A process id that is surely not running: a child that has ended.

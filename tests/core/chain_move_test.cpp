@@ -3,16 +3,12 @@
 
 #include <gtest/gtest.h>
 
-#include "core/game_state.h"
+#include "tests/core/positions.h"
 
 namespace kumora {
 namespace {
 
-Board initial_board() {
-  GameState state;
-  set_initial_position(state);
-  return state.board;
-}
+using testing::initial_board;
 
 TEST(ChainMoveReaches, FromTheInitialPosition) {
   const Board board = initial_board();

@@ -11,6 +11,8 @@
 #include <filesystem>
 #include <fstream>
 
+#include "tests/temporary_folder.h"
+
 namespace kumora {
 namespace {
 
@@ -18,17 +20,9 @@ namespace fs = std::filesystem;
 
 class FileRead : public ::testing::Test {
  protected:
-  void SetUp() override {
-    std::string pattern = (fs::temp_directory_path() / "file-read-XXXXXX").string();
-    ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-    dir_ = pattern;
-    alarm(20);  // a read that blocks ends the test instead of hanging the suite
-  }
-  void TearDown() override {
-    alarm(0);
-    fs::remove_all(dir_);
-  }
-  std::string path(const char* name) const { return (dir_ / name).string(); }
+  void SetUp() override { alarm(20); }  // a read that blocks ends the test instead of hanging
+  void TearDown() override { alarm(0); }
+  std::string path(const char* name) const { return folder_.file(name); }
   ReadStatus status_of(const std::string& file, size_t max_bytes = 100) {
     bytes_ = "old";
     const kumora::FileRead read = read_regular_file(file, max_bytes, bytes_);
@@ -38,7 +32,7 @@ class FileRead : public ::testing::Test {
     return read.status;
   }
 
-  fs::path dir_;
+  testing::TemporaryFolder folder_;
   std::string bytes_;
 };
 

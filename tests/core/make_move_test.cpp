@@ -2,15 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "core/make_move.h"
+#include "tests/core/positions.h"
 
 namespace kumora {
 namespace {
 
-GameState initial_state() {
-  GameState state;
-  set_initial_position(state);
-  return state;
-}
+using testing::initial_state;
 
 TEST(MakeMove, ChainMoveLeavesTheLinksInPlace) {
   GameState state = initial_state();

@@ -1,42 +1,13 @@
-// Games and folders shared by the record-file tests.
+// Games shared by the record-file tests.
 #pragma once
-
-#include <stdlib.h>
-
-#include <filesystem>
-#include <string>
-#include <vector>
 
 #include "core/game_state.h"
 #include "core/make_move.h"
 #include "kifu/kifu.h"
 #include "kifu/record.h"
+#include "tests/temporary_folder.h"
 
 namespace kumora::testing {
-
-// A fresh folder under the system's temporary folder, removed afterwards.
-class TemporaryFolder {
- public:
-  TemporaryFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kifu-test-XXXXXX").string();
-    path_ = mkdtemp(pattern.data());
-  }
-  ~TemporaryFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  const std::string& path() const { return path_; }
-  std::vector<std::string> names() const {
-    std::vector<std::string> found;
-    for (const auto& item : std::filesystem::directory_iterator(path_)) {
-      found.push_back(item.path().filename().string());
-    }
-    return found;
-  }
-
- private:
-  std::string path_;
-};
 
 // Plays moves on a position and records them as the window does: the
 // mover's clock grows by the given seconds, the other stays.

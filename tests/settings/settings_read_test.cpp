@@ -9,6 +9,7 @@
 
 #include "core/code_page.h"
 #include "settings/settings_file.h"
+#include "tests/temporary_folder.h"
 
 namespace kumora {
 namespace {
@@ -84,21 +85,18 @@ TEST(ReadSettingsFile, IsNotOpenedWhenMissing) {
 // start neither waits nor fills the memory.
 TEST(ReadSettingsFile, IsNotOpenedWhenNoSmallRegularFile) {
   namespace fs = std::filesystem;
-  std::string pattern = (fs::temp_directory_path() / "settings-XXXXXX").string();
-  ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-  const fs::path dir = pattern;
+  const testing::TemporaryFolder folder;
   alarm(20);
-  ASSERT_EQ(mkfifo((dir / "pipe").c_str(), 0600), 0);
-  EXPECT_FALSE(read_settings_file(dir / "pipe").opened);
-  fs::create_symlink("/dev/zero", dir / "zero");
-  EXPECT_FALSE(read_settings_file(dir / "zero").opened);
-  std::ofstream(dir / "huge") << cp932_lines(default_settings_lines());
-  fs::resize_file(dir / "huge", 500u * 1024 * 1024);
-  EXPECT_FALSE(read_settings_file(dir / "huge").opened);
-  std::ofstream(dir / "Kumora.ini") << cp932_lines(default_settings_lines());
-  EXPECT_TRUE(read_settings_file(dir / "Kumora.ini").complete());
+  ASSERT_EQ(mkfifo(folder.file("pipe").c_str(), 0600), 0);
+  EXPECT_FALSE(read_settings_file(folder.file("pipe")).opened);
+  fs::create_symlink("/dev/zero", folder.file("zero"));
+  EXPECT_FALSE(read_settings_file(folder.file("zero")).opened);
+  std::ofstream(folder.file("huge")) << cp932_lines(default_settings_lines());
+  fs::resize_file(folder.file("huge"), 500u * 1024 * 1024);
+  EXPECT_FALSE(read_settings_file(folder.file("huge")).opened);
+  std::ofstream(folder.file("Kumora.ini")) << cp932_lines(default_settings_lines());
+  EXPECT_TRUE(read_settings_file(folder.file("Kumora.ini")).complete());
   alarm(0);
-  fs::remove_all(dir);
 }
 
 }  // namespace

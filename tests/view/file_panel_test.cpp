@@ -2,12 +2,11 @@
 #include "view/file_panel.h"
 
 #include <gtest/gtest.h>
-#include <stdlib.h>
-
 #include <filesystem>
 #include <fstream>
 
 #include "core/code_page.h"
+#include "tests/temporary_folder.h"
 
 namespace kumora {
 namespace {
@@ -21,8 +20,8 @@ std::string cp932(const std::string& utf8) {
 }
 
 TEST(ListRecordFiles, KeepsNamesThatAreNotUtf8AndShowsThemReadably) {
-  std::string pattern = (fs::temp_directory_path() / "panel-XXXXXX").string();
-  ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+  const testing::TemporaryFolder folder;
+  const std::string& pattern = folder.path();
   const std::string half_cp932 = "a" + cp932("日") + "b.棋譜";  // copied from another system
   const std::string all_cp932 = cp932("対局.棋譜");
   for (const std::string& name : {half_cp932, all_cp932, std::string("普通.棋譜"),
@@ -39,7 +38,6 @@ TEST(ListRecordFiles, KeepsNamesThatAreNotUtf8AndShowsThemReadably) {
   }
   std::sort(shown.begin(), shown.end());
   EXPECT_EQ(shown, (std::vector<std::string>{"a日b.棋譜", "対局.棋譜", "普通.棋譜"}));
-  fs::remove_all(pattern);
 }
 
 TEST(UserMountPoints, UndoesTheEscapesOfTheMountsTable) {

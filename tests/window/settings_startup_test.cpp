@@ -12,6 +12,7 @@
 
 #include "core/text_file.h"
 #include "settings/settings_file.h"
+#include "tests/temporary_folder.h"
 #include "tools/scenario/scenario_runner.h"
 #include "view/qt_app.h"
 
@@ -22,10 +23,8 @@ namespace fs = std::filesystem;
 
 void expect_start_writes_defaults(const std::function<void()>& plant) {
   ensure_qt_app();
-  const fs::path old_dir = fs::current_path();
-  std::string pattern = (fs::temp_directory_path() / "startup-XXXXXX").string();
-  ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-  fs::current_path(pattern);
+  testing::TemporaryFolder folder;
+  folder.enter();
   plant();
   alarm(20);
   std::istringstream script("menu OPTION\n");
@@ -35,8 +34,6 @@ void expect_start_writes_defaults(const std::function<void()>& plant) {
   TextFileLines written;
   EXPECT_TRUE(read_text_file(SETTINGS_FILE_NAME, written));
   EXPECT_EQ(written.lines, default_settings_lines());
-  fs::current_path(old_dir);
-  fs::remove_all(pattern);
 }
 
 TEST(SettingsStartup, APipeIsABadSettingsFile) {
