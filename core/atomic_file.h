@@ -14,8 +14,7 @@ namespace kumora {
 // system's words (a file-size limit gives EFBIG's text, as long as SIGXFSZ is
 // ignored). Temporary files that an earlier run left behind in the folder
 // when it ended during a save are removed first (see remove_stale_temporaries).
-bool replace_file_atomically(const std::string& path, const std::string& bytes,
-                             std::string& error);
+bool replace_file_atomically(const std::string& path, const std::string& bytes, std::string& error);
 
 // Removes, in the folder of `path`, the temporary files of this program's
 // saves that were never renamed: names "NAME.tmp-PID" or "NAME.tmp-PID-N"

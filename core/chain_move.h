@@ -12,7 +12,6 @@ namespace kumora {
 // the origin (that click cancels the move)? Only the links are tested; the
 // rules of the final square (two pawns, no capture by a drop, promotion) are
 // the caller's.
-bool chain_move_reaches(const Board& board, int from_x, int from_y, int to_x, int to_y,
-                        int piece);
+bool chain_move_reaches(const Board& board, int from_x, int from_y, int to_x, int to_y, int piece);
 
 }  // namespace kumora

@@ -49,20 +49,5 @@ TEST(FileNameText, ShowsUtf8AsItIsAndOtherBytesAsCodePage932) {
   EXPECT_EQ(file_name_text("a\xFF.棋譜"), "a\xEF\xBF\xBD.棋譜");
 }
 
-TEST(Utf8, ValidityAndLength) {
-  EXPECT_TRUE(is_valid_utf8("王手 ok"));
-  EXPECT_FALSE(is_valid_utf8("\xC0\xAF"));          // overlong "/"
-  EXPECT_FALSE(is_valid_utf8("\xED\xA0\x80"));      // a surrogate
-  EXPECT_FALSE(is_valid_utf8("\xE7\x8E"));          // cut short
-  EXPECT_EQ(utf8_length("ｱ王a"), 3);
-}
-
-TEST(Cp932, RefusesCharactersItWouldChangeSilently) {
-  std::string bytes;
-  EXPECT_FALSE(utf8_to_cp932("〜", bytes));  // iconv would write another wave dash
-  EXPECT_FALSE(utf8_to_cp932("☃", bytes));
-  EXPECT_TRUE(utf8_to_cp932("～①", bytes));
-}
-
 }  // namespace
 }  // namespace kumora

@@ -20,9 +20,9 @@ void expect_same_hands(const GameState& a, const GameState& b, int code) {
 // "進" of a capture gives the hands make_move gave, for every kind taken,
 // a king included; "戻" takes the capture out again.
 TEST(RecordSteps, ACaptureStepsForwardAsMadeAndBackToNothing) {
-  const int kinds[] = {PAWN,   TOKIN,           LANCE, PROMOTED_LANCE, KNIGHT, PROMOTED_KNIGHT,
-                       SILVER, PROMOTED_SILVER, GOLD,  BISHOP,         HORSE,  ROOK,
-                       DRAGON, KING};
+  const int kinds[] = {
+      PAWN,   TOKIN, LANCE, PROMOTED_LANCE, KNIGHT, PROMOTED_KNIGHT, SILVER, PROMOTED_SILVER, GOLD,
+      BISHOP, HORSE, ROOK,  DRAGON,         KING};
   for (const int kind : kinds) {
     for (const int sign : {1, -1}) {
       GameState before;
@@ -45,22 +45,6 @@ TEST(RecordSteps, ACaptureStepsForwardAsMadeAndBackToNothing) {
       expect_same_hands(stepped, before, sign * kind);
     }
   }
-}
-
-TEST(RecordSteps, ADropStepsOutOfTheDroppersHandAndBack) {
-  GameState before;
-  before.upper_hand[3] = 1;
-  before.upper_hand_total = 1;
-  Kifu kifu;
-  record_move(kifu, before.board, UPPER_HAND_COLUMN, 3, 4, 4, KNIGHT, KNIGHT, 0, 0, 0, 0);
-  GameState stepped = before;
-  redo_entry(stepped, kifu.entry[1]);
-  EXPECT_EQ(stepped.board(4, 4), KNIGHT);
-  EXPECT_EQ(stepped.upper_hand[3], 0);
-  EXPECT_EQ(stepped.upper_hand_total, 0);
-  undo_entry(stepped, kifu.entry[1]);
-  EXPECT_EQ(stepped.board, before.board);
-  expect_same_hands(stepped, before, KNIGHT);
 }
 
 }  // namespace

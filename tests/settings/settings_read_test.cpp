@@ -1,15 +1,9 @@
 #include "settings/settings_read.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <filesystem>
-#include <fstream>
 
 #include "core/code_page.h"
 #include "settings/settings_file.h"
-#include "tests/temporary_folder.h"
 
 namespace kumora {
 namespace {
@@ -79,24 +73,6 @@ TEST(ReadSettingsFile, IsNotOpenedWhenMissing) {
   const SettingsRead read = read_settings_file("/nonexistent-folder/Kumora.ini");
   EXPECT_FALSE(read.opened);
   EXPECT_FALSE(read.complete());
-}
-
-// A pipe, a device or a huge file in its place is a bad settings file: the
-// start neither waits nor fills the memory.
-TEST(ReadSettingsFile, IsNotOpenedWhenNoSmallRegularFile) {
-  namespace fs = std::filesystem;
-  const testing::TemporaryFolder folder;
-  alarm(20);
-  ASSERT_EQ(mkfifo(folder.file("pipe").c_str(), 0600), 0);
-  EXPECT_FALSE(read_settings_file(folder.file("pipe")).opened);
-  fs::create_symlink("/dev/zero", folder.file("zero"));
-  EXPECT_FALSE(read_settings_file(folder.file("zero")).opened);
-  std::ofstream(folder.file("huge")) << cp932_lines(default_settings_lines());
-  fs::resize_file(folder.file("huge"), 500u * 1024 * 1024);
-  EXPECT_FALSE(read_settings_file(folder.file("huge")).opened);
-  std::ofstream(folder.file("Kumora.ini")) << cp932_lines(default_settings_lines());
-  EXPECT_TRUE(read_settings_file(folder.file("Kumora.ini")).complete());
-  alarm(0);
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "view/file_panel.h"
 
 #include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
 
@@ -24,8 +25,8 @@ TEST(ListRecordFiles, KeepsNamesThatAreNotUtf8AndShowsThemReadably) {
   const std::string& pattern = folder.path();
   const std::string half_cp932 = "a" + cp932("日") + "b.棋譜";  // copied from another system
   const std::string all_cp932 = cp932("対局.棋譜");
-  for (const std::string& name : {half_cp932, all_cp932, std::string("普通.棋譜"),
-                                  std::string("notes.txt")}) {
+  for (const std::string& name :
+       {half_cp932, all_cp932, std::string("普通.棋譜"), std::string("notes.txt")}) {
     std::ofstream(pattern + "/" + name) << "t\r\n";
   }
   fs::create_directory(pattern + "/folder.棋譜");
