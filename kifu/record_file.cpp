@@ -86,7 +86,9 @@ LoadOutcome empty_line(int line_number) {
   return outcome;
 }
 
-bool is_blank(const std::string& line) { return line.find_first_not_of(" \t") == std::string::npos; }
+bool is_blank(const std::string& line) {
+  return line.find_first_not_of(" \t") == std::string::npos;
+}
 
 // Reads, checks and replays the move lines from lines[3] up to `end`.
 LoadOutcome read_moves(const std::vector<std::string>& lines, size_t end, Kifu& kifu) {
@@ -172,8 +174,9 @@ SaveOutcome save_record_file(const std::string& folder, const std::string& file_
   if (!outcome.message.empty()) return outcome;
   outcome.message = record_header_problem(texts);
   if (!outcome.message.empty()) return outcome;
+  const std::vector<std::string> lines = record_file_lines(texts, sente_is_lower, kifu);
   std::string error;
-  if (!write_text_file_atomic(outcome.path, record_file_lines(texts, sente_is_lower, kifu), error)) {
+  if (!write_text_file_atomic(outcome.path, lines, error)) {
     outcome.message = "棋譜ﾌｧｲﾙを書き込めませんでした\r" + outcome.path + "\r" + error;
     return outcome;
   }
