@@ -78,7 +78,12 @@ void check_any_entry_formats(const uint8_t* data, size_t size) {
 // The texts of the save panel from the input's first three lines: UTF-8 as
 // it is, anything else as code page 932.
 RecordHeaderTexts panel_texts(const std::string& bytes) {
-  const std::vector<std::string> lines = split_lines(bytes);
+  size_t end = 0;  // past the third line feed
+  for (int line = 0; line < 3 && end != std::string::npos; ++line) {
+    end = bytes.find('\n', end);
+    if (end != std::string::npos) ++end;
+  }
+  const std::vector<std::string> lines = split_lines(bytes.substr(0, end));
   RecordHeaderTexts texts;
   std::string* fields[] = {&texts.title, &texts.sente_name, &texts.gote_name};
   for (size_t i = 0; i < 3 && i < lines.size(); ++i) {
