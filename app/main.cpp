@@ -5,11 +5,16 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include <csignal>
+
 #include "sound/sound_glue.h"
 #include "view/game_window.h"
 #include "view/pictures.h"
 
 int main(int argc, char** argv) {
+  // Past a file-size limit a write fails with EFBIG and is reported like any
+  // other failed write, instead of the signal ending the program.
+  std::signal(SIGXFSZ, SIG_IGN);
   QApplication app(argc, argv);
   QApplication::setApplicationName("Kumora Shogi");
   QApplication::setApplicationVersion(KUMORA_VERSION);

@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <filesystem>
 
-#include <unistd.h>
+#include "core/atomic_file.h"
+#include "core/file_read.h"
+#include "core/text_file.h"
 
 #include "settings/user_folders.h"
 
@@ -69,11 +71,12 @@ bool GameArchive::write_game(const std::string& name, const RecordHeaderTexts& t
   if (!make_folder(error)) return false;
   Kifu whole = kifu;
   whole.kifu_pos = whole.kifu_len;
-  const SaveOutcome saved = save_record_file(folder_, name, texts, sente_is_lower, whole);
-  if (!saved.ok) {
-    error = saved.message;
+  std::string bytes;
+  if (!cp932_text(record_file_lines(texts, sente_is_lower, whole), bytes)) {
+    error = "棋譜ﾌｧｲﾙに書けない文字があります";
     return false;
   }
+  if (!replace_file_atomically(record_file_path(folder_, name), bytes, error)) return false;
   remove_oldest();
   return true;
 }
@@ -85,18 +88,13 @@ bool GameArchive::keep_replaced(const std::string& path, const std::string& time
   const std::string name =
       new_game_name(timestamp + " 上書き前 " + utf8_prefix(without_extension(original),
                                                            MAX_KEPT_NAME_BYTES));
-  // Copied under a temporary name and renamed, so that the archive never
-  // holds half a file.
-  const std::string target = record_file_path(folder_, name);
-  const std::string temporary = target + ".tmp-" + std::to_string(::getpid());
-  std::error_code code;
-  std::filesystem::copy_file(path, temporary, std::filesystem::copy_options::overwrite_existing,
-                             code);
-  if (!code) std::filesystem::rename(temporary, target, code);
-  if (!code) return true;
-  error = code.message();
-  std::filesystem::remove(temporary, code);
-  return false;
+  std::string bytes;
+  const FileRead read = read_regular_file(path, RECORD_FILE_MAX_BYTES, bytes);
+  if (!read.ok()) {
+    error = read_failure_reason(read, "棋譜ﾌｧｲﾙ");
+    return false;
+  }
+  return replace_file_atomically(record_file_path(folder_, name), bytes, error);
 }
 
 std::vector<std::string> GameArchive::games_newest_first() const {

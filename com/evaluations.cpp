@@ -11,9 +11,6 @@ namespace kumora {
 
 namespace {
 
-// A table entry, 0 outside the 1..9 square.
-int at(const BoardTable& table, int x, int y) { return table.at_or_empty(x, y); }
-
 bool next_to(int x, int y, int cx, int cy, int distance) {
   return std::abs(x - cx) < distance && std::abs(y - cy) < distance;
 }
@@ -168,7 +165,7 @@ void SafetyWalk::attacked_upper_piece(int c, int i, int j) {
   const int defender = t.upper_defender(i, j);
   if (defender == KING && (la_here > 1 || c > attacker)) total -= 1000;
   const bool attacker_free =
-      at(w.context.lower_pinned, t.lower_attacker_x(i, j), t.lower_attacker_y(i, j)) == 0;
+      w.context.lower_pinned.at_or_empty(t.lower_attacker_x(i, j), t.lower_attacker_y(i, j)) == 0;
   if (attacker_free && c > attacker) total -= tenths(c - attacker);
   if (ua_here > 0) {
     if (attacker_free) {
@@ -276,7 +273,7 @@ Score board_safety(ComWorld& w, int p, int tx, int ty) {
   SafetyWalk walk{w, w.state.board, w.tables, w.state.lower_hand, w.state.upper_king_x,
                   w.state.upper_king_y};
   const bool hand_not_empty = w.state.lower_hand_total > 0;
-  const bool candidate_unattacked = at(w.tables.lower_attack_count, tx, ty) == 0;
+  const bool candidate_unattacked = w.tables.lower_attack_count.at_or_empty(tx, ty) == 0;
   for (int i = 1; i <= 9; ++i)
     for (int j = 1; j <= 9; ++j) {
       const int c = walk.board(i, j);
@@ -337,14 +334,14 @@ int count_safe_moves(const ComWorld& w, int x, int y, int code) {
 Score knight_drop_gain(const ComWorld& w, int x, int y) {
   const Board& board = w.state.board;
   const AttackTables& t = w.tables;
-  const int attacker = at(t.lower_attacker, x, y);
+  const int attacker = t.lower_attacker.at_or_empty(x, y);
   if (attacker < -DRAGON || attacker > -BISHOP || y <= 5) return 0;
   Score gain = 0;
   for (int side = -1; side <= 1; side += 2) {
     const int jump_x = x + side, big_x = x + 2 * side;
     if (!Board::on_board(big_x, y)) continue;  // x > 2 on the left, x < 8 on the right
     if (board(jump_x, y - 2) == EMPTY && t.lower_attack_count(jump_x, y - 2) == 0 &&
-        board(big_x, y) <= -BISHOP && at(t.lower_attacker_x, x, y) != big_x)
+        board(big_x, y) <= -BISHOP && t.lower_attacker_x.at_or_empty(x, y) != big_x)
       gain += tenths(std::abs(board(big_x, y)));
   }
   return gain;
@@ -353,7 +350,7 @@ Score knight_drop_gain(const ComWorld& w, int x, int y) {
 Score lance_drop_gain(const ComWorld& w, int x, int y) {
   const Board& board = w.state.board;
   const AttackTables& t = w.tables;
-  const int attacker = at(t.lower_attacker, x, y);
+  const int attacker = t.lower_attacker.at_or_empty(x, y);
   if (y <= 6 || !Board::on_board(x, y) || t.upper_attack_count(x, y - 1) == 0 ||
       t.lower_attack_count(x, y - 1) != 0 || attacker < -DRAGON || attacker > -BISHOP)
     return 0;

@@ -10,11 +10,6 @@ namespace kumora {
 
 namespace {
 
-// A table entry, 0 outside the 1..9 square.
-int entry(const BoardTable& table, int x, int y) {
-  return Board::on_board(x, y) ? table.cell[x][y] : 0;
-}
-
 bool near(int a, int b, int limit) { return std::abs(a - b) < limit; }
 
 // The candidate and everything its terms read, with the short names of the
@@ -37,17 +32,17 @@ struct Candidate {
 
   bool drop() const { return fx < 0; }
   int B(int x, int y) const { return st.board.at_or_empty(x, y); }
-  int LA(int x, int y) const { return entry(at.lower_attack_count, x, y); }
-  int UA(int x, int y) const { return entry(at.upper_attack_count, x, y); }
-  int LA0(int x, int y) const { return entry(ctx.lower_attack_before, x, y); }
-  int UA0(int x, int y) const { return entry(ctx.upper_attack_before, x, y); }
-  int LK(int x, int y) const { return entry(at.lower_attacker, x, y); }
-  int LKx(int x, int y) const { return entry(at.lower_attacker_x, x, y); }
-  int LKy(int x, int y) const { return entry(at.lower_attacker_y, x, y); }
-  int UD(int x, int y) const { return entry(at.upper_defender, x, y); }
-  int UDx(int x, int y) const { return entry(at.upper_defender_x, x, y); }
-  int UDy(int x, int y) const { return entry(at.upper_defender_y, x, y); }
-  int LD(int x, int y) const { return entry(at.lower_defender, x, y); }
+  int LA(int x, int y) const { return at.lower_attack_count.at_or_empty(x, y); }
+  int UA(int x, int y) const { return at.upper_attack_count.at_or_empty(x, y); }
+  int LA0(int x, int y) const { return ctx.lower_attack_before.at_or_empty(x, y); }
+  int UA0(int x, int y) const { return ctx.upper_attack_before.at_or_empty(x, y); }
+  int LK(int x, int y) const { return at.lower_attacker.at_or_empty(x, y); }
+  int LKx(int x, int y) const { return at.lower_attacker_x.at_or_empty(x, y); }
+  int LKy(int x, int y) const { return at.lower_attacker_y.at_or_empty(x, y); }
+  int UD(int x, int y) const { return at.upper_defender.at_or_empty(x, y); }
+  int UDx(int x, int y) const { return at.upper_defender_x.at_or_empty(x, y); }
+  int UDy(int x, int y) const { return at.upper_defender_y.at_or_empty(x, y); }
+  int LD(int x, int y) const { return at.lower_defender.at_or_empty(x, y); }
   int lower_hand(int k) const { return st.lower_hand[k]; }
   int upper_hand(int k) const { return st.upper_hand[k]; }
 
@@ -110,14 +105,14 @@ void take_back_term(const Candidate& k, Score& s) {
   const int ay = k.LKy(k.tx, k.ty);
   if (k.LA(ax, ay) <= 0) return;
   const bool a = k.la() == 1 || (k.la() == 2 && k.UA(k.hx, k.hy) > 0 && k.ua() > 0);
-  const bool b = entry(k.ctx.lower_pinned, ax, ay) == 1;
+  const bool b = k.ctx.lower_pinned.at_or_empty(ax, ay) == 1;
   const bool c = (ax == k.hx && k.tx != k.hx) || (ay == k.hy && k.ty != k.hy) ||
                  ((k.tx == k.hx || k.ty == k.hy) && ax != k.hx && ay != k.hy);
   if (!a || !b || !c) return;
   if (can_step(k.st.board, k.tx, k.ty, ax, ay, k.m) != ON) return;
   if (!k.drop()) {
-    const int bx = entry(k.ctx.upper_attacker_x_before, ax, ay);
-    const int by = entry(k.ctx.upper_attacker_y_before, ax, ay);
+    const int bx = k.ctx.upper_attacker_x_before.at_or_empty(ax, ay);
+    const int by = k.ctx.upper_attacker_y_before.at_or_empty(ax, ay);
     if (k.B(bx, by) == EMPTY) return;
   }
   s += tenths(std::abs(k.B(ax, ay)));

@@ -117,8 +117,6 @@ struct StepTable {
   SquareSet steps[2 * KIND_COUNT][10][10] = {};
 };
 
-constexpr bool inside(int x, int y) { return x >= 1 && x <= 9 && y >= 1 && y <= 9; }
-
 constexpr StepTable make_step_table() {
   StepTable table;
   for (int p = 0; p < 2 * KIND_COUNT; ++p)
@@ -127,7 +125,7 @@ constexpr StepTable make_step_table() {
         for (int s = 0; s < PATTERNS[p].step_count; ++s) {
           const int tx = x + PATTERNS[p].step_dx[s];
           const int ty = y + PATTERNS[p].step_dy[s];
-          if (inside(tx, ty)) table.steps[p][x][y] |= square_bit(tx, ty);
+          if (Board::on_board(tx, ty)) table.steps[p][x][y] |= square_bit(tx, ty);
         }
   return table;
 }

@@ -15,7 +15,8 @@ struct Board {
   int& operator()(int x, int y) { return cell[x][y]; }
   int operator()(int x, int y) const { return cell[x][y]; }
 
-  // The board's code, or EMPTY outside the 1..9 square.
+  // The entry, or EMPTY (0) outside the 1..9 square: the one off-board read
+  // of the board and of every table of its shape.
   int at_or_empty(int x, int y) const { return on_board(x, y) ? cell[x][y] : EMPTY; }
 
   static constexpr bool on_board(int x, int y) { return x >= 1 && x <= 9 && y >= 1 && y <= 9; }
@@ -33,18 +34,26 @@ inline bool same_owner(int a, int b) {
   return (a >= 10 && b >= 10) || (a <= -10 && b <= -10);
 }
 
-// Hand index 1..7 of a piece kind (promoted or not); 0 for a king or non-piece.
+// Hand slot 1..7 of a piece kind, promoted or not (the never produced 111
+// counts as a gold); 0 for a king or a code that is no piece. The one table
+// of which slot a captured or dropped piece uses.
 inline int hand_index(int code) {
   switch (std::abs(code)) {
-    case 10: case 11: return 1;
-    case 20: case 21: return 2;
-    case 30: case 31: return 3;
-    case 100: case 101: return 4;
-    case 110: return 5;
-    case 800: case 801: return 6;
-    case 900: case 901: return 7;
+    case PAWN: case TOKIN: return 1;
+    case LANCE: case PROMOTED_LANCE: return 2;
+    case KNIGHT: case PROMOTED_KNIGHT: return 3;
+    case SILVER: case PROMOTED_SILVER: return 4;
+    case GOLD: case PROMOTED_GOLD: return 5;
+    case BISHOP: case HORSE: return 6;
+    case ROOK: case DRAGON: return 7;
     default: return 0;
   }
+}
+
+// An unpromoted kind that a hand holds and drops (pawn .. rook, either side).
+inline bool is_hand_kind(int code) {
+  const int slot = hand_index(code);
+  return slot != 0 && HAND_SLOT_CODES[slot] == std::abs(code);
 }
 
 }  // namespace kumora

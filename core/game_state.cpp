@@ -25,6 +25,13 @@ void set_initial_position(GameState& state) {
   state.upper_hand_total = 0;
 }
 
+void change_hand(GameState& state, bool lower, int code, int delta) {
+  const int slot = hand_index(code);
+  if (slot == 0) return;
+  (lower ? state.lower_hand : state.upper_hand)[slot] += delta;
+  (lower ? state.lower_hand_total : state.upper_hand_total) += delta;
+}
+
 void recompute_hand_totals(GameState& state) {
   state.lower_hand_total = 0;
   state.upper_hand_total = 0;

@@ -60,6 +60,11 @@ struct GameState {
 // Writes the initial position: both hands empty, totals 0, the 40 pieces.
 void set_initial_position(GameState& state);
 
+// Gives the lower player's hand (lower = true) or the upper player's `delta`
+// more pieces of the kind of `code`, slot and total together. A king, or a
+// code that is no piece, changes nothing: a king never enters a hand.
+void change_hand(GameState& state, bool lower, int code, int delta);
+
 // Recomputes both hand totals as the sums of the hand slots greater than 0.
 void recompute_hand_totals(GameState& state);
 

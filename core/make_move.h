@@ -19,8 +19,8 @@ struct MoveRedraw {
 // is (11, hand row 3..9), an upper-hand origin (-1, hand slot 1..7).
 MoveRedraw make_move(GameState& state, int from_x, int from_y, int to_x, int to_y, int piece);
 
-// Credits a captured code to its captor's hand as the unpromoted kind; a
-// captured king sets `winner` instead.
+// Credits a captured code to its captor's hand as the unpromoted kind, slot
+// and total together; a captured king enters no hand and sets `winner`.
 void add_to_hand(GameState& state, int code);
 
 }  // namespace kumora

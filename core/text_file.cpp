@@ -1,47 +1,10 @@
 #include "core/text_file.h"
 
-#include <iconv.h>
-#include <unistd.h>
-
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
-#include <fstream>
-#include <sstream>
+#include "core/atomic_file.h"
+#include "core/code_page.h"
+#include "core/file_read.h"
 
 namespace kumora {
-
-namespace {
-
-bool convert(const char* to, const char* from, const std::string& in, std::string& out) {
-  iconv_t cd = iconv_open(to, from);
-  if (cd == reinterpret_cast<iconv_t>(-1)) return false;
-  out.clear();
-  std::string buffer(in.size() * 4 + 16, '\0');
-  char* src = const_cast<char*>(in.data());
-  size_t src_left = in.size();
-  char* dst = buffer.data();
-  size_t dst_left = buffer.size();
-  const size_t result = iconv(cd, &src, &src_left, &dst, &dst_left);
-  iconv_close(cd);
-  if (result == static_cast<size_t>(-1) || src_left != 0) return false;
-  out.assign(buffer.data(), buffer.size() - dst_left);
-  return true;
-}
-
-}  // namespace
-
-bool cp932_to_utf8(const std::string& cp932, std::string& utf8) {
-  return convert("UTF-8", "CP932", cp932, utf8);
-}
-
-bool utf8_to_cp932(const std::string& utf8, std::string& cp932) {
-  if (!convert("CP932", "UTF-8", utf8, cp932)) return false;
-  // iconv maps a few characters silently (a yen sign, a wave dash, an
-  // overline); only a text that comes back unchanged really fits.
-  std::string round_trip;
-  return cp932_to_utf8(cp932, round_trip) && round_trip == utf8;
-}
 
 std::vector<std::string> split_lines(const std::string& bytes) {
   std::vector<std::string> lines;
@@ -57,19 +20,9 @@ std::vector<std::string> split_lines(const std::string& bytes) {
   return lines;
 }
 
-bool read_file_bytes(const std::string& path, std::string& bytes) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return false;
-  std::ostringstream content;
-  content << in.rdbuf();
-  if (in.bad()) return false;
-  bytes = content.str();
-  return true;
-}
-
 bool read_text_file(const std::string& path, TextFileLines& out) {
   std::string bytes;
-  if (!read_file_bytes(path, bytes)) return false;
+  if (!read_regular_file(path, RECORD_FILE_MAX_BYTES, bytes).ok()) return false;
   out.lines.clear();
   out.every_line_crlf = true;
   size_t start = 0;
@@ -89,38 +42,25 @@ bool read_text_file(const std::string& path, TextFileLines& out) {
   return true;
 }
 
+bool cp932_text(const std::vector<std::string>& lines, std::string& bytes) {
+  bytes.clear();
+  for (const std::string& line : lines) {
+    std::string cp932;
+    if (!utf8_to_cp932(line, cp932)) return false;
+    bytes += cp932;
+    bytes += "\r\n";
+  }
+  return true;
+}
+
 bool write_text_file_atomic(const std::string& path, const std::vector<std::string>& lines,
                             std::string& error) {
   std::string content;
-  for (const std::string& line : lines) {
-    std::string cp932;
-    if (!utf8_to_cp932(line, cp932)) {
-      error = "code page 932 cannot hold the text";
-      return false;
-    }
-    content += cp932;
-    content += "\r\n";
-  }
-  const std::string temporary = path + ".tmp-" + std::to_string(getpid());
-  FILE* file = std::fopen(temporary.c_str(), "wb");
-  if (!file) {
-    error = std::strerror(errno);
+  if (!cp932_text(lines, content)) {
+    error = "ﾌｧｲﾙに書き込めない文字があります";
     return false;
   }
-  const bool written = std::fwrite(content.data(), 1, content.size(), file) == content.size() &&
-                       std::fflush(file) == 0 && fsync(fileno(file)) == 0;
-  const int write_errno = errno;
-  if (std::fclose(file) != 0 || !written) {
-    error = std::strerror(written ? errno : write_errno);
-    std::remove(temporary.c_str());
-    return false;
-  }
-  if (std::rename(temporary.c_str(), path.c_str()) != 0) {
-    error = std::strerror(errno);
-    std::remove(temporary.c_str());
-    return false;
-  }
-  return true;
+  return replace_file_atomically(path, content, error);
 }
 
 }  // namespace kumora

@@ -6,12 +6,6 @@
 
 namespace kumora {
 
-// UTF-8 to code page 932; false when a character has no code page 932 form
-// (also for the few characters iconv would map silently to something else).
-bool utf8_to_cp932(const std::string& utf8, std::string& cp932);
-// Code page 932 to UTF-8; false on a byte sequence that is not code page 932.
-bool cp932_to_utf8(const std::string& cp932, std::string& utf8);
-
 struct TextFileLines {
   std::vector<std::string> lines;  // UTF-8, line ends removed
   bool every_line_crlf = true;     // every line, the last included, ended with CR LF
@@ -21,16 +15,18 @@ struct TextFileLines {
 // line end starts no further line.
 std::vector<std::string> split_lines(const std::string& bytes);
 
-// Reads a whole text file; false when it cannot be opened or read.
+// The bytes of a text file holding the lines: each in code page 932 and ended
+// by CR LF. False when a line has a character code page 932 cannot hold.
+bool cp932_text(const std::vector<std::string>& lines, std::string& bytes);
+
+// Reads a whole text file, a regular file no larger than a record file;
+// false when it cannot be read.
 bool read_text_file(const std::string& path, TextFileLines& out);
 
-// Writes the lines, each ended by CR LF, atomically: a temporary file in the
-// same folder is written, flushed and renamed over the target. On failure the
-// old file is left untouched and `error` says why.
+// Writes the lines in code page 932, each ended by CR LF, with
+// replace_file_atomically. On failure the old file is left untouched and
+// `error` says why.
 bool write_text_file_atomic(const std::string& path, const std::vector<std::string>& lines,
                             std::string& error);
-
-// Whole bytes of a file; false when it cannot be read.
-bool read_file_bytes(const std::string& path, std::string& bytes);
 
 }  // namespace kumora

@@ -4,34 +4,14 @@ namespace kumora {
 
 namespace {
 
-// The hand a negative code goes to when captured is the upper hand, and the
-// other way round.
-// A captured king never enters a hand: its hand index 0 is left alone.
+// A captured negative piece went to the upper hand, a positive one to the
+// lower hand; a dropped negative piece came from the lower hand.
 void change_captor_hand(GameState& state, int taken, int delta) {
-  const int slot = hand_index(taken);
-  if (slot == 0) return;
-  (taken <= -10 ? state.upper_hand : state.lower_hand)[slot] += delta;
+  change_hand(state, is_upper_piece(taken), taken, delta);
 }
+
 void change_dropper_hand(GameState& state, int placed, int delta) {
-  const int slot = hand_index(placed);
-  if (slot == 0) return;
-  (placed <= -10 ? state.lower_hand : state.upper_hand)[slot] += delta;
-}
-
-void change_dropper_total(GameState& state, int placed, int delta) {
-  if (placed >= 10) {
-    state.upper_hand_total += delta;
-  } else if (placed <= -10) {
-    state.lower_hand_total += delta;
-  }
-}
-
-void change_captor_total(GameState& state, int taken, int delta) {
-  if (taken <= -10) {
-    state.upper_hand_total += delta;
-  } else if (taken >= 10) {
-    state.lower_hand_total += delta;
-  }
+  change_hand(state, is_lower_piece(placed), placed, delta);
 }
 
 }  // namespace
@@ -62,12 +42,8 @@ void undo_entry(GameState& state, const KifuEntry& e) {
     state.board(e.from_x, e.from_y) = e.moved;
   } else {
     change_dropper_hand(state, e.placed, +1);
-    change_dropper_total(state, e.placed, +1);
   }
-  if (e.taken != EMPTY) {
-    change_captor_hand(state, e.taken, -1);
-    change_captor_total(state, e.taken, -1);
-  }
+  change_captor_hand(state, e.taken, -1);
   state.upper_clock = e.upper_clock_before;
   state.lower_clock = e.lower_clock_before;
   if (Board::on_board(e.to_x, e.to_y)) state.board(e.to_x, e.to_y) = e.taken;
@@ -78,13 +54,9 @@ void redo_entry(GameState& state, const KifuEntry& e) {
     state.board(e.from_x, e.from_y) = EMPTY;
   } else {
     change_dropper_hand(state, e.placed, -1);
-    change_dropper_total(state, e.placed, -1);
   }
   if (Board::on_board(e.to_x, e.to_y)) state.board(e.to_x, e.to_y) = e.placed;
-  if (e.taken != EMPTY) {
-    change_captor_hand(state, e.taken, +1);
-    change_captor_total(state, e.taken, +1);
-  }
+  change_captor_hand(state, e.taken, +1);
   state.upper_clock = e.upper_clock_after;
   state.lower_clock = e.lower_clock_after;
 }

@@ -1,17 +1,12 @@
 #include "kifu/record_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <cstring>
 #include <memory>
 
+#include "core/code_page.h"
+#include "core/file_read.h"
 #include "core/game_state.h"
 #include "core/text_file.h"
-#include "kifu/header_text.h"
 #include "kifu/record.h"
 #include "kifu/record_line.h"
 #include "kifu/replay_check.h"
@@ -24,8 +19,6 @@ constexpr int HEADER_LINES = 3;
 // Room for ".棋譜" and the temporary file's suffix within the 255 bytes a
 // file name may have.
 constexpr size_t MAX_FILE_NAME_BYTES = 200;
-// A full record is about 20 KB; anything far larger is no record file.
-constexpr off_t MAX_RECORD_FILE_BYTES = 1 << 20;
 
 bool is_control_byte(unsigned char c) { return c < 0x20 || c == 0x7F; }
 
@@ -55,54 +48,27 @@ std::string first_unwritable_character(const std::string& text) {
   return {};
 }
 
+// A header line's bytes as text to show. A file that starts with a UTF-8
+// byte order mark holds UTF-8; otherwise the encoding is guessed.
+std::string shown_header(const std::string& bytes, bool utf8_file) {
+  if (utf8_file && is_valid_utf8(bytes)) return bytes;
+  return decode_japanese_text(bytes);
+}
+
 std::string header_text_problem(const std::string& label, const std::string& text) {
   if (has_control_character(text)) return label + "に改行などの制御文字は使えません";
   std::string cp932;
-  if (utf8_to_cp932(text, cp932)) return {};
+  if (utf8_to_cp932(text, cp932)) {
+    // A few rare sequences of code page 932 would read back as other
+    // characters of UTF-8; such a header is refused rather than changed.
+    if (shown_header(cp932, false) == text) return {};
+    return label + "の「" + text + "」は棋譜ﾌｧｲﾙに正しく書き込めません";
+  }
   const std::string character = first_unwritable_character(text);
   if (character.empty() || !is_valid_utf8(character)) {
     return label + "に棋譜ﾌｧｲﾙに書き込めない文字があります";
   }
   return label + "の「" + character + "」は棋譜ﾌｧｲﾙに書き込めません";
-}
-
-bool read_regular_file(const std::string& path, std::string& bytes, std::string& error) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    error = std::strerror(errno);
-    return false;
-  }
-  struct stat info {};
-  bool ok = fstat(fd, &info) == 0;
-  if (!ok) {
-    error = std::strerror(errno);
-  } else if (!S_ISREG(info.st_mode)) {
-    error = "通常のﾌｧｲﾙではありません";
-    ok = false;
-  } else if (info.st_size > MAX_RECORD_FILE_BYTES) {
-    error = "棋譜ﾌｧｲﾙとしては大きすぎます";
-    ok = false;
-  }
-  bytes.clear();
-  char buffer[8192];
-  while (ok) {
-    const ssize_t count = read(fd, buffer, sizeof buffer);
-    if (count < 0 && errno == EINTR) continue;
-    if (count < 0) {
-      error = std::strerror(errno);
-      ok = false;
-    } else if (count == 0) {
-      break;
-    } else {
-      bytes.append(buffer, static_cast<size_t>(count));
-      if (bytes.size() > static_cast<size_t>(MAX_RECORD_FILE_BYTES)) {
-        error = "棋譜ﾌｧｲﾙとしては大きすぎます";
-        ok = false;
-      }
-    }
-  }
-  close(fd);
-  return ok;
 }
 
 LoadOutcome refused_line(int line_number, const std::string& reason) {
@@ -113,15 +79,29 @@ LoadOutcome refused_line(int line_number, const std::string& reason) {
   return outcome;
 }
 
+LoadOutcome empty_line(int line_number) {
+  LoadOutcome outcome;
+  outcome.line_number = line_number;
+  outcome.message = "棋譜ﾌｧｲﾙの" + std::to_string(line_number) + "行目が空です";
+  return outcome;
+}
+
+bool is_blank(const std::string& line) {
+  return line.find_first_not_of(" \t") == std::string::npos;
+}
+
 // Reads, checks and replays the move lines from lines[3] up to `end`.
 LoadOutcome read_moves(const std::vector<std::string>& lines, size_t end, Kifu& kifu) {
   GameState state;
   set_initial_position(state);
   int mover = 0;
   int n = 0;
+  bool king_taken = false;
   for (size_t i = HEADER_LINES; i < end; ++i) {
     const int line_number = static_cast<int>(i) + 1;
+    if (is_blank(lines[i])) return empty_line(line_number);
     if (n == KIFU_CAPACITY) return refused_line(line_number, "500手を超える棋譜は読み込めません");
+    if (king_taken) return refused_line(line_number, "王が取られた後の指し手です");
     KifuEntry entry;
     if (const MoveLineProblem problem = parse_move_line(lines[i], entry); problem.found()) {
       return refused_line(line_number, problem.reason);
@@ -130,6 +110,7 @@ LoadOutcome read_moves(const std::vector<std::string>& lines, size_t end, Kifu& 
       return refused_line(line_number, problem);
     }
     redo_entry(state, entry);
+    king_taken = entry.taken == KING || entry.taken == -KING;
     mover = -mover_of(entry);
     kifu.entry[++n] = entry;
   }
@@ -146,6 +127,14 @@ std::vector<std::string> record_header_lines(const RecordHeaderTexts& texts,
                                              bool sente_is_lower) {
   if (sente_is_lower) return {texts.title, texts.gote_name, texts.sente_name};
   return {texts.title, texts.sente_name, texts.gote_name};
+}
+
+std::vector<std::string> record_file_lines(const RecordHeaderTexts& texts, bool sente_is_lower,
+                                           const Kifu& kifu) {
+  std::vector<std::string> lines = record_header_lines(texts, sente_is_lower);
+  const int last = std::min(kifu.kifu_pos, KIFU_CAPACITY);
+  for (int i = 1; i <= last; ++i) lines.push_back(format_move_line(kifu.entry[i]));
+  return lines;
 }
 
 std::string record_file_name_problem(const std::string& file_name) {
@@ -167,6 +156,15 @@ std::string record_file_path(const std::string& folder, const std::string& file_
   return folder + "/" + name;
 }
 
+std::string record_header_problem(const RecordHeaderTexts& texts) {
+  const std::pair<const char*, const std::string*> fields[] = {
+      {"対局名", &texts.title}, {"先手", &texts.sente_name}, {"後手", &texts.gote_name}};
+  for (const auto& [label, text] : fields) {
+    if (std::string problem = header_text_problem(label, *text); !problem.empty()) return problem;
+  }
+  return {};
+}
+
 SaveOutcome save_record_file(const std::string& folder, const std::string& file_name,
                              const RecordHeaderTexts& texts, bool sente_is_lower,
                              const Kifu& kifu) {
@@ -174,15 +172,9 @@ SaveOutcome save_record_file(const std::string& folder, const std::string& file_
   outcome.path = record_file_path(folder, file_name);
   outcome.message = record_file_name_problem(file_name);
   if (!outcome.message.empty()) return outcome;
-  const std::pair<const char*, const std::string*> fields[] = {
-      {"対局名", &texts.title}, {"先手", &texts.sente_name}, {"後手", &texts.gote_name}};
-  for (const auto& [label, text] : fields) {
-    outcome.message = header_text_problem(label, *text);
-    if (!outcome.message.empty()) return outcome;
-  }
-  std::vector<std::string> lines = record_header_lines(texts, sente_is_lower);
-  const int last = std::min(kifu.kifu_pos, KIFU_CAPACITY);
-  for (int i = 1; i <= last; ++i) lines.push_back(format_move_line(kifu.entry[i]));
+  outcome.message = record_header_problem(texts);
+  if (!outcome.message.empty()) return outcome;
+  const std::vector<std::string> lines = record_file_lines(texts, sente_is_lower, kifu);
   std::string error;
   if (!write_text_file_atomic(outcome.path, lines, error)) {
     outcome.message = "棋譜ﾌｧｲﾙを書き込めませんでした\r" + outcome.path + "\r" + error;
@@ -194,10 +186,11 @@ SaveOutcome save_record_file(const std::string& folder, const std::string& file_
 
 LoadOutcome load_record_file(const std::string& path, RecordFileContents& out) {
   std::string bytes;
-  std::string error;
-  if (!read_regular_file(path, bytes, error)) {
+  const FileRead read = read_regular_file(path, RECORD_FILE_MAX_BYTES, bytes);
+  if (!read.ok()) {
     LoadOutcome outcome;
-    outcome.message = "棋譜ﾌｧｲﾙを読み込めませんでした\r" + path + "\r" + error;
+    outcome.message =
+        "棋譜ﾌｧｲﾙを読み込めませんでした\r" + path + "\r" + read_failure_reason(read, "棋譜ﾌｧｲﾙ");
     return outcome;
   }
   return load_record_text(bytes, out);
@@ -208,13 +201,13 @@ LoadOutcome load_record_text(const std::string& bytes, RecordFileContents& out) 
   const bool has_bom = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0;
   const std::vector<std::string> lines = split_lines(has_bom ? bytes.substr(3) : bytes);
   size_t end = lines.size();
-  while (end > HEADER_LINES && lines[end - 1].empty()) --end;
+  while (end > HEADER_LINES && is_blank(lines[end - 1])) --end;
   auto read = std::make_unique<RecordFileContents>();
   const LoadOutcome outcome = read_moves(lines, end, read->kifu);
   if (!outcome.ok) return outcome;
   std::string* headers[HEADER_LINES] = {&read->title, &read->top_name, &read->bottom_name};
   for (size_t i = 0; i < HEADER_LINES && i < lines.size(); ++i) {
-    *headers[i] = decode_header_line(lines[i]);
+    *headers[i] = shown_header(lines[i], has_bom);
   }
   out = std::move(*read);
   return outcome;

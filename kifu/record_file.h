@@ -22,10 +22,19 @@ struct RecordHeaderTexts {
 // when the lower player moved first, else the first player), line 3 the other.
 std::vector<std::string> record_header_lines(const RecordHeaderTexts& texts, bool sente_is_lower);
 
+// Every line of the record file: the header lines, then entries 1..kifu_pos.
+std::vector<std::string> record_file_lines(const RecordHeaderTexts& texts, bool sente_is_lower,
+                                           const Kifu& kifu);
+
 // Why `file_name` (without folder and extension) cannot name a record file:
 // empty, a folder separator, "..", a control character, not UTF-8, too long.
 // Empty when it can.
 std::string record_file_name_problem(const std::string& file_name);
+
+// Why a header text cannot be written, naming the field: a control
+// character, a character code page 932 cannot hold, or a text that would not
+// read back as it is. Empty when all three can be written.
+std::string record_header_problem(const RecordHeaderTexts& texts);
 
 // folder + "/" + file_name + ".棋譜"
 std::string record_file_path(const std::string& folder, const std::string& file_name);
@@ -58,10 +67,12 @@ struct LoadOutcome {
   int line_number = 0;  // the refused line, counting the header lines; 0 for the whole file
 };
 
-// Reads and checks a record file. Every move line must be well formed and
-// the moves must replay from the initial position; otherwise the file is
-// refused and `out` is left untouched. A file with no move lines is read
-// with kifu_len = 0.
+// Reads and checks a record file. Every move line must be well formed, the
+// moves must replay from the initial position by the rules a person's moves
+// obey (replay_problem), and no move may follow the capture of a king;
+// otherwise the file is refused and `out` is left untouched. Blank lines
+// after the moves are ignored, a blank line between them is refused. A file
+// with no move lines is read with kifu_len = 0.
 LoadOutcome load_record_file(const std::string& path, RecordFileContents& out);
 
 // The same for the file's bytes.

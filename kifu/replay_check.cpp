@@ -1,7 +1,6 @@
 #include "kifu/replay_check.h"
 
-#include <cstdlib>
-
+#include "core/chain_move.h"
 #include "core/drops_promotion.h"
 #include "core/movement.h"
 
@@ -10,15 +9,6 @@ namespace kumora {
 namespace {
 
 bool is_piece(int code) { return is_lower_piece(code) || is_upper_piece(code); }
-
-bool is_droppable_kind(int code) {
-  switch (std::abs(code)) {
-    case PAWN: case LANCE: case KNIGHT: case SILVER: case GOLD: case BISHOP: case ROOK:
-      return true;
-    default:
-      return false;
-  }
-}
 
 std::string board_move_problem(const GameState& state, const KifuEntry& e) {
   if (!Board::on_board(e.from_x, e.from_y)) return "移動元が盤の外です";
@@ -37,10 +27,27 @@ std::string drop_problem(const GameState& state, const KifuEntry& e) {
   const bool row_ok = lower ? (e.from_y >= 3 && e.from_y <= 9) : (e.from_y >= 1 && e.from_y <= 7);
   if (!row_ok) return "持ち駒の位置が正しくありません";
   const bool sign_ok = lower ? is_lower_piece(e.moved) : is_upper_piece(e.moved);
-  if (e.placed != e.moved || !sign_ok || !is_droppable_kind(e.moved)) return "打てない駒です";
+  if (e.placed != e.moved || !sign_ok || !is_hand_kind(e.moved)) return "打てない駒です";
   const int* hand = lower ? state.lower_hand : state.upper_hand;
   if (hand[hand_index(e.moved)] < 1) return "持ち駒にない駒を打っています";
   if (state.board(e.to_x, e.to_y) != EMPTY) return "駒のある升に打っています";
+  return {};
+}
+
+// The rules a person's clicks obey: a chain of own pieces from the origin to
+// the target, two pawns only when promoting on the move, promotion where a
+// piece would have no further move.
+std::string chain_rule_problem(const GameState& state, const KifuEntry& e) {
+  if (!chain_move_reaches(state.board, e.from_x, e.from_y, e.to_x, e.to_y, e.moved)) {
+    return is_hand_column(e.from_x) ? "その升には打てません" : "その升へは動けません";
+  }
+  if (second_pawn_in_file(state.board, e.from_x, e.to_x, e.moved) == ON && e.placed == e.moved) {
+    return "２歩です";
+  }
+  if (may_stay_unpromoted(e.to_y, e.moved) == OFF &&
+      e.placed != promoted_code(e.from_x, e.from_y, e.to_x, e.to_y, e.moved)) {
+    return "成らなければならない駒が成っていません";
+  }
   return {};
 }
 
@@ -66,7 +73,7 @@ std::string replay_problem(const GameState& state, const KifuEntry& e, int mover
   if (!problem.empty()) return problem;
   if (state.board(e.to_x, e.to_y) != e.taken) return "取った駒が盤面と違います";
   if (same_owner(e.taken, e.moved)) return "自分の駒を取っています";
-  return {};
+  return chain_rule_problem(state, e);
 }
 
 }  // namespace kumora

@@ -15,7 +15,10 @@ namespace kumora {
 // exactly `moved` and places `moved` or its promoted code; a drop comes from a
 // hand cell (11, rows 3..9 / -1, slots 1..7) with an unpromoted kind the
 // dropper holds, onto an empty square; `taken` is what stands on the target
-// and no piece of the mover; the clocks are not negative.
+// and no piece of the mover; the clocks are not negative; and the move obeys
+// the rules a person's clicks obey: a chain of own pieces leads from the
+// origin to the target, a second pawn in a column only when it promotes on
+// the move, promotion where the piece could not move on unpromoted.
 std::string replay_problem(const GameState& state, const KifuEntry& entry, int mover);
 
 // The sign of the side that made the entry: -1 lower, 1 upper.

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/code_page.h"
+#include "core/file_read.h"
 #include "core/text_file.h"
 #include "settings/settings_file.h"
 
@@ -57,7 +59,7 @@ SettingsRead read_settings_lines(const std::string& bytes) {
 
 SettingsRead read_settings_file(const std::string& path) {
   std::string bytes;
-  if (!read_file_bytes(path, bytes)) return {};
+  if (!read_regular_file(path, SETTINGS_FILE_MAX_BYTES, bytes).ok()) return {};
   return read_settings_lines(bytes);
 }
 

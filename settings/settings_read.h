@@ -23,7 +23,9 @@ struct SettingsRead {
 // line end starts no further line. Lines beyond the fourth are ignored.
 SettingsRead read_settings_lines(const std::string& bytes);
 
-// The file at `path`; opened = false when it cannot be read.
+// The file at `path`; opened = false when it cannot be read, or is no regular
+// file, or is far larger than four lines (a pipe or a device in its place
+// would otherwise block the start or fill the memory).
 SettingsRead read_settings_file(const std::string& path);
 
 }  // namespace kumora

@@ -1,12 +1,8 @@
 #include "sound/sound_glue.h"
 
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
-#include <cerrno>
-#include <cstring>
-
+#include "core/file_read.h"
 #include "sound/kumora_sound.h"
 
 namespace kumora {
@@ -16,22 +12,6 @@ namespace {
 bool is_regular_file(const std::string& path) {
   struct stat st {};
   return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
-}
-
-// Reads the whole file; on failure returns false with errno's value in `err`.
-bool read_whole_file(int fd, std::vector<unsigned char>& out, int& err) {
-  unsigned char chunk[65536];
-  for (;;) {
-    ssize_t n = ::read(fd, chunk, sizeof chunk);
-    if (n > 0) {
-      out.insert(out.end(), chunk, chunk + n);
-    } else if (n == 0) {
-      return true;
-    } else if (errno != EINTR) {
-      err = errno;
-      return false;
-    }
-  }
 }
 
 }  // namespace
@@ -57,18 +37,13 @@ int SdlSoundPort::load_wave(const std::string& file, int flags, std::string& err
   error.clear();
   if (device_ == 0) return 0;
   const std::string found = find_sound_file(file, fallback_dirs_);
-  int fd = ::open(found.empty() ? file.c_str() : found.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) {
-    if (errno == ENOENT || errno == ENOTDIR) return 0;  // no such file: silently
-    error = std::strerror(errno);
-    return 0;
-  }
-  std::vector<unsigned char> image;
-  int err = 0;
-  bool ok = read_whole_file(fd, image, err);
-  ::close(fd);
-  if (!ok) {
-    error = std::strerror(err);
+  const std::string path = found.empty() ? file : found;
+  std::string image;
+  const FileRead read = read_regular_file(path, SOUND_FILE_MAX_BYTES, image);
+  if (read.status == ReadStatus::Missing) return 0;  // no such file: silently
+  if (!read.ok()) {
+    error = "ｻｳﾝﾄﾞﾌｧｲﾙを読み込めませんでした\r" + path + "\r" +
+            read_failure_reason(read, "ｻｳﾝﾄﾞﾌｧｲﾙ");
     return 0;
   }
   return dsCreateDSB(device_, image.data(), image.size(), flags);

@@ -45,8 +45,10 @@ class SdlSoundPort : public SoundPort {
 
   bool initialize() override;
   // 0 without a device or when `file` does not exist (silently); otherwise the
-  // whole file goes to dsCreateDSB. A read failure returns 0 and sets `error`
-  // to the system's text (strerror); `error` is cleared otherwise.
+  // whole file goes to dsCreateDSB. A file that cannot be read (the system
+  // refuses, no regular file, over 16 MB) returns 0 and sets `error` to the
+  // warning to show: "ｻｳﾝﾄﾞﾌｧｲﾙを読み込めませんでした", the file, and why;
+  // `error` is cleared otherwise.
   int load_wave(const std::string& file, int flags, std::string& error) override;
   void play(int buffer) override;
   void play_looping(int buffer) override;

@@ -14,6 +14,7 @@
 #include <cmath>
 #include <filesystem>
 
+#include "core/code_page.h"
 #include "view/pictures.h"
 
 namespace kumora {
@@ -22,7 +23,15 @@ namespace {
 
 QString qt(const std::string& text) { return QString::fromStdString(text); }
 
-constexpr int PATH_ROLE = Qt::UserRole + 1;
+// Names and paths are shown readably, but kept as the file system's bytes,
+// which need not be UTF-8, so that what is chosen opens.
+QString shown(const std::string& name) { return qt(file_name_text(name)); }
+QByteArray bytes_of(const std::string& name) {
+  return QByteArray(name.data(), static_cast<qsizetype>(name.size()));
+}
+std::string name_in(const QVariant& data) { return data.toByteArray().toStdString(); }
+
+constexpr int PATH_ROLE = Qt::UserRole + 1;  // the real bytes
 constexpr int DEPTH_ROLE = Qt::UserRole + 2;
 
 // Draws each folder of the directory list indented by its depth, so that the
@@ -69,17 +78,17 @@ FilePanelWidgets::FilePanelWidgets(QWidget* parent)
     });
   }
   connect(drive1_, &QComboBox::activated, this, [this](int index) {
-    if (!syncing_ && on_drive_chosen) on_drive_chosen(drive1_->itemText(index).toStdString());
+    if (!syncing_ && on_drive_chosen) on_drive_chosen(name_in(drive1_->itemData(index)));
   });
   dir1_->setItemDelegate(new IndentedFolders(dir1_));
   connect(dir1_, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-    if (on_dir_chosen) on_dir_chosen(item->data(PATH_ROLE).toString().toStdString());
+    if (on_dir_chosen) on_dir_chosen(name_in(item->data(PATH_ROLE)));
   });
   connect(dir1_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-    if (on_dir_chosen) on_dir_chosen(item->data(PATH_ROLE).toString().toStdString());
+    if (on_dir_chosen) on_dir_chosen(name_in(item->data(PATH_ROLE)));
   });
   connect(file1_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-    if (on_file_clicked) on_file_clicked(item->text().toStdString());
+    if (on_file_clicked) on_file_clicked(name_in(item->data(PATH_ROLE)));
   });
   connect(command1_, &QPushButton::clicked, this, [this] {
     if (on_return) on_return();
@@ -96,8 +105,8 @@ FilePanelWidgets::FilePanelWidgets(QWidget* parent)
 
 void FilePanelWidgets::fill_drives(const FilePanelState& state) {
   drive1_->clear();
-  for (const std::string& drive : list_drives()) drive1_->addItem(qt(drive));
-  const int index = drive1_->findText(qt(state.drive));
+  for (const std::string& drive : list_drives()) drive1_->addItem(shown(drive), bytes_of(drive));
+  const int index = drive1_->findData(bytes_of(state.drive));
   if (index >= 0) drive1_->setCurrentIndex(index);
 }
 
@@ -113,8 +122,8 @@ void FilePanelWidgets::fill_dirs(const FilePanelState& state) {
   int depth = 0;
   for (const fs::path& p : ancestors) {
     const std::string name = p == p.root_path() ? p.string() : p.filename().string();
-    auto* item = new QListWidgetItem(folder_icon(true), qt(name), dir1_);
-    item->setData(PATH_ROLE, qt(p.string()));
+    auto* item = new QListWidgetItem(folder_icon(true), shown(name), dir1_);
+    item->setData(PATH_ROLE, bytes_of(p.string()));
     item->setData(DEPTH_ROLE, depth);
     ++depth;
   }
@@ -128,23 +137,26 @@ void FilePanelWidgets::fill_dirs(const FilePanelState& state) {
   }
   std::sort(children.begin(), children.end());
   for (const std::string& child : children) {
-    auto* item = new QListWidgetItem(folder_icon(false), qt(fs::path(child).filename().string()),
-                                     dir1_);
-    item->setData(PATH_ROLE, qt(child));
+    auto* item =
+        new QListWidgetItem(folder_icon(false), shown(fs::path(child).filename().string()), dir1_);
+    item->setData(PATH_ROLE, bytes_of(child));
     item->setData(DEPTH_ROLE, depth);
   }
 }
 
 void FilePanelWidgets::fill_files(const FilePanelState& state) {
   file1_->clear();
-  for (const std::string& name : state.files) file1_->addItem(qt(name));
+  for (const std::string& name : state.files) {
+    auto* item = new QListWidgetItem(shown(name), file1_);
+    item->setData(PATH_ROLE, bytes_of(name));
+  }
 }
 
 void FilePanelWidgets::sync(const FilePanelState& state) {
   syncing_ = true;
   if (state.drive_visible && drive1_->count() == 0) fill_drives(state);
   if (state.drive_visible) {
-    const int index = drive1_->findText(qt(state.drive));
+    const int index = drive1_->findData(bytes_of(state.drive));
     if (index >= 0) drive1_->setCurrentIndex(index);
   }
   if (state.dir_visible && state.dir_path != shown_dir_) {

@@ -40,16 +40,24 @@ struct FilePanelState {
   bool file_visible = false;
   bool save_fields_visible = false;  // Text1..Text4, their labels and "RETURN"
   std::string text[5];               // Text1..Text4 at 1..4
+  // Paths and names are the file system's bytes, which need not be UTF-8;
+  // they are shown as file_name_text (core/code_page.h) and opened as they are.
   std::string drive = "/";           // Drive1.Drive
   std::string dir_path;              // Dir1.Path
   std::string file_path;             // File1.Path
   std::vector<std::string> files;    // what File1 lists: the record files of file_path
 };
 
-// The record files of a folder ("*.棋譜"), sorted by name.
+// The record files of a folder: regular files whose name, as shown, ends
+// with ".棋譜"; their real names, sorted.
 std::vector<std::string> list_record_files(const std::string& folder);
 
 // The file-system roots a person may use: "/" and the mounted volumes.
 std::vector<std::string> list_drives();
+
+// The mount points of /proc/self/mounts text that a person may use, with the
+// escapes of blanks, tabs, line feeds and backslashes (\040 \011 \012 \134)
+// turned back into those bytes.
+std::vector<std::string> user_mount_points(const std::string& mounts);
 
 }  // namespace kumora

@@ -92,8 +92,8 @@ void Options::report_save_failure(const std::string& error) {
   // the ticks would undo what the person just chose.
   if (save_failure_reported_) return;
   save_failure_reported_ = true;
-  s_.messages.tell(std::string("設定ﾌｧｲﾙ(") + SETTINGS_FILE_NAME +
-                       ")に書き込めませんでした。選んだ設定はこの間だけ使います\r" + error,
+  s_.messages.tell(std::string("設定ﾌｧｲﾙを書き込めませんでした。選んだ設定はこの間だけ使います\r") +
+                       SETTINGS_FILE_NAME + "\r" + error,
                    "設定");
 }
 

@@ -43,7 +43,8 @@ class SoundPort {
   // Opens the sound device; false when no device could be created.
   virtual bool initialize() = 0;
   // Loads a .wav file of the current directory; 0 when there is no device or no
-  // such file. A read failure returns 0 and sets `error` to the message to show.
+  // such file. A read failure returns 0 and sets `error` to the whole warning
+  // to show (what could not be read, the file, the system's reason).
   virtual int load_wave(const std::string& file, int flags, std::string& error) = 0;
   virtual void play(int buffer) = 0;
   virtual void play_looping(int buffer) = 0;

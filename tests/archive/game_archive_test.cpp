@@ -10,7 +10,7 @@
 #include "archive/archive_title.h"
 #include "archive/game_archive.h"
 #include "archive/replayed_game.h"
-#include "core/text_file.h"
+#include "core/file_read.h"
 
 namespace kumora {
 namespace {
@@ -94,7 +94,7 @@ TEST_F(ArchiveFolder, CopiesAFileAboutToBeReplaced) {
   ASSERT_TRUE(archive.keep_replaced(saved, "2026-12-07 11-30-05", error)) << error;
   const fs::path copy = fs::path(folder()) / "2026-12-07 11-30-05 上書き前 first game.棋譜";
   std::string bytes;
-  ASSERT_TRUE(read_file_bytes(copy.string(), bytes));
+  ASSERT_TRUE(read_regular_file(copy.string(), RECORD_FILE_MAX_BYTES, bytes).ok());
   EXPECT_EQ(bytes, "title\r\nA\r\nB\r\n");
 }
 

@@ -65,7 +65,8 @@ TEST(HandIndex, PromotedPiecesGoBackToTheirKind) {
   EXPECT_EQ(hand_index(-801), 6);
   EXPECT_EQ(hand_index(901), 7);
   EXPECT_EQ(hand_index(950), 0);
-  EXPECT_EQ(hand_index(111), 0);
+  EXPECT_EQ(hand_index(111), 5);  // never produced; a captured one would count as a gold
+  EXPECT_EQ(hand_index(9), 0);
 }
 
 }  // namespace

@@ -2,15 +2,12 @@
 #include <gtest/gtest.h>
 
 #include "core/make_move.h"
+#include "tests/core/positions.h"
 
 namespace kumora {
 namespace {
 
-GameState initial_state() {
-  GameState state;
-  set_initial_position(state);
-  return state;
-}
+using testing::initial_state;
 
 TEST(MakeMove, ChainMoveLeavesTheLinksInPlace) {
   GameState state = initial_state();
@@ -42,17 +39,47 @@ TEST(MakeMove, CapturedPromotedPiecesEnterTheHandUnpromoted) {
   EXPECT_EQ(redraw.capture_hand, UPPER_HAND_COLUMN);
 }
 
-TEST(MakeMove, CapturedKingDecidesTheGameAndEntersNoSlot) {
+// Every kind, promoted or not, of either side: the captor's hand gains one
+// piece in the slot of the unpromoted kind, its total one, nothing else moves.
+TEST(MakeMove, EveryCapturedKindEntersTheCaptorsSlotUnpromoted) {
+  const struct {
+    int kind, slot;
+  } cases[] = {{PAWN, 1},   {TOKIN, 1},           {LANCE, 2}, {PROMOTED_LANCE, 2},
+               {KNIGHT, 3}, {PROMOTED_KNIGHT, 3}, {SILVER, 4}, {PROMOTED_SILVER, 4},
+               {GOLD, 5},   {BISHOP, 6},          {HORSE, 6},  {ROOK, 7},
+               {DRAGON, 7}};
+  for (const auto& c : cases) {
+    for (const int sign : {1, -1}) {
+      const int victim = sign * c.kind;
+      GameState state;
+      state.board(5, 5) = victim;
+      state.board(5, 6) = -sign * GOLD;
+      make_move(state, 5, 6, 5, 5, -sign * GOLD);
+      const int* captor = sign > 0 ? state.lower_hand : state.upper_hand;
+      const int* other = sign > 0 ? state.upper_hand : state.lower_hand;
+      for (int slot = 0; slot <= 7; ++slot) {
+        EXPECT_EQ(captor[slot], slot == c.slot ? 1 : 0) << victim << " slot " << slot;
+        EXPECT_EQ(other[slot], 0) << victim;
+      }
+      EXPECT_EQ(sign > 0 ? state.lower_hand_total : state.upper_hand_total, 1) << victim;
+      EXPECT_EQ(sign > 0 ? state.upper_hand_total : state.lower_hand_total, 0) << victim;
+    }
+  }
+}
+
+TEST(MakeMove, CapturedKingDecidesTheGameAndEntersNoHand) {
   GameState state = initial_state();
   state.board(5, 2) = -GOLD;
   make_move(state, 5, 2, 5, 1, -GOLD);
   EXPECT_EQ(state.winner, state.lower_side);
   for (int k = 0; k <= 7; ++k) EXPECT_EQ(state.lower_hand[k], 0) << k;
+  EXPECT_EQ(state.lower_hand_total, 0);
 
   GameState other = initial_state();
   other.board(5, 8) = GOLD;
   make_move(other, 5, 8, 5, 9, GOLD);
   EXPECT_EQ(other.winner, other.upper_side);
+  EXPECT_EQ(other.upper_hand_total, 0);
 }
 
 TEST(MakeMove, DropsTakeThePieceFromTheHand) {

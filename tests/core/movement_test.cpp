@@ -1,17 +1,13 @@
 // Steps, slides and the chain-move click test.
 #include <gtest/gtest.h>
 
-#include "core/game_state.h"
 #include "core/movement.h"
+#include "tests/core/positions.h"
 
 namespace kumora {
 namespace {
 
-Board initial_board() {
-  GameState state;
-  set_initial_position(state);
-  return state.board;
-}
+using testing::initial_board;
 
 TEST(ChainFromInitialPosition, PawnWithNoOwnPieceAheadCannotMove) {
   const Board board = initial_board();

@@ -1,14 +1,17 @@
 // libFuzzer target: any bytes as a record file.
 // A file the reader accepts must be one whose moves format and read back to
-// the same entries and replay from the initial position.
+// the same entries and replay from the initial position. And the first lines
+// taken as the texts of the save panel: the writer either refuses them or
+// writes headers that read back unchanged.
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 #include <string>
 
+#include "core/code_page.h"
 #include "core/game_state.h"
-#include "kifu/header_text.h"
+#include "core/text_file.h"
 #include "kifu/record.h"
 #include "kifu/record_file.h"
 #include "kifu/record_line.h"
@@ -72,6 +75,37 @@ void check_any_entry_formats(const uint8_t* data, size_t size) {
   require(!parse_move_line(line, read).found());
 }
 
+// The texts of the save panel from the input's first three lines: UTF-8 as
+// it is, anything else as code page 932.
+RecordHeaderTexts panel_texts(const std::string& bytes) {
+  size_t end = 0;  // past the third line feed
+  for (int line = 0; line < 3 && end != std::string::npos; ++line) {
+    end = bytes.find('\n', end);
+    if (end != std::string::npos) ++end;
+  }
+  const std::vector<std::string> lines = split_lines(bytes.substr(0, end));
+  RecordHeaderTexts texts;
+  std::string* fields[] = {&texts.title, &texts.sente_name, &texts.gote_name};
+  for (size_t i = 0; i < 3 && i < lines.size(); ++i) {
+    *fields[i] = is_valid_utf8(lines[i]) ? lines[i] : cp932_to_utf8_replacing(lines[i]);
+  }
+  return texts;
+}
+
+void check_headers_read_back(const std::string& bytes) {
+  const RecordHeaderTexts texts = panel_texts(bytes);
+  if (!record_header_problem(texts).empty()) return;
+  for (const bool sente_is_lower : {true, false}) {
+    std::string file;
+    require(cp932_text(record_header_lines(texts, sente_is_lower), file));
+    static RecordFileContents read;
+    require(load_record_text(file, read).ok);
+    const std::string& top = sente_is_lower ? texts.gote_name : texts.sente_name;
+    const std::string& bottom = sente_is_lower ? texts.sente_name : texts.gote_name;
+    require(read.title == texts.title && read.top_name == top && read.bottom_name == bottom);
+  }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -86,5 +120,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     require(read.kifu.kifu_len == -1);  // a refused file leaves the contents alone
   }
   check_any_entry_formats(data, size);
+  check_headers_read_back(bytes);
   return 0;
 }

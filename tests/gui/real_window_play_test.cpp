@@ -15,7 +15,7 @@
 #include <QTranslator>
 #include <memory>
 
-#include "core/text_file.h"
+#include "core/code_page.h"
 #include "sound/sound_glue.h"
 #include "tests/gui/box_answerer.h"
 #include "tests/gui/cell_looks.h"

@@ -10,7 +10,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "core/text_file.h"
+#include "core/code_page.h"
 #include "kifu/record_fixtures.h"
 #include "kifu/record_line.h"
 
@@ -130,9 +130,9 @@ TEST(RecordFileRoundTrip, ReadsBackAGameWithCapturesDropsAndPromotions) {
 TEST(RecordFileRoundTrip, KeepsAGameTheUpperPlayerStarted) {
   TemporaryFolder folder;
   GameRecorder game;
-  game.play(3, 3, 3, 4, PAWN, 2);
-  game.play(7, 7, 7, 6, -PAWN, 3);
-  game.play(8, 2, 3, 7, BISHOP, 4);  // takes a pawn; stays unpromoted
+  game.play(2, 2, 2, 4, ROOK, 2);  // through its pawn
+  game.play(8, 8, 8, 6, -ROOK, 3);
+  game.play(8, 2, 7, 4, BISHOP, 4);
   const SaveOutcome saved = save_record_file(folder.path(), "上手", TEXTS, false, game.kifu);
   ASSERT_TRUE(saved.ok);
   RecordFileContents read;
@@ -186,6 +186,8 @@ TEST(SaveRecordFile, NamesTheFieldThatCodePage932CannotHold) {
       // iconv would turn this wave dash silently into another character
       {{"t", "a", "〜"}, "後手の「〜」は棋譜ﾌｧｲﾙに書き込めません"},
       {{"t", "a\rb", "c"}, "先手に改行などの制御文字は使えません"},
+      // its code page 932 bytes are "ぃA" in UTF-8
+      {{"縺ア", "a", "b"}, "対局名の「縺ア」は棋譜ﾌｧｲﾙに正しく書き込めません"},
   };
   for (const Case& c : cases) {
     const SaveOutcome saved = save_record_file(folder.path(), "game", c.texts, true, game.kifu);
@@ -221,7 +223,7 @@ class FileSizeLimit {
 TEST(SaveRecordFile, AFailedWriteKeepsTheOldFileWhole) {
   TemporaryFolder folder;
   GameRecorder short_game;
-  short_game.play(7, 7, 7, 6, -PAWN, 5);
+  short_game.play(8, 8, 8, 6, -ROOK, 5);
   const SaveOutcome first = save_record_file(folder.path(), "game", TEXTS, true, short_game.kifu);
   ASSERT_TRUE(first.ok);
   const std::string old_bytes = file_bytes(first.path);
@@ -268,8 +270,17 @@ TEST(LoadRecordFile, SaysWhyAFileCannotBeRead) {
             "棋譜ﾌｧｲﾙを読み込めませんでした\r" + big + "\r棋譜ﾌｧｲﾙとしては大きすぎます");
 }
 
-const char* const PAWN_7776 = " 7776 -10 -10   0    0    5    0    0";
-const char* const PAWN_3334 = " 3334  10  10   0    5    5    0    2";
+// The rooks' first moves, each through its own pawn.
+const char* const ROOK_8886 = " 8886-900-900   0    0    5    0    0";
+const char* const ROOK_2224 = " 2224 900 900   0    5    5    0    2";
+
+// The first six moves of game_with_captures_drops_and_promotions.
+const char* const KING_5976 = " 5976-950-950   0    0    0    0    0";
+const char* const SILVER_3192 = " 3192 100 100   0    0    0    0    0";
+const char* const KNIGHT_8965 = " 8965 -30 -30   0    0    0    0    0";
+const char* const SILVER_7174 = " 7174 100 100   0    0    0    0    0";
+const char* const TOKIN_7753 = " 7753 -11 -10  10    0    0    0    0";
+const char* const KNIGHT_8165 = " 8165  30  30 -30    0    0    0    0";
 
 TEST(LoadRecordText, RefusesABadLineByItsNumberAndTouchesNothing) {
   struct Case {
@@ -278,28 +289,29 @@ TEST(LoadRecordText, RefusesABadLineByItsNumberAndTouchesNothing) {
     const char* reason;
   };
   const Case cases[] = {
-      {{std::string(PAWN_7776) + "0"}, 4, "37文字より長い行です"},
-      {{PAWN_7776, " 3334  10  1O   0    5    5    0    2"}, 5,
+      {{std::string(ROOK_8886) + "0"}, 4, "37文字より長い行です"},
+      {{ROOK_8886, " 2224 900 9O0   0    5    5    0    2"}, 5,
        "10-13桁目に数字でない文字があります"},
-      {{" 7776 -10 -10   0    0    5    0   ５"}, 4, "半角でない文字があります"},
-      {{" 7770 -10 -10   0    0    5    0    0"}, 4, "移動先が盤の外です"},
-      {{" 7676 -10 -10   0    0    5    0    0"}, 4, "移動元の駒が記録と違います"},
-      {{" 7776 -20 -20   0    0    5    0    0"}, 4, "移動元の駒が記録と違います"},
-      {{" 7776 -11 -10   0    0    5    0    0"}, 4, "成りの記録が正しくありません"},
-      {{" 7776 -10 -10  10    0    5    0    0"}, 4, "取った駒が盤面と違います"},
+      {{" 8886-900-900   0    0    5    0   ５"}, 4, "半角でない文字があります"},
+      {{" 8880-900-900   0    0    5    0    0"}, 4, "移動先が盤の外です"},
+      {{" 8686-900-900   0    0    5    0    0"}, 4, "移動元の駒が記録と違います"},
+      {{" 8886-800-800   0    0    5    0    0"}, 4, "移動元の駒が記録と違います"},
+      {{" 8886-901-900   0    0    5    0    0"}, 4, "成りの記録が正しくありません"},
+      {{" 8886-900-900  10    0    5    0    0"}, 4, "取った駒が盤面と違います"},
       {{" 8788 -10 -10-900    0    5    0    0"}, 4, "自分の駒を取っています"},
       {{"10776 -10 -10   0    0    5    0    0"}, 4, "移動元が盤の外です"},
       {{"11355 -10 -10   0    0    5    0    0"}, 4, "持ち駒にない駒を打っています"},
       {{"11355 -11 -11   0    0    5    0    0"}, 4, "打てない駒です"},
       {{"11355  10  10   0    0    5    0    0"}, 4, "打てない駒です"},
       {{"11255 -10 -10   0    0    5    0    0"}, 4, "持ち駒の位置が正しくありません"},
-      {{" 7776 -10 -10   0    0   -5    0    0"}, 4, "時間が負の値です"},
-      {{PAWN_7776, " 3736 -10 -10   0    5    9    0    0"}, 5, "同じ側が続けて指しています"},
-      {{PAWN_7776, "", PAWN_3334}, 5, "移動先が盤の外です"},
-      // takes the bishop unpromoted, then drops it on its own pawn
-      {{" 2882-800-800 800    0    1    0    0", " 1314  10  10   0    1    1    0    1",
-        "11877-800-800 -10    1    2    1    1"},
-       6, "駒のある升に打っています"},
+      {{" 8886-900-900   0    0   -5    0    0"}, 4, "時間が負の値です"},
+      {{ROOK_8886, " 2836-800-800   0    5    9    0    0"}, 5, "同じ側が続けて指しています"},
+      // the pawn on 7七 jumps to 1一
+      {{" 3791 -11 -10  20    0    5    0    0"}, 4, "その升へは動けません"},
+      // takes a pawn and promotes, then drops it on its own pawn
+      {{KING_5976, SILVER_3192, KNIGHT_8965, SILVER_7174, TOKIN_7753, KNIGHT_8165,
+        "11317 -10 -10 -10    0    0    0    0"},
+       10, "駒のある升に打っています"},
   };
   for (const Case& c : cases) {
     RecordFileContents out;
@@ -313,6 +325,32 @@ TEST(LoadRecordText, RefusesABadLineByItsNumberAndTouchesNothing) {
     EXPECT_EQ(out.title, "before");
     EXPECT_EQ(out.kifu.kifu_len, 7);
   }
+}
+
+TEST(LoadRecordText, SaysWhichLineBetweenMovesIsEmpty) {
+  for (const std::string blank : {"", "   "}) {
+    RecordFileContents out;
+    const LoadOutcome loaded = load_record_text(record_text({ROOK_8886, blank, ROOK_2224}), out);
+    EXPECT_FALSE(loaded.ok);
+    EXPECT_EQ(loaded.line_number, 5);
+    EXPECT_EQ(loaded.message, "棋譜ﾌｧｲﾙの5行目が空です");
+  }
+}
+
+TEST(LoadRecordText, EndsWithTheCaptureOfAKing) {
+  const std::vector<std::string> moves = {
+      KING_5976, SILVER_3192, KNIGHT_8965, SILVER_7174, " 3916-100-100   0",
+      " 2275 900 900   0", " 7773 -10 -10  10", " 7485 100 100   0", " 2826-800-800   0",
+      " 7576 900 900-950"};  // the rook takes the lower king
+  RecordFileContents read;
+  ASSERT_TRUE(load_record_text(record_text(moves), read).ok);
+  EXPECT_EQ(read.kifu.kifu_len, 10);
+
+  std::vector<std::string> longer = moves;
+  longer.push_back(" 2634-801-800  10    0    0    0    0");
+  const LoadOutcome loaded = load_record_text(record_text(longer), read);
+  EXPECT_FALSE(loaded.ok);
+  EXPECT_EQ(loaded.message, "棋譜ﾌｧｲﾙの14行目が正しくありません\r王が取られた後の指し手です");
 }
 
 // Both kings step aside and back: `count` moves that replay.
@@ -358,13 +396,13 @@ TEST(LoadRecordText, FindsNoMovesInAFileOfHeadersOnly) {
 
 TEST(LoadRecordText, ReadsShortLinesTrailingEmptyLinesAndALastLineWithoutEnd) {
   RecordFileContents read;
-  const std::string text = record_text({" 7776 -10 -10   0", PAWN_3334, "", ""});
+  const std::string text = record_text({" 8886-900-900   0", ROOK_2224, "", "  ", ""});
   ASSERT_TRUE(load_record_text(text, read).ok);
   EXPECT_EQ(read.kifu.kifu_len, 2);
   EXPECT_EQ(read.kifu.entry[1].lower_clock_after, 0);
   EXPECT_EQ(read.kifu.entry[2].upper_clock_after, 2);
 
-  ASSERT_TRUE(load_record_text("t\ntop\nbottom\n" + std::string(PAWN_7776), read).ok);
+  ASSERT_TRUE(load_record_text("t\ntop\nbottom\n" + std::string(ROOK_8886), read).ok);
   EXPECT_EQ(read.kifu.kifu_len, 1);
   EXPECT_EQ(read.kifu.entry[1].lower_clock_after, 5);
 }
@@ -377,8 +415,23 @@ TEST(LoadRecordText, ShowsHeadersInCodePage932OrUtf8) {
   EXPECT_EQ(read.top_name, "田中");
   EXPECT_EQ(read.bottom_name, "ab\xEF\xBF\xBD\xEF\xBF\xBD");
 
-  ASSERT_TRUE(load_record_text("\xEF\xBB\xBF名人戦\r\n", read).ok);
+  // After a byte order mark every header that is UTF-8 is taken as UTF-8.
+  ASSERT_TRUE(load_record_text("\xEF\xBB\xBF名人戦\r\n\xC3\xA9\r\n" + cp932("先手"), read).ok);
   EXPECT_EQ(read.title, "名人戦");
+  EXPECT_EQ(read.top_name, "é");
+  EXPECT_EQ(read.bottom_name, "先手");
+}
+
+TEST(RecordFileRoundTrip, HalfWidthKatakanaHeadersReadBackAsWritten) {
+  TemporaryFolder folder;
+  const GameRecorder game = testing::game_with_captures_drops_and_promotions();
+  const SaveOutcome saved = save_record_file(folder.path(), "k", {"ﾏｲ", "ﾕｷ", "ﾘｶ"}, true, game.kifu);
+  ASSERT_TRUE(saved.ok) << saved.message;
+  RecordFileContents read;
+  ASSERT_TRUE(load_record_file(saved.path, read).ok);
+  EXPECT_EQ(read.title, "ﾏｲ");
+  EXPECT_EQ(read.top_name, "ﾘｶ");
+  EXPECT_EQ(read.bottom_name, "ﾕｷ");
 }
 
 TEST(TitleX, CentresByTheNumberOfCharacters) {

@@ -1,42 +1,13 @@
-// Games and folders shared by the record-file tests.
+// Games shared by the record-file tests.
 #pragma once
-
-#include <stdlib.h>
-
-#include <filesystem>
-#include <string>
-#include <vector>
 
 #include "core/game_state.h"
 #include "core/make_move.h"
 #include "kifu/kifu.h"
 #include "kifu/record.h"
+#include "tests/temporary_folder.h"
 
 namespace kumora::testing {
-
-// A fresh folder under the system's temporary folder, removed afterwards.
-class TemporaryFolder {
- public:
-  TemporaryFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "kifu-test-XXXXXX").string();
-    path_ = mkdtemp(pattern.data());
-  }
-  ~TemporaryFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(path_, ignored);
-  }
-  const std::string& path() const { return path_; }
-  std::vector<std::string> names() const {
-    std::vector<std::string> found;
-    for (const auto& item : std::filesystem::directory_iterator(path_)) {
-      found.push_back(item.path().filename().string());
-    }
-    return found;
-  }
-
- private:
-  std::string path_;
-};
 
 // Plays moves on a position and records them as the window does: the
 // mover's clock grows by the given seconds, the other stays.
@@ -60,17 +31,21 @@ class GameRecorder {
   Kifu kifu;
 };
 
-// Lower first; both sides capture, promote and drop.
+// Lower first; both sides capture, promote and drop, every move a chain move.
 inline GameRecorder game_with_captures_drops_and_promotions() {
   GameRecorder game;
-  game.play(3, 7, 3, 6, -PAWN, 3.25);
-  game.play(7, 3, 7, 4, PAWN, 1.5);
-  game.play(2, 8, 8, 2, -HORSE, 12.75);   // takes the bishop and promotes
-  game.play(7, 1, 8, 2, SILVER, 4.0);     // takes the horse back
-  game.play(11, 8, 5, 5, -BISHOP, 2.5);   // lower drop from the bishop row
-  game.play(-1, 6, 6, 6, BISHOP, 7.125);  // upper drop, recorded by slot
-  game.play(5, 7, 5, 6, -PAWN, 1234.9);
-  game.play(6, 6, 9, 9, HORSE, 0.5);      // takes the lance and promotes
+  game.play(5, 9, 7, 6, -KING, 3.25);
+  game.play(3, 1, 9, 2, SILVER, 1.5);
+  game.play(8, 9, 6, 5, -KNIGHT, 12.75);
+  game.play(7, 1, 7, 4, SILVER, 4.0);
+  game.play(7, 7, 5, 3, -TOKIN, 2.5);     // takes a pawn and promotes
+  game.play(8, 1, 6, 5, KNIGHT, 7.125);   // takes the knight
+  game.play(11, 3, 7, 5, -PAWN, 1234.9);  // lower drop from the pawn row
+  game.play(8, 2, 7, 5, BISHOP, 0.5);     // takes the pawn
+  game.play(8, 8, 3, 6, -ROOK, 0);
+  game.play(-1, 3, 4, 4, KNIGHT, 2);      // upper drop, recorded by slot
+  game.play(2, 8, 7, 5, -BISHOP, 0);      // takes the bishop
+  game.play(7, 3, 5, 7, TOKIN, 1);        // takes a pawn and promotes
   return game;
 }
 

@@ -1,14 +1,27 @@
 #!/usr/bin/env bash
 # Runs one scenario and compares its transcript and exit status with the
 # expected ones. The expected file may end with a line "status N" (default 0).
-# With UPDATE=1 the expected file is written instead.
+# A script line "# file size limit: N" runs the program under `ulimit -f N`
+# (the transcript itself goes through a pipe, which the limit does not touch).
+# The run directory is written DIR in the transcript, system error texts are
+# the untranslated ones, and no temporary file of a save may be left in the
+# run directory. With UPDATE=1 the expected file is written
+# instead.
 set -uo pipefail
 runner=$1 script=$2 expected=$3
 actual=$(mktemp)
 dir=$(mktemp -d)
 trap 'rm -rf "$actual" "$dir"' EXIT
-"$runner" --dir "$dir" "$script" >"$actual" 2>/dev/null
-status=$?
+run() { env -u LC_ALL LC_MESSAGES=C "$runner" --dir "$dir" "$script" 2>/dev/null; }
+limit=$(sed -n 's/^# file size limit: \([0-9][0-9]*\)$/\1/p' "$script" | head -n 1)
+if [ -n "$limit" ]; then
+  (ulimit -f "$limit" && run) | cat >"$actual"
+  status=${PIPESTATUS[0]}
+else
+  run >"$actual"
+  status=$?
+fi
+sed -i "s|$dir|DIR|g" "$actual"
 [ $status -ne 0 ] && echo "status $status" >>"$actual"
 if [ "${UPDATE:-0}" = 1 ]; then
   cp "$actual" "$expected"
@@ -16,5 +29,10 @@ if [ "${UPDATE:-0}" = 1 ]; then
 fi
 if ! diff -u "$expected" "$actual"; then
   echo "transcript of $(basename "$script") differs from $(basename "$expected")"
+  exit 1
+fi
+leftovers=$(find "$dir" -name '*.tmp-*')
+if [ -n "$leftovers" ]; then
+  echo "temporary files left behind: $leftovers"
   exit 1
 fi

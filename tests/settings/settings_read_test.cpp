@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/text_file.h"
+#include "core/code_page.h"
 #include "settings/settings_file.h"
 
 namespace kumora {

@@ -95,12 +95,29 @@ TEST_F(SoundGlue, AMissingFileGivesZeroSilently) {
   EXPECT_EQ(error, "");
 }
 
-TEST_F(SoundGlue, AReadErrorGivesTheSystemsText) {
+// The warning says in Japanese what failed, names the file, then says why.
+TEST_F(SoundGlue, AFileThatCannotBeReadIsNamedInTheWarning) {
   ASSERT_TRUE(port_.initialize());
   fs::create_directory(kumora::SOUND_FILE_FORBID);  // exists, but cannot be read as a file
   std::string error;
   EXPECT_EQ(port_.load_wave(kumora::SOUND_FILE_FORBID, 3, error), 0);
-  EXPECT_EQ(error, std::strerror(EISDIR));
+  EXPECT_EQ(error, "ｻｳﾝﾄﾞﾌｧｲﾙを読み込めませんでした\r禁止.wav\r通常のﾌｧｲﾙではありません");
+}
+
+// A pipe or a huge file in place of a sound neither blocks the start nor
+// fills the memory.
+TEST_F(SoundGlue, APipeOrAHugeFileIsRefused) {
+  ASSERT_TRUE(port_.initialize());
+  alarm(20);
+  ASSERT_EQ(mkfifo(kumora::SOUND_FILE_BGM, 0600), 0);
+  std::string error;
+  EXPECT_EQ(port_.load_wave(kumora::SOUND_FILE_BGM, kumora::SOUND_FLAGS_MUSIC, error), 0);
+  EXPECT_EQ(error, "ｻｳﾝﾄﾞﾌｧｲﾙを読み込めませんでした\rBGM.wav\r通常のﾌｧｲﾙではありません");
+  write_file(kumora::SOUND_FILE_CLICK, click_image());
+  fs::resize_file(kumora::SOUND_FILE_CLICK, 115u * 1024 * 1024);
+  EXPECT_EQ(port_.load_wave(kumora::SOUND_FILE_CLICK, 3, error), 0);
+  EXPECT_EQ(error, "ｻｳﾝﾄﾞﾌｧｲﾙを読み込めませんでした\r駒打音.wav\rｻｳﾝﾄﾞﾌｧｲﾙとしては大きすぎます");
+  alarm(0);
 }
 
 TEST_F(SoundGlue, ABadFileGivesZeroWithoutError) {

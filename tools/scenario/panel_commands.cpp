@@ -1,6 +1,7 @@
 // The scenario commands that use the record-file panel as a person would.
 #include <filesystem>
 
+#include "core/code_page.h"
 #include "tools/scenario/scenario_queries.h"
 
 namespace kumora {
@@ -50,13 +51,16 @@ bool run_panel_command(const std::vector<std::string>& words, const std::string&
   }
   if (command == "pick" && words.size() >= 2) {
     const std::string name = line.substr(line.find(words[1], 4));
-    bool listed = false;
-    for (const std::string& file : panel.files) listed = listed || file == name;
-    if (!panel.file_visible || !listed) {
+    // NAME is the name as the list shows it; the file opens by its real name.
+    const std::string* listed = nullptr;
+    for (const std::string& file : panel.files) {
+      if (file_name_text(file) == name) listed = &file;
+    }
+    if (!panel.file_visible || listed == nullptr) {
       out << "error " << name << " is not in the file list\n";
       return true;
     }
-    window.File1_Click(name);
+    window.File1_Click(*listed);
     return true;
   }
   if (command == "return" && words.size() == 1) {

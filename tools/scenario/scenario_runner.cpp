@@ -129,6 +129,8 @@ void Session::run(int& line_number) {
 
 void Session::run_line(const std::string& line) {
   const std::vector<std::string> words = split_words(line);
+  // A form feed or a vertical tab splits into no word at all.
+  if (words.empty()) throw BadLine{"no command, only white space"};
   const std::string& command = words[0];
   auto need = [&](size_t count) {
     if (words.size() != count) throw BadLine{"wrong number of words for " + command};

@@ -7,7 +7,9 @@
 #include "com/movable.h"
 #include "core/make_move.h"
 #include "core/reverse.h"
+#include "core/text_file.h"
 #include "kifu/record.h"
+#include "kifu/record_file.h"
 #include "settings/handicap.h"
 
 namespace kumora {
@@ -112,6 +114,17 @@ void check_record_replays(const Game& game, const GameState& start, Checker& che
   check.expect(hands_back, "stepping back does not restore the hands");
 }
 
+// A game from the even position, as the save writes it, reads back whole.
+void check_record_file_reads_back(const Game& game, Checker& check) {
+  std::string bytes;
+  check.expect(cp932_text(record_file_lines({"自己対局", "上", "下"}, false, game.kifu), bytes),
+               "the record file cannot be written");
+  static RecordFileContents read;
+  const LoadOutcome loaded = load_record_text(bytes, read);
+  check.expect(loaded.ok && read.kifu.kifu_len == game.kifu.kifu_len,
+               "the record file does not read back: " + loaded.message);
+}
+
 enum class GameEnd { KingCaptured, NoMove, RecordFull };
 
 GameEnd play_one_game(Game& game, Checker& check, long& moves) {
@@ -152,15 +165,17 @@ SoakFigures run_self_play(const SoakOptions& options) {
     game = Game{};
     set_initial_position(game.state);
     game.state.turn = game.state.upper_side;
-    if (options.random_handicaps) {
-      apply_handicap(game.state, std::uniform_int_distribution<int>(-10, 10)(random));
-    }
+    const int grade =
+        options.random_handicaps ? std::uniform_int_distribution<int>(-10, 10)(random) : 0;
+    apply_handicap(game.state, grade);
     game.state.level = options.mixed_levels ? std::uniform_int_distribution<int>(1, 3)(random) : 3;
     switch (play_one_game(game, check, figures.moves)) {
       case GameEnd::KingCaptured: ++figures.king_captures; break;
       case GameEnd::NoMove: ++figures.no_move_ends; break;
       case GameEnd::RecordFull: ++figures.full_records; break;
     }
+    // Record files start from the even position; a handicap game is never saved.
+    if (grade == 0) check_record_file_reads_back(game, check);
     ++figures.games;
   }
   return figures;
