@@ -115,12 +115,8 @@ RuleSection drop_section() {
       "打った駒は相手の駒を取れず（「張り駒で相手駒を取れません」）、打ったその手では成れません。",
   };
   section.diagrams = {
-      Diagram("持駒の歩を５五の金に乗せ、金の動きで５四に打ちます。", 7, 3, 3, 7)
-          .pieces({{at(5, 5), -GOLD},
-                   {at(6, 7), -PAWN},
-                   {at(4, 7), -PAWN},
-                   {at(5, 3), PAWN},
-                   {at(7, 3), PAWN}})
+      Diagram("持駒の歩を５五の金に乗せ、金の動きで５四に打ちます。", 6, 3, 3, 7)
+          .pieces({{at(5, 5), -GOLD}, {at(6, 7), -PAWN}, {at(4, 7), -PAWN}, {at(5, 3), PAWN}})
           .hand({-PAWN})
           .clicks({from_hand(-PAWN), at(5, 5), at(5, 4)}),
       Diagram("持駒の銀を３七の桂に乗せ、桂→２五の歩とつないで２四へ。", 4, 1, 3, 7)
@@ -133,7 +129,7 @@ RuleSection drop_section() {
           .clicks({from_hand(-SILVER), at(3, 7), at(2, 5), at(2, 4)}),
       Diagram("打った駒は取れません：角を５六の歩に乗せると、歩の動きでは"
               "５五の相手の歩に当たるので、この手は指せません。",
-              7, 3, 3, 7)
+              6, 3, 3, 7)
           .pieces({{at(5, 6), -PAWN}, {at(6, 7), -PAWN}, {at(5, 5), PAWN}, {at(4, 3), PAWN}})
           .hand({-BISHOP})
           .clicks({from_hand(-BISHOP), at(5, 6), at(5, 5)})
@@ -179,8 +175,7 @@ RuleSection promotion_section() {
           .pieces(knight_position)
           .clicks({at(4, 5), at(3, 3), at(3, 2)})
           .right_button()
-          .promotion_zone()
-          .show_result(),
+          .promotion_zone(),
       Diagram("銀は敵陣から出る手でも成れます：５三の金に乗って５四へ、右クリックで成銀。", 7, 3, 1,
               5)
           .pieces({{at(4, 2), -SILVER},
@@ -225,8 +220,7 @@ RuleSection two_pawns_section() {
                    {at(4, 3), PAWN}})
           .clicks({at(3, 5), at(3, 4), at(2, 3)})
           .right_button()
-          .promotion_zone()
-          .show_result(),
+          .promotion_zone(),
   };
   return section;
 }
@@ -345,7 +339,10 @@ RuleSection mouse_section() {
       "・「棋譜」→「読込」（Ctrl+O）・「書込」（Ctrl+S）：棋譜ファイル（.棋譜）を読み込み、"
       "保存します。読み込んだ棋譜は「進」で一手ずつ見られます。",
       "・「ｵﾌﾟｼｮﾝ」：背景画、移動指導、経過時間、BGM を切り替えます。",
-      "・F1：この「遊び方」を開きます。Esc か「対局」→「終わり」で終了します。",
+      "・「対局」→「前回の続き」：終わっていない最後の対局を続けます。「棋譜」→「最近の対局」："
+      "これまでの対局を新しい順に選んで読み込みます。",
+      "・F1 か「その他」→「遊び方」：この窓を開きます（Esc で閉じます）。ゲームは Esc か"
+      "「対局」→「終わり」で終了します。",
   };
   section.diagrams = {
       Diagram("駒台の歩（①）を選び、５六の金（②）に乗せたところ。"
@@ -363,8 +360,9 @@ RuleSection mouse_section() {
 
 const std::vector<std::string>& rules_introduction() {
   static const std::vector<std::string> introduction = {
-      "雲羅将棋は、駒が自分の駒を足場にして動く将棋です。盤、駒の並べ方、持駒、成り、"
-      "二歩は普通の将棋と同じで、違うのは駒の動かし方と勝ち負けの決まり方です。",
+      "雲羅将棋は、駒が自分の駒を足場にして動く将棋です。盤と駒の並べ方、取った駒が持駒に"
+      "なること、成り、二歩は普通の将棋と同じで、違うのは駒の動かし方（持駒の打ち方も）と"
+      "勝ち負けの決まり方です。",
       "図では盤の下側があなたの駒です。丸数字はクリックする順番（赤い丸は右クリック）、"
       "矢印は駒の通り道、✕ はできない手を表します。",
   };

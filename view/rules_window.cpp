@@ -80,7 +80,7 @@ RulesWindow::RulesWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
   auto* close_key = new QShortcut(QKeySequence(Qt::Key_Escape), this);
   connect(close_key, &QShortcut::activated, this, &QWidget::close);
 
-  QSize size(1040, 860);
+  QSize size(1100, 880);
   if (const QScreen* screen = QGuiApplication::primaryScreen())
     size = size.boundedTo(screen->availableSize() * 0.9);
   resize(size);

@@ -123,8 +123,9 @@ TEST_F(RulesWindowTest, EveryDiagramIsDrawnWithItsPiecesAndMarks) {
         break;
     }
   }
-  window.resize(1040, 860);
+  window.resize(1100, 880);
   QCoreApplication::processEvents();
+  window.show_section(0);
   save_if_asked(window, "rules-window");
   save_if_asked(*window.findChild<QScrollArea*>()->widget(), "rules-page");
 }
