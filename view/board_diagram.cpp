@@ -34,12 +34,11 @@ QFont label_font(double pixel_size) {
 }
 
 // Text with the black shadow the window prints its captions with.
-void shadowed_text(QPainter& painter, const QRectF& box, const QString& text, QColor colour,
-                   int flags = Qt::AlignCenter) {
+void shadowed_text(QPainter& painter, const QRectF& box, const QString& text, QColor colour) {
   painter.setPen(Qt::black);
-  painter.drawText(box.translated(1.5, 1.5), flags, text);
+  painter.drawText(box.translated(1.5, 1.5), Qt::AlignCenter, text);
   painter.setPen(colour);
-  painter.drawText(box, flags, text);
+  painter.drawText(box, Qt::AlignCenter, text);
 }
 
 QString file_label(int file) { return QString(QChar(0xFF10 + file)); }
@@ -72,8 +71,11 @@ void draw_arrow(QPainter& painter, QPointF from, QPointF to, bool dashed) {
   const QPolygonF arrowhead({tip, base + normal * head * 0.5, base - normal * head * 0.5});
 
   const Qt::PenStyle style = dashed ? Qt::DashLine : Qt::SolidLine;
+  // Translucent, so that a face under the arrow still reads.
+  QColor fill = PATH_COLOUR;
+  fill.setAlpha(215);
   for (const auto& [colour, width] :
-       {std::pair{QColor(40, 20, 0, 150), 7.0}, std::pair{PATH_COLOUR, 4.0}}) {
+       {std::pair{QColor(40, 20, 0, 110), 7.0}, std::pair{fill, 4.0}}) {
     painter.setPen(QPen(colour, width, style, Qt::FlatCap, Qt::MiterJoin));
     painter.drawLine(start, base);
     painter.setPen(QPen(colour, width - 4.0 + 1.0, Qt::SolidLine, Qt::RoundCap, Qt::MiterJoin));
@@ -99,7 +101,7 @@ void draw_badge(QPainter& painter, const QRectF& cell, int number, bool right_bu
 void draw_cross(QPainter& painter, QPointF c, double size) {
   const double half = size / 2;
   for (const auto& [colour, width] :
-       {std::pair{QColor(255, 255, 255, 220), 9.0}, std::pair{CROSS_COLOUR, 5.0}}) {
+       {std::pair{QColor(255, 255, 255, 220), size * 0.3}, std::pair{CROSS_COLOUR, size * 0.17}}) {
     painter.setPen(QPen(colour, width, Qt::SolidLine, Qt::RoundCap));
     painter.drawLine(c + QPointF(-half, -half), c + QPointF(half, half));
     painter.drawLine(c + QPointF(-half, half), c + QPointF(half, -half));
@@ -263,7 +265,7 @@ void BoardDiagram::paint_no_move_marks(QPainter& painter) const {
   for (int y = diagram_.top_rank; y <= diagram_.bottom_rank; ++y)
     for (int x = 10 - diagram_.left_file; x <= 10 - diagram_.right_file; ++x)
       if (is_lower_piece(state_.board(x, y)))
-        draw_cross(painter, cell_rect({x, y}).topRight() + QPointF(-11, 11), 13);
+        draw_cross(painter, cell_rect({x, y}).topRight() + QPointF(-12, 12), 15);
 }
 
 void BoardDiagram::paint_numbers(QPainter& painter) const {
