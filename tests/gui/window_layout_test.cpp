@@ -21,6 +21,7 @@
 #include "tests/gui/window_driver.h"
 #include "view/eval_graph.h"
 #include "view/game_window.h"
+#include "view/rules_window.h"
 #include "view/side_panel.h"
 #include "view/surface_view.h"
 
@@ -42,6 +43,7 @@ class WindowLayout : public QObject {
   void take_back_between_two_people();
   void take_back_against_the_computer();
   void shortcuts_open_the_file_panel();
+  void f1_opens_the_rules();
   void the_size_is_remembered();
 
  private:
@@ -163,6 +165,16 @@ void WindowLayout::shortcuts_open_the_file_panel() {
   QCOMPARE(window_->action(MenuId::KIFU_READ)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
   QCOMPARE(window_->action(MenuId::MATTA)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
   QCOMPARE(window_->action(MenuId::ASOBIKATA)->shortcut(), QKeySequence(Qt::Key_F1));
+}
+
+void WindowLayout::f1_opens_the_rules() {
+  driver_->press_key(Qt::Key_F1);
+  RulesWindow* rules = nullptr;
+  QTRY_VERIFY_WITH_TIMEOUT((rules = window_->findChild<RulesWindow*>()) && rules->isVisible(),
+                           WAIT_MS);
+  QCOMPARE(rules->section_headings().size(), size_t{8});
+  rules->close();
+  QVERIFY(!logic().program_ended());
 }
 
 // Last: closing the window ends the program.
