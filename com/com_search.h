@@ -49,14 +49,10 @@ void prepare_turn(ComWorld& w);
 // becomes the best ends the search at once.  sink and ticker may be null.
 ComMove search_best_move(ComWorld& w, CandidateSink* sink, TurnTicker* ticker);
 
-// The squares where the upper player may drop a piece of hand kind 1..7: the
-// drop reach map, kept to the chains that start on an own piece the kind may
-// legally be dropped on, and for a pawn to columns without an upper pawn.
-SquareSet upper_drop_targets(const Board& board, int kind);
-
-// True when the search has at least one candidate: a board move of an upper
-// piece, or a drop among upper_drop_targets. has_movable_piece counts the
-// drops the rules would refuse as well.
+// True when the search has at least one candidate (generate_candidates of
+// the upper side, drops only while the upper hand total is above 0).
+// has_movable_piece counts the drops the rules would refuse as well.  The
+// reach tables are not used; the parameter stays for the window's call.
 bool upper_has_candidate(ReachState& reach, const GameState& state);
 
 }  // namespace kumora
