@@ -12,10 +12,10 @@ Candidate board_candidate(int x, int y, int index, int moved, int placed) {
           static_cast<std::int16_t>(moved), static_cast<std::int16_t>(placed)};
 }
 
-void add_versions(int x, int y, int index, int moving, CandidateList& list) {
+void add_versions(int x, int y, int index, int moving, bool promoted_only, CandidateList& list) {
   const int to_y = square_y(index);
   const int promoted = promoted_code(x, y, square_x(index), to_y, moving);
-  if (promoted != moving && may_stay_unpromoted(to_y, moving) == OFF) {
+  if (promoted != moving && (promoted_only || may_stay_unpromoted(to_y, moving) == OFF)) {
     list.add(board_candidate(x, y, index, moving, promoted));
     return;
   }
@@ -30,7 +30,16 @@ void add_board_candidates(const SideReach& reach, CandidateList& list) {
     const int x = square_x(reach.square[piece]);
     const int y = square_y(reach.square[piece]);
     for (SquareSet ends = reach.destinations[piece]; ends != 0; ends &= ends - 1)
-      add_versions(x, y, lowest_square(ends), reach.code[piece], list);
+      add_versions(x, y, lowest_square(ends), reach.code[piece], false, list);
+  }
+}
+
+void add_board_moves_onto(const SideReach& reach, SquareSet targets, CandidateList& list) {
+  for (int piece = 0; piece < reach.count; ++piece) {
+    const int x = square_x(reach.square[piece]);
+    const int y = square_y(reach.square[piece]);
+    for (SquareSet ends = reach.destinations[piece] & targets; ends != 0; ends &= ends - 1)
+      add_versions(x, y, lowest_square(ends), reach.code[piece], true, list);
   }
 }
 

@@ -43,6 +43,11 @@ struct CandidateList {
 // Appends the board moves of the pieces of reach.side.
 void add_board_candidates(const SideReach& reach, CandidateList& list);
 
+// Appends the board moves of reach.side that end on `targets`, one version
+// each: the promoted one wherever the piece may promote (for a search that
+// looks at captures only).
+void add_board_moves_onto(const SideReach& reach, SquareSet targets, CandidateList& list);
+
 // Appends the drops of reach.side from `hand` (slots 1..7).
 void add_drop_candidates(const SideReach& reach, const DropMaps& maps, const int* hand,
                          CandidateList& list);

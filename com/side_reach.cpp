@@ -85,7 +85,7 @@ SquareSet drop_map(const SideReach& reach, int kind) {
 void scan_board(const Board& board, int side, SideReach& reach, std::int8_t* number_of_square) {
   reach.side = side;
   reach.count = 0;
-  reach.own = reach.occupied = reach.own_pawn_columns = 0;
+  reach.own = reach.occupied = reach.own_pawn_columns = reach.reached = 0;
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y) {
       const int code = board(x, y);
@@ -122,6 +122,7 @@ void build_side_reach(const Board& board, int side, SideReach& reach) {
   for (int piece = 0; piece < reach.count; ++piece) {
     const SquareSet ends = steps_of(reach, chain_links(reach, piece)) & ~reach.own;
     reach.destinations[piece] = without_second_pawn_columns(reach, piece, ends);
+    reach.reached |= reach.destinations[piece];
   }
 }
 
