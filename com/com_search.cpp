@@ -7,7 +7,6 @@
 #include "com/evaluations.h"
 #include "com/candidates.h"
 #include "com/score_move.h"
-#include "core/drops_promotion.h"
 
 namespace kumora {
 
@@ -44,10 +43,9 @@ class Search {
     if (ticker_ != nullptr) ticker_->tick();
   }
 
-  Score score_version(int captured, int placed, int fx, int fy, int tx, int ty) {
-    analyze_board(state_, w_.tables);
-    const Score score = score_move(w_, captured, placed, fx, fy, tx, ty);
-    if (sink_ != nullptr) sink_->scored(fx, fy, tx, ty, placed, score);
+  Score score_version(const Candidate& c) {
+    const Score score = score_candidate(w_, c);
+    if (sink_ != nullptr) sink_->scored(c.from_x, c.from_y, c.to_x, c.to_y, c.placed, score);
     return score;
   }
 
@@ -61,31 +59,19 @@ class Search {
   // Both promotion versions when promotion is optional; a tie keeps the
   // unpromoted piece, but a pawn, bishop or rook is placed promoted anyway.
   // Answers true when a king capture ended the search.
-  bool board_move(const Candidate& c, bool promotable) {
-    Board& board = state_.board;
-    const int x = c.from_x, y = c.from_y, tx = c.to_x, ty = c.to_y;
-    const int moving = c.moved;
-    w_.context.moving_piece = moving;
-    w_.context.mover_king_distance =
-        std::max(std::abs(x - state_.lower_king_x), std::abs(y - state_.lower_king_y));
-    const int captured = board(tx, ty);
-    board(x, y) = EMPTY;
-    board(tx, ty) = c.placed;
+  bool board_move(const Candidate& c, const Candidate* promoted) {
+    Score score = score_version(c);
     int placed = c.placed;
-    Score score = score_version(captured, placed, x, y, tx, ty);
-    if (promotable) {
-      const int promoted = promoted_code(x, y, tx, ty, moving);
-      board(tx, ty) = promoted;
-      const Score promoted_score = score_version(captured, promoted, x, y, tx, ty);
+    if (promoted != nullptr) {
+      const Score promoted_score = score_version(*promoted);
       if (promoted_score > score) {
         score = promoted_score;
-        placed = promoted;
+        placed = promoted->placed;
       }
-      if (moving == PAWN || moving == BISHOP || moving == ROOK) placed = promoted;
+      if (c.moved == PAWN || c.moved == BISHOP || c.moved == ROOK) placed = promoted->placed;
     }
-    board(tx, ty) = captured;
-    board(x, y) = moving;
-    return improves(score, x, y, tx, ty, moving, placed) && captured == -KING;
+    return improves(score, c.from_x, c.from_y, c.to_x, c.to_y, c.moved, placed) &&
+           state_.board(c.to_x, c.to_y) == -KING;
   }
 
   // Origin column outer, the clock ticking once per column.  Answers true
@@ -97,7 +83,7 @@ class Search {
         const Candidate& c = candidates_.move[next_];
         if (c.is_drop() || c.from_x != x) break;
         const bool promotable = promoted_version_follows(candidates_, next_);
-        if (board_move(c, promotable)) return true;
+        if (board_move(c, promotable ? &candidates_.move[next_ + 1] : nullptr)) return true;
         if (promotable) ++next_;
       }
     }
@@ -105,11 +91,8 @@ class Search {
   }
 
   bool drop(const Candidate& c) {
-    const int kind = drop_slot(c);
-    state_.board(c.to_x, c.to_y) = c.placed;
-    const Score score = score_version(EMPTY, c.placed, UPPER_HAND_COLUMN, kind, c.to_x, c.to_y);
-    state_.board(c.to_x, c.to_y) = EMPTY;
-    return improves(score, UPPER_HAND_COLUMN, kind, c.to_x, c.to_y, c.placed, c.placed) &&
+    const Score score = score_version(c);
+    return improves(score, c.from_x, c.from_y, c.to_x, c.to_y, c.placed, c.placed) &&
            best_.score >= MATE_SCORE;
   }
 
@@ -144,6 +127,26 @@ void prepare_turn(ComWorld& w) {
   copy_squares(context.upper_attack_before, w.tables.upper_attack_count);
   copy_squares(context.upper_attacker_x_before, w.tables.upper_attacker_x);
   copy_squares(context.upper_attacker_y_before, w.tables.upper_attacker_y);
+}
+
+Score score_candidate(ComWorld& w, const Candidate& c) {
+  GameState& state = w.state;
+  Board& board = state.board;
+  const int captured = board(c.to_x, c.to_y);
+  if (c.is_drop()) {
+    board(c.to_x, c.to_y) = c.placed;
+  } else {
+    w.context.moving_piece = c.moved;
+    w.context.mover_king_distance = std::max(std::abs(c.from_x - state.lower_king_x),
+                                             std::abs(c.from_y - state.lower_king_y));
+    board(c.from_x, c.from_y) = EMPTY;
+    board(c.to_x, c.to_y) = c.placed;
+  }
+  analyze_board(state, w.tables);
+  const Score score = score_move(w, captured, c.placed, c.from_x, c.from_y, c.to_x, c.to_y);
+  board(c.to_x, c.to_y) = captured;
+  if (!c.is_drop()) board(c.from_x, c.from_y) = c.moved;
+  return score;
 }
 
 ComMove search_best_move(ComWorld& w, CandidateSink* sink, TurnTicker* ticker) {

@@ -2,6 +2,7 @@
 // reads, and the one-ply search over every chain move and drop.
 #pragma once
 
+#include "com/candidates.h"
 #include "com/score.h"
 #include "com/search_context.h"
 #include "com/square_set.h"
@@ -40,6 +41,12 @@ struct TurnTicker {
 // counted on the tables as they stand, a fresh analysis, the threat maps and
 // the copies of the tables the scoring compares with.
 void prepare_turn(ComWorld& w);
+
+// Plays one candidate of the upper side on the real board, rebuilds the
+// attack tables, scores it and restores the board.  A board move sets the
+// context's moving_piece and mover_king_distance first; a drop leaves the
+// values of the last board move, as the search does.
+Score score_candidate(ComWorld& w, const Candidate& c);
 
 // Tries every board move of the upper side (origin column outer, row inner;
 // destination column outer, row inner; unpromoted before promoted) and then,
