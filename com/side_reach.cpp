@@ -82,24 +82,23 @@ SquareSet drop_map(const SideReach& reach, int kind) {
   return map;
 }
 
-void scan_board(const Board& board, int side, SideReach& reach, std::int8_t* number_of_square) {
+void start_side(SideReach& reach, int side) {
   reach.side = side;
   reach.count = 0;
   reach.own = reach.occupied = reach.own_pawn_columns = reach.reached = 0;
-  for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) {
-      const int code = board(x, y);
-      if (code == EMPTY) continue;
-      const SquareSet bit = square_bit(x, y);
-      reach.occupied |= bit;
-      if (!piece_of_side(code, side) || reach.count == MAX_SIDE_PIECES) continue;
-      const int piece = reach.count++;
-      reach.own |= bit;
-      reach.square[piece] = static_cast<std::int8_t>((x - 1) * 9 + (y - 1));
-      reach.code[piece] = static_cast<std::int16_t>(code);
-      number_of_square[reach.square[piece]] = static_cast<std::int8_t>(piece);
-      if (code == side * PAWN) reach.own_pawn_columns |= column_squares(x);
-    }
+  reach.king = -1;
+}
+
+void add_piece(SideReach& reach, int x, int y, int code) {
+  if (reach.count == MAX_SIDE_PIECES) return;
+  const int piece = reach.count++;
+  const auto index = static_cast<std::int8_t>((x - 1) * 9 + (y - 1));
+  reach.own |= square_bit(x, y);
+  reach.square[piece] = index;
+  reach.code[piece] = static_cast<std::int16_t>(code);
+  reach.number_of_square[index] = static_cast<std::int8_t>(piece);
+  if (code == reach.side * PAWN) reach.own_pawn_columns |= column_squares(x);
+  if (code == reach.side * KING) reach.king = index;
 }
 
 }  // namespace
@@ -111,13 +110,34 @@ bool drop_start_allowed(int side, int kind, int y) {
   return true;
 }
 
+void scan_sides(const Board& board, SideReach& upper, SideReach& lower) {
+  start_side(upper, +1);
+  start_side(lower, -1);
+  SquareSet occupied = 0;
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y) {
+      const int code = board(x, y);
+      if (code == EMPTY) continue;
+      occupied |= square_bit(x, y);
+      if (code >= 10) add_piece(upper, x, y, code);
+      else if (code <= -10) add_piece(lower, x, y, code);
+    }
+  upper.occupied = lower.occupied = occupied;
+}
+
 void build_side_reach(const Board& board, int side, SideReach& reach) {
-  std::int8_t number_of_square[81];
-  scan_board(board, side, reach, number_of_square);
+  SideReach other;
+  if (side > 0) scan_sides(board, reach, other);
+  else scan_sides(board, other, reach);
+  complete_side_reach(board, reach);
+}
+
+void complete_side_reach(const Board& board, SideReach& reach) {
+  reach.reached = 0;
   for (int piece = 0; piece < reach.count; ++piece) {
     const int index = reach.square[piece];
     reach.steps[piece] = reach_targets(board, square_x(index), square_y(index), reach.code[piece]);
-    reach.links[piece] = pieces_among(reach.steps[piece] & reach.own, number_of_square);
+    reach.links[piece] = pieces_among(reach.steps[piece] & reach.own, reach.number_of_square);
   }
   for (int piece = 0; piece < reach.count; ++piece) {
     const SquareSet ends = steps_of(reach, chain_links(reach, piece)) & ~reach.own;

@@ -28,10 +28,17 @@ struct SideReach {
   SquareSet own = 0;                // squares of the side's pieces
   SquareSet occupied = 0;           // squares of every piece
   SquareSet own_pawn_columns = 0;   // every square of the columns holding an own pawn
+  int king = -1;                    // set index of the side's king, -1 when it has none
+  std::int8_t number_of_square[81] = {};  // the piece number on each own square
 };
 
 // Fills `reach` for the pieces of `side` on `board`.
 void build_side_reach(const Board& board, int side, SideReach& reach);
+
+// The same for both sides, in two steps: one scan of the board finds the
+// pieces of both, then complete_side_reach follows the chains of each.
+void scan_sides(const Board& board, SideReach& upper, SideReach& lower);
+void complete_side_reach(const Board& board, SideReach& reach);
 
 // Does the piece with this code belong to the side?
 inline bool piece_of_side(int code, int side) { return side > 0 ? code >= 10 : code <= -10; }

@@ -54,7 +54,7 @@ int mobility(const SideReach& reach, const EngineParameters& p) {
 // the enemy could drop on, and own pieces standing guard.
 int king_shelter(const SideReach& own, const SideReach& enemy, const int* enemy_hand,
                  const EngineParameters& p) {
-  const int king = king_square(own);
+  const int king = own.king;
   if (king < 0) return 0;
   const SquareSet zone = NEIGHBOURS[king];
   int score = p.king_zone_guard * square_count(zone & own.own) -
@@ -89,12 +89,6 @@ PieceValues::PieceValues(const EngineParameters& p) {
   board[DRAGON] = p.dragon;
   for (int slot = 1; slot <= 7; ++slot)
     hand[slot] = board[HAND_SLOT_CODES[slot]] * p.hand_percent / 100;
-}
-
-int king_square(const SideReach& reach) {
-  for (int piece = 0; piece < reach.count; ++piece)
-    if (reach.code[piece] == reach.side * KING) return reach.square[piece];
-  return -1;
 }
 
 int evaluate(const SearchPosition& position, const SideReach& mover, const SideReach& other,

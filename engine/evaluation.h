@@ -26,13 +26,4 @@ struct PieceValues {
 int evaluate(const SearchPosition& position, const SideReach& mover, const SideReach& other,
              const EngineParameters& parameters, const PieceValues& values);
 
-// The number of squares in a set.
-inline int square_count(SquareSet set) {
-  return __builtin_popcountll(static_cast<unsigned long long>(set)) +
-         __builtin_popcountll(static_cast<unsigned long long>(set >> 64));
-}
-
-// The square of the side's king, as a set index; -1 when it has none.
-int king_square(const SideReach& reach);
-
 }  // namespace kumora

@@ -33,6 +33,9 @@ constexpr Named NAMED[] = {
     {"late_move_reduction", &EngineParameters::late_move_reduction},
     {"futility_margin", &EngineParameters::futility_margin},
     {"quiescence_evasion_plies", &EngineParameters::quiescence_evasion_plies},
+    {"aspiration_window", &EngineParameters::aspiration_window},
+    {"check_extension", &EngineParameters::check_extension},
+    {"quiescence_table", &EngineParameters::quiescence_table},
 };
 
 }  // namespace

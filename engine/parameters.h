@@ -25,6 +25,9 @@ struct EngineParameters {
   int late_move_reduction = 1;
   int futility_margin = 120;   // per ply of remaining depth; 0 switches futility off
   int quiescence_evasion_plies = 4;  // qsearch answers a threat on its king this many plies deep
+  int aspiration_window = 0;   // first window around the last score at the root; 0 switches it off
+  int check_extension = 0;     // plies added where the side to move's king is threatened
+  int quiescence_table = 0;    // 1: the quiescence search reads and writes the table
 };
 
 // Sets the parameter called `name`; false when there is none of that name.

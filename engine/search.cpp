@@ -84,6 +84,7 @@ class Search {
   // Root.
   bool prepare_root();
   int search_root(int depth, int alpha, int beta);
+  int search_root_in_window(int depth, int last_score);
   void sort_root_moves(int best_index);
 
   int search(int depth, int alpha, int beta, int ply, bool null_allowed);
@@ -113,22 +114,16 @@ class Search {
 };
 
 bool Search::read_chains(PlyData& d) {
-  build_side_reach(position_.board, position_.side, d.mover);
-  const int enemy_king = [&] {
-    for (SquareSet enemy = d.mover.occupied & ~d.mover.own; enemy != 0; enemy &= enemy - 1) {
-      const int index = lowest_square(enemy);
-      if (cell_of(position_.board, index) == -position_.side * KING) return index;
-    }
-    return -1;
-  }();
-  if (enemy_king >= 0 && (d.mover.reached & (SquareSet{1} << enemy_king)) != 0) return false;
-  build_side_reach(position_.board, -position_.side, d.other);
+  if (position_.side > 0) scan_sides(position_.board, d.mover, d.other);
+  else scan_sides(position_.board, d.other, d.mover);
+  complete_side_reach(position_.board, d.mover);
+  if (d.other.king >= 0 && (d.mover.reached & (SquareSet{1} << d.other.king)) != 0) return false;
+  complete_side_reach(position_.board, d.other);
   return true;
 }
 
 bool Search::in_check(const PlyData& d) const {
-  const int king = king_square(d.mover);
-  return king >= 0 && (d.other.reached & (SquareSet{1} << king)) != 0;
+  return d.mover.king >= 0 && (d.other.reached & (SquareSet{1} << d.mover.king)) != 0;
 }
 
 bool Search::is_draw(int ply) const {
@@ -223,6 +218,7 @@ int Search::search(int depth, int alpha, int beta, int ply, bool null_allowed) {
 
   if (!read_chains(d)) return mate_in(ply);
   const bool checked = in_check(d);
+  if (checked && ply < MAX_PLY / 2) depth += p_.check_extension;
   if (!pv_node && !checked) {
     const int eval = evaluate(position_, d.mover, d.other, p_, values_);
     if (p_.futility_margin > 0 && depth <= 3 && eval - p_.futility_margin * depth >= beta)
@@ -270,6 +266,14 @@ int Search::quiesce(int alpha, int beta, int ply, int evasion_plies) {
   PlyData& d = ws_.ply[ply];
   d.pv_length = 0;
   if (clock_.count_node()) return 0;
+  const TableEntry* entry = p_.quiescence_table != 0 ? table_.probe(position_.key) : nullptr;
+  if (entry != nullptr && beta - alpha == 1) {
+    const int score = from_table(entry->score, ply);
+    if (entry->bound == Bound::Exact || (entry->bound == Bound::Lower && score >= beta) ||
+        (entry->bound == Bound::Upper && score <= alpha))
+      return score;
+  }
+  const int alpha_before = alpha;
   if (!read_chains(d)) return mate_in(ply);
   if (start_.moves_played + ply >= RECORD_LIMIT) return DRAW_SCORE;
   const int eval = evaluate(position_, d.mover, d.other, p_, values_);
@@ -302,14 +306,18 @@ int Search::quiesce(int alpha, int beta, int ply, int evasion_plies) {
     store_pv(ply, move);
     if (alpha >= beta) break;
   }
+  if (p_.quiescence_table != 0) {
+    const Bound bound =
+        best >= beta ? Bound::Lower : best > alpha_before ? Bound::Exact : Bound::Upper;
+    table_.store(position_.key, to_table(best, ply), 0, bound, 0);
+  }
   return best;
 }
 
 bool Search::prepare_root() {
   PlyData& d = ws_.ply[0];
   path_[0] = position_.key;
-  build_side_reach(position_.board, position_.side, d.mover);
-  build_side_reach(position_.board, -position_.side, d.other);
+  read_chains(d);
   generate(d, false);
   if (d.moves.count == 0) return false;
   score_moves(d.moves, d.order, position_.board, position_.side,
@@ -349,6 +357,27 @@ int Search::search_root(int depth, int alpha, int beta) {
   return best;
 }
 
+// A narrow window around the last iteration's score, widened on failing.
+int Search::search_root_in_window(int depth, int last_score) {
+  int window = p_.aspiration_window;
+  if (window <= 0 || depth < 4 || std::abs(last_score) >= ENGINE_MATE_BOUND)
+    return search_root(depth, -INFINITE_SCORE, INFINITE_SCORE);
+  int alpha = last_score - window;
+  int beta = last_score + window;
+  while (true) {
+    const int score = search_root(depth, alpha, beta);
+    if (clock_.stopped()) return score;
+    window *= 3;
+    if (score <= alpha) {
+      alpha = std::max(-INFINITE_SCORE, score - window);
+    } else if (score >= beta) {
+      beta = std::min(INFINITE_SCORE, score + window);
+    } else {
+      return score;
+    }
+  }
+}
+
 // The best move first, the others by their scores of this iteration.
 void Search::sort_root_moves(int best_index) {
   PlyData& d = ws_.ply[0];
@@ -370,7 +399,7 @@ EngineResult Search::run() {
   result.best = root.moves.move[0];
   for (int i = 0; i < root.moves.count; ++i) root_scores_[i] = -INFINITE_SCORE;
   for (int depth = 1; depth <= MAX_DEPTH; ++depth) {
-    const int score = search_root(depth, -INFINITE_SCORE, INFINITE_SCORE);
+    const int score = search_root_in_window(depth, result.score_cp);
     if (clock_.stopped()) break;
     result.best = root.moves.move[0];
     result.score_cp = score;

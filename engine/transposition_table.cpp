@@ -30,6 +30,9 @@ void TranspositionTable::store(PositionKey key, int score, int depth, Bound boun
   int victim_worth = 1 << 30;
   for (TableEntry& entry : bucket.entry) {
     if (entry.key == key) {
+      // A shallower result does not replace a deeper one unless it is exact.
+      if (depth + 2 < entry.depth && bound != Bound::Exact && entry.generation == generation_)
+        return;
       victim = &entry;
       break;
     }
