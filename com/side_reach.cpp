@@ -110,35 +110,38 @@ bool drop_start_allowed(int side, int kind, int y) {
   return true;
 }
 
-void scan_sides(const Board& board, SideReach& upper, SideReach& lower) {
+void scan_sides(const Board& board, SquareSet squares, SideReach& upper, SideReach& lower) {
   start_side(upper, +1);
   start_side(lower, -1);
   SquareSet occupied = 0;
-  for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) {
-      const int code = board(x, y);
-      if (code == EMPTY) continue;
-      occupied |= square_bit(x, y);
-      if (code >= 10) add_piece(upper, x, y, code);
-      else if (code <= -10) add_piece(lower, x, y, code);
-    }
+  for (; squares != 0; squares &= squares - 1) {
+    const int index = lowest_square(squares);
+    const int x = square_x(index), y = square_y(index);
+    const int code = board(x, y);
+    if (code == EMPTY) continue;
+    occupied |= square_bit(x, y);
+    if (code >= 10) add_piece(upper, x, y, code);
+    else if (code <= -10) add_piece(lower, x, y, code);
+  }
   upper.occupied = lower.occupied = occupied;
 }
 
 void build_side_reach(const Board& board, int side, SideReach& reach) {
   SideReach other;
-  if (side > 0) scan_sides(board, reach, other);
-  else scan_sides(board, other, reach);
-  complete_side_reach(board, reach);
+  if (side > 0) scan_sides(board, ALL_SQUARES, reach, other);
+  else scan_sides(board, ALL_SQUARES, other, reach);
+  complete_side_reach(reach);
 }
 
-void complete_side_reach(const Board& board, SideReach& reach) {
+void complete_side_reach(SideReach& reach) {
   reach.reached = 0;
+  PieceMask linked = 0;
   for (int piece = 0; piece < reach.count; ++piece) {
-    const int index = reach.square[piece];
-    reach.steps[piece] = reach_targets(board, square_x(index), square_y(index), reach.code[piece]);
+    reach.steps[piece] = reach_targets_among(reach.occupied, reach.square[piece], reach.code[piece]);
     reach.links[piece] = pieces_among(reach.steps[piece] & reach.own, reach.number_of_square);
+    linked |= reach.links[piece];
   }
+  reach.covered = steps_of(reach, linked);
   for (int piece = 0; piece < reach.count; ++piece) {
     const SquareSet ends = steps_of(reach, chain_links(reach, piece)) & ~reach.own;
     reach.destinations[piece] = without_second_pawn_columns(reach, piece, ends);

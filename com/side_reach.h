@@ -25,6 +25,8 @@ struct SideReach {
   PieceMask links[MAX_SIDE_PIECES] = {};      // own pieces among its steps
   SquareSet destinations[MAX_SIDE_PIECES] = {};  // where its chain moves end
   SquareSet reached = 0;            // every destination of every piece
+  SquareSet covered = 0;            // every step of every piece some chain passes through:
+                                    // own pieces there could be taken back
   SquareSet own = 0;                // squares of the side's pieces
   SquareSet occupied = 0;           // squares of every piece
   SquareSet own_pawn_columns = 0;   // every square of the columns holding an own pawn
@@ -36,9 +38,10 @@ struct SideReach {
 void build_side_reach(const Board& board, int side, SideReach& reach);
 
 // The same for both sides, in two steps: one scan of the board finds the
-// pieces of both, then complete_side_reach follows the chains of each.
-void scan_sides(const Board& board, SideReach& upper, SideReach& lower);
-void complete_side_reach(const Board& board, SideReach& reach);
+// pieces of both, then complete_side_reach follows the chains of each.  The
+// scan reads only `squares`, which must include every occupied square.
+void scan_sides(const Board& board, SquareSet squares, SideReach& upper, SideReach& lower);
+void complete_side_reach(SideReach& reach);
 
 // Does the piece with this code belong to the side?
 inline bool piece_of_side(int code, int side) { return side > 0 ? code >= 10 : code <= -10; }

@@ -39,6 +39,9 @@ inline int square_count(SquareSet set) {
 inline int square_x(int index) { return index / 9 + 1; }
 inline int square_y(int index) { return index % 9 + 1; }
 
+// Every board square.
+constexpr SquareSet ALL_SQUARES = (SquareSet{1} << 81) - 1;
+
 // The squares of column x.
 constexpr SquareSet column_squares(int x) { return SquareSet{0x1FF} << ((x - 1) * 9); }
 

@@ -64,6 +64,17 @@ int king_shelter(const SideReach& own, const SideReach& enemy, const int* enemy_
   return score;
 }
 
+// The most valuable piece of the side that the enemy's chains can take and
+// no chain of its own could take back.
+int largest_threatened(const SideReach& own, const SideReach& enemy, const PieceValues& values) {
+  int largest = 0;
+  for (SquareSet hit = own.own & enemy.reached & ~own.covered; hit != 0; hit &= hit - 1) {
+    const int value = values.of(own.code[own.number_of_square[lowest_square(hit)]]);
+    if (value > largest) largest = value;
+  }
+  return largest;
+}
+
 int side_score(const SearchPosition& position, const SideReach& own, const SideReach& enemy,
                const EngineParameters& p, const PieceValues& values) {
   return material(own, position.hand_of(own.side), values) + mobility(own, p) +
@@ -93,8 +104,11 @@ PieceValues::PieceValues(const EngineParameters& p) {
 
 int evaluate(const SearchPosition& position, const SideReach& mover, const SideReach& other,
              const EngineParameters& parameters, const PieceValues& values) {
-  return side_score(position, mover, other, parameters, values) -
-         side_score(position, other, mover, parameters, values);
+  int score = side_score(position, mover, other, parameters, values) -
+              side_score(position, other, mover, parameters, values);
+  if (parameters.threat_percent != 0)
+    score -= largest_threatened(mover, other, values) * parameters.threat_percent / 100;
+  return score;
 }
 
 }  // namespace kumora

@@ -36,6 +36,8 @@ constexpr Named NAMED[] = {
     {"aspiration_window", &EngineParameters::aspiration_window},
     {"check_extension", &EngineParameters::check_extension},
     {"quiescence_table", &EngineParameters::quiescence_table},
+    {"late_move_pruning", &EngineParameters::late_move_pruning},
+    {"threat_percent", &EngineParameters::threat_percent},
 };
 
 }  // namespace

@@ -28,6 +28,8 @@ struct EngineParameters {
   int aspiration_window = 0;   // first window around the last score at the root; 0 switches it off
   int check_extension = 0;     // plies added where the side to move's king is threatened
   int quiescence_table = 0;    // 1: the quiescence search reads and writes the table
+  int late_move_pruning = 0;   // quiet moves tried at depth d before the rest are skipped: this + d*d; 0 off
+  int threat_percent = 0;      // of the side to move's most valuable piece the enemy can take unguarded
 };
 
 // Sets the parameter called `name`; false when there is none of that name.

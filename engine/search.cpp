@@ -114,11 +114,11 @@ class Search {
 };
 
 bool Search::read_chains(PlyData& d) {
-  if (position_.side > 0) scan_sides(position_.board, d.mover, d.other);
-  else scan_sides(position_.board, d.other, d.mover);
-  complete_side_reach(position_.board, d.mover);
+  if (position_.side > 0) scan_sides(position_.board, position_.occupied, d.mover, d.other);
+  else scan_sides(position_.board, position_.occupied, d.other, d.mover);
+  complete_side_reach(d.mover);
   if (d.other.king >= 0 && (d.mover.reached & (SquareSet{1} << d.other.king)) != 0) return false;
-  complete_side_reach(position_.board, d.other);
+  complete_side_reach(d.other);
   return true;
 }
 
@@ -237,10 +237,15 @@ int Search::search(int depth, int alpha, int beta, int ply, bool null_allowed) {
   const int alpha_before = alpha;
   int best = -INFINITE_SCORE;
   Candidate best_move;
+  const int quiet_allowance = p_.late_move_pruning > 0 && !pv_node && !checked && depth <= 3
+                                  ? p_.late_move_pruning + depth * depth
+                                  : CANDIDATE_CAPACITY;
+  int quiet_tried = 0;
   for (int i = 0; i < d.moves.count; ++i) {
     bring_best_forward(d.moves, d.order, i);
     const Candidate move = d.moves.move[i];
     const bool quiet = !is_capture(position_.board, move) && move.placed == move.moved;
+    if (quiet && best > -ENGINE_MATE_BOUND && ++quiet_tried > quiet_allowance) continue;
     int reduction = 0;
     if (p_.late_move_reduction != 0 && depth >= 3 && i >= 3 && quiet && !checked)
       reduction = std::min(REDUCTIONS.of(depth, i), depth - 2);

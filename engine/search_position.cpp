@@ -14,6 +14,8 @@ void change_hand(SearchPosition& position, int owner, int slot, int by) {
 void put(SearchPosition& position, int code, int x, int y) {
   position.key ^= square_key(position.board(x, y), x, y) ^ square_key(code, x, y);
   position.board(x, y) = code;
+  if (code == EMPTY) position.occupied &= ~square_bit(x, y);
+  else position.occupied |= square_bit(x, y);
 }
 
 }  // namespace
@@ -28,6 +30,9 @@ SearchPosition search_position(const Board& board, const int* lower_hand, const 
   }
   position.side = side_to_move > 0 ? +1 : -1;
   position.key = position_key(board, lower_hand, upper_hand, position.side);
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y)
+      if (board(x, y) != EMPTY) position.occupied |= square_bit(x, y);
   return position;
 }
 
@@ -50,11 +55,13 @@ void take_back(SearchPosition& position, const Candidate& move, const MoveUndo& 
   position.side = -position.side;
   const int mover = position.side;
   position.board(move.to_x, move.to_y) = undo.captured;
+  if (undo.captured == EMPTY) position.occupied &= ~square_bit(move.to_x, move.to_y);
   if (const int slot = hand_index(undo.captured); slot != 0) position.hand_of(mover)[slot] -= 1;
   if (move.is_drop()) {
     position.hand_of(mover)[drop_slot(move)] += 1;
   } else {
     position.board(move.from_x, move.from_y) = move.moved;
+    position.occupied |= square_bit(move.from_x, move.from_y);
   }
   position.key = undo.key;
 }

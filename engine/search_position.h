@@ -3,6 +3,7 @@
 #pragma once
 
 #include "com/candidates.h"
+#include "com/square_set.h"
 #include "core/board.h"
 #include "engine/zobrist.h"
 
@@ -13,6 +14,7 @@ struct SearchPosition {
   int hand[2][8] = {};  // [0] the lower hand, [1] the upper hand; slots 1..7
   int side = +1;        // to move: +1 upper (positive codes), -1 lower
   PositionKey key = 0;
+  SquareSet occupied = 0;  // the squares holding a piece
 
   int* hand_of(int owner) { return hand[owner > 0 ? 1 : 0]; }
   const int* hand_of(int owner) const { return hand[owner > 0 ? 1 : 0]; }

@@ -1,5 +1,6 @@
-// Keys kept move by move against keys computed from scratch, over random
-// games with drops, captures and promotions; and taking moves back.
+// Keys (and the occupied squares) kept move by move against those computed
+// from scratch, over random games with drops, captures and promotions; and
+// taking moves back.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -16,6 +17,14 @@ struct Seen {
 
 PositionKey scratch_key(const SearchPosition& p) {
   return position_key(p.board, p.hand[0], p.hand[1], p.side);
+}
+
+SquareSet occupied_squares(const Board& board) {
+  SquareSet set = 0;
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y)
+      if (board(x, y) != EMPTY) set |= square_bit(x, y);
+  return set;
 }
 
 // Plays a random game from a random position, checking the key after every
@@ -39,10 +48,12 @@ void play_random_game(std::mt19937& rng, Seen& seen) {
     seen.captures += taken != EMPTY;
     seen.promotions += move.placed != move.moved;
     ASSERT_EQ(position.key, scratch_key(position)) << "after ply " << ply;
+    ASSERT_TRUE(position.occupied == occupied_squares(position.board)) << "after ply " << ply;
     if (rng() % 8 == 0) {
       take_back(position, move, undo);
       ASSERT_EQ(position.board, before.board);
       ASSERT_EQ(position.key, before.key);
+      ASSERT_TRUE(position.occupied == before.occupied);
       ASSERT_EQ(position.side, before.side);
       for (int slot = 1; slot <= 7; ++slot) {
         ASSERT_EQ(position.hand[0][slot], before.hand[0][slot]);
