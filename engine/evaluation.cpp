@@ -42,12 +42,19 @@ int material(const SideReach& reach, const int* hand, const PieceValues& values)
 
 int mobility(const SideReach& reach, const EngineParameters& p) {
   int squares = 0;
+  int king_squares = 0;
   int immobile = 0;
   for (int piece = 0; piece < reach.count; ++piece) {
-    squares += square_count(reach.destinations[piece]);
-    immobile += reach.destinations[piece] == 0 && reach.code[piece] != reach.side * KING;
+    const int count = square_count(reach.destinations[piece]);
+    if (reach.code[piece] == reach.side * KING) {
+      king_squares = count;
+      continue;
+    }
+    squares += count;
+    immobile += count == 0;
   }
-  return squares * p.mobility - immobile * p.immobile;
+  const int king_weight = p.king_mobility < 0 ? p.mobility : p.king_mobility;
+  return squares * p.mobility + king_squares * king_weight - immobile * p.immobile;
 }
 
 // Around the side's king: squares the enemy's chains end on, empty squares
@@ -57,8 +64,11 @@ int king_shelter(const SideReach& own, const SideReach& enemy, const int* enemy_
   const int king = own.king;
   if (king < 0) return 0;
   const SquareSet zone = NEIGHBOURS[king];
+  const int row = square_y(king);
+  const int advance = own.side > 0 ? row - 3 : 7 - row;
   int score = p.king_zone_guard * square_count(zone & own.own) -
-              p.king_zone_reach * square_count(zone & enemy.reached);
+              p.king_zone_reach * square_count(zone & enemy.reached) -
+              p.king_advance * (advance > 0 ? advance : 0);
   if (holds_any(enemy_hand))
     score -= p.king_zone_drop * square_count(zone & ~own.occupied & all_steps(enemy));
   return score;

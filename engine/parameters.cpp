@@ -29,6 +29,8 @@ constexpr Named NAMED[] = {
     {"king_zone_reach", &EngineParameters::king_zone_reach},
     {"king_zone_drop", &EngineParameters::king_zone_drop},
     {"king_zone_guard", &EngineParameters::king_zone_guard},
+    {"king_mobility", &EngineParameters::king_mobility},
+    {"king_advance", &EngineParameters::king_advance},
     {"null_move", &EngineParameters::null_move},
     {"late_move_reduction", &EngineParameters::late_move_reduction},
     {"futility_margin", &EngineParameters::futility_margin},

@@ -19,6 +19,8 @@ struct EngineParameters {
   int king_zone_reach = 30;    // per square around the king the enemy's chains end on
   int king_zone_drop = 12;     // per empty square around the king the enemy could drop on
   int king_zone_guard = 10;    // per own piece beside the king
+  int king_mobility = -1;      // per square the king's chains end on; -1: as any piece (mobility)
+  int king_advance = 0;        // per row the king stands beyond its own three rows
 
   // Search.
   int null_move = 1;           // 0 switches the null move off

@@ -245,7 +245,7 @@ int Search::search(int depth, int alpha, int beta, int ply, bool null_allowed) {
     bring_best_forward(d.moves, d.order, i);
     const Candidate move = d.moves.move[i];
     const bool quiet = !is_capture(position_.board, move) && move.placed == move.moved;
-    if (quiet && best > -ENGINE_MATE_BOUND && ++quiet_tried > quiet_allowance) continue;
+    if (quiet && best > -ENGINE_MATE_BOUND && ++quiet_tried > quiet_allowance) break;
     int reduction = 0;
     if (p_.late_move_reduction != 0 && depth >= 3 && i >= 3 && quiet && !checked)
       reduction = std::min(REDUCTIONS.of(depth, i), depth - 2);
