@@ -5,9 +5,8 @@
 
 #include "analysis/analyze_board.h"
 #include "com/evaluations.h"
-#include "com/reach_map.h"
+#include "com/candidates.h"
 #include "com/score_move.h"
-#include "core/drops_promotion.h"
 
 namespace kumora {
 
@@ -18,64 +17,14 @@ void copy_squares(BoardTable& to, const BoardTable& from) {
     for (int y = 1; y <= 9; ++y) to(x, y) = from(x, y);
 }
 
-// May a piece of hand kind 1..7 be dropped onto an own piece standing on row y?
-bool drop_start_allowed(int kind, int y) {
-  if (kind == 1 || kind == 2) return y != 9;
-  if (kind == 3) return y < 8;
-  return true;
+// Is the candidate after `c` the promoted version of the same move?
+bool promoted_version_follows(const CandidateList& list, int i) {
+  if (i + 1 >= list.count) return false;
+  const Candidate& c = list.move[i];
+  const Candidate& next = list.move[i + 1];
+  return next.from_x == c.from_x && next.from_y == c.from_y && next.to_x == c.to_x &&
+         next.to_y == c.to_y;
 }
-
-SquareSet move_targets(ReachState& reach, const Board& board, int x, int y) {
-  build_reach_map(reach, board, x, y, REACH_DESTINATIONS);
-  return squares_of(reach.reach_map);
-}
-
-// The drop reach map built only from the own pieces a piece of this kind may
-// be dropped on, in the same order and with the same filters as the full map.
-SquareSet legal_start_drop_map(ReachState& reach, const Board& board, int kind) {
-  reach.reach_map.clear();
-  reach.reach_expanded.clear();
-  for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y) {
-      const int code = board(x, y);
-      if (code >= 10 && drop_start_allowed(kind, y))
-        spread_reach(reach, board, x, y, code, ON, REACH_DESTINATIONS);
-    }
-  return squares_of(reach.reach_map);
-}
-
-SquareSet upper_pawn_columns(const Board& board) {
-  SquareSet columns = 0;
-  for (int x = 1; x <= 9; ++x)
-    for (int y = 1; y <= 9; ++y)
-      if (board(x, y) == PAWN) columns |= column_squares(x);
-  return columns;
-}
-
-// The drop reach map does not depend on the kind dropped; the starts that a
-// kind may use differ only for pawn and lance (not row 9) and knight (not
-// rows 8 and 9), so three further floods are enough.
-struct UpperDropMaps {
-  SquareSet any_kind;
-  SquareSet pawn_or_lance;
-  SquareSet knight;
-  SquareSet pawn_columns;
-
-  UpperDropMaps(ReachState& reach, const Board& board)
-      : any_kind(move_targets(reach, board, UPPER_HAND_COLUMN, 1)),
-        pawn_or_lance(legal_start_drop_map(reach, board, 1)),
-        knight(legal_start_drop_map(reach, board, 3)),
-        pawn_columns(upper_pawn_columns(board)) {}
-
-  SquareSet targets(int kind) const {
-    switch (kind) {
-      case 1: return any_kind & pawn_or_lance & ~pawn_columns;
-      case 2: return any_kind & pawn_or_lance;
-      case 3: return any_kind & knight;
-      default: return any_kind;
-    }
-  }
-};
 
 class Search {
  public:
@@ -83,6 +32,7 @@ class Search {
       : w_(w), state_(w.state), sink_(sink), ticker_(ticker) {}
 
   ComMove run() {
+    generate_candidates(state_.board, state_.upper_hand, +1, candidates_);
     if (board_moves()) return best_;
     if (state_.upper_hand_total > 0) drops();
     return best_;
@@ -93,10 +43,9 @@ class Search {
     if (ticker_ != nullptr) ticker_->tick();
   }
 
-  Score score_version(int captured, int placed, int fx, int fy, int tx, int ty) {
-    analyze_board(state_, w_.tables);
-    const Score score = score_move(w_, captured, placed, fx, fy, tx, ty);
-    if (sink_ != nullptr) sink_->scored(fx, fy, tx, ty, placed, score);
+  Score score_version(const Candidate& c) {
+    const Score score = score_candidate(w_, c);
+    if (sink_ != nullptr) sink_->scored(c.from_x, c.from_y, c.to_x, c.to_y, c.placed, score);
     return score;
   }
 
@@ -109,75 +58,50 @@ class Search {
 
   // Both promotion versions when promotion is optional; a tie keeps the
   // unpromoted piece, but a pawn, bishop or rook is placed promoted anyway.
-  bool board_move(int x, int y, int tx, int ty) {
-    Board& board = state_.board;
-    const int moving = board(x, y);
-    w_.context.moving_piece = moving;
-    w_.context.mover_king_distance =
-        std::max(std::abs(x - state_.lower_king_x), std::abs(y - state_.lower_king_y));
-    const int captured = board(tx, ty);
-    board(x, y) = EMPTY;
-    board(tx, ty) = moving;
-    const int promoted = promoted_code(x, y, tx, ty, moving);
-    Score score;
-    int placed;
-    if (promoted == moving) {
-      placed = moving;
-      score = score_version(captured, placed, x, y, tx, ty);
-    } else if (may_stay_unpromoted(ty, moving) == OFF) {
-      board(tx, ty) = promoted;
-      placed = promoted;
-      score = score_version(captured, placed, x, y, tx, ty);
-    } else {
-      placed = moving;
-      score = score_version(captured, moving, x, y, tx, ty);
-      board(tx, ty) = promoted;
-      const Score promoted_score = score_version(captured, promoted, x, y, tx, ty);
+  // Answers true when a king capture ended the search.
+  bool board_move(const Candidate& c, const Candidate* promoted) {
+    Score score = score_version(c);
+    int placed = c.placed;
+    if (promoted != nullptr) {
+      const Score promoted_score = score_version(*promoted);
       if (promoted_score > score) {
         score = promoted_score;
-        placed = promoted;
+        placed = promoted->placed;
       }
-      if (moving == PAWN || moving == BISHOP || moving == ROOK) placed = promoted;
+      if (c.moved == PAWN || c.moved == BISHOP || c.moved == ROOK) placed = promoted->placed;
     }
-    board(tx, ty) = captured;
-    board(x, y) = moving;
-    return improves(score, x, y, tx, ty, moving, placed) && captured == -KING;
+    return improves(score, c.from_x, c.from_y, c.to_x, c.to_y, c.moved, placed) &&
+           state_.board(c.to_x, c.to_y) == -KING;
   }
 
-  // Answers true when a king capture ended the search.
+  // Origin column outer, the clock ticking once per column.  Answers true
+  // when a king capture ended the search.
   bool board_moves() {
     for (int x = 1; x <= 9; ++x) {
       tick();
-      for (int y = 1; y <= 9; ++y) {
-        if (state_.board(x, y) < 10) continue;
-        SquareSet targets = move_targets(reach_, state_.board, x, y);
-        for (; targets != 0; targets &= targets - 1) {
-          const int index = lowest_square(targets);
-          if (board_move(x, y, square_x(index), square_y(index))) return true;
-        }
+      for (; next_ < candidates_.count; ++next_) {
+        const Candidate& c = candidates_.move[next_];
+        if (c.is_drop() || c.from_x != x) break;
+        const bool promotable = promoted_version_follows(candidates_, next_);
+        if (board_move(c, promotable ? &candidates_.move[next_ + 1] : nullptr)) return true;
+        if (promotable) ++next_;
       }
     }
     return false;
   }
 
-  bool drop(int kind, int piece, int tx, int ty) {
-    state_.board(tx, ty) = piece;
-    const Score score = score_version(EMPTY, piece, UPPER_HAND_COLUMN, kind, tx, ty);
-    state_.board(tx, ty) = EMPTY;
-    return improves(score, UPPER_HAND_COLUMN, kind, tx, ty, piece, piece) &&
+  bool drop(const Candidate& c) {
+    const Score score = score_version(c);
+    return improves(score, c.from_x, c.from_y, c.to_x, c.to_y, c.placed, c.placed) &&
            best_.score >= MATE_SCORE;
   }
 
+  // Hand kind outer, the clock ticking once per kind.
   void drops() {
-    const UpperDropMaps maps(reach_, state_.board);
     for (int kind = 1; kind <= 7; ++kind) {
       tick();
-      if (state_.upper_hand[kind] <= 0) continue;
-      const int piece = HAND_SLOT_CODES[kind];
-      for (SquareSet targets = maps.targets(kind); targets != 0; targets &= targets - 1) {
-        const int index = lowest_square(targets);
-        if (drop(kind, piece, square_x(index), square_y(index))) return;
-      }
+      for (; next_ < candidates_.count && drop_slot(candidates_.move[next_]) == kind; ++next_)
+        if (drop(candidates_.move[next_])) return;
     }
   }
 
@@ -186,7 +110,8 @@ class Search {
   CandidateSink* sink_;
   TurnTicker* ticker_;
   ComMove best_;
-  ReachState reach_;  // the search's own maps; the scoring uses w.reach
+  CandidateList candidates_;
+  int next_ = 0;  // the first candidate not yet scored
 };
 
 }  // namespace
@@ -204,28 +129,34 @@ void prepare_turn(ComWorld& w) {
   copy_squares(context.upper_attacker_y_before, w.tables.upper_attacker_y);
 }
 
+Score score_candidate(ComWorld& w, const Candidate& c) {
+  GameState& state = w.state;
+  Board& board = state.board;
+  const int captured = board(c.to_x, c.to_y);
+  if (c.is_drop()) {
+    board(c.to_x, c.to_y) = c.placed;
+  } else {
+    w.context.moving_piece = c.moved;
+    w.context.mover_king_distance = std::max(std::abs(c.from_x - state.lower_king_x),
+                                             std::abs(c.from_y - state.lower_king_y));
+    board(c.from_x, c.from_y) = EMPTY;
+    board(c.to_x, c.to_y) = c.placed;
+  }
+  analyze_board(state, w.tables);
+  const Score score = score_move(w, captured, c.placed, c.from_x, c.from_y, c.to_x, c.to_y);
+  board(c.to_x, c.to_y) = captured;
+  if (!c.is_drop()) board(c.from_x, c.from_y) = c.moved;
+  return score;
+}
+
 ComMove search_best_move(ComWorld& w, CandidateSink* sink, TurnTicker* ticker) {
   return Search(w, sink, ticker).run();
 }
 
-SquareSet upper_drop_targets(const Board& board, int kind) {
-  ReachState reach;
-  return UpperDropMaps(reach, board).targets(kind);
-}
-
-bool upper_has_candidate(ReachState& reach, const GameState& state) {
-  for (int x = 1; x <= 9; ++x) {
-    for (int y = 1; y <= 9; ++y) {
-      if (state.board(x, y) < 10) continue;
-      build_reach_map(reach, state.board, x, y, REACH_DESTINATIONS);
-      if (squares_of(reach.reach_map) != 0) return true;
-    }
-  }
-  if (state.upper_hand_total <= 0) return false;
-  for (int kind = 1; kind <= 7; ++kind) {
-    if (state.upper_hand[kind] > 0 && upper_drop_targets(state.board, kind) != 0) return true;
-  }
-  return false;
+bool upper_has_candidate(ReachState& /*unused*/, const GameState& state) {
+  if (state.upper_hand_total > 0) return side_has_candidate(state.board, state.upper_hand, +1);
+  const int no_hand[8] = {};
+  return side_has_candidate(state.board, no_hand, +1);
 }
 
 }  // namespace kumora

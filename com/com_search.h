@@ -2,6 +2,7 @@
 // reads, and the one-ply search over every chain move and drop.
 #pragma once
 
+#include "com/candidates.h"
 #include "com/score.h"
 #include "com/search_context.h"
 #include "com/square_set.h"
@@ -41,6 +42,12 @@ struct TurnTicker {
 // the copies of the tables the scoring compares with.
 void prepare_turn(ComWorld& w);
 
+// Plays one candidate of the upper side on the real board, rebuilds the
+// attack tables, scores it and restores the board.  A board move sets the
+// context's moving_piece and mover_king_distance first; a drop leaves the
+// values of the last board move, as the search does.
+Score score_candidate(ComWorld& w, const Candidate& c);
+
 // Tries every board move of the upper side (origin column outer, row inner;
 // destination column outer, row inner; unpromoted before promoted) and then,
 // when the upper hand holds anything, every drop by kind 1..7, on the real
@@ -49,14 +56,10 @@ void prepare_turn(ComWorld& w);
 // becomes the best ends the search at once.  sink and ticker may be null.
 ComMove search_best_move(ComWorld& w, CandidateSink* sink, TurnTicker* ticker);
 
-// The squares where the upper player may drop a piece of hand kind 1..7: the
-// drop reach map, kept to the chains that start on an own piece the kind may
-// legally be dropped on, and for a pawn to columns without an upper pawn.
-SquareSet upper_drop_targets(const Board& board, int kind);
-
-// True when the search has at least one candidate: a board move of an upper
-// piece, or a drop among upper_drop_targets. has_movable_piece counts the
-// drops the rules would refuse as well.
+// True when the search has at least one candidate (generate_candidates of
+// the upper side, drops only while the upper hand total is above 0).
+// has_movable_piece counts the drops the rules would refuse as well.  The
+// reach tables are not used; the parameter stays for the window's call.
 bool upper_has_candidate(ReachState& reach, const GameState& state);
 
 }  // namespace kumora

@@ -23,8 +23,24 @@ inline int lowest_square(SquareSet set) {
   return 64 + __builtin_ctzll(static_cast<unsigned long long>(set >> 64));
 }
 
+// The number of squares in a set.  Counted with shifts and masks: without a
+// target flag the compiler's popcount is a slow library call.
+inline int square_count(SquareSet set) {
+  auto count64 = [](unsigned long long v) {
+    v = v - ((v >> 1) & 0x5555555555555555ULL);
+    v = (v & 0x3333333333333333ULL) + ((v >> 2) & 0x3333333333333333ULL);
+    v = (v + (v >> 4)) & 0x0F0F0F0F0F0F0F0FULL;
+    return static_cast<int>((v * 0x0101010101010101ULL) >> 56);
+  };
+  return count64(static_cast<unsigned long long>(set)) +
+         count64(static_cast<unsigned long long>(set >> 64));
+}
+
 inline int square_x(int index) { return index / 9 + 1; }
 inline int square_y(int index) { return index % 9 + 1; }
+
+// Every board square.
+constexpr SquareSet ALL_SQUARES = (SquareSet{1} << 81) - 1;
 
 // The squares of column x.
 constexpr SquareSet column_squares(int x) { return SquareSet{0x1FF} << ((x - 1) * 9); }

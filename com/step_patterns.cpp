@@ -1,6 +1,7 @@
 #include "com/step_patterns.h"
 
 #include <array>
+#include <cstdint>
 
 namespace kumora {
 
@@ -84,32 +85,21 @@ constexpr std::array<StepPattern, 2 * KIND_COUNT> make_patterns() {
 
 constexpr auto PATTERNS = make_patterns();
 
-constexpr int kind_slot(int kind) {
-  for (int k = 0; k < KIND_COUNT; ++k)
-    if (KINDS[k] == kind) return k;
-  return -1;
+// Pattern index of every code from -KING to KING; -1 for a code that is no piece.
+constexpr std::array<std::int8_t, 2 * KING + 1> make_pattern_indexes() {
+  std::array<std::int8_t, 2 * KING + 1> indexes{};
+  for (auto& index : indexes) index = -1;
+  for (int k = 0; k < KIND_COUNT; ++k) {
+    indexes[KING + KINDS[k]] = static_cast<std::int8_t>(k);
+    indexes[KING - KINDS[k]] = static_cast<std::int8_t>(KIND_COUNT + k);
+  }
+  return indexes;
 }
 
+constexpr std::array<std::int8_t, 2 * KING + 1> PATTERN_INDEXES = make_pattern_indexes();
+
 int pattern_index(int code) {
-  int k = -1;
-  switch (code < 0 ? -code : code) {
-    case PAWN: k = kind_slot(PAWN); break;
-    case LANCE: k = kind_slot(LANCE); break;
-    case KNIGHT: k = kind_slot(KNIGHT); break;
-    case SILVER: k = kind_slot(SILVER); break;
-    case GOLD: k = kind_slot(GOLD); break;
-    case TOKIN: k = kind_slot(TOKIN); break;
-    case PROMOTED_LANCE: k = kind_slot(PROMOTED_LANCE); break;
-    case PROMOTED_KNIGHT: k = kind_slot(PROMOTED_KNIGHT); break;
-    case PROMOTED_SILVER: k = kind_slot(PROMOTED_SILVER); break;
-    case BISHOP: k = kind_slot(BISHOP); break;
-    case HORSE: k = kind_slot(HORSE); break;
-    case ROOK: k = kind_slot(ROOK); break;
-    case DRAGON: k = kind_slot(DRAGON); break;
-    case KING: k = kind_slot(KING); break;
-    default: return -1;
-  }
-  return code < 0 ? KIND_COUNT + k : k;
+  return code < -KING || code > KING ? -1 : PATTERN_INDEXES[code + KING];
 }
 
 // The single-step squares of every pattern from every square.
@@ -132,7 +122,54 @@ constexpr StepTable make_step_table() {
 
 constexpr StepTable STEP_TABLE = make_step_table();
 
+// The squares beyond each square along each slide direction, to the edge.
+struct RayTable {
+  SquareSet beyond[3][3][81] = {};  // [dx + 1][dy + 1][index]
+};
+
+constexpr RayTable make_ray_table() {
+  RayTable table;
+  for (int dx = -1; dx <= 1; ++dx)
+    for (int dy = -1; dy <= 1; ++dy)
+      for (int x = 1; x <= 9; ++x)
+        for (int y = 1; y <= 9; ++y)
+          for (int tx = x + dx, ty = y + dy; (dx != 0 || dy != 0) && Board::on_board(tx, ty);
+               tx += dx, ty += dy)
+            table.beyond[dx + 1][dy + 1][(x - 1) * 9 + (y - 1)] |= square_bit(tx, ty);
+  return table;
+}
+
+constexpr RayTable RAY_TABLE = make_ray_table();
+
+int highest_square(SquareSet set) {
+  const auto high = static_cast<unsigned long long>(set >> 64);
+  if (high != 0) return 127 - __builtin_clzll(high);
+  return 63 - __builtin_clzll(static_cast<unsigned long long>(set));
+}
+
+// The squares of one slide up to and including the first occupied one.  Set
+// indexes grow along a direction whose step 9 dx + dy is positive.
+SquareSet slide(SquareSet occupied, int index, int dx, int dy) {
+  const SquareSet (&beyond)[81] = RAY_TABLE.beyond[dx + 1][dy + 1];
+  const SquareSet line = beyond[index];
+  const SquareSet blockers = line & occupied;
+  if (blockers == 0) return line;
+  const int first = 9 * dx + dy > 0 ? lowest_square(blockers) : highest_square(blockers);
+  return line & ~beyond[first];
+}
+
 }  // namespace
+
+SquareSet reach_targets_among(SquareSet occupied, int index, int code) {
+  const int p = pattern_index(code);
+  if (p < 0) return 0;
+  const int x = square_x(index), y = square_y(index);
+  SquareSet targets = STEP_TABLE.steps[p][x][y];
+  const StepPattern& pattern = PATTERNS[p];
+  for (int r = 0; r < pattern.ray_count; ++r)
+    targets |= slide(occupied, index, pattern.ray_dx[r], pattern.ray_dy[r]);
+  return targets;
+}
 
 SquareSet reach_targets(const Board& board, int x, int y, int code) {
   const int p = pattern_index(code);

@@ -12,4 +12,8 @@ namespace kumora {
 // Empty for a code that is no piece.
 SquareSet reach_targets(const Board& board, int x, int y, int code);
 
+// The same for the piece on the square of set index `index`, given the
+// occupied squares as a set.
+SquareSet reach_targets_among(SquareSet occupied, int index, int code);
+
 }  // namespace kumora

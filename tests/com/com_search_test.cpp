@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "analysis/analyze_board.h"
+#include "com/candidates.h"
 #include "com/com_search.h"
 #include "com/reach_map.h"
 #include "core/drops_promotion.h"
@@ -124,14 +125,14 @@ TEST(ComSearch, DropsUseOnlyLinksTheKindMayBeDroppedOn) {
   EXPECT_TRUE(contains(squares_of(reach.reach_map), 3, 8)) << "the plain drop map reaches it";
 
   // Pawn: no start on the gold; the silver's squares stay, column 7 goes.
-  EXPECT_TRUE(holds(upper_drop_targets(board, 1),
+  EXPECT_TRUE(holds(drop_targets(board, +1, 1),
                     {{4, 1}, {6, 1}, {4, 2}, {5, 2}, {6, 2}, {8, 9}, {9, 9}, {9, 7}}));
-  EXPECT_TRUE(holds(upper_drop_targets(board, 2), {{4, 1}, {6, 1}, {4, 2}, {5, 2}, {6, 2}, {7, 4},
+  EXPECT_TRUE(holds(drop_targets(board, +1, 2), {{4, 1}, {6, 1}, {4, 2}, {5, 2}, {6, 2}, {7, 4},
                                                    {7, 9}, {8, 9}, {9, 9}, {7, 7}, {9, 7}}));
   // Knight: neither the gold nor the silver.
-  EXPECT_TRUE(holds(upper_drop_targets(board, 3), {{4, 1}, {6, 1}, {4, 2}, {5, 2}, {6, 2}, {7, 4}}));
+  EXPECT_TRUE(holds(drop_targets(board, +1, 3), {{4, 1}, {6, 1}, {4, 2}, {5, 2}, {6, 2}, {7, 4}}));
   for (int kind = 4; kind <= 7; ++kind)
-    EXPECT_EQ(upper_drop_targets(board, kind), squares_of(reach.reach_map)) << kind;
+    EXPECT_EQ(drop_targets(board, +1, kind), squares_of(reach.reach_map)) << kind;
 }
 
 TEST(ComSearch, FreeSquaresBeforeTheTurnAreCountedOnTheTablesAsTheyStand) {

@@ -8,6 +8,7 @@
 #include "core/make_move.h"
 #include "core/reverse.h"
 #include "core/text_file.h"
+#include "engine/engine.h"
 #include "kifu/record.h"
 #include "kifu/record_file.h"
 #include "settings/handicap.h"
@@ -25,7 +26,11 @@ struct Game {
   ReachState reach;
   Kifu kifu;           // every move, in the orientation of the first position
   bool flipped = false;
+  int level[2] = {3, 3};  // of the army that moves first, and of the other
 };
+
+// LEVEL4 and LEVEL5 with small node budgets, so that many games are played.
+constexpr std::int64_t ENGINE_SOAK_NODES[2] = {300, 600};
 
 // A record entry as it reads when the board is turned round.
 KifuEntry turned_round(const KifuEntry& e) {
@@ -127,15 +132,44 @@ void check_record_file_reads_back(const Game& game, Checker& check) {
 
 enum class GameEnd { KingCaptured, NoMove, RecordFull };
 
+// The engine's move for the upper side, which must be one of its candidates.
+ComMove engine_move(const Game& game, int level, Checker& check) {
+  static Engine engine(1);
+  const GameState& s = game.state;
+  EngineLimits limits;
+  limits.nodes = ENGINE_SOAK_NODES[level - 4];
+  const EngineResult result =
+      engine.think(engine_position(s, +1, game.kifu.kifu_len), limits, nullptr);
+  ComMove move;
+  if (!result.found) return move;
+  const Candidate& c = result.best;
+  move = {c.from_x, c.from_y, c.to_x, c.to_y, c.moved, c.placed, 0, true};
+  static CandidateList list;
+  generate_candidates(s.board, s.upper_hand, +1, list);
+  bool listed = false;
+  for (int i = 0; i < list.count; ++i) listed = listed || list.move[i] == c;
+  check.expect(listed, "the engine chose a move that is no candidate");
+  return move;
+}
+
 GameEnd play_one_game(Game& game, Checker& check, long& moves) {
   const GameState start = game.state;
   while (true) {
     if (kifu_is_full(game.kifu)) return GameEnd::RecordFull;
     GameState& s = game.state;
     if (has_movable_piece(game.reach, s, s.upper_side) == OFF) return GameEnd::NoMove;
-    ComWorld world{s, game.tables, game.context, game.reach};
-    prepare_turn(world);
-    const ComMove best = search_best_move(world, nullptr, nullptr);
+    const int level = game.level[game.flipped ? 1 : 0];
+    s.level = level <= 3 ? level : 3;
+    ComMove best;
+    if (level >= 4) {
+      best = engine_move(game, level, check);
+      check.expect(best.found == upper_has_candidate(game.reach, s),
+                   "the engine's answer differs from the candidates");
+    } else {
+      ComWorld world{s, game.tables, game.context, game.reach};
+      prepare_turn(world);
+      best = search_best_move(world, nullptr, nullptr);
+    }
     check.expect(best.found, "the search found no move although one exists");
     if (!best.found) return GameEnd::NoMove;
     record_move(game.kifu, s.board, best.from_x, best.from_y, best.to_x, best.to_y, best.moved,
@@ -168,7 +202,11 @@ SoakFigures run_self_play(const SoakOptions& options) {
     const int grade =
         options.random_handicaps ? std::uniform_int_distribution<int>(-10, 10)(random) : 0;
     apply_handicap(game.state, grade);
-    game.state.level = options.mixed_levels ? std::uniform_int_distribution<int>(1, 3)(random) : 3;
+    if (options.mixed_levels) {  // one army on an engine level, the other on a specified one
+      const int engine_army = g % 2;
+      game.level[engine_army] = 4 + (g / 2) % 2;
+      game.level[1 - engine_army] = 1 + g % 3;
+    }
     switch (play_one_game(game, check, figures.moves)) {
       case GameEnd::KingCaptured: ++figures.king_captures; break;
       case GameEnd::NoMove: ++figures.no_move_ends; break;

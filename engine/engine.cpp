@@ -1,0 +1,65 @@
+#include "engine/engine.h"
+
+#include "engine/search.h"
+
+namespace kumora {
+
+EnginePosition engine_position(const GameState& state, int side, int moves_played) {
+  EnginePosition position;
+  position.board = state.board;
+  for (int slot = 1; slot <= 7; ++slot) {
+    position.lower_hand[slot] = state.lower_hand[slot];
+    position.upper_hand[slot] = state.upper_hand[slot];
+  }
+  position.side = side > 0 ? +1 : -1;
+  position.moves_played = moves_played;
+  return position;
+}
+
+PositionKey engine_key(const Board& board, const int* lower_hand, const int* upper_hand,
+                       int side) {
+  return position_key(board, lower_hand, upper_hand, side > 0 ? +1 : -1);
+}
+
+EngineLimits level_limits(int level) {
+  EngineLimits limits;
+  limits.seconds = level >= 5 ? LEVEL5_SECONDS : LEVEL4_SECONDS;
+  return limits;
+}
+
+Engine::Engine(int table_megabytes, const EngineParameters& parameters)
+    : parameters_(parameters),
+      table_(std::make_unique<TranspositionTable>(table_megabytes)),
+      workspace_(std::make_unique<SearchWorkspace>()) {}
+
+Engine::~Engine() = default;
+
+EngineResult Engine::think(const EnginePosition& position, const EngineLimits& limits,
+                           const std::atomic<bool>* stop) {
+  // A search limited by nodes alone must give the same move whatever was
+  // searched before, so it starts from empty tables.
+  if (limits.seconds <= 0 && limits.nodes > 0) clear();
+  return run_search(position, limits, stop, parameters_, *table_, *workspace_);
+}
+
+void Engine::clear() {
+  table_->clear();
+  workspace_->history.clear();
+}
+
+EngineResult engine_think(const EnginePosition& position, const EngineLimits& limits,
+                          const std::atomic<bool>* stop) {
+  thread_local Engine engine;
+  return engine.think(position, limits, stop);
+}
+
+int engine_value_for_lower(const EnginePosition& position, std::int64_t nodes) {
+  thread_local Engine engine(1);
+  EngineLimits limits;
+  limits.nodes = nodes;
+  const EngineResult result = engine.think(position, limits, nullptr);
+  if (!result.found) return position.side < 0 ? -ENGINE_MATE : ENGINE_MATE;
+  return position.side < 0 ? result.score_cp : -result.score_cp;
+}
+
+}  // namespace kumora

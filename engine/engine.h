@@ -1,0 +1,106 @@
+// The strong computer opponent: an alpha-beta search over the shared
+// candidate generator, for the window (LEVEL4, LEVEL5, the hint) and the tools.
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+#include <memory>
+
+#include "com/candidates.h"
+#include "core/game_state.h"
+#include "engine/parameters.h"
+#include "engine/zobrist.h"
+
+namespace kumora {
+
+// Seconds a move of each strong level may take (wall time, a hard limit).
+constexpr double LEVEL4_SECONDS = 1.0;
+constexpr double LEVEL5_SECONDS = 3.0;
+
+// A game ends in a draw when its record is full.
+constexpr int RECORD_LIMIT = 500;
+
+// The position to search and what the game says about how it was reached.
+struct EnginePosition {
+  Board board;
+  int lower_hand[8] = {};
+  int upper_hand[8] = {};
+  int side = +1;          // to move: -1 the lower pieces, +1 the upper pieces
+  int moves_played = 0;   // moves already in the record
+  static constexpr int HISTORY_CAPACITY = RECORD_LIMIT + 1;
+  int history_count = 0;  // keys of the earlier positions of the game, oldest first
+  PositionKey history[HISTORY_CAPACITY] = {};
+
+  // Adds the key of an earlier position (ignored once the list is full).
+  void remember(PositionKey key) {
+    if (history_count < HISTORY_CAPACITY) history[history_count++] = key;
+  }
+};
+
+// The board and hands of a game state, with `side` to move.
+EnginePosition engine_position(const GameState& state, int side, int moves_played);
+
+// The key of a position, as the engine keys it; for the history of a game.
+PositionKey engine_key(const Board& board, const int* lower_hand, const int* upper_hand,
+                       int side);
+
+// 0 means unlimited.  With only a node budget the search is deterministic.
+struct EngineLimits {
+  std::int64_t nodes = 0;
+  double seconds = 0;
+};
+
+// The limits of LEVEL4 and LEVEL5 (level 4 or 5).
+EngineLimits level_limits(int level);
+
+constexpr int ENGINE_MAX_PV = 32;
+// Scores at or beyond these mean a king capture (or no move) ahead.
+constexpr int ENGINE_MATE = 30000;
+constexpr int ENGINE_MATE_BOUND = 29000;
+
+struct EngineResult {
+  bool found = false;  // false only when the side to move has no candidate
+  Candidate best;      // as the record writes it
+  int score_cp = 0;    // for the side to move, hundredths of a pawn
+  int depth = 0;       // of the last finished iteration
+  std::int64_t nodes = 0;
+  double seconds = 0;
+  int pv_length = 0;
+  Candidate pv[ENGINE_MAX_PV];
+};
+
+struct SearchWorkspace;
+class TranspositionTable;
+
+// One engine: its table and work space, allocated once and kept between moves.
+class Engine {
+ public:
+  explicit Engine(int table_megabytes = 16, const EngineParameters& parameters = {});
+  ~Engine();
+  Engine(const Engine&) = delete;
+  Engine& operator=(const Engine&) = delete;
+
+  // Searches until a limit is reached or *stop becomes true (stop may be null).
+  // Limited by nodes alone, it forgets earlier searches first, so that the
+  // same position and budget always give the same move.
+  EngineResult think(const EnginePosition& position, const EngineLimits& limits,
+                     const std::atomic<bool>* stop);
+
+  // Forgets what earlier searches stored.
+  void clear();
+
+ private:
+  EngineParameters parameters_;
+  std::unique_ptr<TranspositionTable> table_;
+  std::unique_ptr<SearchWorkspace> workspace_;
+};
+
+// think() on an engine of the calling thread, made at its first use.
+EngineResult engine_think(const EnginePosition& position, const EngineLimits& limits,
+                          const std::atomic<bool>* stop);
+
+// The position's value for the lower side (hundredths of a pawn), from a
+// small search of `nodes` nodes: for an evaluation graph.
+int engine_value_for_lower(const EnginePosition& position, std::int64_t nodes = 4000);
+
+}  // namespace kumora

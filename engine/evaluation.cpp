@@ -1,0 +1,124 @@
+#include "engine/evaluation.h"
+
+#include <array>
+
+namespace kumora {
+
+namespace {
+
+constexpr std::array<SquareSet, 81> make_neighbours() {
+  std::array<SquareSet, 81> neighbours{};
+  for (int x = 1; x <= 9; ++x)
+    for (int y = 1; y <= 9; ++y)
+      for (int dx = -1; dx <= 1; ++dx)
+        for (int dy = -1; dy <= 1; ++dy) {
+          const int nx = x + dx, ny = y + dy;
+          if ((dx != 0 || dy != 0) && Board::on_board(nx, ny))
+            neighbours[(x - 1) * 9 + (y - 1)] |= square_bit(nx, ny);
+        }
+  return neighbours;
+}
+
+constexpr std::array<SquareSet, 81> NEIGHBOURS = make_neighbours();
+
+SquareSet all_steps(const SideReach& reach) {
+  SquareSet steps = 0;
+  for (int piece = 0; piece < reach.count; ++piece) steps |= reach.steps[piece];
+  return steps;
+}
+
+bool holds_any(const int* hand) {
+  for (int slot = 1; slot <= 7; ++slot)
+    if (hand[slot] > 0) return true;
+  return false;
+}
+
+int material(const SideReach& reach, const int* hand, const PieceValues& values) {
+  int sum = 0;
+  for (int piece = 0; piece < reach.count; ++piece) sum += values.of(reach.code[piece]);
+  for (int slot = 1; slot <= 7; ++slot) sum += hand[slot] * values.hand[slot];
+  return sum;
+}
+
+int mobility(const SideReach& reach, const EngineParameters& p) {
+  int squares = 0;
+  int king_squares = 0;
+  int immobile = 0;
+  for (int piece = 0; piece < reach.count; ++piece) {
+    const int count = square_count(reach.destinations[piece]);
+    if (reach.code[piece] == reach.side * KING) {
+      king_squares = count;
+      continue;
+    }
+    squares += count;
+    immobile += count == 0;
+  }
+  const int king_weight = p.king_mobility < 0 ? p.mobility : p.king_mobility;
+  return squares * p.mobility + king_squares * king_weight - immobile * p.immobile;
+}
+
+// Around the side's king: squares the enemy's chains end on, empty squares
+// the enemy could drop on, and own pieces standing guard.
+int king_shelter(const SideReach& own, const SideReach& enemy, const int* enemy_hand,
+                 const EngineParameters& p) {
+  const int king = own.king;
+  if (king < 0) return 0;
+  const SquareSet zone = NEIGHBOURS[king];
+  const int row = square_y(king);
+  const int advance = own.side > 0 ? row - 3 : 7 - row;
+  int score = p.king_zone_guard * square_count(zone & own.own) -
+              p.king_zone_reach * square_count(zone & enemy.reached) -
+              p.king_advance * (advance > 0 ? advance : 0);
+  if (holds_any(enemy_hand))
+    score -= p.king_zone_drop * square_count(zone & ~own.occupied & all_steps(enemy));
+  return score;
+}
+
+// The most valuable piece of the side that the enemy's chains can take and
+// no chain of its own could take back.
+int largest_threatened(const SideReach& own, const SideReach& enemy, const PieceValues& values) {
+  int largest = 0;
+  for (SquareSet hit = own.own & enemy.reached & ~own.covered; hit != 0; hit &= hit - 1) {
+    const int value = values.of(own.code[own.number_of_square[lowest_square(hit)]]);
+    if (value > largest) largest = value;
+  }
+  return largest;
+}
+
+int side_score(const SearchPosition& position, const SideReach& own, const SideReach& enemy,
+               const EngineParameters& p, const PieceValues& values) {
+  return material(own, position.hand_of(own.side), values) + mobility(own, p) +
+         king_shelter(own, enemy, position.hand_of(enemy.side), p);
+}
+
+}  // namespace
+
+PieceValues::PieceValues(const EngineParameters& p) {
+  board[PAWN] = p.pawn;
+  board[LANCE] = p.lance;
+  board[KNIGHT] = p.knight;
+  board[SILVER] = p.silver;
+  board[GOLD] = p.gold;
+  board[PROMOTED_GOLD] = p.gold;
+  board[BISHOP] = p.bishop;
+  board[ROOK] = p.rook;
+  board[TOKIN] = p.tokin;
+  board[PROMOTED_LANCE] = p.promoted_lance;
+  board[PROMOTED_KNIGHT] = p.promoted_knight;
+  board[PROMOTED_SILVER] = p.promoted_silver;
+  board[HORSE] = p.horse;
+  board[DRAGON] = p.dragon;
+  for (int slot = 1; slot <= 7; ++slot)
+    hand[slot] = board[HAND_SLOT_CODES[slot]] * p.hand_percent / 100;
+}
+
+int evaluate(const SearchPosition& position, const SideReach& mover, const SideReach& other,
+             const EngineParameters& parameters, const PieceValues& values) {
+  int score = side_score(position, mover, other, parameters, values) -
+              side_score(position, other, mover, parameters, values);
+  if (parameters.threat_percent != 0)
+    score -= largest_threatened(mover, other, values) * parameters.threat_percent / 100;
+  return score;
+}
+
+}  // namespace kumora

@@ -1,0 +1,430 @@
+#include "engine/search.h"
+
+#include <algorithm>
+#include <cmath>
+
+#include "engine/move_code.h"
+#include "engine/search_clock.h"
+
+namespace kumora {
+
+namespace {
+
+constexpr int INFINITE_SCORE = 32000;
+constexpr int DRAW_SCORE = 0;
+constexpr int MAX_DEPTH = MAX_PLY - 8;
+constexpr int QUIESCENCE_DELTA = 200;
+
+int mate_in(int ply) { return ENGINE_MATE - ply; }
+int mated_in(int ply) { return -ENGINE_MATE + ply; }
+
+// Mate scores are stored relative to the position, not the root.
+int to_table(int score, int ply) {
+  if (score >= ENGINE_MATE_BOUND) return score + ply;
+  if (score <= -ENGINE_MATE_BOUND) return score - ply;
+  return score;
+}
+
+int from_table(int score, int ply) {
+  if (score >= ENGINE_MATE_BOUND) return score - ply;
+  if (score <= -ENGINE_MATE_BOUND) return score + ply;
+  return score;
+}
+
+struct ReductionTable {
+  int by[MAX_PLY][64] = {};
+  ReductionTable() {
+    for (int depth = 1; depth < MAX_PLY; ++depth)
+      for (int moves = 1; moves < 64; ++moves)
+        by[depth][moves] = static_cast<int>(0.5 + std::log(depth) * std::log(moves) / 2.2);
+  }
+  int of(int depth, int moves) const {
+    return by[std::min(depth, MAX_PLY - 1)][std::min(moves, 63)];
+  }
+};
+
+const ReductionTable REDUCTIONS;
+
+// The game's earlier positions, with a bit filter in front of the list.
+class GameHistory {
+ public:
+  explicit GameHistory(const EnginePosition& position) : position_(position) {
+    for (int i = 0; i < position.history_count; ++i) filter_[bit_of(position.history[i])] = true;
+  }
+  bool holds(PositionKey key) const {
+    if (!filter_[bit_of(key)]) return false;
+    for (int i = 0; i < position_.history_count; ++i)
+      if (position_.history[i] == key) return true;
+    return false;
+  }
+
+ private:
+  static int bit_of(PositionKey key) { return static_cast<int>(key >> 52); }
+  const EnginePosition& position_;
+  bool filter_[4096] = {};
+};
+
+class Search {
+ public:
+  Search(const EnginePosition& start, const EngineLimits& limits, const std::atomic<bool>* stop,
+         const EngineParameters& parameters, TranspositionTable& table, SearchWorkspace& ws)
+      : start_(start),
+        clock_(limits.nodes, limits.seconds, stop),
+        p_(parameters),
+        values_(parameters),
+        table_(table),
+        ws_(ws),
+        history_(start) {
+    position_ = search_position(start.board, start.lower_hand, start.upper_hand, start.side);
+  }
+
+  EngineResult run();
+
+ private:
+  // Root.
+  bool prepare_root();
+  int search_root(int depth, int alpha, int beta);
+  int search_root_in_window(int depth, int last_score);
+  void sort_root_moves(int best_index);
+
+  int search(int depth, int alpha, int beta, int ply, bool null_allowed);
+  int quiesce(int alpha, int beta, int ply, int evasion_plies);
+  int null_move_search(int depth, int beta, int ply);
+  int search_move(const Candidate& move, int depth, int alpha, int beta, int ply, int reduction,
+                  bool full_window);
+  void generate(PlyData& d, bool captures_only);
+  void reward_cutoff(PlyData& d, const Candidate& move, int depth, int tried);
+
+  // Both sides' chains; false when the side to move can take the king at once.
+  bool read_chains(PlyData& d);
+  bool in_check(const PlyData& d) const;
+  bool is_draw(int ply) const;
+  void store_pv(int ply, const Candidate& move);
+
+  const EnginePosition& start_;
+  SearchClock clock_;
+  const EngineParameters& p_;
+  PieceValues values_;
+  TranspositionTable& table_;
+  SearchWorkspace& ws_;
+  GameHistory history_;
+  SearchPosition position_;
+  PositionKey path_[MAX_PLY + 2] = {};
+  int root_scores_[CANDIDATE_CAPACITY] = {};
+};
+
+bool Search::read_chains(PlyData& d) {
+  if (position_.side > 0) scan_sides(position_.board, position_.occupied, d.mover, d.other);
+  else scan_sides(position_.board, position_.occupied, d.other, d.mover);
+  complete_side_reach(d.mover);
+  if (d.other.king >= 0 && (d.mover.reached & (SquareSet{1} << d.other.king)) != 0) return false;
+  complete_side_reach(d.other);
+  return true;
+}
+
+bool Search::in_check(const PlyData& d) const {
+  return d.mover.king >= 0 && (d.other.reached & (SquareSet{1} << d.mover.king)) != 0;
+}
+
+bool Search::is_draw(int ply) const {
+  if (start_.moves_played + ply >= RECORD_LIMIT) return true;
+  const PositionKey key = position_.key;
+  for (int p = ply - 2; p >= 0; p -= 2)
+    if (path_[p] == key) return true;
+  return history_.holds(key);
+}
+
+void Search::store_pv(int ply, const Candidate& move) {
+  PlyData& d = ws_.ply[ply];
+  d.pv[0] = move;
+  const PlyData& child = ws_.ply[ply + 1];
+  const int length = std::min(child.pv_length, MAX_PLY - 1);
+  for (int i = 0; i < length; ++i) d.pv[i + 1] = child.pv[i];
+  d.pv_length = length + 1;
+}
+
+void Search::generate(PlyData& d, bool captures_only) {
+  d.moves.count = 0;
+  if (captures_only) {
+    add_board_moves_onto(d.mover, d.mover.occupied & ~d.mover.own, d.moves);
+    return;
+  }
+  add_board_candidates(d.mover, d.moves);
+  const int* hand = position_.hand_of(position_.side);
+  add_drop_candidates(d.mover, build_drop_maps(d.mover, hand), hand, d.moves);
+}
+
+void Search::reward_cutoff(PlyData& d, const Candidate& move, int depth, int tried) {
+  if (is_capture(position_.board, move)) return;
+  d.killers.add(move);
+  const int bonus = std::min(depth * depth, 400);
+  ws_.history.reward(position_.side, move, bonus);
+  for (int i = 0; i < tried; ++i) {
+    const Candidate& earlier = d.moves.move[i];
+    if (!is_capture(position_.board, earlier)) ws_.history.reward(position_.side, earlier, -bonus);
+  }
+}
+
+// Plays the move, searches the reply at the given reduction (null window
+// unless full_window), and takes the move back.
+int Search::search_move(const Candidate& move, int depth, int alpha, int beta, int ply,
+                        int reduction, bool full_window) {
+  MoveUndo undo;
+  play(position_, move, undo);
+  path_[ply + 1] = position_.key;
+  int score;
+  if (full_window) {
+    score = -search(depth - 1, -beta, -alpha, ply + 1, true);
+  } else {
+    score = -search(depth - 1 - reduction, -alpha - 1, -alpha, ply + 1, true);
+    if (score > alpha && reduction > 0 && !clock_.stopped())
+      score = -search(depth - 1, -alpha - 1, -alpha, ply + 1, true);
+    if (score > alpha && score < beta && !clock_.stopped())
+      score = -search(depth - 1, -beta, -alpha, ply + 1, true);
+  }
+  take_back(position_, move, undo);
+  return score;
+}
+
+int Search::null_move_search(int depth, int beta, int ply) {
+  const int reduction = 2 + depth / 4;
+  pass_turn(position_);
+  path_[ply + 1] = position_.key;
+  const int score = -search(depth - 1 - reduction, -beta, -beta + 1, ply + 1, false);
+  pass_turn(position_);
+  return score;
+}
+
+int Search::search(int depth, int alpha, int beta, int ply, bool null_allowed) {
+  if (depth <= 0) return quiesce(alpha, beta, ply, 0);
+  PlyData& d = ws_.ply[ply];
+  d.pv_length = 0;
+  if (clock_.count_node()) return 0;
+  if (is_draw(ply)) return DRAW_SCORE;
+  if (ply >= MAX_PLY - 1) return quiesce(alpha, beta, ply, p_.quiescence_evasion_plies);
+  alpha = std::max(alpha, mated_in(ply));
+  beta = std::min(beta, mate_in(ply + 1));
+  if (alpha >= beta) return alpha;
+  const bool pv_node = beta - alpha > 1;
+
+  const TableEntry* entry = table_.probe(position_.key);
+  const std::uint16_t table_move = entry != nullptr ? entry->move : 0;
+  if (entry != nullptr && !pv_node && entry->depth >= depth) {
+    const int score = from_table(entry->score, ply);
+    if (entry->bound == Bound::Exact || (entry->bound == Bound::Lower && score >= beta) ||
+        (entry->bound == Bound::Upper && score <= alpha))
+      return score;
+  }
+
+  if (!read_chains(d)) return mate_in(ply);
+  const bool checked = in_check(d);
+  if (checked && ply < MAX_PLY / 2) depth += p_.check_extension;
+  if (!pv_node && !checked) {
+    const int eval = evaluate(position_, d.mover, d.other, p_, values_);
+    if (p_.futility_margin > 0 && depth <= 3 && eval - p_.futility_margin * depth >= beta)
+      return eval;
+    if (p_.null_move != 0 && null_allowed && depth >= 3 && eval >= beta) {
+      const int score = null_move_search(depth, beta, ply);
+      if (clock_.stopped()) return 0;
+      if (score >= beta) return score >= ENGINE_MATE_BOUND ? beta : score;
+    }
+  }
+
+  generate(d, false);
+  if (d.moves.count == 0) return mated_in(ply);
+  score_moves(d.moves, d.order, position_.board, position_.side, table_move, d.killers,
+              ws_.history, values_);
+  const int alpha_before = alpha;
+  int best = -INFINITE_SCORE;
+  Candidate best_move;
+  const int quiet_allowance = p_.late_move_pruning > 0 && !pv_node && !checked && depth <= 3
+                                  ? p_.late_move_pruning + depth * depth
+                                  : CANDIDATE_CAPACITY;
+  int quiet_tried = 0;
+  for (int i = 0; i < d.moves.count; ++i) {
+    bring_best_forward(d.moves, d.order, i);
+    const Candidate move = d.moves.move[i];
+    const bool quiet = !is_capture(position_.board, move) && move.placed == move.moved;
+    if (quiet && best > -ENGINE_MATE_BOUND && ++quiet_tried > quiet_allowance) break;
+    int reduction = 0;
+    if (p_.late_move_reduction != 0 && depth >= 3 && i >= 3 && quiet && !checked)
+      reduction = std::min(REDUCTIONS.of(depth, i), depth - 2);
+    const int score = search_move(move, depth, alpha, beta, ply, reduction, i == 0);
+    if (clock_.stopped()) return 0;
+    if (score <= best) continue;
+    best = score;
+    best_move = move;
+    if (score <= alpha) continue;
+    alpha = score;
+    store_pv(ply, move);
+    if (alpha >= beta) {
+      reward_cutoff(d, move, depth, i);
+      break;
+    }
+  }
+  const Bound bound = best >= beta ? Bound::Lower : best > alpha_before ? Bound::Exact : Bound::Upper;
+  table_.store(position_.key, to_table(best, ply), depth, bound, move_code(best_move));
+  return best;
+}
+
+int Search::quiesce(int alpha, int beta, int ply, int evasion_plies) {
+  PlyData& d = ws_.ply[ply];
+  d.pv_length = 0;
+  if (clock_.count_node()) return 0;
+  const TableEntry* entry = p_.quiescence_table != 0 ? table_.probe(position_.key) : nullptr;
+  if (entry != nullptr && beta - alpha == 1) {
+    const int score = from_table(entry->score, ply);
+    if (entry->bound == Bound::Exact || (entry->bound == Bound::Lower && score >= beta) ||
+        (entry->bound == Bound::Upper && score <= alpha))
+      return score;
+  }
+  const int alpha_before = alpha;
+  if (!read_chains(d)) return mate_in(ply);
+  if (start_.moves_played + ply >= RECORD_LIMIT) return DRAW_SCORE;
+  const int eval = evaluate(position_, d.mover, d.other, p_, values_);
+  const bool evading = in_check(d) && evasion_plies < p_.quiescence_evasion_plies;
+  if (ply >= MAX_PLY - 1) return eval;
+  int best = -INFINITE_SCORE;
+  if (!evading) {
+    if (eval >= beta) return eval;
+    alpha = std::max(alpha, eval);
+    best = eval;
+  }
+  generate(d, !evading);
+  if (evading && d.moves.count == 0) return mated_in(ply);
+  score_moves(d.moves, d.order, position_.board, position_.side, 0, d.killers, ws_.history,
+              values_);
+  for (int i = 0; i < d.moves.count; ++i) {
+    bring_best_forward(d.moves, d.order, i);
+    const Candidate move = d.moves.move[i];
+    const int taken = position_.board(move.to_x, move.to_y);
+    if (!evading && eval + values_.of(taken) + QUIESCENCE_DELTA <= alpha) continue;
+    MoveUndo undo;
+    play(position_, move, undo);
+    const int score = -quiesce(-beta, -alpha, ply + 1, evasion_plies + (evading ? 1 : 0));
+    take_back(position_, move, undo);
+    if (clock_.stopped()) return 0;
+    if (score <= best) continue;
+    best = score;
+    if (score <= alpha) continue;
+    alpha = score;
+    store_pv(ply, move);
+    if (alpha >= beta) break;
+  }
+  if (p_.quiescence_table != 0) {
+    const Bound bound =
+        best >= beta ? Bound::Lower : best > alpha_before ? Bound::Exact : Bound::Upper;
+    table_.store(position_.key, to_table(best, ply), 0, bound, 0);
+  }
+  return best;
+}
+
+bool Search::prepare_root() {
+  PlyData& d = ws_.ply[0];
+  path_[0] = position_.key;
+  read_chains(d);
+  generate(d, false);
+  if (d.moves.count == 0) return false;
+  score_moves(d.moves, d.order, position_.board, position_.side,
+              table_.probe(position_.key) ? table_.probe(position_.key)->move : 0, d.killers,
+              ws_.history, values_);
+  for (int i = 0; i < d.moves.count; ++i) bring_best_forward(d.moves, d.order, i);
+  return true;
+}
+
+int Search::search_root(int depth, int alpha, int beta) {
+  PlyData& d = ws_.ply[0];
+  int best = -INFINITE_SCORE;
+  int best_index = -1;
+  for (int i = 0; i < d.moves.count; ++i) {
+    const Candidate move = d.moves.move[i];
+    int score;
+    if (position_.board(move.to_x, move.to_y) == -position_.side * KING) {
+      score = mate_in(0);
+    } else {
+      score = search_move(move, depth, alpha, beta, 0, 0, i == 0);
+    }
+    if (clock_.stopped()) break;
+    root_scores_[i] = score;
+    if (score <= best) continue;
+    best = score;
+    best_index = i;
+    if (score > alpha) {
+      alpha = score;
+      store_pv(0, move);
+      if (position_.board(move.to_x, move.to_y) == -position_.side * KING) {
+        d.pv_length = 1;
+      }
+    }
+    if (alpha >= beta) break;
+  }
+  if (best_index >= 0 && !clock_.stopped()) sort_root_moves(best_index);
+  return best;
+}
+
+// A narrow window around the last iteration's score, widened on failing.
+int Search::search_root_in_window(int depth, int last_score) {
+  int window = p_.aspiration_window;
+  if (window <= 0 || depth < 4 || std::abs(last_score) >= ENGINE_MATE_BOUND)
+    return search_root(depth, -INFINITE_SCORE, INFINITE_SCORE);
+  int alpha = last_score - window;
+  int beta = last_score + window;
+  while (true) {
+    const int score = search_root(depth, alpha, beta);
+    if (clock_.stopped()) return score;
+    window *= 3;
+    if (score <= alpha) {
+      alpha = std::max(-INFINITE_SCORE, score - window);
+    } else if (score >= beta) {
+      beta = std::min(INFINITE_SCORE, score + window);
+    } else {
+      return score;
+    }
+  }
+}
+
+// The best move first, the others by their scores of this iteration.
+void Search::sort_root_moves(int best_index) {
+  PlyData& d = ws_.ply[0];
+  std::swap(d.moves.move[0], d.moves.move[best_index]);
+  std::swap(root_scores_[0], root_scores_[best_index]);
+  for (int i = 2; i < d.moves.count; ++i)
+    for (int j = i; j > 1 && root_scores_[j] > root_scores_[j - 1]; --j) {
+      std::swap(d.moves.move[j], d.moves.move[j - 1]);
+      std::swap(root_scores_[j], root_scores_[j - 1]);
+    }
+}
+
+EngineResult Search::run() {
+  EngineResult result;
+  table_.next_generation();
+  if (!prepare_root()) return result;
+  PlyData& root = ws_.ply[0];
+  result.found = true;
+  result.best = root.moves.move[0];
+  for (int i = 0; i < root.moves.count; ++i) root_scores_[i] = -INFINITE_SCORE;
+  for (int depth = 1; depth <= MAX_DEPTH; ++depth) {
+    const int score = search_root_in_window(depth, result.score_cp);
+    if (clock_.stopped()) break;
+    result.best = root.moves.move[0];
+    result.score_cp = score;
+    result.depth = depth;
+    result.pv_length = std::min(root.pv_length, ENGINE_MAX_PV);
+    for (int i = 0; i < result.pv_length; ++i) result.pv[i] = root.pv[i];
+    if (score >= ENGINE_MATE_BOUND || !clock_.may_start_iteration()) break;
+  }
+  result.nodes = clock_.nodes();
+  result.seconds = clock_.elapsed();
+  return result;
+}
+
+}  // namespace
+
+EngineResult run_search(const EnginePosition& position, const EngineLimits& limits,
+                        const std::atomic<bool>* stop, const EngineParameters& parameters,
+                        TranspositionTable& table, SearchWorkspace& workspace) {
+  Search search(position, limits, stop, parameters, table, workspace);
+  return search.run();
+}
+
+}  // namespace kumora

@@ -1,0 +1,37 @@
+// The engine's search: iterative deepening over a principal variation
+// search with a transposition table, null move, late move reductions and a
+// quiescence search over captures, on the variant's own ends.
+#pragma once
+
+#include "engine/engine.h"
+#include "engine/evaluation.h"
+#include "engine/move_ordering.h"
+#include "engine/search_position.h"
+#include "engine/transposition_table.h"
+
+namespace kumora {
+
+constexpr int MAX_PLY = 64;
+
+// What one ply of the search keeps while its moves are tried.
+struct PlyData {
+  SideReach mover;
+  SideReach other;
+  CandidateList moves;
+  int order[CANDIDATE_CAPACITY];
+  Killers killers;
+  int pv_length = 0;
+  Candidate pv[MAX_PLY + 1];
+};
+
+// Everything a search writes, allocated once with the engine.
+struct SearchWorkspace {
+  PlyData ply[MAX_PLY + 1];
+  MoveHistory history;
+};
+
+EngineResult run_search(const EnginePosition& position, const EngineLimits& limits,
+                        const std::atomic<bool>* stop, const EngineParameters& parameters,
+                        TranspositionTable& table, SearchWorkspace& workspace);
+
+}  // namespace kumora

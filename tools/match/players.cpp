@@ -1,0 +1,134 @@
+#include "tools/match/players.h"
+
+#include <cstdlib>
+#include <random>
+#include <sstream>
+
+#include "analysis/analyze_board.h"
+#include "com/com_search.h"
+#include "core/reverse.h"
+#include "engine/engine.h"
+#include "tools/match/yardstick.h"
+
+namespace kumora::match {
+
+namespace {
+
+// The specified search, which always plays the upper side: the position is
+// turned round for it when the lower side is to move.  Its tables live as
+// long as the game, as the window's do.
+class LevelPlayer : public Player {
+ public:
+  explicit LevelPlayer(int level) : level_(level) {}
+
+  void new_game() override { tables_ = AttackTables{}; }
+
+  bool choose(const MatchGame& game, Candidate& move) override {
+    GameState state = game.state;
+    if (game.side < 0) reverse_position(state);
+    state.level = level_;
+    recompute_hand_totals(state);
+    ComContext context;
+    ReachState reach;
+    ComWorld world{state, tables_, context, reach};
+    analyze_board(state, tables_);
+    prepare_turn(world);
+    const ComMove best = search_best_move(world, nullptr, nullptr);
+    if (!best.found) return false;
+    move = {static_cast<std::int8_t>(best.from_x), static_cast<std::int8_t>(best.from_y),
+            static_cast<std::int8_t>(best.to_x), static_cast<std::int8_t>(best.to_y),
+            static_cast<std::int16_t>(best.moved), static_cast<std::int16_t>(best.placed)};
+    if (game.side < 0) move = turned_round(move);
+    return true;
+  }
+
+ private:
+  int level_;
+  AttackTables tables_;
+};
+
+class EnginePlayer : public Player {
+ public:
+  EnginePlayer(const EngineLimits& limits, const EngineParameters& parameters)
+      : engine_(16, parameters), limits_(limits) {}
+
+  void new_game() override { engine_.clear(); }
+
+  bool choose(const MatchGame& game, Candidate& move) override {
+    const EngineResult result = engine_.think(engine_view(game), limits_, nullptr);
+    move = result.best;
+    return result.found;
+  }
+
+ private:
+  Engine engine_;
+  EngineLimits limits_;
+};
+
+class RandomPlayer : public Player {
+ public:
+  explicit RandomPlayer(std::uint32_t seed) : rng_(seed) {}
+
+  bool choose(const MatchGame& game, Candidate& move) override {
+    candidates_of(game, list_);
+    if (list_.count == 0) return false;
+    move = list_.move[std::uniform_int_distribution<int>(0, list_.count - 1)(rng_)];
+    return true;
+  }
+
+ private:
+  std::mt19937 rng_;
+  CandidateList list_;
+};
+
+// "name=value,name=value" into the parameters.
+bool read_parameters(const std::string& text, EngineParameters& parameters, std::string& error) {
+  std::stringstream in(text);
+  std::string pair;
+  while (std::getline(in, pair, ',')) {
+    const auto equals = pair.find('=');
+    if (equals == std::string::npos ||
+        !set_engine_parameter(parameters, pair.substr(0, equals),
+                              std::atoi(pair.c_str() + equals + 1))) {
+      error = "unknown engine parameter: " + pair;
+      return false;
+    }
+  }
+  return true;
+}
+
+std::unique_ptr<Player> engine_player(const std::string& spec, const PlayerOptions& options,
+                                      std::string& error) {
+  const int level = spec[1] - '0';
+  EngineLimits limits = level_limits(level);
+  if (options.nodes > 0) limits = {options.nodes, 0};
+  EngineParameters parameters;
+  std::string rest = spec.substr(2);
+  const auto colon = rest.find(':');
+  const std::string changes = colon == std::string::npos ? "" : rest.substr(colon + 1);
+  rest = rest.substr(0, colon);
+  if (!rest.empty()) {
+    if (rest[0] != '@') {
+      error = "unknown player: " + spec;
+      return nullptr;
+    }
+    limits = {std::atoll(rest.c_str() + 1), 0};
+  }
+  if (!changes.empty() && !read_parameters(changes, parameters, error)) return nullptr;
+  return std::make_unique<EnginePlayer>(limits, parameters);
+}
+
+}  // namespace
+
+std::unique_ptr<Player> make_player(const std::string& spec, const PlayerOptions& options,
+                                    std::uint32_t seed, std::string& error) {
+  if (spec == "L1" || spec == "L2" || spec == "L3") return std::make_unique<LevelPlayer>(spec[1] - '0');
+  if (spec.rfind("L4", 0) == 0 || spec.rfind("L5", 0) == 0)
+    return engine_player(spec, options, error);
+  if (spec == "R") return std::make_unique<RandomPlayer>(seed);
+  if (spec == "D3") return make_yardstick(3);
+  error = "unknown player: " + spec + " (L1..L5, R, D3)";
+  return nullptr;
+}
+
+}  // namespace kumora::match

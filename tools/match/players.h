@@ -1,0 +1,32 @@
+// The players of a match: the specified levels L1..L3, the engine's levels
+// L4 and L5, a random mover R and the yardstick D3.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "tools/match/match_game.h"
+
+namespace kumora::match {
+
+class Player {
+ public:
+  virtual ~Player() = default;
+  virtual void new_game() {}
+  // The move of the side to move; false when it has none.
+  virtual bool choose(const MatchGame& game, Candidate& move) = 0;
+};
+
+// What the command line says about all players.
+struct PlayerOptions {
+  std::int64_t nodes = 0;  // L4 and L5 search this many nodes a move instead of using time
+};
+
+// A player from its name: L1..L5, R or D3.  L4 and L5 accept a node budget
+// of their own and parameter changes: "L4@20000", "L4:mobility=6,immobile=30".
+// Null, with `error` set, for a name it does not know.
+std::unique_ptr<Player> make_player(const std::string& spec, const PlayerOptions& options,
+                                    std::uint32_t seed, std::string& error);
+
+}  // namespace kumora::match
