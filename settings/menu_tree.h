@@ -6,9 +6,10 @@
 namespace kumora {
 
 enum class MenuId {
-  TAIKYOKU, MATCH_MAN, START, START2, SENTE, GOTE, ZENKAI, LEVEL, LEVEL1, LEVEL2, LEVEL3, OWARI,
+  TAIKYOKU, MATCH_MAN, START, START2, SENTE, GOTE, ZENKAI, LEVEL, LEVEL1, LEVEL2, LEVEL3, LEVEL4,
+  LEVEL5, OWARI,
   STOP, CANCEL, REVERSE, MATTA,
-  REPLAY, AFTER, LBEL_UP, LEBEL_DOWN,
+  REPLAY, AFTER, LBEL_UP, LEBEL_DOWN, HINT,
   KIFU, KIFU_READ, KIFU_WRITE, SAIKIN,
   OPTION, HAIKEI_GA, MIDORI, TATAMI, TAKE, UCHU, RENGA, SIDOU, KEIKA, BGM, SIDE_PANEL,
   SONOTA, VER, ASOBIKATA,
@@ -37,6 +38,8 @@ inline constexpr MenuItemInfo MENU_TREE[MENU_COUNT] = {
     {MenuId::LEVEL1, "LEVEL1", "LEVEL1", 2},
     {MenuId::LEVEL2, "LEVEL2", "LEVEL2", 2},
     {MenuId::LEVEL3, "LEVEL3", "LEVEL3", 2},
+    {MenuId::LEVEL4, "LEVEL4", "LEVEL4", 2},
+    {MenuId::LEVEL5, "LEVEL5", "LEVEL5", 2},
     {MenuId::OWARI, "OWARI", "終わり", 1},
     {MenuId::STOP, "STOP", "局面", 0},
     {MenuId::CANCEL, "CANCEL", "最初", 1},
@@ -46,6 +49,7 @@ inline constexpr MenuItemInfo MENU_TREE[MENU_COUNT] = {
     {MenuId::AFTER, "AFTER", "進", 0},
     {MenuId::LBEL_UP, "LBEL_UP", "△", 0},
     {MenuId::LEBEL_DOWN, "LEBEL_DOWN", "▽", 0},
+    {MenuId::HINT, "HINT", "ヒント", 0},
     {MenuId::KIFU, "KIFU", "棋譜", 0},
     {MenuId::KIFU_READ, "KIFU_READ", "読込", 1},
     {MenuId::KIFU_WRITE, "KIFU_WRITE", "書込", 1},

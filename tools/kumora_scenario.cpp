@@ -15,7 +15,10 @@
 namespace {
 
 int usage() {
-  std::cerr << "usage: kumora-scenario [--dir DIR] SCRIPT   (SCRIPT may be - for standard input)\n";
+  std::cerr << "usage: kumora-scenario [--dir DIR] [--nodes N] SCRIPT   (SCRIPT may be - for "
+               "standard input;\n       N: the node budget of LEVEL4, LEVEL5 and the hint, "
+               "default "
+            << kumora::DEFAULT_SCENARIO_NODES << ")\n";
   return kumora::SCENARIO_BAD_LINE;
 }
 
@@ -32,9 +35,14 @@ int main(int argc, char** argv) {
   std::signal(SIGXFSZ, SIG_IGN);
   std::string dir;
   std::string script_name;
+  std::int64_t nodes = kumora::DEFAULT_SCENARIO_NODES;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--dir") == 0 && i + 1 < argc) {
       dir = argv[++i];
+    } else if (std::strcmp(argv[i], "--nodes") == 0 && i + 1 < argc) {
+      char* end = nullptr;
+      nodes = std::strtoll(argv[++i], &end, 10);
+      if (*end != '\0' || nodes <= 0) return usage();
     } else if (script_name.empty()) {
       script_name = argv[i];
     } else {
@@ -64,7 +72,7 @@ int main(int argc, char** argv) {
 
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
-  const int status = kumora::run_scenario(script, std::cout, std::cerr);
+  const int status = kumora::run_scenario(script, std::cout, std::cerr, nodes);
   std::cout.flush();
   return status;
 }

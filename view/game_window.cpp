@@ -33,7 +33,8 @@ constexpr int SIDE_PANEL_WIDTH = 260;
 
 bool carries_check_mark(MenuId id) {
   switch (id) {
-    case MenuId::LEVEL1: case MenuId::LEVEL2: case MenuId::LEVEL3:
+    case MenuId::LEVEL1: case MenuId::LEVEL2: case MenuId::LEVEL3: case MenuId::LEVEL4:
+    case MenuId::LEVEL5:
     case MenuId::MIDORI: case MenuId::TATAMI: case MenuId::TAKE: case MenuId::UCHU:
     case MenuId::RENGA: case MenuId::SIDOU: case MenuId::KEIKA: case MenuId::BGM:
     case MenuId::SIDE_PANEL:
@@ -249,18 +250,35 @@ std::string GameWindow::timestamp() {
   return QDateTime::currentDateTime().toString("yyyy-MM-dd HH-mm-ss").toStdString();
 }
 
-bool GameWindow::wait(double seconds) {
+bool GameWindow::keep_alive(const std::function<void(QEventLoop&)>& arm) {
   QEventLoop loop;
   InputBlocker blocker;
   blocker.on_end_requested = [&loop] { loop.quit(); };
   InputBlocker* outer = waiting_;
   waiting_ = &blocker;
-  QTimer::singleShot(static_cast<int>(seconds * 1000), &loop, &QEventLoop::quit);
+  arm(loop);
   loop.exec();
   waiting_ = outer;
   const bool end_requested = blocker.end_requested();
   if (end_requested && outer != nullptr) outer->request_end();
   return !end_requested;
+}
+
+bool GameWindow::wait(double seconds) {
+  return keep_alive([seconds](QEventLoop& loop) {
+    QTimer::singleShot(static_cast<int>(seconds * 1000), &loop, &QEventLoop::quit);
+  });
+}
+
+bool GameWindow::wait_for(const std::function<bool()>& done) {
+  constexpr int POLL_MS = 5;
+  QTimer poll;
+  return keep_alive([&](QEventLoop& loop) {
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+      if (done()) loop.quit();
+    });
+    poll.start(POLL_MS);
+  });
 }
 
 void GameWindow::set_timer_enabled(bool enabled) {

@@ -16,6 +16,7 @@
 #include "window/main_window.h"
 
 class QAction;
+class QEventLoop;
 class QLabel;
 
 namespace kumora {
@@ -46,6 +47,7 @@ class GameWindow : public QMainWindow, public Dialogs, public Host {
   float now() override;
   std::string timestamp() override;
   bool wait(double seconds) override;
+  bool wait_for(const std::function<bool()>& done) override;
   void set_timer_enabled(bool enabled) override;
   void quit() override {}
 
@@ -67,6 +69,9 @@ class GameWindow : public QMainWindow, public Dialogs, public Host {
   // The first size: 80% of the screen's height at the board's proportions.
   void size_for_screen();
   void remember_geometry();
+  // Runs the event loop, input discarded, until `finished` says so or the
+  // person asks to end the program; false in that case.
+  bool keep_alive(const std::function<void(QEventLoop&)>& arm);
   // Runs a handler of the logic; ends the program when the handler ends it.
   void deliver(const std::function<void()>& handler);
 

@@ -10,6 +10,7 @@
 #include "window/drawing.h"
 #include "window/messages.h"
 #include "window/move_drawing.h"
+#include "window/strong_search.h"
 
 namespace kumora {
 
@@ -44,12 +45,9 @@ void ComputerTurn::play_turn() {
   show_thinking();
   s_.reporter.set_status("ＣＯＭが考えています");
 
-  Game& game = s_.game;
-  ComWorld world{game.state, game.tables, game.com_context, game.reach};
-  prepare_turn(world);
   s_.drawing.refresh();
-  ClockTicker ticker(s_.clocks);
-  const ComMove best = search_best_move(world, nullptr, &ticker);
+  Game& game = s_.game;
+  const ComMove best = game.state.level >= 4 ? strong_move() : specified_move();
   if (!best.found) {
     // Drops the person could not make are no candidates of the computer, so
     // a hand that only allows such drops leaves it without a move.
@@ -67,6 +65,29 @@ void ComputerTurn::play_turn() {
   }
   play_com_move(best);
   after_com_move(best);
+}
+
+ComMove ComputerTurn::specified_move() {
+  Game& game = s_.game;
+  ComWorld world{game.state, game.tables, game.com_context, game.reach};
+  prepare_turn(world);
+  ClockTicker ticker(s_.clocks);
+  return search_best_move(world, nullptr, &ticker);
+}
+
+ComMove ComputerTurn::strong_move() {
+  const EngineResult result = strong_.best_move(+1, s_.game.state.level);
+  ComMove move;
+  if (!result.found) return move;
+  const Candidate& c = result.best;
+  move.from_x = c.from_x;
+  move.from_y = c.from_y;
+  move.to_x = c.to_x;
+  move.to_y = c.to_y;
+  move.moved = c.moved;
+  move.placed = c.placed;
+  move.found = true;
+  return move;
 }
 
 void ComputerTurn::show_com_path(const ComMove& best) {

@@ -8,21 +8,29 @@ namespace kumora {
 
 struct ComMove;
 
+class StrongSearch;
+
 class ComputerTurn {
  public:
-  explicit ComputerTurn(WindowServices& services) : s_(services) {}
+  ComputerTurn(WindowServices& services, StrongSearch& strong)
+      : s_(services), strong_(strong) {}
 
   // com_ban: the whole turn, called with the upper side to move.
   void play_turn();
 
  private:
   void show_thinking();
+  // The move of the specified search (LEVEL1..3).
+  ComMove specified_move();
+  // The move of the strong search (LEVEL4, LEVEL5).
+  ComMove strong_move();
   void show_com_path(const ComMove& best);
   void play_com_move(const ComMove& best);
   void after_com_move(const ComMove& best);
   void hand_turn_back();
 
   WindowServices& s_;
+  StrongSearch& strong_;
 };
 
 }  // namespace kumora

@@ -5,15 +5,10 @@
 
 #include <vector>
 
+#include "window/cell.h"
 #include "window/game.h"
 
 namespace kumora {
-
-struct Cell {
-  int x = 0;
-  int y = 0;
-  bool operator==(const Cell&) const = default;
-};
 
 struct LastMoveSquares {
   bool present = false;

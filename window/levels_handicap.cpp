@@ -7,7 +7,9 @@
 namespace kumora {
 
 namespace {
-constexpr MenuId LEVEL_ITEMS[4] = {MenuId::COUNT, MenuId::LEVEL1, MenuId::LEVEL2, MenuId::LEVEL3};
+constexpr MenuId LEVEL_ITEMS[6] = {MenuId::COUNT,  MenuId::LEVEL1, MenuId::LEVEL2,
+                                   MenuId::LEVEL3, MenuId::LEVEL4, MenuId::LEVEL5};
+constexpr int HIGHEST_LEVEL = 5;
 }  // namespace
 
 void LevelsHandicap::choose_level(int n) {
@@ -20,8 +22,8 @@ void LevelsHandicap::choose_level(int n) {
 
 void LevelsHandicap::set_level(int n) {
   GameState& state = s_.game.state;
-  for (int i = 1; i <= 3; ++i) s_.ticks.set_checked(LEVEL_ITEMS[i], false);
-  if (n >= 1 && n <= 3) {
+  for (int i = 1; i <= HIGHEST_LEVEL; ++i) s_.ticks.set_checked(LEVEL_ITEMS[i], false);
+  if (n >= 1 && n <= HIGHEST_LEVEL) {
     s_.ticks.set_checked(LEVEL_ITEMS[n], true);
     state.level = n;
   }

@@ -17,7 +17,9 @@ MainWindow::MainWindow(Canvas& canvas, Dialogs& dialogs, SoundPort& sound, Host&
       file_panel_(services_, archive_),
       options_(services_),
       stepping_(services_),
-      computer_(services_),
+      strong_(services_),
+      computer_(services_, strong_),
+      hint_(services_, strong_),
       mouse_(services_),
       start_(services_, levels_) {}
 
@@ -131,6 +133,9 @@ void MainWindow::run_menu(MenuId id) {
     case MenuId::LEVEL1: levels_.choose_level(1); break;
     case MenuId::LEVEL2: levels_.choose_level(2); break;
     case MenuId::LEVEL3: levels_.choose_level(3); break;
+    case MenuId::LEVEL4: levels_.choose_level(4); break;
+    case MenuId::LEVEL5: levels_.choose_level(5); break;
+    case MenuId::HINT: hint_.HINT_Click(); break;
     case MenuId::LBEL_UP: levels_.LBEL_UP_Click(); break;
     case MenuId::LEBEL_DOWN: levels_.LEBEL_DOWN_Click(); break;
     case MenuId::OWARI: end_program(); break;

@@ -15,12 +15,14 @@
 #include "window/drawing.h"
 #include "window/file_panel_logic.h"
 #include "window/game_start.h"
+#include "window/hint.h"
 #include "window/levels_handicap.h"
 #include "window/messages.h"
 #include "window/mouse_input.h"
 #include "window/options.h"
 #include "window/record_stepping.h"
 #include "window/services.h"
+#include "window/strong_search.h"
 
 namespace kumora {
 
@@ -64,6 +66,9 @@ class MainWindow : private GameFlow {
   // The status line: why a click was refused or what to do next.
   const std::string& status_text() const { return reporter_.status(); }
 
+  // The strong search plays by a node budget instead of time (0: by time).
+  void set_engine_nodes(std::int64_t nodes) { strong_.set_node_budget(nodes); }
+
   bool is_checked(MenuId id) const { return ticks_.is_checked(id); }
   bool timer1_enabled() const { return clocks_.timer1_enabled(); }
   bool program_ended() const { return program_ended_; }
@@ -104,7 +109,9 @@ class MainWindow : private GameFlow {
   FilePanel file_panel_;
   Options options_;
   RecordStepping stepping_;
+  StrongSearch strong_;
   ComputerTurn computer_;
+  Hint hint_;
   MouseInput mouse_;
   GameStart start_;
   WindowPlacement placement_;

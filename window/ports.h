@@ -3,6 +3,7 @@
 // implement them as recorders.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace kumora {
@@ -67,6 +68,11 @@ class Host {
   // recorders return at once. False when the person asked to end the program
   // while waiting.
   virtual bool wait(double seconds) = 0;
+  // Keeps the window alive until done() answers true (work running on another
+  // thread): the real window runs its event loop meanwhile, repainting and
+  // discarding the person's input; recorders just wait. False when the person
+  // asked to end the program meanwhile (the work should then be stopped).
+  virtual bool wait_for(const std::function<bool()>& done) = 0;
   // The clock timer Timer1: enabled or not (ticks every 50 ms while enabled).
   virtual void set_timer_enabled(bool enabled) = 0;
   // Ends the program.

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <cstdio>
+#include <thread>
 
 #include "core/constants.h"
 
@@ -88,6 +89,11 @@ float FakeHost::now() {
   const double read = time_of_day;
   if (step != 0) time_of_day = std::fmod(time_of_day + step, 86400.0);
   return static_cast<float>(read);
+}
+
+bool FakeHost::wait_for(const std::function<bool()>& done) {
+  while (!done()) std::this_thread::yield();
+  return true;
 }
 
 std::string FakeHost::timestamp() {

@@ -78,6 +78,7 @@ class FakeHost : public Host {
   // The fake clock's time of day on a fixed date.
   std::string timestamp() override;
   bool wait(double) override { return true; }
+  bool wait_for(const std::function<bool()>& done) override;
   void set_timer_enabled(bool) override {}
   void quit() override { ended = true; }
 

@@ -65,8 +65,9 @@ double to_double(const std::string& word) {
 
 class Session {
  public:
-  Session(std::istream& script, std::ostream& out)
-      : script_(script),
+  Session(std::istream& script, std::ostream& out, std::int64_t engine_nodes)
+      : engine_nodes_(engine_nodes),
+        script_(script),
         out_(out),
         canvas_(surface_),
         dialogs_(out),
@@ -74,6 +75,7 @@ class Session {
         observer_(out),
         window_(std::make_unique<MainWindow>(canvas_, dialogs_, sound_, host_)) {
     window_->set_observer(&observer_);
+    window_->set_engine_nodes(engine_nodes_);
   }
 
   void load() { window_->Form_Load(); }
@@ -82,6 +84,7 @@ class Session {
   void restart() {
     window_ = std::make_unique<MainWindow>(canvas_, dialogs_, sound_, host_);
     window_->set_observer(&observer_);
+    window_->set_engine_nodes(engine_nodes_);
     canvas_.reset_marks();
     load();
   }
@@ -98,6 +101,7 @@ class Session {
   void run_cat(const std::string& file);
   bool next_line(std::string& line);
 
+  std::int64_t engine_nodes_;
   std::istream& script_;
   std::ostream& out_;
   int line_number_ = 0;
@@ -278,13 +282,14 @@ void Session::run_cat(const std::string& file) {
 
 }  // namespace
 
-int run_scenario(std::istream& script, std::ostream& out, std::ostream& err) {
+int run_scenario(std::istream& script, std::ostream& out, std::ostream& err,
+                 std::int64_t engine_nodes) {
   // The run's directory is the home folder, so that the kept games go inside
   // it and never to the user's files.
   std::error_code error;
   setenv("HOME", std::filesystem::current_path(error).c_str(), 1);
   unsetenv("XDG_DATA_HOME");
-  Session session(script, out);
+  Session session(script, out, engine_nodes);
   int line_number = 0;
   try {
     session.load();

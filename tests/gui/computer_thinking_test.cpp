@@ -1,0 +1,120 @@
+// The window while the strong computer thinks: it keeps painting, a click
+// made meanwhile is discarded rather than applied after the computer's move,
+// and Esc ends the program in the middle of the search.
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QTranslator>
+#include <memory>
+
+#include "sound/sound_glue.h"
+#include "tests/gui/box_answerer.h"
+#include "tests/gui/program_setup.h"
+#include "tests/gui/window_driver.h"
+#include "view/game_window.h"
+#include "view/surface_view.h"
+
+namespace kumora {
+
+namespace {
+
+constexpr int WAIT_MS = 5000;
+QString u8(const char* text) { return QString::fromUtf8(text); }
+
+// Counts the paint events of a widget.
+class PaintCounter : public QObject {
+ public:
+  int count = 0;
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) ++count;
+    return false;
+  }
+};
+
+}  // namespace
+
+class ComputerThinking : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void initTestCase();
+  void the_window_paints_and_discards_clicks_while_level5_thinks();
+  void escape_ends_the_program_during_the_search();
+
+ private:
+  MainWindow& logic() { return window_->logic(); }
+  // The person's rook through its pawn to ２六; the computer answers.
+  void play_rook_move() {
+    driver_->click_cell(8, 8);
+    driver_->click_cell(8, 7);
+    driver_->click_cell(8, 6);
+  }
+
+  QTranslator japanese_;
+  QTemporaryDir dir_;
+  std::unique_ptr<SdlSoundPort> sound_;
+  std::unique_ptr<GameWindow> window_;
+  std::unique_ptr<WindowDriver> driver_;
+  BoxAnswerer boxes_;
+};
+
+void ComputerThinking::initTestCase() {
+  QVERIFY(dir_.isValid());
+  QVERIFY(QDir::setCurrent(dir_.path()));
+  qputenv("SDL_AUDIODRIVER", "dummy");
+  qputenv("HOME", dir_.path().toUtf8());
+  set_up_like_the_program(japanese_);
+  sound_ = std::make_unique<SdlSoundPort>();
+  window_ = std::make_unique<GameWindow>(*sound_);
+  driver_ = std::make_unique<WindowDriver>(*window_);
+  window_->load();
+  window_->show();
+  QVERIFY(QTest::qWaitForWindowExposed(window_.get(), WAIT_MS));
+  QVERIFY(driver_->choose({u8("対局"), u8("COM対局ﾚﾍﾞﾙ"), u8("LEVEL5")}));
+  QVERIFY(logic().is_checked(MenuId::LEVEL5));
+}
+
+void ComputerThinking::the_window_paints_and_discards_clicks_while_level5_thinks() {
+  QVERIFY(driver_->choose({u8("対局"), u8("対局(COM)"), u8("先手")}));
+  PaintCounter paints;
+  driver_->view().installEventFilter(&paints);
+  int paints_before_click = -1;
+  int paints_during = -1;
+  bool thinking_at_click = false;
+  // During the computer's turn: the person clicks one of their own pieces.
+  QTimer::singleShot(600, this, [&] {
+    thinking_at_click = logic().game().state.turn == logic().game().state.upper_side;
+    paints_before_click = paints.count;
+    driver_->click_cell(2, 8);
+  });
+  QTimer::singleShot(1800, this, [&] { paints_during = paints.count; });
+  play_rook_move();  // returns once the computer has moved
+  QVERIFY(thinking_at_click);
+  QCOMPARE(logic().game().kifu.kifu_len, 2);
+  QCOMPARE(logic().game().state.turn, logic().game().state.lower_side);
+  // The clock kept moving on the screen while the search ran.
+  QVERIFY2(paints_during > paints_before_click,
+           qPrintable(QString("paints %1 -> %2").arg(paints_before_click).arg(paints_during)));
+  // The click made while the computer thought selected nothing.
+  QTest::qWait(100);
+  QCOMPARE(logic().game().state.select_state, 0);
+  driver_->view().removeEventFilter(&paints);
+  boxes_.take_seen();
+}
+
+void ComputerThinking::escape_ends_the_program_during_the_search() {
+  QTimer::singleShot(700, this, [&] { driver_->press_key(Qt::Key_Escape); });
+  driver_->click_cell(2, 8);
+  driver_->click_cell(3, 7);
+  driver_->click_cell(3, 6);  // the computer's turn begins, and Esc comes during it
+  QTRY_VERIFY_WITH_TIMEOUT(logic().program_ended(), WAIT_MS);
+  // The search was stopped: the computer made no move.
+  QCOMPARE(logic().game().kifu.kifu_len, 3);
+}
+
+}  // namespace kumora
+
+QTEST_MAIN(kumora::ComputerThinking)
+#include "computer_thinking_test.moc"
