@@ -154,7 +154,7 @@ TEST(ComSearch, FreeSquaresBeforeTheTurnAreCountedOnTheTablesAsTheyStand) {
 // Over the stored positions: the first candidate with the highest score is
 // played, and the promotion rule decides what is placed.
 TEST(ComSearch, FirstBestCandidateAndItsPlacedPieceOnEveryStoredPosition) {
-  const std::vector<GameState> corpus = testing::read_corpus(testing::corpus_file());
+  const std::vector<GameState> corpus = testing::stored_positions();
   ASSERT_GE(corpus.size(), 300u);
   for (size_t n = 0; n < corpus.size(); ++n) {
     Recorder recorder;
