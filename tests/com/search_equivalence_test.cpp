@@ -11,26 +11,20 @@
 #include "com/evaluations.h"
 #include "tests/com/literal_search.h"
 #include "tests/com/search_corpus.h"
+#include "tests/com/turn_log.h"
 
 namespace kumora {
 namespace {
 
-struct Entry {
-  int fx, fy, tx, ty, placed;
-  Score score;
-  bool operator==(const Entry&) const = default;
-};
-
 // Records every scoring; on checking candidates also compares the mate test
 // with the literal one while the candidate stands on the board.
-struct Recorder : CandidateSink {
+struct Recorder : testing::ScoringLog {
   ComWorld& world;
-  std::vector<Entry> entries;
   int checks = 0;
   int mate_differences = 0;
   explicit Recorder(ComWorld& w) : world(w) {}
   void scored(int fx, int fy, int tx, int ty, int placed, Score score) override {
-    entries.push_back({fx, fy, tx, ty, placed, score});
+    ScoringLog::scored(fx, fy, tx, ty, placed, score);
     const GameState& s = world.state;
     if (world.tables.upper_attack_count(s.lower_king_x, s.lower_king_y) == 0) return;
     ++checks;
@@ -42,7 +36,7 @@ using Search = ComMove (*)(ComWorld&, CandidateSink*, TurnTicker*);
 
 struct TurnRecord {
   ComMove move;
-  std::vector<Entry> entries;
+  std::vector<testing::Scoring> entries;
   int checks = 0;
   int mate_differences = 0;
 };
