@@ -129,6 +129,36 @@ TEST(ScoreMove, ApproachIsMeasuredFromTheOriginToThePersonsKing) {
   }
 }
 
+// The person's king on (5, 9) is in check from the pawn on (5, 8).  The silver
+// on (2, 8) goes over the dragon on (3, 9) to (4, 8), diagonally next to the
+// king, or to (3, 8), two columns away; the dragon on the king's row is the
+// cheapest defender of both squares.  Only the diagonal neighbour gains 900.
+TEST(ScoreMove, DragonBackedPieceGains900OnlyDiagonallyNextToTheKing) {
+  const GameState before =
+      position_of({{9, 1, KING}, {3, 9, DRAGON}, {2, 8, SILVER}, {5, 8, PAWN}, {5, 9, -KING},
+                   {4, 9, -GOLD}, {6, 8, -GOLD}, {1, 7, -PAWN}});
+  const PlayedTurn turn = play_turn(before, 1);
+  const auto next_to_king = turn.log.score_of(2, 8, 4, 8, SILVER);
+  const auto two_columns_away = turn.log.score_of(2, 8, 3, 8, SILVER);
+  ASSERT_TRUE(next_to_king && two_columns_away);
+  EXPECT_EQ(*next_to_king - *two_columns_away, tenths(900));
+}
+
+// Taking a piece on a square the person does not attack gains its value, and
+// 50 more for a promoted pawn, lance or knight: the gold on (5, 4) takes over
+// the silver on (5, 5) what stands on (5, 6).
+TEST(ScoreMove, TakingAPromotedPawnLanceOrKnightGains50More) {
+  const int promoted[] = {TOKIN, PROMOTED_LANCE, PROMOTED_KNIGHT, PROMOTED_SILVER};
+  for (int code : promoted) {
+    const GameState before = position_of(
+        {{1, 1, KING}, {5, 4, GOLD}, {5, 5, SILVER}, {5, 6, -code}, {9, 9, -KING}, {1, 9, -PAWN}});
+    const Score one = play_turn(before, 1).log.score_of(5, 4, 5, 6, GOLD).value_or(-999);
+    const Score two = play_turn(before, 2).log.score_of(5, 4, 5, 6, GOLD).value_or(-999);
+    // Level 2 adds the capture and +1 for coming closer (dX 4, from 5 away).
+    EXPECT_EQ(two - one, tenths(1 + code) + (code == PROMOTED_SILVER ? 0 : tenths(50))) << code;
+  }
+}
+
 TEST(ScoreMove, PawnFacingALowerPawnEndsWithMinusFiveAtLevelThree) {
   // The pawn on (5, 3) passes its silver on (5, 4) and stops on (5, 5), in
   // front of a lower pawn that attacks it as often as the silver defends it.
