@@ -88,8 +88,9 @@ TEST(ScoreMove, AnAttackedUndefendedDropLosesItsValuePlus50Plus5) {
     turn.state.board(5, 5) = SILVER;
     analyze_board(turn.state, turn.tables);
     by_level[level] = score_move(turn.world, EMPTY, SILVER, UPPER_HAND_COLUMN, 4, 5, 5);
-    if (level == 1)
+    if (level == 1) {  // a drop costs 0.5 before the safety of the board
       EXPECT_EQ(by_level[1], -tenths(5) + board_safety(turn.world, SILVER, 5, 5));
+    }
   }
   EXPECT_EQ(by_level[2] - by_level[1], -tenths(SILVER + 50));
 }

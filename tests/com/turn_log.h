@@ -35,7 +35,8 @@ struct ScoringLog : CandidateSink, TurnTicker {
   // The score of one version of one candidate; nothing if the search never scored it.
   std::optional<Score> score_of(int fx, int fy, int tx, int ty, int placed) const {
     for (const Scoring& e : entries)
-      if (e.fx == fx && e.fy == fy && e.tx == tx && e.ty == ty && e.placed == placed) return e.score;
+      if (e.fx == fx && e.fy == fy && e.tx == tx && e.ty == ty && e.placed == placed)
+        return e.score;
     return std::nullopt;
   }
 };
