@@ -4,7 +4,9 @@
 //   kumora-search-corpus --make-corpus   plays seeded games and rewrites
 //                                        tests/data/search_corpus.txt
 //   kumora-search-corpus --regenerate    rewrites tests/data/search_signature.txt
-//                                        from the program's search
+//                                        from the program's search on those
+//                                        positions and on the ones built by hand
+//                                        (tests/data/search_corpus_patterns.txt)
 //   kumora-search-corpus                 prints the signature lines that differ
 //
 // The games start from the even position or a handicap grade; the person
@@ -210,7 +212,7 @@ int main(int argc, char** argv) {
     std::printf("wrote %s\n", testing::corpus_file().c_str());
     return 0;
   }
-  const std::vector<std::string> lines = signatures(testing::read_corpus(testing::corpus_file()));
+  const std::vector<std::string> lines = signatures(testing::stored_positions());
   if (command == "--regenerate") {
     std::ofstream out(testing::signature_file());
     for (const std::string& line : lines) out << line << '\n';

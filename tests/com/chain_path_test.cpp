@@ -71,5 +71,17 @@ TEST(ChainPath, SixLinksAreFoundSevenAreNot) {
   EXPECT_EQ(other.path_y[2], 7);
 }
 
+TEST(ChainPath, AFailedBranchLeavesItsSquaresToTheNextOne) {
+  // A lance over a column of pawns reaches (1, 9).  The branch through the first
+  // pawn runs out of depth on (1, 8); the next one starts on (1, 3) and may use
+  // the squares the failed branch passed.
+  Board board = pawn_column(7);
+  board(1, 1) = LANCE;
+  ReachState reach;
+  ASSERT_EQ(find_chain_path(reach, board, 1, 1, 1, 9, LANCE), ON);
+  EXPECT_EQ(path_of(reach, 8),
+            (Path{{1, 1}, {1, 3}, {1, 4}, {1, 5}, {1, 6}, {1, 7}, {1, 8}, {1, 9}}));
+}
+
 }  // namespace
 }  // namespace kumora

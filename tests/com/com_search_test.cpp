@@ -12,36 +12,20 @@
 #include "core/drops_promotion.h"
 #include "tests/com/search_corpus.h"
 #include "tests/com/test_positions.h"
+#include "tests/com/turn_log.h"
 
 namespace kumora {
 namespace {
 
 
-struct Entry {
-  int fx, fy, tx, ty, placed;
-  Score score;
-};
+using testing::Scoring;
+using testing::ScoringLog;
 
-struct Recorder : CandidateSink, TurnTicker {
-  std::vector<Entry> entries;
-  int ticks = 0;
-  void scored(int fx, int fy, int tx, int ty, int placed, Score score) override {
-    entries.push_back({fx, fy, tx, ty, placed, score});
-  }
-  void tick() override { ++ticks; }
-  bool any_drop() const {
-    for (const Entry& e : entries)
-      if (e.fx == UPPER_HAND_COLUMN) return true;
-    return false;
-  }
-};
-
-ComMove run_turn(const GameState& position, int level, Recorder& recorder) {
-  testing::TurnWorld turn(position, level);
-  prepare_turn(turn.world);
-  const ComMove move = search_best_move(turn.world, &recorder, &recorder);
-  EXPECT_EQ(turn.state.board, position.board) << "the search must restore the board";
-  return move;
+ComMove run_turn(const GameState& position, int level, ScoringLog& log) {
+  testing::PlayedTurn played = testing::play_turn(position, level);
+  EXPECT_EQ(played.board_after, position.board) << "the search must restore the board";
+  log = played.log;
+  return played.move;
 }
 
 TEST(ComSearch, TakingTheKingEndsTheSearchAtOnce) {
@@ -51,14 +35,14 @@ TEST(ComSearch, TakingTheKingEndsTheSearchAtOnce) {
                                     {6, 7, SILVER}, {5, 9, -KING}, {1, 9, -PAWN}});
   position.upper_hand[7] = 1;
   recompute_hand_totals(position);
-  Recorder recorder;
+  ScoringLog recorder;
   const ComMove move = run_turn(position, 3, recorder);
   EXPECT_EQ(move.score, KING_CAPTURE_SCORE);
   EXPECT_EQ(move.from_x, 4);
   EXPECT_EQ(move.from_y, 7);
   EXPECT_EQ(move.to_x, 5);
   EXPECT_EQ(move.to_y, 9);
-  const Entry& last = recorder.entries.back();
+  const Scoring& last = recorder.entries.back();
   EXPECT_EQ(last.fx, 4);
   EXPECT_EQ(last.tx, 5);
   EXPECT_EQ(last.ty, 9);
@@ -66,43 +50,43 @@ TEST(ComSearch, TakingTheKingEndsTheSearchAtOnce) {
   EXPECT_FALSE(recorder.any_drop());
 }
 
-// Both versions of a king capture score 9999: the tie keeps a silver
-// unpromoted, while a pawn is placed promoted all the same.
-TEST(ComSearch, OnATieSilverStaysUnpromotedAndPawnIsPlacedPromoted) {
-  // The silver steps onto the gold and takes the king on row 8 with the gold's step.
-  const GameState silver = position_of(
-      {{1, 1, KING}, {4, 6, SILVER}, {5, 7, GOLD}, {5, 8, -KING}, {9, 9, -PAWN}});
-  Recorder with_silver;
-  const ComMove by_silver = run_turn(silver, 3, with_silver);
-  EXPECT_EQ(by_silver.score, KING_CAPTURE_SCORE);
-  EXPECT_EQ(by_silver.from_x * 10 + by_silver.from_y, 46);
-  EXPECT_EQ(by_silver.placed, SILVER);
-  ASSERT_GE(with_silver.entries.size(), 2u);
-  EXPECT_EQ(with_silver.entries.rbegin()[1].placed, SILVER);
-  EXPECT_EQ(with_silver.entries.back().placed, PROMOTED_SILVER);
-
-  const GameState pawn = position_of(
-      {{1, 1, KING}, {5, 6, PAWN}, {5, 7, GOLD}, {5, 8, -KING}, {9, 9, -PAWN}});
-  Recorder with_pawn;
-  const ComMove by_pawn = run_turn(pawn, 3, with_pawn);
-  EXPECT_EQ(by_pawn.score, KING_CAPTURE_SCORE);
-  EXPECT_EQ(by_pawn.from_x * 10 + by_pawn.from_y, 56);
-  EXPECT_EQ(by_pawn.moved, PAWN);
-  EXPECT_EQ(by_pawn.placed, TOKIN);
+// Both versions of a king capture score 9999: the tie keeps a silver, knight
+// or lance unpromoted, while a pawn, bishop or rook is placed promoted all the
+// same.  Each piece steps onto the gold on (5, 7) and takes the king on (6, 7)
+// with the gold's sideways step, ending on row 7 where promotion is optional.
+TEST(ComSearch, OnATieOnlyPawnBishopAndRookArePlacedPromoted) {
+  struct Case {
+    int x, y, piece, placed;
+  };
+  const Case cases[] = {{5, 6, PAWN, TOKIN},         {5, 6, LANCE, LANCE},
+                        {4, 5, KNIGHT, KNIGHT},      {4, 6, SILVER, SILVER},
+                        {4, 6, BISHOP, HORSE},       {5, 6, ROOK, DRAGON}};
+  for (const Case& c : cases) {
+    const GameState position = position_of(
+        {{1, 1, KING}, {c.x, c.y, c.piece}, {5, 7, GOLD}, {6, 7, -KING}, {9, 9, -PAWN}});
+    ScoringLog log;
+    const ComMove move = run_turn(position, 3, log);
+    EXPECT_EQ(move.score, KING_CAPTURE_SCORE) << c.piece;
+    EXPECT_EQ(std::make_pair(move.from_x, move.from_y), std::make_pair(c.x, c.y)) << c.piece;
+    EXPECT_EQ(move.moved, c.piece);
+    EXPECT_EQ(move.placed, c.placed) << c.piece;
+    EXPECT_EQ(log.score_of(c.x, c.y, 6, 7, c.piece), KING_CAPTURE_SCORE) << c.piece;
+    EXPECT_EQ(log.score_of(c.x, c.y, 6, 7, c.piece + 1), KING_CAPTURE_SCORE) << c.piece;
+  }
 }
 
 TEST(ComSearch, NoDropIsTriedWhileTheHandTotalIsZero) {
   GameState position;
   set_initial_position(position);
   position.upper_hand[1] = 1;  // the total still says 0
-  Recorder without;
+  ScoringLog without;
   run_turn(position, 3, without);
   EXPECT_FALSE(without.any_drop());
   EXPECT_EQ(without.ticks, 9);
 
   position.board(5, 3) = EMPTY;  // room for the pawn, and a total of 1
   recompute_hand_totals(position);
-  Recorder with;
+  ScoringLog with;
   run_turn(position, 3, with);
   EXPECT_TRUE(with.any_drop());
   EXPECT_EQ(with.ticks, 16);
@@ -155,23 +139,23 @@ TEST(ComSearch, FreeSquaresBeforeTheTurnAreCountedOnTheTablesAsTheyStand) {
 // Over the stored positions: the first candidate with the highest score is
 // played, and the promotion rule decides what is placed.
 TEST(ComSearch, FirstBestCandidateAndItsPlacedPieceOnEveryStoredPosition) {
-  const std::vector<GameState> corpus = testing::read_corpus(testing::corpus_file());
+  const std::vector<GameState> corpus = testing::stored_positions();
   ASSERT_GE(corpus.size(), 300u);
   for (size_t n = 0; n < corpus.size(); ++n) {
-    Recorder recorder;
+    ScoringLog recorder;
     const ComMove move = run_turn(corpus[n], corpus[n].level, recorder);
     ASSERT_TRUE(move.found) << n;
     size_t first = 0;
     for (size_t i = 1; i < recorder.entries.size(); ++i)
       if (recorder.entries[i].score > recorder.entries[first].score) first = i;
-    const Entry& e = recorder.entries[first];
+    const Scoring& e = recorder.entries[first];
     ASSERT_EQ(e.score, move.score) << n;
     ASSERT_EQ(std::make_pair(e.fx, e.fy), std::make_pair(move.from_x, move.from_y)) << n;
     ASSERT_EQ(std::make_pair(e.tx, e.ty), std::make_pair(move.to_x, move.to_y)) << n;
     const bool stops = move.score == KING_CAPTURE_SCORE ||
                        (move.from_x == UPPER_HAND_COLUMN && move.score >= MATE_SCORE);
     if (stops) {  // the last scoring is this move (its promoted version, maybe)
-      const Entry& last = recorder.entries.back();
+      const Scoring& last = recorder.entries.back();
       ASSERT_EQ(std::make_pair(last.fx * 10 + last.fy, last.tx * 10 + last.ty),
                 std::make_pair(e.fx * 10 + e.fy, e.tx * 10 + e.ty)) << n;
     }

@@ -306,6 +306,26 @@ TEST(DropGains, KnightForkBesideABigLowerAttacker) {
   EXPECT_EQ(knight_drop_gain(world.w, 5, 7), 0);
 }
 
+// The same fork seen from either side, and only from row 6 down: on row 5 a
+// knight dropped two rows up would stand on row 3.
+TEST(DropGains, KnightForkFromEitherSideAndOnlyFromRowSix) {
+  for (int y = 5; y <= 6; ++y) {
+    // The rook on (7, y) is the recorded attacker; the dragon on (3, y) is beside.
+    World left{{5, y, PAWN}, {7, y, -ROOK}, {3, y, -DRAGON}, {1, 1, KING}, {9, 9, -KING}};
+    left.analyze();
+    ASSERT_EQ(left.tables.lower_attacker_x(5, y), 7);
+    EXPECT_EQ(knight_drop_gain(left.w, 5, y), y == 6 ? 9010 : 0) << y;
+  }
+  // Beside the edge: a big piece two columns away still counts from (3, 7) and (7, 7).
+  World edges{{3, 7, PAWN}, {1, 7, -BISHOP}, {7, 7, PAWN}, {9, 7, -HORSE}, {5, 7, -ROOK},
+              {1, 1, KING}, {9, 9, -KING}};
+  edges.analyze();
+  ASSERT_EQ(edges.tables.lower_attacker(3, 7), -ROOK);
+  ASSERT_EQ(edges.tables.lower_attacker(7, 7), -ROOK);
+  EXPECT_EQ(knight_drop_gain(edges.w, 3, 7), 8000);
+  EXPECT_EQ(knight_drop_gain(edges.w, 7, 7), 8010);
+}
+
 TEST(DropGains, LanceBehindAPawnTheUpperSideHolds) {
   World world{{5, 7, PAWN}, {5, 5, SILVER}, {3, 7, -ROOK}, {5, 9, -SILVER}, {1, 1, KING}};
   world.analyze();
@@ -313,6 +333,14 @@ TEST(DropGains, LanceBehindAPawnTheUpperSideHolds) {
   world.place({{5, 5, EMPTY}});  // (5, 6) no longer held
   world.analyze();
   EXPECT_EQ(lance_drop_gain(world.w, 5, 7), 0);
+}
+
+TEST(DropGains, LanceGainOnlyFromRowSeven) {
+  // The position above, one row higher: the lance would stand on row 6.
+  World world{{5, 6, PAWN}, {5, 4, SILVER}, {3, 6, -ROOK}, {5, 8, -SILVER}, {1, 1, KING}};
+  world.analyze();
+  ASSERT_EQ(world.tables.lower_attacker(5, 6), -ROOK);
+  EXPECT_EQ(lance_drop_gain(world.w, 5, 6), 0);
 }
 
 TEST(ColumnXrayThreat, LanceRookOrDragonBelow) {

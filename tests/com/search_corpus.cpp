@@ -35,6 +35,7 @@ void write_hand(std::ostream& out, const char* name, const int* hand) {
 }  // namespace
 
 std::string corpus_file() { return data_file("search_corpus.txt"); }
+std::string pattern_corpus_file() { return data_file("search_corpus_patterns.txt"); }
 std::string signature_file() { return data_file("search_signature.txt"); }
 
 std::vector<GameState> read_corpus(const std::string& path) {
@@ -81,6 +82,13 @@ void write_corpus(const std::string& path, const std::vector<GameState>& positio
       out << '\n';
     }
   }
+}
+
+std::vector<GameState> stored_positions() {
+  std::vector<GameState> positions = read_corpus(corpus_file());
+  const std::vector<GameState> patterns = read_corpus(pattern_corpus_file());
+  positions.insert(positions.end(), patterns.begin(), patterns.end());
+  return positions;
 }
 
 TurnWorld::TurnWorld(const GameState& position, int level) : state(position) {

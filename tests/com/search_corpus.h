@@ -13,14 +13,20 @@
 
 namespace kumora::testing {
 
-// Files of tests/data.
+// Files of tests/data: the positions of played games (rewritten by
+// kumora-search-corpus --make-corpus), the positions built by hand for the
+// scoring patterns those games never meet, and the signature of both.
 std::string corpus_file();
+std::string pattern_corpus_file();
 std::string signature_file();
 
 // A corpus position is a board, both hands and the level of the game it
 // came from; everything else is set up by TurnWorld.
 std::vector<GameState> read_corpus(const std::string& path);
 void write_corpus(const std::string& path, const std::vector<GameState>& positions);
+
+// Every stored position: the played ones, then the ones built by hand.
+std::vector<GameState> stored_positions();
 
 // The world of one computer turn on a stored position.  As in play, the
 // tables were last rebuilt after the person's move: the constructor runs

@@ -1,7 +1,8 @@
 // The program's search against the literal one and against the stored
-// signature, on every stored position.
+// signature, on every stored position; and those positions could stand in a game.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <fstream>
 #include <string>
 #include <vector>
@@ -10,26 +11,20 @@
 #include "com/evaluations.h"
 #include "tests/com/literal_search.h"
 #include "tests/com/search_corpus.h"
+#include "tests/com/turn_log.h"
 
 namespace kumora {
 namespace {
 
-struct Entry {
-  int fx, fy, tx, ty, placed;
-  Score score;
-  bool operator==(const Entry&) const = default;
-};
-
 // Records every scoring; on checking candidates also compares the mate test
 // with the literal one while the candidate stands on the board.
-struct Recorder : CandidateSink {
+struct Recorder : testing::ScoringLog {
   ComWorld& world;
-  std::vector<Entry> entries;
   int checks = 0;
   int mate_differences = 0;
   explicit Recorder(ComWorld& w) : world(w) {}
   void scored(int fx, int fy, int tx, int ty, int placed, Score score) override {
-    entries.push_back({fx, fy, tx, ty, placed, score});
+    ScoringLog::scored(fx, fy, tx, ty, placed, score);
     const GameState& s = world.state;
     if (world.tables.upper_attack_count(s.lower_king_x, s.lower_king_y) == 0) return;
     ++checks;
@@ -41,7 +36,7 @@ using Search = ComMove (*)(ComWorld&, CandidateSink*, TurnTicker*);
 
 struct TurnRecord {
   ComMove move;
-  std::vector<Entry> entries;
+  std::vector<testing::Scoring> entries;
   int checks = 0;
   int mate_differences = 0;
 };
@@ -59,8 +54,42 @@ TurnRecord run(const GameState& position, int level, Search search) {
 }
 
 const std::vector<GameState>& corpus() {
-  static const std::vector<GameState> positions = testing::read_corpus(testing::corpus_file());
+  static const std::vector<GameState> positions = testing::stored_positions();
   return positions;
+}
+
+// One set of pieces between the board and both hands, both kings, no second
+// unpromoted pawn of a side in a column, no piece on a row it could never leave.
+::testing::AssertionResult could_stand_in_a_game(const GameState& s) {
+  constexpr int ONE_SET[8] = {0, 18, 4, 4, 4, 4, 2, 2};
+  int pieces[8] = {};
+  int kings[2] = {};
+  for (int k = 1; k <= 7; ++k) pieces[k] = s.lower_hand[k] + s.upper_hand[k];
+  for (int x = 1; x <= 9; ++x) {
+    int pawns[2] = {};
+    for (int y = 1; y <= 9; ++y) {
+      const int c = s.board(x, y);
+      if (c == EMPTY) continue;
+      const int rows_ahead = c > 0 ? 9 - y : y - 1;
+      const int kind = std::abs(c);
+      if (kind == KING) ++kings[c > 0];
+      if (kind == PAWN) ++pawns[c > 0];
+      ++pieces[hand_index(c)];
+      if (((kind == PAWN || kind == LANCE) && rows_ahead < 1) || (kind == KNIGHT && rows_ahead < 2))
+        return ::testing::AssertionFailure() << c << " stuck on (" << x << ", " << y << ")";
+    }
+    if (pawns[0] > 1 || pawns[1] > 1)
+      return ::testing::AssertionFailure() << "two pawns of a side in column " << x;
+  }
+  if (kings[0] != 1 || kings[1] != 1) return ::testing::AssertionFailure() << "kings";
+  for (int k = 1; k <= 7; ++k)
+    if (pieces[k] > ONE_SET[k]) return ::testing::AssertionFailure() << "too many of kind " << k;
+  return ::testing::AssertionSuccess();
+}
+
+TEST(SearchEquivalence, EveryStoredPositionCouldStandInAGame) {
+  for (size_t n = 0; n < corpus().size(); ++n)
+    EXPECT_TRUE(could_stand_in_a_game(corpus()[n])) << "position " << n;
 }
 
 TEST(SearchEquivalence, EveryCandidateAndTheChoiceEqualTheLiteralSearch) {
