@@ -4,12 +4,52 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <iostream>
 
+#include "app/command_line.h"
+#include "app/working_folder.h"
+#include "settings/user_folders.h"
 #include "sound/sound_glue.h"
 #include "view/game_window.h"
 #include "view/pictures.h"
 
+namespace {
+
+constexpr int EXIT_FOLDER_UNUSABLE = 1;
+constexpr int EXIT_USAGE = 2;
+
+// Answers --help, --version and a mistake; returns the exit status.
+int answer(const kumora::CommandLine& line) {
+  using Request = kumora::CommandLine::Request;
+  const std::string folder = kumora::shown_path(kumora::user_data_folder());
+  if (line.request == Request::HELP) {
+    std::cout << kumora::usage_text(folder);
+    return 0;
+  }
+  if (line.request == Request::VERSION) {
+    std::cout << kumora::version_text() << '\n';
+    return 0;
+  }
+  std::cerr << "kumora-shogi: unknown option '" << line.mistake << "'\n\n"
+            << kumora::usage_text(folder);
+  return EXIT_USAGE;
+}
+
+bool enter_user_folder() {
+  const std::string folder = kumora::user_data_folder();
+  std::string error;
+  if (kumora::enter_working_folder(folder, error)) return true;
+  std::cerr << "kumora-shogi: cannot work in the folder " << folder << ": " << error << '\n';
+  return false;
+}
+
+}  // namespace
+
 int main(int argc, char** argv) {
+  const kumora::CommandLine line = kumora::parse_command_line({argv + 1, argv + argc});
+  if (line.request != kumora::CommandLine::Request::RUN) return answer(line);
+  if (line.user_folder && !enter_user_folder()) return EXIT_FOLDER_UNUSABLE;
+
   QApplication app(argc, argv);
   QApplication::setApplicationName("Kumora Shogi");
   QApplication::setApplicationVersion(KUMORA_VERSION);
