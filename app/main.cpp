@@ -53,6 +53,8 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Kumora Shogi");
   QApplication::setApplicationVersion(KUMORA_VERSION);
+  // Lets the desktop match the window to the desktop entry and its icon.
+  QGuiApplication::setDesktopFileName(KUMORA_APP_ID);
 
   QTranslator qt_japanese;
   if (qt_japanese.load(QLocale(QLocale::Japanese), "qtbase", "_",

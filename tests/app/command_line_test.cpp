@@ -43,9 +43,5 @@ TEST(CommandLine, UsageNamesEveryOptionAndTheFolder) {
   }
 }
 
-TEST(CommandLine, VersionIsTheProgramNameAndItsVersion) {
-  EXPECT_EQ(version_text(), std::string("kumora-shogi ") + KUMORA_VERSION);
-}
-
 }  // namespace
 }  // namespace kumora
