@@ -3,6 +3,7 @@
 #   make test   the same set-up, then every test, headless
 #   make bench  the benchmarks
 #   make fuzz   the fuzzers of the record file and the settings file (FUZZ_SECONDS each, 60)
+#   make package  the Debian package kumora-shogi_VERSION_amd64.deb, in the build directory
 
 BUILD_DIR ?= build
 RUN_DIR := $(BUILD_DIR)/run
@@ -11,7 +12,7 @@ PREFIX ?= /usr/local
 # Extra options for the first configuration, e.g. CMAKE_ARGS=-DKUMORA_WERROR=ON
 CMAKE_ARGS ?=
 
-.PHONY: all setup configure build run test bench fuzz install clean
+.PHONY: all setup configure build run test bench fuzz install package clean
 
 all: build
 
@@ -46,6 +47,9 @@ fuzz: build
 
 install: build
 	cmake --install $(BUILD_DIR) --prefix $(PREFIX)
+
+package: build
+	cmake --build $(BUILD_DIR) --target package
 
 clean:
 	rm -rf $(BUILD_DIR)

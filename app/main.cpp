@@ -4,20 +4,62 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <iostream>
 
 #include <csignal>
 
+#include "app/command_line.h"
+#include "app/working_folder.h"
+#include "settings/user_folders.h"
 #include "sound/sound_glue.h"
 #include "view/game_window.h"
 #include "view/pictures.h"
+
+namespace {
+
+constexpr int EXIT_FOLDER_UNUSABLE = 1;
+constexpr int EXIT_USAGE = 2;
+
+// Answers --help, --version and a mistake; returns the exit status.
+int answer(const kumora::CommandLine& line) {
+  using Request = kumora::CommandLine::Request;
+  const std::string folder = kumora::shown_path(kumora::user_data_folder());
+  if (line.request == Request::HELP) {
+    std::cout << kumora::usage_text(folder);
+    return 0;
+  }
+  if (line.request == Request::VERSION) {
+    std::cout << kumora::version_text() << '\n';
+    return 0;
+  }
+  std::cerr << "kumora-shogi: unknown option '" << line.mistake << "'\n\n"
+            << kumora::usage_text(folder);
+  return EXIT_USAGE;
+}
+
+bool enter_user_folder() {
+  const std::string folder = kumora::user_data_folder();
+  std::string error;
+  if (kumora::enter_working_folder(folder, error)) return true;
+  std::cerr << "kumora-shogi: cannot work in the folder " << folder << ": " << error << '\n';
+  return false;
+}
+
+}  // namespace
 
 int main(int argc, char** argv) {
   // Past a file-size limit a write fails with EFBIG and is reported like any
   // other failed write, instead of the signal ending the program.
   std::signal(SIGXFSZ, SIG_IGN);
+  const kumora::CommandLine line = kumora::parse_command_line({argv + 1, argv + argc});
+  if (line.request != kumora::CommandLine::Request::RUN) return answer(line);
+  if (line.user_folder && !enter_user_folder()) return EXIT_FOLDER_UNUSABLE;
+
   QApplication app(argc, argv);
   QApplication::setApplicationName("Kumora Shogi");
   QApplication::setApplicationVersion(KUMORA_VERSION);
+  // Lets the desktop match the window to the desktop entry and its icon.
+  QGuiApplication::setDesktopFileName(KUMORA_APP_ID);
 
   QTranslator qt_japanese;
   if (qt_japanese.load(QLocale(QLocale::Japanese), "qtbase", "_",
@@ -30,6 +72,7 @@ int main(int argc, char** argv) {
   const QString data_dir = QApplication::applicationDirPath() + "/../share/kumora-shogi";
   kumora::SdlSoundPort sound({data_dir.toStdString()});
   kumora::GameWindow window(sound);
+  window.logic().set_engine_nodes(line.nodes);
   window.load();
   window.show();
   return app.exec();

@@ -11,6 +11,7 @@ packages=(
   fonts-noto-cjk
   xvfb xauth xdotool imagemagick sox time
   clang libclang-rt-14-dev
+  dpkg-dev lintian desktop-file-utils appstream
 )
 
 missing=()

@@ -1,0 +1,72 @@
+#!/usr/bin/env bash
+# The Debian package from end to end: builds it with CPack, checks it with
+# lintian, installs it on this machine with apt-get, validates the installed
+# desktop entry and metainfo, starts the program with the desktop entry's
+# command as a desktop would, plays a move, and removes the package again.
+#   package_test.sh BUILD_DIR
+# Exits 77 (skipped) when not run as root or when a tool is missing.
+set -euo pipefail
+build_dir=$(cd "$1" && pwd)
+here=$(cd "$(dirname "$0")" && pwd)
+with_xvfb=$here/../gui/with_xvfb.sh
+
+skip() { echo "skipped: $*"; exit 77; }
+[ "$(id -u)" -eq 0 ] || skip "the package is installed with apt-get, which needs root"
+for tool in cpack dpkg-deb dpkg-shlibdeps apt-get lintian desktop-file-validate appstreamcli \
+            Xvfb xdotool; do
+  command -v "$tool" >/dev/null || skip "$tool is missing (scripts/setup.sh installs it)"
+done
+if dpkg-query -W -f='${Status}' kumora-shogi 2>/dev/null | grep -q "ok installed"; then
+  skip "a kumora-shogi package is installed already and is left alone (apt-get remove kumora-shogi)"
+fi
+
+work=$(mktemp -d)
+installed=no
+finish() {
+  if [ "$installed" = yes ]; then
+    apt-get remove -y -qq -o DPkg::Lock::Timeout=120 kumora-shogi >/dev/null || true
+  fi
+  rm -rf "$work"
+}
+trap finish EXIT
+
+echo "== building the package"
+cpack --config "$build_dir/CPackConfig.cmake" -B "$work/package" >"$work/cpack.log" \
+  || { cat "$work/cpack.log"; exit 1; }
+version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' "$build_dir/CPackConfig.cmake")
+deb=$work/package/kumora-shogi_${version}_amd64.deb
+[ -f "$deb" ] || { echo "no $deb"; ls "$work/package"; exit 1; }
+
+echo "== lintian"
+lintian --fail-on error,warning --display-info "$deb"
+
+echo "== installing"
+apt-get install -y -qq -o DPkg::Lock::Timeout=120 "$deb" >"$work/apt.log" \
+  || { cat "$work/apt.log"; exit 1; }
+installed=yes
+desktop_file=$(dpkg -L kumora-shogi | grep '^/usr/share/applications/.*\.desktop$')
+metainfo=$(dpkg -L kumora-shogi | grep '^/usr/share/metainfo/.*\.metainfo\.xml$')
+for size in 48 128 256; do
+  [ -f "/usr/share/icons/hicolor/${size}x${size}/apps/kumora-shogi.png" ] \
+    || { echo "no icon of $size pixels"; exit 1; }
+done
+
+echo "== desktop-file-validate $desktop_file"
+desktop-file-validate "$desktop_file"
+echo "== appstreamcli validate $metainfo"
+# --no-net: the home page and the screenshots' addresses are not checked.
+appstreamcli validate --no-net "$metainfo"
+grep -q "<release version=\"$version\"" "$metainfo" \
+  || { echo "the metainfo has no release $version"; exit 1; }
+zcat /usr/share/doc/kumora-shogi/changelog.gz | head -n 1 | grep -q "^kumora-shogi ($version)" \
+  || { echo "the changelog's newest entry is not $version"; exit 1; }
+
+echo "== starting the installed program from its desktop entry"
+read -r -a command <<<"$(sed -n 's/^Exec=//p' "$desktop_file")"
+"$with_xvfb" 1280x1024x24 "$here/play_installed.sh" "$work/session" "${command[@]}"
+
+echo "== removing the package"
+apt-get remove -y -qq -o DPkg::Lock::Timeout=120 kumora-shogi >/dev/null
+installed=no
+[ ! -e /usr/games/kumora-shogi ] || { echo "the program stayed after removal"; exit 1; }
+echo "package test passed"
