@@ -2,7 +2,7 @@
 
 #include <cstdlib>
 
-#include "com/movable.h"
+#include "com/candidates.h"
 #include "kifu/record.h"
 
 namespace kumora {
@@ -20,9 +20,10 @@ ReplayedGame replay_game(const Kifu& kifu) {
   }
   const KifuEntry& last = kifu.entry[kifu.kifu_len];
   game.next_mover = last.moved < 0 ? 1 : -1;
-  ReachState reach;
+  const bool lower_next = game.next_mover < 0;
   game.ended = std::abs(last.taken) == KING || kifu.kifu_len >= KIFU_CAPACITY ||
-               has_movable_piece(reach, state, game.next_mover) == OFF;
+               !side_has_candidate(state.board, lower_next ? state.lower_hand : state.upper_hand,
+                                   game.next_mover);
   return game;
 }
 

@@ -3,13 +3,13 @@
 #include "analysis/analyze_board.h"
 #include "com/chain_path.h"
 #include "com/com_search.h"
-#include "com/movable.h"
 #include "core/make_move.h"
 #include "kifu/record.h"
 #include "window/clocks.h"
 #include "window/drawing.h"
 #include "window/messages.h"
 #include "window/move_drawing.h"
+#include "window/side_moves.h"
 #include "window/strong_search.h"
 
 namespace kumora {
@@ -129,7 +129,7 @@ void ComputerTurn::play_com_move(const ComMove& best) {
 void ComputerTurn::after_com_move(const ComMove& best) {
   Game& game = s_.game;
   GameState& state = game.state;
-  if (has_movable_piece(game.reach, state, state.lower_side) == OFF) {
+  if (!side_can_move(state, state.lower_side)) {
     s_.messages.tell("移動できる駒が無くなりました", "警告");
     s_.flow.game_over_prompt("ｺﾝﾋﾟｭｰﾀ");
     return;

@@ -5,6 +5,7 @@
 #include "window/drawing.h"
 #include "window/levels_handicap.h"
 #include "window/messages.h"
+#include "window/side_moves.h"
 
 namespace kumora {
 
@@ -32,6 +33,7 @@ void GameStart::START_Click() {
   }
   state.stepped = OFF;
   s_.reporter.set_status(state.turn == state.GOTE ? "後手の番です" : "先手の番です");
+  end_if_person_cannot_move();
 }
 
 void GameStart::start_vs_com_display() {
@@ -67,6 +69,7 @@ void GameStart::SENTE_Click() {
     return;
   }
   state.stepped = OFF;
+  end_if_person_cannot_move();
 }
 
 void GameStart::GOTE_Click() {
@@ -85,6 +88,7 @@ void GameStart::GOTE_Click() {
   } else if (state.turn == state.lower_side) {
     s_.messages.tell("MANの番です", "対局");
     state.stepped = OFF;
+    end_if_person_cannot_move();
   } else if (state.turn == state.upper_side) {
     s_.flow.com_ban();
   }
@@ -108,6 +112,25 @@ void GameStart::REVERSE_Click() {
   s_.messages.play_click();
   s_.game.kifu.kifu_pos = 0;
   s_.game.kifu.kifu_len = 0;
+}
+
+bool GameStart::end_if_person_cannot_move() {
+  const GameState& state = s_.game.state;
+  if (state.turn == NO_GAME || state.kifu_mode == ON || side_can_move(state, state.turn)) {
+    return false;
+  }
+  if (state.vs_com == MODE_COM) {
+    if (state.turn == state.upper_side) return false;
+    s_.messages.tell("移動できる駒が無くなりました", "警告");
+    game_over_prompt("ｺﾝﾋﾟｭｰﾀ");
+  } else if (state.turn == state.SENTE) {
+    s_.messages.tell("先手の移動できる駒が無くなりました", "警告");
+    game_over_prompt("後手");
+  } else {
+    s_.messages.tell("後手の移動できる駒が無くなりました", "警告");
+    game_over_prompt("先手");
+  }
+  return true;
 }
 
 void GameStart::game_over_prompt(const std::string& name) {

@@ -91,6 +91,7 @@ class MainWindow : private GameFlow {
  private:
   void com_ban() override { computer_.play_turn(); }
   void game_over_prompt(const std::string& name) override { start_.game_over_prompt(name); }
+  bool end_if_person_cannot_move() override { return start_.end_if_person_cannot_move(); }
   void hide_file_panel() override { file_panel_.hide(); }
   void move_recorded() override { archive_.move_recorded(); }
   [[noreturn]] void end_program() override;

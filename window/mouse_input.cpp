@@ -1,8 +1,6 @@
 #include "window/mouse_input.h"
 
 #include "analysis/analyze_board.h"
-#include "com/com_search.h"
-#include "com/movable.h"
 #include "core/drops_promotion.h"
 #include "core/make_move.h"
 #include "core/movement.h"
@@ -11,6 +9,7 @@
 #include "window/drawing.h"
 #include "window/messages.h"
 #include "window/move_drawing.h"
+#include "window/side_moves.h"
 
 namespace kumora {
 
@@ -37,7 +36,7 @@ void MouseInput::Form_MouseDown(int button, int shift, double x, double y) {
     s_.messages.refuse("「対局」で始めて下さい", "開始");
     return;
   }
-  resume_stepped_game();
+  if (resume_stepped_game() && s_.flow.end_if_person_cannot_move()) return;
   if (Board::on_board(cell_x, cell_y)) {
     click_board_square(button, cell_x, cell_y);
   } else {
@@ -290,9 +289,7 @@ void MouseInput::after_person_move_vs_com(int captured) {
   analyze_board(state, game.tables);
   if (captured == KING) {
     s_.flow.game_over_prompt("あなた");
-  } else if (!upper_has_candidate(game.reach, state)) {
-    // Counted as the search counts them: has_movable_piece would also count
-    // drops that the rules refuse the computer.
+  } else if (!side_can_move(state, state.upper_side)) {
     s_.messages.tell("ＣＯＭの移動できる駒が無くなりました", "警告");
     s_.flow.game_over_prompt("あなた");
   } else if (state.winner == NO_GAME) {
@@ -303,19 +300,18 @@ void MouseInput::after_person_move_vs_com(int captured) {
 
 void MouseInput::after_person_move_two_persons(bool upper_moved) {
   GameState& state = s_.game.state;
-  ReachState& reach = s_.game.reach;
   if (state.winner == state.lower_side) s_.flow.game_over_prompt("先手");
   if (state.winner == state.upper_side) s_.flow.game_over_prompt("後手");
   if (state.turn == state.SENTE) {
     state.turn = state.GOTE;
-    if (has_movable_piece(reach, state, state.GOTE) == OFF) {
+    if (!side_can_move(state, state.GOTE)) {
       s_.messages.tell("後手の移動できる駒が無くなりました", "警告");
       s_.flow.game_over_prompt("先手");
       return;
     }
   } else if (state.turn == state.GOTE) {
     state.turn = state.SENTE;
-    if (has_movable_piece(reach, state, state.SENTE) == OFF) {
+    if (!side_can_move(state, state.SENTE)) {
       s_.messages.tell("先手の移動できる駒が無くなりました", "警告");
       s_.flow.game_over_prompt("後手");
       return;

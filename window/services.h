@@ -32,6 +32,9 @@ class GameFlow {
   virtual void com_ban() = 0;
   // Announces the winner and asks for another game.
   virtual void game_over_prompt(const std::string& name) = 0;
+  // When a person is to move and has no move the rules allow, ends the game
+  // as after a move that left them so; answers whether it did.
+  virtual bool end_if_person_cannot_move() = 0;
   // Hides the record-file panel and empties its save fields.
   virtual void hide_file_panel() = 0;
   // A move was added to the record (the person's or the computer's).
