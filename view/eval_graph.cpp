@@ -45,6 +45,12 @@ double EvalGraph::y_of(int value) const {
   return plot.center().y() - v * plot.height() / 2;
 }
 
+int EvalGraph::known_values() const {
+  int known = 0;
+  for (const std::optional<int>& value : values_) known += value.has_value();
+  return known;
+}
+
 int EvalGraph::position_at(double x) const {
   if (values_.empty()) return -1;
   const QRectF plot = plot_rect();

@@ -21,6 +21,10 @@ class EvalGraph : public QWidget {
   void set_current(int position);
   // The position shown under the widget's point x; -1 when there is none.
   int position_at(double x) const;
+  // Where the graph draws a position, across the widget.
+  double x_of(int position) const;
+  // How many positions have a value.
+  int known_values() const;
 
   std::function<void(int)> on_position_chosen;
 
@@ -32,7 +36,6 @@ class EvalGraph : public QWidget {
 
  private:
   QRectF plot_rect() const;
-  double x_of(int position) const;
   double y_of(int value) const;
 
   std::vector<std::optional<int>> values_;

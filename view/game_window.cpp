@@ -22,6 +22,8 @@
 #include "view/side_panel.h"
 #include "window/game_summary.h"
 #include "window/last_move.h"
+#include "window/record_positions.h"
+#include "view/eval_worker.h"
 #include "view/input_blocker.h"
 #include "view/surface_view.h"
 
@@ -81,6 +83,10 @@ GameWindow::GameWindow(SoundPort& sound)
   side_panel_->on_position_chosen = [this](int position) {
     deliver([&] { logic_.step_to(position); });
   };
+  eval_ = std::make_unique<EvalWorker>();
+  eval_->on_values = [this](const std::vector<std::optional<int>>& values) {
+    side_panel_->show_values(values);
+  };
   timer1_.setInterval(TIMER1_INTERVAL_MS);
   connect(&timer1_, &QTimer::timeout, this, [this] {
     deliver([this] { logic_.Timer1_Timer(); });
@@ -91,6 +97,8 @@ GameWindow::GameWindow(SoundPort& sound)
   connect_file_panel();
   side_panel_->setVisible(settings_.side_panel_shown());
 }
+
+GameWindow::~GameWindow() = default;
 
 void GameWindow::load() {
   deliver([this] { logic_.Form_Load(isMaximized()); });
@@ -213,6 +221,7 @@ void GameWindow::sync_view() {
   status_->setText(QString::fromStdString(logic_.status_text()));
   view_->set_background(logic_.appearance().background);
   view_->set_last_move(last_move_squares(game));
+  if (!side_panel_->isHidden()) eval_->evaluate(record_positions(game));
 }
 
 void GameWindow::deliver(const std::function<void()>& handler) {

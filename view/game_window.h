@@ -9,6 +9,7 @@
 #include <QTimer>
 #include <functional>
 #include <map>
+#include <memory>
 
 #include "view/desktop_settings.h"
 #include "view/qt_canvas.h"
@@ -25,11 +26,13 @@ class SurfaceView;
 class FilePanelWidgets;
 class InputBlocker;
 class SidePanel;
+class EvalWorker;
 
 class GameWindow : public QMainWindow, public Dialogs, public Host {
   Q_OBJECT
  public:
   explicit GameWindow(SoundPort& sound);
+  ~GameWindow() override;
 
   // Runs the load event and places the window.
   void load();
@@ -85,6 +88,7 @@ class GameWindow : public QMainWindow, public Dialogs, public Host {
   QTimer timer1_;
   MainWindow logic_;
   DesktopSettings settings_;
+  std::unique_ptr<EvalWorker> eval_;
   std::map<MenuId, QAction*> actions_;
   bool ended_ = false;
   // While the logic waits: input is discarded, an end request is noted.

@@ -30,6 +30,8 @@ SidePanel::SidePanel(QWidget* parent)
   layout->addWidget(turn_);
   layout->addWidget(mode_);
   layout->addWidget(moves_, 3);
+  auto* graph_title = new QLabel(QString::fromUtf8("形勢（上が手前の人の有利）"), this);
+  layout->addWidget(graph_title);
   layout->addWidget(graph_, 2);
   moves_->addItem(QString::fromUtf8(START_ROW));
   moves_->setSelectionMode(QAbstractItemView::SingleSelection);

@@ -18,6 +18,7 @@
 #include "tests/gui/box_answerer.h"
 #include "tests/gui/panel_widgets.h"
 #include "tests/gui/program_setup.h"
+#include "tests/gui/screenshots.h"
 #include "tests/gui/window_driver.h"
 #include "view/eval_graph.h"
 #include "view/game_window.h"
@@ -40,6 +41,7 @@ class WindowLayout : public QObject {
   void first_start_fills_most_of_the_screen_height();
   void the_side_panel_follows_a_game();
   void a_click_on_a_move_shows_that_position();
+  void the_graph_values_the_moves_and_takes_clicks();
   void take_back_between_two_people();
   void take_back_against_the_computer();
   void shortcuts_open_the_file_panel();
@@ -121,6 +123,18 @@ void WindowLayout::a_click_on_a_move_shows_that_position() {
   QTRY_COMPARE_WITH_TIMEOUT(logic().game().kifu.kifu_pos, 2, WAIT_MS);
   QCOMPARE(logic().game().state.board(2, 4), 900);
   expect_boxes({});
+}
+
+void WindowLayout::the_graph_values_the_moves_and_takes_clicks() {
+  EvalGraph& graph = window_->side_panel().graph();
+  // The start and both moves get a value, in the background.
+  QTRY_COMPARE_WITH_TIMEOUT(graph.known_values(), 3, WAIT_MS);
+  save_screenshot_if_asked(*window_, "side-panel");
+  QTest::mouseClick(&graph, Qt::LeftButton, {}, QPoint(std::lround(graph.x_of(1)), 20));
+  QTRY_COMPARE_WITH_TIMEOUT(logic().game().kifu.kifu_pos, 1, WAIT_MS);
+  QCOMPARE(moves().currentRow(), 1);
+  QTest::mouseClick(&graph, Qt::LeftButton, {}, QPoint(std::lround(graph.x_of(2)), 20));
+  QTRY_COMPARE_WITH_TIMEOUT(logic().game().kifu.kifu_pos, 2, WAIT_MS);
 }
 
 void WindowLayout::take_back_between_two_people() {

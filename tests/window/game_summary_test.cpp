@@ -5,6 +5,7 @@
 #include "kifu/record.h"
 #include "window/game_summary.h"
 #include "window/last_move.h"
+#include "window/record_positions.h"
 
 namespace kumora {
 namespace {
@@ -69,6 +70,24 @@ TEST(LastMove, MarksOriginDestinationAndTheChainBetween) {
 
   game.kifu.kifu_pos = 0;
   EXPECT_FALSE(last_move_squares(game).present);
+}
+
+TEST(RecordPositions, OneAfterEachMoveWithTheSideToMove) {
+  Game game = two_person_game();
+  game.kifu.kifu_pos = 1;  // stepped back: the positions are the same
+  game.state.board(2, 4) = EMPTY;
+  game.state.board(2, 2) = ROOK;
+  const std::vector<EnginePosition> positions = record_positions(game);
+  ASSERT_EQ(positions.size(), 3u);
+  EXPECT_EQ(positions[0].board(8, 8), -ROOK);
+  EXPECT_EQ(positions[0].side, -1);
+  EXPECT_EQ(positions[1].board(8, 6), -ROOK);
+  EXPECT_EQ(positions[1].side, +1);
+  EXPECT_EQ(positions[2].board(2, 4), ROOK);
+  EXPECT_EQ(positions[2].side, -1);
+  EXPECT_EQ(positions[2].moves_played, 2);
+  game.kifu.kifu_len = game.kifu.kifu_pos = 0;
+  EXPECT_TRUE(record_positions(game).empty());
 }
 
 }  // namespace

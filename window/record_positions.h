@@ -1,0 +1,16 @@
+// The positions of the record, one after each move (and the one before the
+// first), with the side to move in each: what the evaluation graph values.
+#pragma once
+
+#include <vector>
+
+#include "engine/engine.h"
+#include "window/game.h"
+
+namespace kumora {
+
+// Positions 0..kifu_len of the game's record, found by stepping back from
+// the shown position to the start and forward again to the end.
+std::vector<EnginePosition> record_positions(const Game& game);
+
+}  // namespace kumora
