@@ -68,14 +68,27 @@ click_cell() {
 
 # 対局 -> 対局(人間) -> スタート: the first menu by the mouse, the rest by keys.
 xdotool mousemove $((X + 20)) "$menu_bar_middle" click 1
-wait_for 5 window_count_is 2 || fail "the menu 対局 did not open"
+wait_for 15 window_count_is 2 || fail "the menu 対局 did not open"
 xdotool key Down Right
-wait_for 5 window_count_is 3 || fail "the menu 対局(人間) did not open"
+wait_for 15 window_count_is 3 || fail "the menu 対局(人間) did not open"
 xdotool key Return
-# "先手の番です", answered with Enter.
-wait_for 5 windows --name '^ $' || fail "no box telling whose turn it is"
-xdotool key Return
-wait_for 5 window_count_is 1 || fail "the box did not close"
+# "先手の番です", answered with Enter. With no window manager nobody gives
+# the box the focus: give it, and press again if a busy machine lost the key.
+box_window() {
+  local w
+  for w in $(windows); do
+    [ "$(xdotool getwindowname "$w")" = " " ] && echo "$w" && return 0
+  done
+  return 1
+}
+wait_for 15 box_window || fail "no box telling whose turn it is"
+box=$(box_window)
+for _ in 1 2 3; do
+  xdotool windowfocus --sync "$box" 2>/dev/null || true
+  xdotool key Return
+  wait_for 5 window_count_is 1 && break
+done
+window_count_is 1 || { for w in $(windows); do echo "window $w: $(xdotool getwindowname $w)"; done; fail "the box did not close"; }
 
 # The rook of 2八 steps onto the pawn of 2七 and goes on to 2六.
 click_cell 8 8
