@@ -105,9 +105,9 @@ void ComputerThinking::the_window_paints_and_discards_clicks_while_level5_thinks
 }
 
 void ComputerThinking::escape_ends_the_program_during_the_search() {
-  QTimer::singleShot(700, this, [&] { driver_->press_key(Qt::Key_Escape); });
   driver_->click_cell(2, 8);
   driver_->click_cell(3, 7);
+  QTimer::singleShot(700, this, [&] { driver_->press_key(Qt::Key_Escape); });
   driver_->click_cell(3, 6);  // the computer's turn begins, and Esc comes during it
   QTRY_VERIFY_WITH_TIMEOUT(logic().program_ended(), WAIT_MS);
   // The search was stopped: the computer made no move.
