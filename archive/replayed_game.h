@@ -13,8 +13,8 @@ struct ReplayedGame {
   bool ended = false;  // a king was taken, the record is full, or the next mover cannot move
 };
 
-// Plays the record's moves on the initial position (lower_side = -1,
-// upper_side = 1, as the record's codes are written).
-ReplayedGame replay_game(const Kifu& kifu);
+// Plays the record's moves on `start`, the initial position when null
+// (lower_side = -1, upper_side = 1, as the record's codes are written).
+ReplayedGame replay_game(const Kifu& kifu, const Board* start = nullptr);
 
 }  // namespace kumora

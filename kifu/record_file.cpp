@@ -91,9 +91,11 @@ bool is_blank(const std::string& line) {
 }
 
 // Reads, checks and replays the move lines from lines[3] up to `end`.
-LoadOutcome read_moves(const std::vector<std::string>& lines, size_t end, Kifu& kifu) {
+LoadOutcome read_moves(const std::vector<std::string>& lines, size_t end, Kifu& kifu,
+                       const Board* start) {
   GameState state;
   set_initial_position(state);
+  if (start != nullptr) state.board = *start;
   int mover = 0;
   int n = 0;
   bool king_taken = false;
@@ -184,7 +186,8 @@ SaveOutcome save_record_file(const std::string& folder, const std::string& file_
   return outcome;
 }
 
-LoadOutcome load_record_file(const std::string& path, RecordFileContents& out) {
+LoadOutcome load_record_file(const std::string& path, RecordFileContents& out,
+                             const Board* start) {
   std::string bytes;
   const FileRead read = read_regular_file(path, RECORD_FILE_MAX_BYTES, bytes);
   if (!read.ok()) {
@@ -193,17 +196,18 @@ LoadOutcome load_record_file(const std::string& path, RecordFileContents& out) {
         "棋譜ﾌｧｲﾙを読み込めませんでした\r" + path + "\r" + read_failure_reason(read, "棋譜ﾌｧｲﾙ");
     return outcome;
   }
-  return load_record_text(bytes, out);
+  return load_record_text(bytes, out, start);
 }
 
-LoadOutcome load_record_text(const std::string& bytes, RecordFileContents& out) {
+LoadOutcome load_record_text(const std::string& bytes, RecordFileContents& out,
+                             const Board* start) {
   // Editors that save UTF-8 may put a byte order mark before the title.
   const bool has_bom = bytes.compare(0, 3, "\xEF\xBB\xBF") == 0;
   const std::vector<std::string> lines = split_lines(has_bom ? bytes.substr(3) : bytes);
   size_t end = lines.size();
   while (end > HEADER_LINES && is_blank(lines[end - 1])) --end;
   auto read = std::make_unique<RecordFileContents>();
-  const LoadOutcome outcome = read_moves(lines, end, read->kifu);
+  const LoadOutcome outcome = read_moves(lines, end, read->kifu, start);
   if (!outcome.ok) return outcome;
   std::string* headers[HEADER_LINES] = {&read->title, &read->top_name, &read->bottom_name};
   for (size_t i = 0; i < HEADER_LINES && i < lines.size(); ++i) {

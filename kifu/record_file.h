@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/board.h"
 #include "kifu/kifu.h"
 
 namespace kumora {
@@ -73,10 +74,14 @@ struct LoadOutcome {
 // otherwise the file is refused and `out` is left untouched. Blank lines
 // after the moves are ignored, a blank line between them is refused. A file
 // with no move lines is read with kifu_len = 0.
-LoadOutcome load_record_file(const std::string& path, RecordFileContents& out);
+// `start` is the position the moves are played on, the initial position
+// when null (a kept handicap game starts from its grade's position).
+LoadOutcome load_record_file(const std::string& path, RecordFileContents& out,
+                             const Board* start = nullptr);
 
 // The same for the file's bytes.
-LoadOutcome load_record_text(const std::string& bytes, RecordFileContents& out);
+LoadOutcome load_record_text(const std::string& bytes, RecordFileContents& out,
+                             const Board* start = nullptr);
 
 // Horizontal print position in twips of a header line on the window:
 // 1050 + 495 × (3 + (characters − 13) / 5).

@@ -29,6 +29,17 @@ int contents_after_step_down(int grade) {
   return grade <= 0 ? EMPTY : handicap_square(grade).piece;
 }
 
+void set_handicap_position(Board& board, int grade) {
+  for (int g = 1; g <= grade; ++g) {
+    const HandicapSquare square = handicap_square(g);
+    board(square.x, square.y) = contents_after_step_up(g);
+  }
+  for (int g = 0; g > grade; --g) {
+    const HandicapSquare square = handicap_square(g);
+    board(square.x, square.y) = contents_after_step_down(g);
+  }
+}
+
 std::string caption_text(int code) {
   if (code == MOVE_NUMBER_CAPTION) return "手目";
   if (code < LOWEST_GRADE || code > HIGHEST_GRADE) return {};

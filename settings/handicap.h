@@ -3,6 +3,8 @@
 
 #include <string>
 
+#include "core/board.h"
+
 namespace kumora {
 
 constexpr int LOWEST_GRADE = -10;
@@ -24,6 +26,10 @@ HandicapSquare handicap_square(int grade);
 // "▽" has left grade g (old grade).
 int contents_after_step_up(int grade);
 int contents_after_step_down(int grade);
+
+// Changes the even position on `board` to that of a grade -10..10, square by
+// square as the grade's steps from 0 do.
+void set_handicap_position(Board& board, int grade);
 
 // The caption of a grade -10..10, "手目" for 99, empty for anything else.
 std::string caption_text(int code);

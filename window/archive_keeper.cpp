@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "archive/archive_title.h"
+#include "archive/kept_game.h"
 #include "archive/replayed_game.h"
 #include "kifu/record.h"
 #include "settings/user_folders.h"
@@ -19,16 +20,15 @@ const char* const PERSON_NAME = "あなた";
 const char* const COMPUTER_NAME = "ＣＯＭ";
 }  // namespace
 
-bool ArchiveKeeper::representable() const {
-  const GameState& state = s_.game.state;
-  return state.handicap_set == OFF && state.reversed == OFF;
-}
+bool ArchiveKeeper::representable() const { return s_.game.state.reversed == OFF; }
 
 RecordHeaderTexts ArchiveKeeper::header_texts() const {
   const GameState& state = s_.game.state;
   ArchivedGameKind kind;
   kind.vs_com = state.vs_com == MODE_COM;
   kind.level = state.level;
+  kind.handicap = state.handicap_set == ON;
+  kind.handicap_grade = state.handicap_grade;
   RecordHeaderTexts texts;
   texts.title = archive_title(kind);
   if (kind.vs_com) {
@@ -74,9 +74,10 @@ bool ArchiveKeeper::find_unfinished(std::string& name, RecordFileContents& conte
   for (const std::string& file : archive_.games_newest_first()) {
     RecordFileContents read;
     ArchivedGameKind kind;
-    if (!load_record_file(archive_.folder() + "/" + file, read).ok) continue;
-    if (!parse_archive_title(read.title, kind) || read.kifu.kifu_len == 0) continue;
-    if (replay_game(read.kifu).ended) continue;
+    LoadOutcome outcome;
+    if (!read_kept_game(archive_.folder() + "/" + file, read, kind, outcome)) continue;
+    const Board start = kept_game_start(kind);
+    if (read.kifu.kifu_len == 0 || replay_game(read.kifu, &start).ended) continue;
     name = file.substr(0, file.size() - std::string(RECORD_FILE_EXTENSION).size());
     contents = std::move(read);
     return true;
@@ -102,6 +103,11 @@ void ArchiveKeeper::resume(const std::string& name, const RecordFileContents& co
   file_name_ = name;
 
   GameState& state = s_.game.state;
+  if (kind.handicap) {
+    state.handicap_set = ON;
+    state.handicap_grade = kind.handicap_grade;
+    state.board = kept_game_start(kind);
+  }
   Kifu& kifu = s_.game.kifu;
   const int n = contents.kifu.kifu_len;
   for (int i = 1; i <= n; ++i) {

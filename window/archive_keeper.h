@@ -31,8 +31,8 @@ class ArchiveKeeper {
   void ZENKAI_Click();
 
  private:
-  // False while the position cannot be written as a record from the initial
-  // position (a handicap grade is set or the board was turned round).
+  // False while the position cannot be written as a record from its start
+  // (the board was turned round).
   bool representable() const;
   RecordHeaderTexts header_texts() const;
   void report_failure(const std::string& error);

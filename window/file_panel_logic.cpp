@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "archive/kept_game.h"
 #include "kifu/record_file.h"
 #include "settings/user_folders.h"
 #include "window/archive_keeper.h"
@@ -127,8 +128,16 @@ void FilePanel::print_headers() {
 void FilePanel::File1_Click(const std::string& file_name) {
   show_file_panel(false, false, false);
   // The file is read and checked before anything of the game changes.
+  const std::string path = panel_.file_path + "/" + file_name;
   RecordFileContents contents;
-  const LoadOutcome loaded = load_record_file(panel_.file_path + "/" + file_name, contents);
+  // A kept game says how it started: a handicap game plays from its grade's
+  // position. Any other record plays from the initial position.
+  ArchivedGameKind kind;
+  LoadOutcome loaded;
+  if (!read_kept_game(path, contents, kind, loaded)) {
+    kind = ArchivedGameKind{};
+    loaded = load_record_file(path, contents);
+  }
   if (!loaded.ok) {
     s_.messages.refuse(loaded.message, "棋譜");
     return;
@@ -142,6 +151,12 @@ void FilePanel::File1_Click(const std::string& file_name) {
   GameState& state = s_.game.state;
   Kifu& kifu = s_.game.kifu;
   s_.flow.reset_game();
+  if (kind.handicap) {
+    state.handicap_set = ON;
+    state.handicap_grade = kind.handicap_grade;
+    state.board = kept_game_start(kind);
+    s_.flow.redraw_all();
+  }
   state.kifu_mode = ON;
   headers_ = {contents.title, contents.top_name, contents.bottom_name};
   print_headers();

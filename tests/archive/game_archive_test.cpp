@@ -115,6 +115,15 @@ TEST(ArchiveTitle, NamesTheModeAndTheLevel) {
   EXPECT_EQ(kind.level, 2);
   ASSERT_TRUE(parse_archive_title(archive_title({false, 3}), kind));
   EXPECT_FALSE(kind.vs_com);
+  ArchivedGameKind handicap{true, 5, true, -3};
+  EXPECT_EQ(archive_title(handicap), "ＣＯＭ対局 LEVEL5 ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段");
+  ASSERT_TRUE(parse_archive_title(archive_title(handicap), kind));
+  EXPECT_TRUE(kind.handicap);
+  EXPECT_EQ(kind.handicap_grade, -3);
+  EXPECT_EQ(kind.level, 5);
+  ASSERT_TRUE(parse_archive_title("人間対局 ﾊﾝﾃﾞｨｷｬｯﾌﾟ:名人", kind));
+  EXPECT_EQ(kind.handicap_grade, -10);
+  EXPECT_FALSE(kind.vs_com);
   EXPECT_FALSE(parse_archive_title("練習対局", kind));
   EXPECT_FALSE(parse_archive_title("ＣＯＭ対局 LEVEL", kind));
 }

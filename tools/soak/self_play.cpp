@@ -53,17 +53,6 @@ KifuEntry turned_round(const KifuEntry& e) {
   return t;
 }
 
-void apply_handicap(GameState& state, int grade) {
-  for (int g = 1; g <= grade; ++g) {
-    const HandicapSquare square = handicap_square(g);
-    state.board(square.x, square.y) = contents_after_step_up(g);
-  }
-  for (int g = 0; g > grade; --g) {
-    const HandicapSquare square = handicap_square(g);
-    state.board(square.x, square.y) = contents_after_step_down(g);
-  }
-}
-
 class Checker {
  public:
   explicit Checker(SoakFigures& figures) : figures_(figures) {}
@@ -201,7 +190,7 @@ SoakFigures run_self_play(const SoakOptions& options) {
     game.state.turn = game.state.upper_side;
     const int grade =
         options.random_handicaps ? std::uniform_int_distribution<int>(-10, 10)(random) : 0;
-    apply_handicap(game.state, grade);
+    set_handicap_position(game.state.board, grade);
     if (options.mixed_levels) {  // one army on an engine level, the other on a specified one
       const int engine_army = g % 2;
       game.level[engine_army] = 4 + (g / 2) % 2;
