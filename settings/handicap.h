@@ -25,7 +25,11 @@ HandicapSquare handicap_square(int grade);
 int contents_after_step_up(int grade);
 int contents_after_step_down(int grade);
 
-// The caption of a grade -10..10, "手目" for 99, empty for anything else.
+// The name of a grade -10..10 ("名人" .. "12級") in the chosen language.
+std::string grade_name(int grade);
+
+// The caption of a grade -10..10 ("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級"), "手目" for 99, empty for
+// anything else, in the chosen language.
 std::string caption_text(int code);
 
 }  // namespace kumora
