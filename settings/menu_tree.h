@@ -16,7 +16,7 @@ enum class MenuId {
   REPLAY, AFTER, LBEL_UP, LEBEL_DOWN, HINT,
   KIFU, KIFU_READ, KIFU_WRITE, SAIKIN,
   OPTION, HAIKEI_GA, MIDORI, TATAMI, TAKE, UCHU, RENGA, SIDOU, KEIKA, BGM, SIDE_PANEL,
-  SONOTA, VER, ASOBIKATA,
+  SONOTA, VER, ASOBIKATA, LANGUAGE, JAPANESE, ENGLISH,
   COUNT
 };
 
@@ -75,6 +75,11 @@ inline constexpr MenuItemInfo MENU_TREE[MENU_COUNT] = {
     {MenuId::SONOTA, "SONOTA", tr_noop("Menu", "その他"), 0},
     {MenuId::VER, "VER", tr_noop("Menu", "ﾊﾞｰｼﾞｮﾝ情報"), 1},
     {MenuId::ASOBIKATA, "ASOBIKATA", tr_noop("Menu", "遊び方"), 1},
+    // The same in both languages, so that a person who cannot read the one
+    // shown finds the other.
+    {MenuId::LANGUAGE, "LANGUAGE", "Language / 言語", 1},
+    {MenuId::JAPANESE, "JAPANESE", "日本語", 2},
+    {MenuId::ENGLISH, "ENGLISH", "English", 2},
 };
 
 inline const MenuItemInfo& menu_info(MenuId id) { return MENU_TREE[static_cast<int>(id)]; }
@@ -92,7 +97,8 @@ inline bool find_menu_item(std::string_view name, MenuId& id) {
 
 // Items the Qt window handles itself: the logic has nothing to do for them.
 inline bool is_window_only_item(MenuId id) {
-  return id == MenuId::SIDE_PANEL || id == MenuId::ASOBIKATA;
+  return id == MenuId::SIDE_PANEL || id == MenuId::ASOBIKATA || id == MenuId::JAPANESE ||
+         id == MenuId::ENGLISH;
 }
 
 // True when the item opens a submenu instead of running a command.
