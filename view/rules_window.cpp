@@ -100,6 +100,9 @@ QListWidget* RulesWindow::build_contents_list() {
   for (size_t i = 0; i < sections.size(); ++i)
     list->addItem(section_title(sections[i], static_cast<int>(i) + 1));
   list->setFixedWidth(250);
+  // Longer titles (English) wrap instead of scrolling sideways.
+  list->setWordWrap(true);
+  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   list->setSpacing(3);
   list->setStyleSheet("QListWidget { background: #efe4cc; border: none; padding: 8px; }");
   // Without focus the list makes no row current by itself, which would scroll

@@ -26,6 +26,7 @@ SidePanel::SidePanel(QWidget* parent)
   layout->addWidget(turn_);
   layout->addWidget(mode_);
   layout->addWidget(moves_, 3);
+  graph_title_->setWordWrap(true);
   layout->addWidget(graph_title_);
   layout->addWidget(graph_, 2);
   moves_->addItem(QString());
