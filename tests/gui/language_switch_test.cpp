@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
+#include <QLocale>
 #include <QMenuBar>
 #include <QTemporaryDir>
 #include <QTest>
@@ -69,8 +70,9 @@ void LanguageSwitching::initTestCase() {
   QVERIFY(QDir::setCurrent(dir_.path()));
   qputenv("SDL_AUDIODRIVER", "dummy");
   qputenv("HOME", dir_.path().toUtf8());
-  // The system's language does not choose the program's.
-  qputenv("LANG", "en_US.UTF-8");
+  // The system's language (LANG=en_US.UTF-8, set by the test) does not
+  // choose the program's.
+  QCOMPARE(QLocale::system().language(), QLocale::English);
   language_ = &set_up_like_the_program();
   QCOMPARE(language_->choose(start_language(std::nullopt)), true);
   sound_ = std::make_unique<SdlSoundPort>();
