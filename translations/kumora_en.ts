@@ -1001,6 +1001,11 @@
         <source>人間対局</source>
         <translation>Two players</translation>
     </message>
+    <message>
+        <source>%1 %2</source>
+        <extracomment>%1 the kind of game, %2 the handicap grade</extracomment>
+        <translation>%1, %2</translation>
+    </message>
 </context>
 <context>
     <name>Sound</name>

@@ -30,11 +30,10 @@ std::string mode_text(const GameState& state) {
                ? fill_in(tr_text("SidePanel", "ＣＯＭ対局 LEVEL%1"), {std::to_string(state.level)})
                : tr_text("SidePanel", "人間対局");
   }
-  if (state.handicap_set == ON) {
-    if (!text.empty()) text += " ";
-    text += caption_text(state.handicap_grade);
-  }
-  return text;
+  if (state.handicap_set == OFF) return text;
+  if (text.empty()) return caption_text(state.handicap_grade);
+  //: %1 the kind of game, %2 the handicap grade
+  return fill_in(tr_text("SidePanel", "%1 %2"), {text, caption_text(state.handicap_grade)});
 }
 
 }  // namespace

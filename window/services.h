@@ -60,8 +60,8 @@ class GameFlow {
 // time it is shown, so that it follows a change of language at once.
 class Reporter {
  public:
-  // `text` is marked with tr_noop(STATUS_CONTEXT, ...); %1 in it stands for
-  // `argument`.
+  // `text` is a literal marked with tr_noop(STATUS_CONTEXT, ...), kept as it
+  // is; %1 in it stands for `argument`.
   void set_status(const char* text, std::string argument = {}) {
     status_ = text;
     argument_ = std::move(argument);

@@ -1,5 +1,5 @@
 // The translation hook: texts as written until a lookup is installed,
-// placeholders filled in one pass, the language codes of the command line.
+// placeholders filled in one pass.
 #include "core/translation.h"
 
 #include <gtest/gtest.h>
@@ -33,20 +33,6 @@ TEST(Translation, PlaceholdersAreFilledInOnePassInTheTranslationsOrder) {
   // Without its argument, or not followed by a digit 1..9, % stays.
   EXPECT_EQ(fill_in("%1 %3 %0 100% %", {"a"}), "a %3 %0 100% %");
   EXPECT_EQ(fill_in("", {"a"}), "");
-}
-
-TEST(Translation, LanguageCodesAreEnAndJa) {
-  Language language = Language::ENGLISH;
-  EXPECT_TRUE(language_from_code("ja", language));
-  EXPECT_EQ(language, Language::JAPANESE);
-  EXPECT_TRUE(language_from_code("en", language));
-  EXPECT_EQ(language, Language::ENGLISH);
-  for (const char* wrong : {"", "EN", "english", "jp", "en "}) {
-    EXPECT_FALSE(language_from_code(wrong, language)) << wrong;
-    EXPECT_EQ(language, Language::ENGLISH);
-  }
-  EXPECT_STREQ(language_code(Language::JAPANESE), "ja");
-  EXPECT_STREQ(language_code(Language::ENGLISH), "en");
 }
 
 }  // namespace

@@ -110,7 +110,7 @@ void LanguageSwitching::english_turns_the_whole_window_at_once() {
     return texts;
   }();
   QVERIFY2(panel_texts.contains("Gote to move"), qPrintable(panel_texts.join(" | ")));
-  QVERIFY(panel_texts.contains("Two players Handicap: 3-kyu"));
+  QVERIFY(panel_texts.contains("Two players, Handicap: 3-kyu"));
   // The rules window was open: it is built anew in English, still open.
   RulesWindow* rules = window_->findChild<RulesWindow*>();
   QVERIFY(rules != nullptr && rules->isVisible());
