@@ -106,7 +106,8 @@ void LanguageSwitching::english_turns_the_whole_window_at_once() {
   QCOMPARE(moves.item(1)->text(), u8("1 ▲２六飛"));  // the notation stays
   const QStringList panel_texts = [&] {
     QStringList texts;
-    for (const QLabel* label : window_->side_panel().findChildren<QLabel*>()) texts << label->text();
+    for (const QLabel* label : window_->side_panel().findChildren<QLabel*>())
+      texts << label->text();
     return texts;
   }();
   QVERIFY2(panel_texts.contains("Gote to move"), qPrintable(panel_texts.join(" | ")));
@@ -126,8 +127,8 @@ void LanguageSwitching::english_turns_the_whole_window_at_once() {
 
 void LanguageSwitching::boxes_and_their_buttons_are_in_english() {
   QVERIFY(driver_->choose({u8("△")}));
-  expect_boxes({{"Handicap",
-                 "Not possible in the middle of a game\r\rChoose Position → Start Over first"}});
+  expect_boxes(
+      {{"Handicap", "Not possible in the middle of a game\r\rChoose Position → Start Over first"}});
   // A record read for replay, and a click on the board asks Yes/No.
   QFile record(u8("english.棋譜"));
   QVERIFY(record.open(QIODevice::WriteOnly));
@@ -136,7 +137,8 @@ void LanguageSwitching::boxes_and_their_buttons_are_in_english() {
   QVERIFY(driver_->choose({"Record", "Load"}));
   const PanelWidgets panel = find_panel_widgets(driver_->view());
   QVERIFY(panel.complete());
-  const QList<QListWidgetItem*> items = panel.file1->findItems(u8("english.棋譜"), Qt::MatchExactly);
+  const QList<QListWidgetItem*> items =
+      panel.file1->findItems(u8("english.棋譜"), Qt::MatchExactly);
   QCOMPARE(items.size(), 1);
   driver_->click_widget(*panel.file1->viewport(), panel.file1->visualItemRect(items[0]).center());
   expect_boxes({{"Game Record", "The game record has been loaded"},
