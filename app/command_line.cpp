@@ -26,6 +26,13 @@ CommandLine parse_command_line(const std::vector<std::string>& arguments) {
       line.nodes = positive_number(arguments[++i]);
       continue;
     }
+    Language language = Language::JAPANESE;
+    if (argument == "--lang" && i + 1 < arguments.size() &&
+        language_from_code(arguments[i + 1], language)) {
+      line.language = language;
+      ++i;
+      continue;
+    }
     if (argument == "--help" || argument == "-h") {
       line.request = CommandLine::Request::HELP;
       return line;
@@ -57,12 +64,15 @@ std::string usage_text(const std::string& user_folder) {
          "  --nodes N      LEVEL4, LEVEL5 and the hint search N positions a move\n"
          "                 instead of thinking for a set time (the same move on every\n"
          "                 machine)\n"
+         "  --lang en|ja   show the interface in English or Japanese (without it: the\n"
+         "                 language chosen last in the game, at first Japanese)\n"
          "  -h, --help     print this help and end\n"
          "  --version      print the version and end\n"
          "\n"
          "使い方: kumora-shogi [ｵﾌﾟｼｮﾝ]...\n"
          "  --user-folder  " + user_folder + " で動作 (Kumora.ini と棋譜をそこに置く)\n"
          "  --nodes N      LEVEL4・LEVEL5・ヒントが時間でなく N 局面読んで指す\n"
+         "  --lang en|ja   英語 (en) か日本語 (ja) で表示 (無ければ前回選んだ言語)\n"
          "  -h, --help     この説明を表示して終了\n"
          "  --version      ﾊﾞｰｼﾞｮﾝを表示して終了\n";
 }

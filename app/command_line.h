@@ -4,8 +4,11 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "core/translation.h"
 
 namespace kumora {
 
@@ -23,6 +26,8 @@ struct CommandLine {
   // The strong levels and the hint search by this many nodes instead of by
   // time (the same move on every machine); 0: by time.
   std::int64_t nodes = 0;
+  // The language asked for with --lang; none: the one chosen last.
+  std::optional<Language> language;
   // The argument that could not be understood, when request is MISTAKE.
   std::string mistake;
 };

@@ -1,9 +1,6 @@
 // Kumora Shogi: the program.
 #include <QApplication>
 #include <QFont>
-#include <QLibraryInfo>
-#include <QLocale>
-#include <QTranslator>
 #include <iostream>
 
 #include <csignal>
@@ -12,7 +9,9 @@
 #include "app/working_folder.h"
 #include "settings/user_folders.h"
 #include "sound/sound_glue.h"
+#include "view/desktop_settings.h"
 #include "view/game_window.h"
+#include "view/language.h"
 #include "view/pictures.h"
 
 namespace {
@@ -61,17 +60,18 @@ int main(int argc, char** argv) {
   // Lets the desktop match the window to the desktop entry and its icon.
   QGuiApplication::setDesktopFileName(KUMORA_APP_ID);
 
-  QTranslator qt_japanese;
-  if (qt_japanese.load(QLocale(QLocale::Japanese), "qtbase", "_",
-                       QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QApplication::installTranslator(&qt_japanese);
+  // Japanese unless English is asked for or was chosen before, whatever the
+  // system's language.
+  kumora::LanguageSwitch language(kumora::program_translation_folders());
+  if (!language.choose(kumora::start_language(line.language))) {
+    std::cerr << "kumora-shogi: the English texts (kumora_en.qm) could not be found\n";
   }
   QApplication::setFont(QFont(kumora::JAPANESE_FONT, 10));
 
   // Sounds come from the current directory, or else from the installed data folder.
   const QString data_dir = QApplication::applicationDirPath() + "/../share/kumora-shogi";
   kumora::SdlSoundPort sound({data_dir.toStdString()});
-  kumora::GameWindow window(sound);
+  kumora::GameWindow window(sound, language);
   window.logic().set_engine_nodes(line.nodes);
   window.load();
   window.show();

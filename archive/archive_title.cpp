@@ -11,7 +11,7 @@ const std::string TWO_PERSON_TITLE = "人間対局";
 
 std::string archive_title(const ArchivedGameKind& kind) {
   const std::string mode = kind.vs_com ? COM_TITLE + std::to_string(kind.level) : TWO_PERSON_TITLE;
-  return kind.handicap ? mode + " " + caption_text(kind.handicap_grade) : mode;
+  return kind.handicap ? mode + " " + japanese_caption(kind.handicap_grade) : mode;
 }
 
 namespace {
@@ -19,7 +19,7 @@ namespace {
 // The grade whose caption ends the title, cut off; false when none does.
 bool cut_handicap(std::string& title, int& grade) {
   for (int g = LOWEST_GRADE; g <= HIGHEST_GRADE; ++g) {
-    const std::string ending = " " + caption_text(g);
+    const std::string ending = " " + japanese_caption(g);
     if (title.size() > ending.size() &&
         title.compare(title.size() - ending.size(), ending.size(), ending) == 0) {
       title.resize(title.size() - ending.size());

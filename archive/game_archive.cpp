@@ -7,6 +7,7 @@
 #include "core/file_read.h"
 #include "core/text_file.h"
 
+#include "core/translation.h"
 #include "settings/user_folders.h"
 
 namespace kumora {
@@ -73,7 +74,7 @@ bool GameArchive::write_game(const std::string& name, const RecordHeaderTexts& t
   whole.kifu_pos = whole.kifu_len;
   std::string bytes;
   if (!cp932_text(record_file_lines(texts, sente_is_lower, whole), bytes)) {
-    error = "棋譜ﾌｧｲﾙに書けない文字があります";
+    error = tr_text("Record", "棋譜ﾌｧｲﾙに書けない文字があります");
     return false;
   }
   if (!replace_file_atomically(record_file_path(folder_, name), bytes, error)) return false;
@@ -91,7 +92,7 @@ bool GameArchive::keep_replaced(const std::string& path, const std::string& time
   std::string bytes;
   const FileRead read = read_regular_file(path, RECORD_FILE_MAX_BYTES, bytes);
   if (!read.ok()) {
-    error = read_failure_reason(read, "棋譜ﾌｧｲﾙ");
+    error = read_failure_reason(read, tr_text("File", "棋譜ﾌｧｲﾙ"));
     return false;
   }
   return replace_file_atomically(record_file_path(folder_, name), bytes, error);

@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "core/translation.h"
+
 namespace kumora {
 
 namespace {
@@ -53,8 +55,10 @@ FileRead read_regular_file(const std::string& path, size_t max_bytes, std::strin
 
 std::string read_failure_reason(const FileRead& read, const std::string& kind) {
   switch (read.status) {
-    case ReadStatus::NotRegular: return "通常のﾌｧｲﾙではありません";
-    case ReadStatus::TooLarge: return kind + "としては大きすぎます";
+    case ReadStatus::NotRegular:
+      return tr_text("File", "通常のﾌｧｲﾙではありません");
+    case ReadStatus::TooLarge:
+      return fill_in(tr_text("File", "%1としては大きすぎます"), {kind});
     default: return read.system_error;
   }
 }

@@ -31,9 +31,9 @@ struct FileRead {
 // into `bytes`, which is left empty unless the read succeeds.
 FileRead read_regular_file(const std::string& path, size_t max_bytes, std::string& bytes);
 
-// Why a read failed, as a message line: "通常のﾌｧｲﾙではありません",
-// `kind` + "としては大きすぎます" (kind names the file, "棋譜ﾌｧｲﾙ"), or the
-// system's text.
+// Why a read failed, as a message line in the chosen language: "通常のﾌｧｲﾙではありません",
+// "%1としては大きすぎます" with `kind` (the file's kind as shown, "棋譜ﾌｧｲﾙ"), or
+// the system's text.
 std::string read_failure_reason(const FileRead& read, const std::string& kind);
 
 }  // namespace kumora

@@ -3,6 +3,7 @@
 #include "core/atomic_file.h"
 #include "core/code_page.h"
 #include "core/file_read.h"
+#include "core/translation.h"
 
 namespace kumora {
 
@@ -57,7 +58,7 @@ bool write_text_file_atomic(const std::string& path, const std::vector<std::stri
                             std::string& error) {
   std::string content;
   if (!cp932_text(lines, content)) {
-    error = "ﾌｧｲﾙに書き込めない文字があります";
+    error = tr_text("File", "ﾌｧｲﾙに書き込めない文字があります");
     return false;
   }
   return replace_file_atomically(path, content, error);

@@ -7,6 +7,7 @@
 #include "core/file_read.h"
 #include "core/game_state.h"
 #include "core/text_file.h"
+#include "core/translation.h"
 #include "kifu/record.h"
 #include "kifu/record_line.h"
 #include "kifu/replay_check.h"
@@ -56,33 +57,36 @@ std::string shown_header(const std::string& bytes, bool utf8_file) {
 }
 
 std::string header_text_problem(const std::string& label, const std::string& text) {
-  if (has_control_character(text)) return label + "に改行などの制御文字は使えません";
+  if (has_control_character(text)) {
+    return fill_in(tr_text("Record", "%1に改行などの制御文字は使えません"), {label});
+  }
   std::string cp932;
   if (utf8_to_cp932(text, cp932)) {
     // A few rare sequences of code page 932 would read back as other
     // characters of UTF-8; such a header is refused rather than changed.
     if (shown_header(cp932, false) == text) return {};
-    return label + "の「" + text + "」は棋譜ﾌｧｲﾙに正しく書き込めません";
+    return fill_in(tr_text("Record", "%1の「%2」は棋譜ﾌｧｲﾙに正しく書き込めません"), {label, text});
   }
   const std::string character = first_unwritable_character(text);
   if (character.empty() || !is_valid_utf8(character)) {
-    return label + "に棋譜ﾌｧｲﾙに書き込めない文字があります";
+    return fill_in(tr_text("Record", "%1に棋譜ﾌｧｲﾙに書き込めない文字があります"), {label});
   }
-  return label + "の「" + character + "」は棋譜ﾌｧｲﾙに書き込めません";
+  return fill_in(tr_text("Record", "%1の「%2」は棋譜ﾌｧｲﾙに書き込めません"), {label, character});
 }
 
 LoadOutcome refused_line(int line_number, const std::string& reason) {
   LoadOutcome outcome;
   outcome.line_number = line_number;
-  outcome.message =
-      "棋譜ﾌｧｲﾙの" + std::to_string(line_number) + "行目が正しくありません\r" + reason;
+  outcome.message = fill_in(tr_text("Record", "棋譜ﾌｧｲﾙの%1行目が正しくありません\r%2"),
+                            {std::to_string(line_number), reason});
   return outcome;
 }
 
 LoadOutcome empty_line(int line_number) {
   LoadOutcome outcome;
   outcome.line_number = line_number;
-  outcome.message = "棋譜ﾌｧｲﾙの" + std::to_string(line_number) + "行目が空です";
+  outcome.message =
+      fill_in(tr_text("Record", "棋譜ﾌｧｲﾙの%1行目が空です"), {std::to_string(line_number)});
   return outcome;
 }
 
@@ -102,8 +106,11 @@ LoadOutcome read_moves(const std::vector<std::string>& lines, size_t end, Kifu& 
   for (size_t i = HEADER_LINES; i < end; ++i) {
     const int line_number = static_cast<int>(i) + 1;
     if (is_blank(lines[i])) return empty_line(line_number);
-    if (n == KIFU_CAPACITY) return refused_line(line_number, "500手を超える棋譜は読み込めません");
-    if (king_taken) return refused_line(line_number, "王が取られた後の指し手です");
+    if (n == KIFU_CAPACITY) {
+      return refused_line(line_number, tr_text("Record", "500手を超える棋譜は読み込めません"));
+    }
+    if (king_taken)
+      return refused_line(line_number, tr_text("Record", "王が取られた後の指し手です"));
     KifuEntry entry;
     if (const MoveLineProblem problem = parse_move_line(lines[i], entry); problem.found()) {
       return refused_line(line_number, problem.reason);
@@ -140,14 +147,16 @@ std::vector<std::string> record_file_lines(const RecordHeaderTexts& texts, bool 
 }
 
 std::string record_file_name_problem(const std::string& file_name) {
-  if (file_name.empty()) return "ﾌｧｲﾙ名が入力されていません";
-  if (!is_valid_utf8(file_name)) return "ﾌｧｲﾙ名に使えない文字があります";
+  if (file_name.empty()) return tr_text("Record", "ﾌｧｲﾙ名が入力されていません");
+  if (!is_valid_utf8(file_name)) return tr_text("Record", "ﾌｧｲﾙ名に使えない文字があります");
   if (file_name.find_first_of("/\\") != std::string::npos) {
-    return "ﾌｧｲﾙ名に「/」や「\\」は使えません";
+    return tr_text("Record", "ﾌｧｲﾙ名に「/」や「\\」は使えません");
   }
-  if (file_name.find("..") != std::string::npos) return "ﾌｧｲﾙ名に「..」は使えません";
-  if (has_control_character(file_name)) return "ﾌｧｲﾙ名に制御文字は使えません";
-  if (file_name.size() > MAX_FILE_NAME_BYTES) return "ﾌｧｲﾙ名が長すぎます";
+  if (file_name.find("..") != std::string::npos) {
+    return tr_text("Record", "ﾌｧｲﾙ名に「..」は使えません");
+  }
+  if (has_control_character(file_name)) return tr_text("Record", "ﾌｧｲﾙ名に制御文字は使えません");
+  if (file_name.size() > MAX_FILE_NAME_BYTES) return tr_text("Record", "ﾌｧｲﾙ名が長すぎます");
   return {};
 }
 
@@ -160,9 +169,12 @@ std::string record_file_path(const std::string& folder, const std::string& file_
 
 std::string record_header_problem(const RecordHeaderTexts& texts) {
   const std::pair<const char*, const std::string*> fields[] = {
-      {"対局名", &texts.title}, {"先手", &texts.sente_name}, {"後手", &texts.gote_name}};
+      {tr_noop("Record", "対局名"), &texts.title},
+      {tr_noop("Record", "先手"), &texts.sente_name},
+      {tr_noop("Record", "後手"), &texts.gote_name}};
   for (const auto& [label, text] : fields) {
-    if (std::string problem = header_text_problem(label, *text); !problem.empty()) return problem;
+    const std::string problem = header_text_problem(tr_text("Record", label), *text);
+    if (!problem.empty()) return problem;
   }
   return {};
 }
@@ -179,7 +191,8 @@ SaveOutcome save_record_file(const std::string& folder, const std::string& file_
   const std::vector<std::string> lines = record_file_lines(texts, sente_is_lower, kifu);
   std::string error;
   if (!write_text_file_atomic(outcome.path, lines, error)) {
-    outcome.message = "棋譜ﾌｧｲﾙを書き込めませんでした\r" + outcome.path + "\r" + error;
+    outcome.message =
+        fill_in(tr_text("Record", "棋譜ﾌｧｲﾙを書き込めませんでした\r%1\r%2"), {outcome.path, error});
     return outcome;
   }
   outcome.ok = true;
@@ -192,8 +205,8 @@ LoadOutcome load_record_file(const std::string& path, RecordFileContents& out,
   const FileRead read = read_regular_file(path, RECORD_FILE_MAX_BYTES, bytes);
   if (!read.ok()) {
     LoadOutcome outcome;
-    outcome.message =
-        "棋譜ﾌｧｲﾙを読み込めませんでした\r" + path + "\r" + read_failure_reason(read, "棋譜ﾌｧｲﾙ");
+    outcome.message = fill_in(tr_text("Record", "棋譜ﾌｧｲﾙを読み込めませんでした\r%1\r%2"),
+                              {path, read_failure_reason(read, tr_text("File", "棋譜ﾌｧｲﾙ"))});
     return outcome;
   }
   return load_record_text(bytes, out, start);

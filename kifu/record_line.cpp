@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "core/translation.h"
+
 namespace kumora {
 
 namespace {
@@ -62,8 +64,8 @@ bool is_digit(char c) { return c >= '0' && c <= '9'; }
 std::string column_text(Column column) {
   const int first = column.first + 1;
   const int last = column.first + column.width;
-  if (first == last) return std::to_string(first) + "桁目";
-  return std::to_string(first) + "-" + std::to_string(last) + "桁目";
+  if (first == last) return fill_in(tr_text("Record", "%1桁目"), {std::to_string(first)});
+  return fill_in(tr_text("Record", "%1-%2桁目"), {std::to_string(first), std::to_string(last)});
 }
 
 // The value of the columns with blanks ignored; false when what remains is
@@ -101,9 +103,11 @@ std::string format_move_line(const KifuEntry& e) {
 
 MoveLineProblem parse_move_line(const std::string& line, KifuEntry& entry) {
   for (const char c : line) {
-    if (static_cast<unsigned char>(c) > 0x7F) return {"半角でない文字があります"};
+    if (static_cast<unsigned char>(c) > 0x7F)
+      return {tr_text("Record", "半角でない文字があります")};
   }
-  if (static_cast<int>(line.size()) > MOVE_LINE_WIDTH) return {"37文字より長い行です"};
+  if (static_cast<int>(line.size()) > MOVE_LINE_WIDTH)
+    return {tr_text("Record", "37文字より長い行です")};
   struct Target {
     Column column;
     int* value;
@@ -118,7 +122,8 @@ MoveLineProblem parse_move_line(const std::string& line, KifuEntry& entry) {
   };
   for (const Target& target : targets) {
     if (!field_value(line, target.column, *target.value)) {
-      return {column_text(target.column) + "に数字でない文字があります"};
+      return {
+          fill_in(tr_text("Record", "%1に数字でない文字があります"), {column_text(target.column)})};
     }
   }
   read.lower_clock_before = clocks[0];

@@ -3,6 +3,7 @@
 #include "core/chain_move.h"
 #include "core/drops_promotion.h"
 #include "core/movement.h"
+#include "core/translation.h"
 
 namespace kumora {
 
@@ -11,13 +12,13 @@ namespace {
 bool is_piece(int code) { return is_lower_piece(code) || is_upper_piece(code); }
 
 std::string board_move_problem(const GameState& state, const KifuEntry& e) {
-  if (!Board::on_board(e.from_x, e.from_y)) return "移動元が盤の外です";
+  if (!Board::on_board(e.from_x, e.from_y)) return tr_text("Record", "移動元が盤の外です");
   if (state.board(e.from_x, e.from_y) != e.moved || !is_piece(e.moved)) {
-    return "移動元の駒が記録と違います";
+    return tr_text("Record", "移動元の駒が記録と違います");
   }
   if (e.placed != e.moved &&
       e.placed != promoted_code(e.from_x, e.from_y, e.to_x, e.to_y, e.moved)) {
-    return "成りの記録が正しくありません";
+    return tr_text("Record", "成りの記録が正しくありません");
   }
   return {};
 }
@@ -25,12 +26,13 @@ std::string board_move_problem(const GameState& state, const KifuEntry& e) {
 std::string drop_problem(const GameState& state, const KifuEntry& e) {
   const bool lower = e.from_x == LOWER_HAND_COLUMN;
   const bool row_ok = lower ? (e.from_y >= 3 && e.from_y <= 9) : (e.from_y >= 1 && e.from_y <= 7);
-  if (!row_ok) return "持ち駒の位置が正しくありません";
+  if (!row_ok) return tr_text("Record", "持ち駒の位置が正しくありません");
   const bool sign_ok = lower ? is_lower_piece(e.moved) : is_upper_piece(e.moved);
-  if (e.placed != e.moved || !sign_ok || !is_hand_kind(e.moved)) return "打てない駒です";
+  if (e.placed != e.moved || !sign_ok || !is_hand_kind(e.moved))
+    return tr_text("Record", "打てない駒です");
   const int* hand = lower ? state.lower_hand : state.upper_hand;
-  if (hand[hand_index(e.moved)] < 1) return "持ち駒にない駒を打っています";
-  if (state.board(e.to_x, e.to_y) != EMPTY) return "駒のある升に打っています";
+  if (hand[hand_index(e.moved)] < 1) return tr_text("Record", "持ち駒にない駒を打っています");
+  if (state.board(e.to_x, e.to_y) != EMPTY) return tr_text("Record", "駒のある升に打っています");
   return {};
 }
 
@@ -39,14 +41,15 @@ std::string drop_problem(const GameState& state, const KifuEntry& e) {
 // piece would have no further move.
 std::string chain_rule_problem(const GameState& state, const KifuEntry& e) {
   if (!chain_move_reaches(state.board, e.from_x, e.from_y, e.to_x, e.to_y, e.moved)) {
-    return is_hand_column(e.from_x) ? "その升には打てません" : "その升へは動けません";
+    return is_hand_column(e.from_x) ? tr_text("Record", "その升には打てません")
+                                    : tr_text("Record", "その升へは動けません");
   }
   if (second_pawn_in_file(state.board, e.from_x, e.to_x, e.moved) == ON && e.placed == e.moved) {
-    return "２歩です";
+    return tr_text("Record", "２歩です");
   }
   if (may_stay_unpromoted(e.to_y, e.moved) == OFF &&
       e.placed != promoted_code(e.from_x, e.from_y, e.to_x, e.to_y, e.moved)) {
-    return "成らなければならない駒が成っていません";
+    return tr_text("Record", "成らなければならない駒が成っていません");
   }
   return {};
 }
@@ -59,10 +62,10 @@ bool any_clock_negative(const KifuEntry& e) {
 }  // namespace
 
 std::string replay_problem(const GameState& state, const KifuEntry& e, int mover) {
-  if (!Board::on_board(e.to_x, e.to_y)) return "移動先が盤の外です";
-  if (any_clock_negative(e)) return "時間が負の値です";
+  if (!Board::on_board(e.to_x, e.to_y)) return tr_text("Record", "移動先が盤の外です");
+  if (any_clock_negative(e)) return tr_text("Record", "時間が負の値です");
   if (mover != 0 && is_piece(e.moved) && mover_of(e) != mover) {
-    return "同じ側が続けて指しています";
+    return tr_text("Record", "同じ側が続けて指しています");
   }
   std::string problem;
   if (is_hand_column(e.from_x)) {
@@ -71,8 +74,8 @@ std::string replay_problem(const GameState& state, const KifuEntry& e, int mover
     problem = board_move_problem(state, e);
   }
   if (!problem.empty()) return problem;
-  if (state.board(e.to_x, e.to_y) != e.taken) return "取った駒が盤面と違います";
-  if (same_owner(e.taken, e.moved)) return "自分の駒を取っています";
+  if (state.board(e.to_x, e.to_y) != e.taken) return tr_text("Record", "取った駒が盤面と違います");
+  if (same_owner(e.taken, e.moved)) return tr_text("Record", "自分の駒を取っています");
   return chain_rule_problem(state, e);
 }
 

@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-translations-l10n
+  qt6-base-dev qt6-translations-l10n qt6-l10n-tools
   libsdl2-dev libsdl2-mixer-dev
   libgtest-dev libbenchmark-dev
   fonts-noto-cjk

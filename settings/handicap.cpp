@@ -1,13 +1,19 @@
 #include "settings/handicap.h"
 
 #include "core/constants.h"
+#include "core/translation.h"
 
 namespace kumora {
 
 namespace {
 const char* const GRADE_NAMES[21] = {
-    "名人", "８段", "７段", "６段", "５段", "４段", "３段", "２段", "初段", "１級", "２級",
-    "３級", "４級", "５級", "６級", "７級", "８級", "９級", "10級", "11級", "12級",
+    tr_noop("Board", "名人"), tr_noop("Board", "８段"), tr_noop("Board", "７段"),
+    tr_noop("Board", "６段"), tr_noop("Board", "５段"), tr_noop("Board", "４段"),
+    tr_noop("Board", "３段"), tr_noop("Board", "２段"), tr_noop("Board", "初段"),
+    tr_noop("Board", "１級"), tr_noop("Board", "２級"), tr_noop("Board", "３級"),
+    tr_noop("Board", "４級"), tr_noop("Board", "５級"), tr_noop("Board", "６級"),
+    tr_noop("Board", "７級"), tr_noop("Board", "８級"), tr_noop("Board", "９級"),
+    tr_noop("Board", "10級"), tr_noop("Board", "11級"), tr_noop("Board", "12級"),
 };
 
 // Grades -9..10.
@@ -40,10 +46,17 @@ void set_handicap_position(Board& board, int grade) {
   }
 }
 
+std::string grade_name(int grade) { return tr_text("Board", GRADE_NAMES[grade - LOWEST_GRADE]); }
+
 std::string caption_text(int code) {
-  if (code == MOVE_NUMBER_CAPTION) return "手目";
+  if (code == MOVE_NUMBER_CAPTION) return tr_text("Board", "手目");
   if (code < LOWEST_GRADE || code > HIGHEST_GRADE) return {};
-  return std::string("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:") + GRADE_NAMES[code - LOWEST_GRADE];
+  return fill_in(tr_text("Board", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ:%1"), {grade_name(code)});
+}
+
+std::string japanese_caption(int grade) {
+  if (grade < LOWEST_GRADE || grade > HIGHEST_GRADE) return {};
+  return fill_in("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:%1", {GRADE_NAMES[grade - LOWEST_GRADE]});
 }
 
 }  // namespace kumora

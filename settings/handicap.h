@@ -31,7 +31,15 @@ int contents_after_step_down(int grade);
 // square as the grade's steps from 0 do.
 void set_handicap_position(Board& board, int grade);
 
-// The caption of a grade -10..10, "手目" for 99, empty for anything else.
+// The name of a grade -10..10 ("名人" .. "12級") in the chosen language.
+std::string grade_name(int grade);
+
+// The caption of a grade -10..10 ("ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級"), "手目" for 99, empty for
+// anything else, in the chosen language.
 std::string caption_text(int code);
+
+// The caption of a grade -10..10 in Japanese whatever the language: what
+// files name a grade by.
+std::string japanese_caption(int grade);
 
 }  // namespace kumora

@@ -1,7 +1,11 @@
 // The menu bar as data: every item's name, caption and place in the tree.
+// Captions are the Japanese ones; the window shows them through
+// tr_text(MENU_CONTEXT, caption).
 #pragma once
 
 #include <string_view>
+
+#include "core/translation.h"
 
 namespace kumora {
 
@@ -12,11 +16,14 @@ enum class MenuId {
   REPLAY, AFTER, LBEL_UP, LEBEL_DOWN, HINT,
   KIFU, KIFU_READ, KIFU_WRITE, SAIKIN,
   OPTION, HAIKEI_GA, MIDORI, TATAMI, TAKE, UCHU, RENGA, SIDOU, KEIKA, BGM, SIDE_PANEL,
-  SONOTA, VER, ASOBIKATA,
+  SONOTA, VER, ASOBIKATA, LANGUAGE, JAPANESE, ENGLISH,
   COUNT
 };
 
 constexpr int MENU_COUNT = static_cast<int>(MenuId::COUNT);
+
+// The context of the captions' translations.
+inline constexpr const char* MENU_CONTEXT = "Menu";
 
 struct MenuItemInfo {
   MenuId id;
@@ -27,47 +34,52 @@ struct MenuItemInfo {
 
 // In display order; an item with children is followed by them at depth + 1.
 inline constexpr MenuItemInfo MENU_TREE[MENU_COUNT] = {
-    {MenuId::TAIKYOKU, "TAIKYOKU", "対局", 0},
-    {MenuId::MATCH_MAN, "MATCH_MAN", "対局(人間)", 1},
-    {MenuId::START, "START", "スタート", 2},
-    {MenuId::START2, "START2", "対局(COM)", 1},
-    {MenuId::SENTE, "SENTE", "先手", 2},
-    {MenuId::GOTE, "GOTE", "後手", 2},
-    {MenuId::ZENKAI, "ZENKAI", "前回の続き", 1},
-    {MenuId::LEVEL, "LEVEL", "COM対局ﾚﾍﾞﾙ", 1},
+    {MenuId::TAIKYOKU, "TAIKYOKU", tr_noop("Menu", "対局"), 0},
+    {MenuId::MATCH_MAN, "MATCH_MAN", tr_noop("Menu", "対局(人間)"), 1},
+    {MenuId::START, "START", tr_noop("Menu", "スタート"), 2},
+    {MenuId::START2, "START2", tr_noop("Menu", "対局(COM)"), 1},
+    {MenuId::SENTE, "SENTE", tr_noop("Menu", "先手"), 2},
+    {MenuId::GOTE, "GOTE", tr_noop("Menu", "後手"), 2},
+    {MenuId::ZENKAI, "ZENKAI", tr_noop("Menu", "前回の続き"), 1},
+    {MenuId::LEVEL, "LEVEL", tr_noop("Menu", "COM対局ﾚﾍﾞﾙ"), 1},
     {MenuId::LEVEL1, "LEVEL1", "LEVEL1", 2},
     {MenuId::LEVEL2, "LEVEL2", "LEVEL2", 2},
     {MenuId::LEVEL3, "LEVEL3", "LEVEL3", 2},
     {MenuId::LEVEL4, "LEVEL4", "LEVEL4", 2},
     {MenuId::LEVEL5, "LEVEL5", "LEVEL5", 2},
-    {MenuId::OWARI, "OWARI", "終わり", 1},
-    {MenuId::STOP, "STOP", "局面", 0},
-    {MenuId::CANCEL, "CANCEL", "最初", 1},
-    {MenuId::REVERSE, "REVERSE", "反転", 1},
-    {MenuId::MATTA, "MATTA", "待った", 1},
-    {MenuId::REPLAY, "REPLAY", "戻", 0},
-    {MenuId::AFTER, "AFTER", "進", 0},
+    {MenuId::OWARI, "OWARI", tr_noop("Menu", "終わり"), 1},
+    {MenuId::STOP, "STOP", tr_noop("Menu", "局面"), 0},
+    {MenuId::CANCEL, "CANCEL", tr_noop("Menu", "最初"), 1},
+    {MenuId::REVERSE, "REVERSE", tr_noop("Menu", "反転"), 1},
+    {MenuId::MATTA, "MATTA", tr_noop("Menu", "待った"), 1},
+    {MenuId::REPLAY, "REPLAY", tr_noop("Menu", "戻"), 0},
+    {MenuId::AFTER, "AFTER", tr_noop("Menu", "進"), 0},
     {MenuId::LBEL_UP, "LBEL_UP", "△", 0},
     {MenuId::LEBEL_DOWN, "LEBEL_DOWN", "▽", 0},
-    {MenuId::HINT, "HINT", "ヒント", 0},
-    {MenuId::KIFU, "KIFU", "棋譜", 0},
-    {MenuId::KIFU_READ, "KIFU_READ", "読込", 1},
-    {MenuId::KIFU_WRITE, "KIFU_WRITE", "書込", 1},
-    {MenuId::SAIKIN, "SAIKIN", "最近の対局", 1},
-    {MenuId::OPTION, "OPTION", "ｵﾌﾟｼｮﾝ", 0},
-    {MenuId::HAIKEI_GA, "HAIKEI_GA", "背景画", 1},
-    {MenuId::MIDORI, "MIDORI", "緑", 2},
-    {MenuId::TATAMI, "TATAMI", "畳", 2},
-    {MenuId::TAKE, "TAKE", "竹", 2},
-    {MenuId::UCHU, "UCHU", "宇宙", 2},
-    {MenuId::RENGA, "RENGA", "煉瓦", 2},
-    {MenuId::SIDOU, "SIDOU", "移動指導", 1},
-    {MenuId::KEIKA, "KEIKA", "経過時間", 1},
+    {MenuId::HINT, "HINT", tr_noop("Menu", "ヒント"), 0},
+    {MenuId::KIFU, "KIFU", tr_noop("Menu", "棋譜"), 0},
+    {MenuId::KIFU_READ, "KIFU_READ", tr_noop("Menu", "読込"), 1},
+    {MenuId::KIFU_WRITE, "KIFU_WRITE", tr_noop("Menu", "書込"), 1},
+    {MenuId::SAIKIN, "SAIKIN", tr_noop("Menu", "最近の対局"), 1},
+    {MenuId::OPTION, "OPTION", tr_noop("Menu", "ｵﾌﾟｼｮﾝ"), 0},
+    {MenuId::HAIKEI_GA, "HAIKEI_GA", tr_noop("Menu", "背景画"), 1},
+    {MenuId::MIDORI, "MIDORI", tr_noop("Menu", "緑"), 2},
+    {MenuId::TATAMI, "TATAMI", tr_noop("Menu", "畳"), 2},
+    {MenuId::TAKE, "TAKE", tr_noop("Menu", "竹"), 2},
+    {MenuId::UCHU, "UCHU", tr_noop("Menu", "宇宙"), 2},
+    {MenuId::RENGA, "RENGA", tr_noop("Menu", "煉瓦"), 2},
+    {MenuId::SIDOU, "SIDOU", tr_noop("Menu", "移動指導"), 1},
+    {MenuId::KEIKA, "KEIKA", tr_noop("Menu", "経過時間"), 1},
     {MenuId::BGM, "BGM", "BGM", 1},
-    {MenuId::SIDE_PANEL, "SIDE_PANEL", "サイドパネル", 1},
-    {MenuId::SONOTA, "SONOTA", "その他", 0},
-    {MenuId::VER, "VER", "ﾊﾞｰｼﾞｮﾝ情報", 1},
-    {MenuId::ASOBIKATA, "ASOBIKATA", "遊び方", 1},
+    {MenuId::SIDE_PANEL, "SIDE_PANEL", tr_noop("Menu", "サイドパネル"), 1},
+    {MenuId::SONOTA, "SONOTA", tr_noop("Menu", "その他"), 0},
+    {MenuId::VER, "VER", tr_noop("Menu", "ﾊﾞｰｼﾞｮﾝ情報"), 1},
+    {MenuId::ASOBIKATA, "ASOBIKATA", tr_noop("Menu", "遊び方"), 1},
+    // The same in both languages, so that a person who cannot read the one
+    // shown finds the other.
+    {MenuId::LANGUAGE, "LANGUAGE", "Language / 言語", 1},
+    {MenuId::JAPANESE, "JAPANESE", "日本語", 2},
+    {MenuId::ENGLISH, "ENGLISH", "English", 2},
 };
 
 inline const MenuItemInfo& menu_info(MenuId id) { return MENU_TREE[static_cast<int>(id)]; }
@@ -85,7 +97,8 @@ inline bool find_menu_item(std::string_view name, MenuId& id) {
 
 // Items the Qt window handles itself: the logic has nothing to do for them.
 inline bool is_window_only_item(MenuId id) {
-  return id == MenuId::SIDE_PANEL || id == MenuId::ASOBIKATA;
+  return id == MenuId::SIDE_PANEL || id == MenuId::ASOBIKATA || id == MenuId::JAPANESE ||
+         id == MenuId::ENGLISH;
 }
 
 // True when the item opens a submenu instead of running a command.

@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "core/translation.h"
+
 namespace kumora {
 
 namespace {
@@ -37,7 +39,7 @@ bool make_folder(const std::string& path, std::string& error) {
   std::error_code code;
   std::filesystem::create_directories(path, code);
   if (!code && std::filesystem::is_directory(path, code)) return true;
-  error = code ? code.message() : "ﾌｫﾙﾀﾞではありません";
+  error = code ? code.message() : tr_text("File", "ﾌｫﾙﾀﾞではありません");
   return false;
 }
 

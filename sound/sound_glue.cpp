@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include "core/file_read.h"
+#include "core/translation.h"
 #include "sound/kumora_sound.h"
 
 namespace kumora {
@@ -42,8 +43,8 @@ int SdlSoundPort::load_wave(const std::string& file, int flags, std::string& err
   const FileRead read = read_regular_file(path, SOUND_FILE_MAX_BYTES, image);
   if (read.status == ReadStatus::Missing) return 0;  // no such file: silently
   if (!read.ok()) {
-    error = "ｻｳﾝﾄﾞﾌｧｲﾙを読み込めませんでした\r" + path + "\r" +
-            read_failure_reason(read, "ｻｳﾝﾄﾞﾌｧｲﾙ");
+    error = fill_in(tr_text("Sound", "ｻｳﾝﾄﾞﾌｧｲﾙを読み込めませんでした\r%1\r%2"),
+                    {path, read_failure_reason(read, tr_text("File", "ｻｳﾝﾄﾞﾌｧｲﾙ"))});
     return 0;
   }
   return dsCreateDSB(device_, image.data(), image.size(), flags);

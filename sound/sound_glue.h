@@ -19,10 +19,6 @@ inline constexpr const char* SOUND_FILE_BGM = "BGM.wav";
 constexpr int SOUND_FLAGS_EFFECT = 3;
 constexpr int SOUND_FLAGS_MUSIC = 1;
 
-// The warning of the glue: an OK box with the exclamation icon and this title.
-inline constexpr const char* SOUND_WARNING_TITLE = "Kumora.dll";
-inline constexpr const char* SOUND_NO_DEVICE_TEXT = "Direct Soundインターフェースが作成できません。";
-
 // Finds a sound file by name: the current directory first (the name as given,
 // relative to it), then each folder of `more_dirs` in order. Returns the path
 // of the first regular file found, or "" when there is none.

@@ -11,14 +11,15 @@
 #include <string>
 
 #include "tools/scenario/scenario_runner.h"
+#include "view/language.h"
 
 namespace {
 
 int usage() {
-  std::cerr << "usage: kumora-scenario [--dir DIR] [--nodes N] SCRIPT   (SCRIPT may be - for "
-               "standard input;\n       N: the node budget of LEVEL4, LEVEL5 and the hint, "
-               "default "
-            << kumora::DEFAULT_SCENARIO_NODES << ")\n";
+  std::cerr << "usage: kumora-scenario [--dir DIR] [--nodes N] [--lang en|ja] SCRIPT   (SCRIPT "
+               "may be - for standard input;\n       N: the node budget of LEVEL4, LEVEL5 and the "
+               "hint, default "
+            << kumora::DEFAULT_SCENARIO_NODES << "; the language of the texts, default ja)\n";
   return kumora::SCENARIO_BAD_LINE;
 }
 
@@ -36,6 +37,7 @@ int main(int argc, char** argv) {
   std::string dir;
   std::string script_name;
   std::int64_t nodes = kumora::DEFAULT_SCENARIO_NODES;
+  kumora::Language language = kumora::Language::JAPANESE;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--dir") == 0 && i + 1 < argc) {
       dir = argv[++i];
@@ -43,6 +45,8 @@ int main(int argc, char** argv) {
       char* end = nullptr;
       nodes = std::strtoll(argv[++i], &end, 10);
       if (*end != '\0' || nodes <= 0) return usage();
+    } else if (std::strcmp(argv[i], "--lang") == 0 && i + 1 < argc) {
+      if (!kumora::language_from_code(argv[++i], language)) return usage();
     } else if (script_name.empty()) {
       script_name = argv[i];
     } else {
@@ -72,6 +76,12 @@ int main(int argc, char** argv) {
 
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
+  kumora::LanguageSwitch texts(kumora::program_translation_folders());
+  if (!texts.choose(language)) {
+    std::cerr << "kumora-scenario: the English texts (translations/kumora_en.qm) could not be "
+                 "found beside the runner\n";
+    return kumora::SCENARIO_BAD_LINE;
+  }
   const int status = kumora::run_scenario(script, std::cout, std::cerr, nodes);
   std::cout.flush();
   return status;

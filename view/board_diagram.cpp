@@ -191,7 +191,7 @@ void BoardDiagram::paint_labels(QPainter& painter) const {
     const QRectF first = cell_rect({LOWER_HAND_COLUMN, 3});
     painter.setFont(label_font(FILE_BAND * 0.5));
     shadowed_text(painter, QRectF(first.left() - 4, MARGIN - 2, CELL_WIDTH + 8, FILE_BAND),
-                  QStringLiteral("持駒"), qb_color(TEXT_COLOUR));
+                  tr("持駒"), qb_color(TEXT_COLOUR));
   }
 }
 

@@ -23,4 +23,19 @@ void DesktopSettings::set_side_panel_shown(bool shown) {
   settings_.sync();
 }
 
+Language DesktopSettings::language() const {
+  Language language = Language::JAPANESE;
+  language_from_code(settings_.value("language").toString().toStdString(), language);
+  return language;
+}
+
+void DesktopSettings::set_language(Language language) {
+  settings_.setValue("language", language_code(language));
+  settings_.sync();
+}
+
+Language start_language(std::optional<Language> asked) {
+  return asked ? *asked : DesktopSettings().language();
+}
+
 }  // namespace kumora

@@ -15,6 +15,7 @@
 #include <filesystem>
 
 #include "core/code_page.h"
+#include "core/translation.h"
 #include "view/pictures.h"
 
 namespace kumora {
@@ -67,11 +68,11 @@ FilePanelWidgets::FilePanelWidgets(QWidget* parent)
       drive1_(new QComboBox(parent)),
       dir1_(new QListWidget(parent)),
       file1_(new QListWidget(parent)),
-      command1_(new QPushButton("RETURN", parent)),
+      command1_(new QPushButton(parent)),
       backdrop_(new QFrame(parent)) {
   for (int i = 1; i <= 4; ++i) {
     text_[i] = new QLineEdit(parent);
-    label_[i] = new QLabel(QString::fromUtf8(PANEL_LABELS[i]), parent);
+    label_[i] = new QLabel(parent);
     label_[i]->setStyleSheet("QLabel { color: #2b2416; background: transparent; }");
     connect(text_[i], &QLineEdit::textEdited, this, [this, i](const QString& text) {
       if (on_text_edited) on_text_edited(i, text.toStdString());
@@ -100,7 +101,13 @@ FilePanelWidgets::FilePanelWidgets(QWidget* parent)
   backdrop_->setStyleSheet(
       "#filePanelBackdrop { background: #f4efe3; border: 1px solid #5b4a2e; border-radius: 4px; }");
   backdrop_->lower();
+  retranslate();
   sync(FilePanelState{});
+}
+
+void FilePanelWidgets::retranslate() {
+  for (int i = 1; i <= 4; ++i) label_[i]->setText(qt(tr_text(FILE_PANEL_CONTEXT, PANEL_LABELS[i])));
+  command1_->setText(qt(tr_text(FILE_PANEL_CONTEXT, RETURN_CAPTION)));
 }
 
 void FilePanelWidgets::fill_drives(const FilePanelState& state) {

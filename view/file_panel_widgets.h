@@ -33,6 +33,8 @@ class FilePanelWidgets : public QObject {
 
   // Shows what the window's logic holds.
   void sync(const FilePanelState& state);
+  // Shows the labels and the button's caption in the chosen language.
+  void retranslate();
   // Places the widgets: `factor` logical pixels per twip, the surface's top-left at (left, top).
   void place(double factor, double left, double top);
 

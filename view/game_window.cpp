@@ -1,15 +1,16 @@
 #include "view/game_window.h"
 
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QEventLoop>
 #include <QIcon>
-#include <QPixmap>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPixmap>
 #include <QTime>
 
 #include <QHBoxLayout>
@@ -17,15 +18,17 @@
 #include <QScreen>
 #include <QStatusBar>
 
+#include "core/translation.h"
+#include "view/eval_worker.h"
 #include "view/file_panel_widgets.h"
+#include "view/input_blocker.h"
+#include "view/language.h"
 #include "view/rules_window.h"
 #include "view/side_panel.h"
+#include "view/surface_view.h"
 #include "window/game_summary.h"
 #include "window/last_move.h"
 #include "window/record_positions.h"
-#include "view/eval_worker.h"
-#include "view/input_blocker.h"
-#include "view/surface_view.h"
 
 namespace kumora {
 
@@ -40,6 +43,8 @@ bool carries_check_mark(MenuId id) {
     case MenuId::MIDORI: case MenuId::TATAMI: case MenuId::TAKE: case MenuId::UCHU:
     case MenuId::RENGA: case MenuId::SIDOU: case MenuId::KEIKA: case MenuId::BGM:
     case MenuId::SIDE_PANEL:
+    case MenuId::JAPANESE:
+    case MenuId::ENGLISH:
       return true;
     default:
       return false;
@@ -51,15 +56,15 @@ QString qt_text(std::string_view text) {
 }
 }  // namespace
 
-GameWindow::GameWindow(SoundPort& sound)
+GameWindow::GameWindow(SoundPort& sound, LanguageSwitch& language)
     : surface_(1.0),
       canvas_(surface_),
       view_(new SurfaceView(surface_)),
       file_panel_(new FilePanelWidgets(view_)),
       side_panel_(new SidePanel),
       status_(new QLabel),
-      logic_(canvas_, *this, sound, *this) {
-  setWindowTitle("雲羅将棋 Kumora Shogi");
+      logic_(canvas_, *this, sound, *this),
+      language_(language) {
   setWindowIcon(QIcon(QPixmap::fromImage(Pictures().picture(-KING, 2.0))));
   setFocusPolicy(Qt::StrongFocus);
   auto* central = new QWidget(this);
@@ -95,6 +100,7 @@ GameWindow::GameWindow(SoundPort& sound)
   build_menus();
   add_shortcuts();
   connect_file_panel();
+  show_texts();
   side_panel_->setVisible(settings_.side_panel_shown());
 }
 
@@ -130,21 +136,24 @@ QAction* GameWindow::action(MenuId id) const {
 
 void GameWindow::build_menus() {
   QMenu* parents[3] = {nullptr, nullptr, nullptr};
+  auto* languages = new QActionGroup(this);
   for (const MenuItemInfo& item : MENU_TREE) {
     const MenuId id = item.id;
     if (menu_has_children(id)) {
-      QMenu* menu = item.depth == 0 ? menuBar()->addMenu(qt_text(item.caption))
-                                    : parents[item.depth - 1]->addMenu(qt_text(item.caption));
+      QMenu* menu = item.depth == 0 ? menuBar()->addMenu(QString())
+                                    : parents[item.depth - 1]->addMenu(QString());
       connect(menu, &QMenu::aboutToShow, this, [this, id] {
         deliver([&] { logic_.run_menu(id); });
       });
       parents[item.depth] = menu;
+      menus_[id] = menu;
       continue;
     }
-    QAction* action = item.depth == 0 ? menuBar()->addAction(qt_text(item.caption))
-                                      : parents[item.depth - 1]->addAction(qt_text(item.caption));
+    QAction* action = item.depth == 0 ? menuBar()->addAction(QString())
+                                      : parents[item.depth - 1]->addAction(QString());
     actions_[id] = action;
     action->setCheckable(carries_check_mark(id));
+    if (id == MenuId::JAPANESE || id == MenuId::ENGLISH) languages->addAction(action);
     connect(action, &QAction::triggered, this, [this, id] {
       if (is_window_only_item(id)) {
         run_window_item(id);
@@ -168,14 +177,57 @@ void GameWindow::add_shortcuts() {
   }
 }
 
+void GameWindow::show_texts() {
+  setWindowTitle(tr("雲羅将棋 Kumora Shogi"));
+  for (const MenuItemInfo& item : MENU_TREE) {
+    const QString caption = qt_text(tr_text(MENU_CONTEXT, item.caption.data()));
+    if (const auto menu = menus_.find(item.id); menu != menus_.end())
+      menu->second->setTitle(caption);
+    if (QAction* item_action = action(item.id)) item_action->setText(caption);
+  }
+  file_panel_->retranslate();
+  side_panel_->retranslate();
+}
+
+void GameWindow::choose_language(Language language) {
+  if (!language_.choose(language)) {
+    QMessageBox::warning(this, QStringLiteral("Kumora Shogi"),
+                         QStringLiteral("英語の表示に必要なﾌｧｲﾙ kumora_en.qm が見つかりません。\n"
+                                        "The English texts (kumora_en.qm) could not be found."));
+  } else {
+    settings_.set_language(language);
+  }
+  show_texts();
+  if (rules_ != nullptr) {
+    // Built anew in the new language, where the old one was.
+    const bool shown = rules_->isVisible();
+    const QByteArray geometry = rules_->saveGeometry();
+    delete rules_;
+    rules_ = nullptr;
+    if (shown) {
+      open_rules_window();
+      rules_->restoreGeometry(geometry);
+    }
+  }
+  // The captions printed on the board, the status line and the side panel.
+  deliver([this] {
+    logic_.redraw_all();
+    logic_.redraw_game_texts();
+  });
+}
+
+void GameWindow::open_rules_window() {
+  if (rules_ == nullptr) rules_ = new RulesWindow(this);
+  rules_->show();
+  rules_->raise();
+  rules_->activateWindow();
+}
+
 void GameWindow::run_window_item(MenuId id) {
   if (id == MenuId::SIDE_PANEL) set_side_panel_shown(side_panel_->isHidden());
-  if (id == MenuId::ASOBIKATA) {
-    if (rules_ == nullptr) rules_ = new RulesWindow(this);
-    rules_->show();
-    rules_->raise();
-    rules_->activateWindow();
-  }
+  if (id == MenuId::ASOBIKATA) open_rules_window();
+  if (id == MenuId::JAPANESE) choose_language(Language::JAPANESE);
+  if (id == MenuId::ENGLISH) choose_language(Language::ENGLISH);
   sync_check_marks();
 }
 
@@ -211,7 +263,13 @@ void GameWindow::place_file_panel() {
 void GameWindow::sync_check_marks() {
   for (auto& [id, item] : actions_) {
     if (!item->isCheckable()) continue;
-    item->setChecked(id == MenuId::SIDE_PANEL ? !side_panel_->isHidden() : logic_.is_checked(id));
+    if (id == MenuId::SIDE_PANEL) {
+      item->setChecked(!side_panel_->isHidden());
+    } else if (id == MenuId::JAPANESE || id == MenuId::ENGLISH) {
+      item->setChecked((id == MenuId::ENGLISH) == (language_.current() == Language::ENGLISH));
+    } else {
+      item->setChecked(logic_.is_checked(id));
+    }
   }
 }
 

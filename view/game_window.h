@@ -1,8 +1,8 @@
 // The real main window: a Qt window around the window's logic. Every menu
 // command, mouse press, key press and timer tick goes to the logic's
 // handlers. Around the board it adds what only the screen needs: the side
-// panel, the status line, the last move's marks, the rules window, and a
-// size and place remembered between runs.
+// panel, the status line, the last move's marks, the rules window, a size
+// and place remembered between runs, and the choice of language.
 #pragma once
 
 #include <QMainWindow>
@@ -19,6 +19,7 @@
 class QAction;
 class QEventLoop;
 class QLabel;
+class QMenu;
 
 namespace kumora {
 
@@ -27,11 +28,14 @@ class FilePanelWidgets;
 class InputBlocker;
 class SidePanel;
 class EvalWorker;
+class LanguageSwitch;
 
 class GameWindow : public QMainWindow, public Dialogs, public Host {
   Q_OBJECT
  public:
-  explicit GameWindow(SoundPort& sound);
+  // Shows its texts in the language `language` has chosen, and switches it
+  // when the person chooses another.
+  GameWindow(SoundPort& sound, LanguageSwitch& language);
   ~GameWindow() override;
 
   // Runs the load event and places the window.
@@ -42,6 +46,9 @@ class GameWindow : public QMainWindow, public Dialogs, public Host {
   SidePanel& side_panel() const { return *side_panel_; }
   QLabel& status_line() const { return *status_; }
   QAction* action(MenuId id) const;
+  // Shows the whole window in `language` at once and remembers the choice
+  // for the next start, as その他 → Language does.
+  void choose_language(Language language);
 
   // Dialogs
   bool message_box(const std::string& text, const std::string& title, BoxButtons buttons,
@@ -60,6 +67,10 @@ class GameWindow : public QMainWindow, public Dialogs, public Host {
 
  private:
   void build_menus();
+  // Shows the captions of the window, its menus and its panels in the
+  // chosen language.
+  void show_texts();
+  void open_rules_window();
   void add_shortcuts();
   void connect_file_panel();
   void place_file_panel();
@@ -89,7 +100,9 @@ class GameWindow : public QMainWindow, public Dialogs, public Host {
   MainWindow logic_;
   DesktopSettings settings_;
   std::unique_ptr<EvalWorker> eval_;
+  LanguageSwitch& language_;
   std::map<MenuId, QAction*> actions_;
+  std::map<MenuId, QMenu*> menus_;
   bool ended_ = false;
   // While the logic waits: input is discarded, an end request is noted.
   InputBlocker* waiting_ = nullptr;

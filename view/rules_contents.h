@@ -1,5 +1,5 @@
 // What the "遊び方" window says: an introduction and the sections, each with
-// its paragraphs and diagrams.
+// its paragraphs and diagrams, in the language chosen when they are asked for.
 #pragma once
 
 #include <string>
@@ -16,9 +16,9 @@ struct RuleSection {
 };
 
 // The paragraphs above the first section.
-const std::vector<std::string>& rules_introduction();
+std::vector<std::string> rules_introduction();
 
 // The sections in the order the window shows them.
-const std::vector<RuleSection>& rule_sections();
+std::vector<RuleSection> rule_sections();
 
 }  // namespace kumora

@@ -14,6 +14,7 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "core/translation.h"
 #include "view/board_diagram.h"
 #include "view/flow_layout.h"
 
@@ -37,12 +38,14 @@ QFont page_font(int pixel_size, bool bold = false) {
   return font;
 }
 
-// Paragraphs as one label; a paragraph that begins with "・" is an item of a list.
+// Paragraphs as one label; a paragraph that begins with "・" (or "• " in
+// English) is an item of a list.
 QLabel* paragraphs_label(const std::vector<std::string>& paragraphs) {
   QString html;
   for (const std::string& paragraph : paragraphs) {
     const QString text = qt_text(paragraph).toHtmlEscaped();
-    const bool item = text.startsWith(QStringLiteral("・"));
+    const bool item =
+        text.startsWith(QStringLiteral("・")) || text.startsWith(QStringLiteral("• "));
     html += QStringLiteral(
                 "<p style='margin-top:0; margin-bottom:%1px; line-height:150%;"
                 " margin-left:%2px; text-indent:%3px'>%4</p>")
@@ -59,13 +62,17 @@ QLabel* paragraphs_label(const std::vector<std::string>& paragraphs) {
 }
 
 QString section_title(const RuleSection& section, int number) {
-  return QStringLiteral("%1．%2").arg(QChar(0xFF10 + number)).arg(qt_text(section.title));
+  const QString full_width = QChar(0xFF10 + number);
+  //: %1 the section's number in full-width digits, %2 its title, %3 the
+  //: number in ASCII digits
+  return qt_text(fill_in(tr_text("Rules", "%1．%2"),
+                         {full_width.toStdString(), section.title, std::to_string(number)}));
 }
 
 }  // namespace
 
 RulesWindow::RulesWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
-  setWindowTitle(QStringLiteral("遊び方 - 雲羅将棋"));
+  setWindowTitle(tr("遊び方 - 雲羅将棋"));
   scroll_ = new QScrollArea;
   scroll_->setWidget(build_page());
   scroll_->setWidgetResizable(true);
@@ -93,6 +100,9 @@ QListWidget* RulesWindow::build_contents_list() {
   for (size_t i = 0; i < sections.size(); ++i)
     list->addItem(section_title(sections[i], static_cast<int>(i) + 1));
   list->setFixedWidth(250);
+  // Longer titles (English) wrap instead of scrolling sideways.
+  list->setWordWrap(true);
+  list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   list->setSpacing(3);
   list->setStyleSheet("QListWidget { background: #efe4cc; border: none; padding: 8px; }");
   // Without focus the list makes no row current by itself, which would scroll
@@ -142,7 +152,7 @@ QWidget* RulesWindow::build_section(const RuleSection& section, int number) {
     diagrams->addWidget(build_card(before, qt_text(diagram.caption)));
     if (!diagram.show_result) continue;
     auto* after = new BoardDiagram(diagram, BoardDiagram::Shows::After, pictures_);
-    diagrams->addWidget(build_card(after, QStringLiteral("指した後"), before));
+    diagrams->addWidget(build_card(after, tr("指した後"), before));
   }
   layout->addLayout(diagrams);
   return widget;

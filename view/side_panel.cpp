@@ -9,16 +9,12 @@
 
 namespace kumora {
 
-namespace {
-// Row 0 of the list is the position before the first move.
-const char* const START_ROW = "開始局面";
-}  // namespace
-
 SidePanel::SidePanel(QWidget* parent)
     : QWidget(parent),
       turn_(new QLabel(this)),
       mode_(new QLabel(this)),
       moves_(new QListWidget(this)),
+      graph_title_(new QLabel(this)),
       graph_(new EvalGraph(this)) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(8, 8, 8, 8);
@@ -30,10 +26,10 @@ SidePanel::SidePanel(QWidget* parent)
   layout->addWidget(turn_);
   layout->addWidget(mode_);
   layout->addWidget(moves_, 3);
-  auto* graph_title = new QLabel(QString::fromUtf8("形勢（上が手前の人の有利）"), this);
-  layout->addWidget(graph_title);
+  graph_title_->setWordWrap(true);
+  layout->addWidget(graph_title_);
   layout->addWidget(graph_, 2);
-  moves_->addItem(QString::fromUtf8(START_ROW));
+  moves_->addItem(QString());
   moves_->setSelectionMode(QAbstractItemView::SingleSelection);
   setMinimumWidth(200);
   connect(moves_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
@@ -42,6 +38,13 @@ SidePanel::SidePanel(QWidget* parent)
   graph_->on_position_chosen = [this](int position) {
     if (on_position_chosen) on_position_chosen(position);
   };
+  retranslate();
+}
+
+void SidePanel::retranslate() {
+  // Row 0 of the list is the position before the first move.
+  moves_->item(0)->setText(tr("開始局面"));
+  graph_title_->setText(tr("形勢（上が手前の人の有利）"));
 }
 
 void SidePanel::show_summary(const GameSummary& summary) {
@@ -50,8 +53,7 @@ void SidePanel::show_summary(const GameSummary& summary) {
   turn_->setText(QString::fromStdString(summary.turn));
   mode_->setText(QString::fromStdString(summary.mode));
   if (summary.moves != shown_moves_) {
-    moves_->clear();
-    moves_->addItem(QString::fromUtf8(START_ROW));
+    while (moves_->count() > 1) delete moves_->takeItem(moves_->count() - 1);
     for (const std::string& move : summary.moves) moves_->addItem(QString::fromStdString(move));
     shown_moves_ = summary.moves;
   }

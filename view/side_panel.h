@@ -23,7 +23,10 @@ class SidePanel : public QWidget {
  public:
   explicit SidePanel(QWidget* parent = nullptr);
 
+  // Shows the summary, which comes in the chosen language.
   void show_summary(const GameSummary& summary);
+  // Shows the panel's own captions in the chosen language.
+  void retranslate();
   void show_values(const std::vector<std::optional<int>>& values);
 
   // The position (moves from the start) the person chose.
@@ -36,6 +39,7 @@ class SidePanel : public QWidget {
   QLabel* turn_;
   QLabel* mode_;
   QListWidget* moves_;
+  QLabel* graph_title_;
   EvalGraph* graph_;
   std::vector<std::string> shown_moves_;
   bool syncing_ = false;

@@ -5,6 +5,7 @@
 #include "archive/archive_title.h"
 #include "archive/kept_game.h"
 #include "archive/replayed_game.h"
+#include "core/translation.h"
 #include "kifu/record.h"
 #include "settings/user_folders.h"
 #include "window/clocks.h"
@@ -15,7 +16,8 @@
 namespace kumora {
 
 namespace {
-const char* const RESUME_TITLE = "前回の続き";
+const char* const RESUME_TITLE = tr_noop("Game", "前回の続き");
+// The names written into the kept game's record file, the same in both languages.
 const char* const PERSON_NAME = "あなた";
 const char* const COMPUTER_NAME = "ＣＯＭ";
 }  // namespace
@@ -65,9 +67,11 @@ void ArchiveKeeper::report_failure(const std::string& error) {
   // Play goes on; the person is told once in a run.
   if (failure_reported_) return;
   failure_reported_ = true;
-  s_.messages.tell("対局を記録できませんでした。この後も記録できないことがあります\r" +
-                       shown_path(archive_.folder()) + "\r" + error,
-                   "対局の記録");
+  s_.messages.tell(
+      fill_in(
+          tr_text("Game", "対局を記録できませんでした。この後も記録できないことがあります\r%1\r%2"),
+          {shown_path(archive_.folder()), error}),
+      tr_text("Game", "対局の記録"));
 }
 
 bool ArchiveKeeper::find_unfinished(std::string& name, RecordFileContents& contents) const {
@@ -90,7 +94,8 @@ void ArchiveKeeper::ZENKAI_Click() {
   std::string name;
   RecordFileContents contents;
   if (!find_unfinished(name, contents)) {
-    s_.messages.refuse("続けられる対局がありません", RESUME_TITLE);
+    s_.messages.refuse(tr_text("Game", "続けられる対局がありません"),
+                       tr_text("Game", RESUME_TITLE));
     return;
   }
   resume(name, contents);
@@ -126,10 +131,12 @@ void ArchiveKeeper::resume(const std::string& name, const RecordFileContents& co
 
   s_.flow.redraw_all();
   s_.flow.redraw_game_texts();
-  s_.messages.tell("前回の対局を再開します", RESUME_TITLE);
+  s_.messages.tell(tr_text("Game", "前回の対局を再開します"), tr_text("Game", RESUME_TITLE));
   if (!kind.vs_com) {
     s_.clocks.restart_turn_clock();
-    s_.messages.tell(state.turn == state.SENTE ? "先手の番です" : "後手の番です", "対局");
+    s_.messages.tell(state.turn == state.SENTE ? tr_text("Game", "先手の番です")
+                                               : tr_text("Game", "後手の番です"),
+                     tr_text("Game", "対局"));
     return;
   }
   s_.clocks.start_turn();
@@ -137,7 +144,7 @@ void ArchiveKeeper::resume(const std::string& name, const RecordFileContents& co
   if (state.turn == state.upper_side) {
     s_.flow.com_ban();
   } else {
-    s_.messages.tell("MANの番です", "対局");
+    s_.messages.tell(tr_text("Game", "MANの番です"), tr_text("Game", "対局"));
   }
 }
 

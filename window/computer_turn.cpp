@@ -4,6 +4,7 @@
 #include "com/chain_path.h"
 #include "com/com_search.h"
 #include "core/make_move.h"
+#include "core/translation.h"
 #include "kifu/record.h"
 #include "window/clocks.h"
 #include "window/drawing.h"
@@ -35,15 +36,16 @@ void ComputerTurn::show_thinking() {
   d.paint_cell(background, -1, 8);
   d.paint_cell(background, 0, 8);
   d.frame_cell(WINDOW_COLOUR, -1, 7);
-  d.print_at(-1.5, 8.5, "思考中", SHADOW_COLOUR, 0, 12);
-  d.print_at(-1.6, 8.4, "思考中", TEXT_COLOUR, 0, 12);
+  const std::string caption = tr_text("Board", "思考中");
+  d.print_at(-1.5, 8.5, caption, SHADOW_COLOUR, 0, 12);
+  d.print_at(-1.6, 8.4, caption, TEXT_COLOUR, 0, 12);
   d.frame_cell(WINDOW_COLOUR, 1, 8);
 }
 
 void ComputerTurn::play_turn() {
   s_.clocks.restart_turn_clock();
   show_thinking();
-  s_.reporter.set_status("ＣＯＭが考えています");
+  s_.reporter.set_status(tr_noop("Status", "ＣＯＭが考えています"));
 
   s_.drawing.refresh();
   Game& game = s_.game;
@@ -52,14 +54,16 @@ void ComputerTurn::play_turn() {
     // Drops the person could not make are no candidates of the computer, so
     // a hand that only allows such drops leaves it without a move.
     s_.clocks.set_timer1(false);
-    s_.messages.tell("ＣＯＭの移動できる駒が無くなりました", "警告");
-    s_.flow.game_over_prompt("あなた");
+    s_.messages.tell(tr_text("Game", "ＣＯＭの移動できる駒が無くなりました"),
+                     tr_text("Game", "警告"));
+    s_.flow.game_over_prompt(Winner::PERSON);
     return;
   }
   if (kifu_is_full(game.kifu)) {
     // The record holds no more moves: the turn goes back to the person, whose
     // moves are refused the same way until the game is stepped back or restarted.
-    s_.messages.refuse("棋譜が一杯です（５００手）。これ以上は指せません", "警告");
+    s_.messages.refuse(tr_text("Game", "棋譜が一杯です（５００手）。これ以上は指せません"),
+                       tr_text("Game", "警告"));
     hand_turn_back();
     return;
   }
@@ -130,17 +134,17 @@ void ComputerTurn::after_com_move(const ComMove& best) {
   Game& game = s_.game;
   GameState& state = game.state;
   if (!side_can_move(state, state.lower_side)) {
-    s_.messages.tell("移動できる駒が無くなりました", "警告");
-    s_.flow.game_over_prompt("ｺﾝﾋﾟｭｰﾀ");
+    s_.messages.tell(tr_text("Game", "移動できる駒が無くなりました"), tr_text("Game", "警告"));
+    s_.flow.game_over_prompt(Winner::COMPUTER);
     return;
   }
   analyze_board(state, game.tables);
   if (state.winner == state.upper_side) {
-    s_.flow.game_over_prompt("ｺﾝﾋﾟｭｰﾀ");
+    s_.flow.game_over_prompt(Winner::COMPUTER);
     return;
   }
   if (game.tables.upper_attack_count(state.lower_king_x, state.lower_king_y) > 0) {
-    s_.messages.tell("   ** 王手 **", "");
+    s_.messages.tell(tr_text("Game", "   ** 王手 **"), "");
   }
   s_.drawing.show_last_move(state.upper_side, best.to_x, best.to_y, best.placed, TEXT_COLOUR);
   s_.drawing.frame_cell(REFUSED_COLOUR, best.to_x, best.to_y);
@@ -153,7 +157,7 @@ void ComputerTurn::hand_turn_back() {
   s_.clocks.start_turn();
   state.turn = state.lower_side;
   if (s_.ticks.is_checked(MenuId::KEIKA)) s_.clocks.set_timer1(true);
-  s_.reporter.set_status("あなたの番です");
+  s_.reporter.set_status(tr_noop("Status", "あなたの番です"));
 }
 
 }  // namespace kumora

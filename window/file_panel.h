@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "core/translation.h"
+
 namespace kumora {
 
 // Text box indexes, as the controls are named Text1..Text4.
@@ -14,9 +16,13 @@ constexpr int TEXT_TITLE = 2;
 constexpr int TEXT_SENTE = 3;
 constexpr int TEXT_GOTE = 4;
 
-// The labels beside the text boxes, in the order Text1..Text4.
-inline constexpr const char* PANEL_LABELS[5] = {"", "ﾌｧｲﾙ名 ：", "対 局 名：", "先    手 ：",
-                                                "後    手 ："};
+// The labels beside the text boxes, in the order Text1..Text4, and the
+// caption of the button; shown through tr_text(FILE_PANEL_CONTEXT, ...).
+inline constexpr const char* FILE_PANEL_CONTEXT = "FilePanel";
+inline constexpr const char* PANEL_LABELS[5] = {
+    "", tr_noop("FilePanel", "ﾌｧｲﾙ名 ："), tr_noop("FilePanel", "対 局 名："),
+    tr_noop("FilePanel", "先    手 ："), tr_noop("FilePanel", "後    手 ：")};
+inline constexpr const char* RETURN_CAPTION = tr_noop("FilePanel", "RETURN");
 
 // A control's rectangle in twips.
 struct TwipRect {

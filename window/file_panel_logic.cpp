@@ -5,11 +5,12 @@
 #include <algorithm>
 
 #include "archive/kept_game.h"
+#include "core/translation.h"
 #include "kifu/record_file.h"
 #include "settings/user_folders.h"
 #include "window/archive_keeper.h"
-#include "window/header_layout.h"
 #include "window/drawing.h"
+#include "window/header_layout.h"
 #include "window/messages.h"
 
 namespace kumora {
@@ -43,11 +44,12 @@ void FilePanel::KIFU_READ_Click() {
 void FilePanel::KIFU_WRITE_Click() {
   const GameState& state = s_.game.state;
   if (state.reversed == ON) {
-    s_.messages.tell("反転後は書き込みできません", "棋譜書込");
+    s_.messages.tell(tr_text("Game", "反転後は書き込みできません"), tr_text("Game", "棋譜書込"));
     return;
   }
   if (state.handicap_set == ON) {
-    s_.messages.tell("ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません", "棋譜書込");
+    s_.messages.tell(tr_text("Game", "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません"),
+                     tr_text("Game", "棋譜書込"));
     return;
   }
   show_file_panel(true, true, false);
@@ -75,7 +77,7 @@ void FilePanel::Drive1_Change(const std::string& drive) {
   std::error_code error;
   std::filesystem::directory_iterator probe(drive, error);
   if (error) {
-    s_.messages.tell("ﾃﾞﾊﾞｲｽが準備できていません", "ｴﾗｰ");
+    s_.messages.tell(tr_text("Game", "ﾃﾞﾊﾞｲｽが準備できていません"), tr_text("Game", "ｴﾗｰ"));
     return;
   }
   panel_.drive = drive;
@@ -90,13 +92,13 @@ void FilePanel::Dir1_Change(const std::string& path) {
 
 void FilePanel::Command1_Click() {
   if (panel_.text[TEXT_FILE_NAME].empty()) {
-    s_.messages.tell("ﾌｧｲﾙ名が入力されていません", "  ");
+    s_.messages.tell(tr_text("Game", "ﾌｧｲﾙ名が入力されていません"), "  ");
     return;
   }
   const Kifu& kifu = s_.game.kifu;
   const GameState& state = s_.game.state;
   if (kifu.kifu_pos < 1) {
-    s_.messages.tell("保存するデータがありません", "棋譜保存");
+    s_.messages.tell(tr_text("Game", "保存するデータがありません"), tr_text("Game", "棋譜保存"));
     return;
   }
   const RecordHeaderTexts texts{panel_.text[TEXT_TITLE], panel_.text[TEXT_SENTE],
@@ -108,12 +110,12 @@ void FilePanel::Command1_Click() {
                                              state.SENTE == state.lower_side, kifu);
   if (!saved.ok) {
     // The panel stays open with what was typed, so the person can mend it.
-    s_.messages.refuse(saved.message, "棋譜保存");
+    s_.messages.refuse(saved.message, tr_text("Game", "棋譜保存"));
     return;
   }
   hide();
   refresh_file_list();
-  s_.messages.tell("棋譜を書き込みました", "  ");
+  s_.messages.tell(tr_text("Game", "棋譜を書き込みました"), "  ");
 }
 
 void FilePanel::print_headers() {
@@ -139,13 +141,13 @@ void FilePanel::File1_Click(const std::string& file_name) {
     loaded = load_record_file(path, contents);
   }
   if (!loaded.ok) {
-    s_.messages.refuse(loaded.message, "棋譜");
+    s_.messages.refuse(loaded.message, tr_text("Game", "棋譜"));
     return;
   }
   const int n = contents.kifu.kifu_len;
   if (n == 0) {
     // Nothing to replay: the game on the board stays as it is.
-    s_.messages.refuse("棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません", "棋譜");
+    s_.messages.refuse(tr_text("Game", "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"), tr_text("Game", "棋譜"));
     return;
   }
   GameState& state = s_.game.state;
@@ -160,13 +162,13 @@ void FilePanel::File1_Click(const std::string& file_name) {
   state.kifu_mode = ON;
   headers_ = {contents.title, contents.top_name, contents.bottom_name};
   print_headers();
-  s_.reporter.set_status("棋譜は「進」と「戻」で見ます");
+  s_.reporter.set_status(tr_noop("Status", "棋譜は「進」と「戻」で見ます"));
   for (int i = 1; i <= n; ++i) kifu.entry[i] = contents.kifu.entry[i];
   kifu.kifu_pos = 0;
   state.move_count = 0;
   kifu.kifu_len = n;
-  s_.messages.tell(" 読み込みました", "棋譜");
-  s_.messages.tell("棋譜を '進 'で進めて下さい", "棋譜");
+  s_.messages.tell(tr_text("Game", " 読み込みました"), tr_text("Game", "棋譜"));
+  s_.messages.tell(tr_text("Game", "棋譜を '進 'で進めて下さい"), tr_text("Game", "棋譜"));
   if (kifu.entry[1].moved >= 10) {
     state.vs_com = MODE_COM;
     state.SENTE = state.upper_side;

@@ -1,6 +1,7 @@
 #include "window/game_start.h"
 
 #include "core/reverse.h"
+#include "core/translation.h"
 #include "window/clocks.h"
 #include "window/drawing.h"
 #include "window/levels_handicap.h"
@@ -25,14 +26,15 @@ void GameStart::START_Click() {
     state.lower_side = state.SENTE;
     state.upper_side = state.GOTE;
     state.turn = state.SENTE;
-    s_.messages.tell("先手の番です", " ");
+    s_.messages.tell(tr_text("Game", "先手の番です"), " ");
   } else if (state.turn == state.SENTE) {
-    s_.messages.tell("先手の番です", " ");
+    s_.messages.tell(tr_text("Game", "先手の番です"), " ");
   } else if (state.turn == state.GOTE) {
-    s_.messages.tell("後手の番です", " ");
+    s_.messages.tell(tr_text("Game", "後手の番です"), " ");
   }
   state.stepped = OFF;
-  s_.reporter.set_status(state.turn == state.GOTE ? "後手の番です" : "先手の番です");
+  s_.reporter.set_status(state.turn == state.GOTE ? tr_noop("Status", "後手の番です")
+                                                  : tr_noop("Status", "先手の番です"));
   end_if_person_cannot_move();
 }
 
@@ -55,13 +57,13 @@ void GameStart::SENTE_Click() {
     state.lower_side = state.SENTE;
     state.upper_side = state.GOTE;
     state.turn = state.SENTE;
-    s_.reporter.set_status("あなたの番です");
-    s_.messages.tell("MANの番です", " ");
+    s_.reporter.set_status(tr_noop("Status", "あなたの番です"));
+    s_.messages.tell(tr_text("Game", "MANの番です"), " ");
   } else if (state.turn == state.lower_side) {
     state.lower_side = state.SENTE;
     state.upper_side = state.GOTE;
     state.turn = state.SENTE;
-    s_.messages.tell("MANの番です", "対局");
+    s_.messages.tell(tr_text("Game", "MANの番です"), tr_text("Game", "対局"));
   } else if (state.turn == state.upper_side) {
     s_.flow.com_ban();
     return;
@@ -86,7 +88,7 @@ void GameStart::GOTE_Click() {
     state.turn = state.SENTE;
     s_.flow.com_ban();
   } else if (state.turn == state.lower_side) {
-    s_.messages.tell("MANの番です", "対局");
+    s_.messages.tell(tr_text("Game", "MANの番です"), tr_text("Game", "対局"));
     state.stepped = OFF;
     end_if_person_cannot_move();
   } else if (state.turn == state.upper_side) {
@@ -97,7 +99,7 @@ void GameStart::GOTE_Click() {
 void GameStart::REVERSE_Click() {
   GameState& state = s_.game.state;
   if (state.kifu_mode == ON) {
-    s_.messages.refuse("棋譜ﾓｰﾄﾞではできません", "反転");
+    s_.messages.refuse(tr_text("Game", "棋譜ﾓｰﾄﾞではできません"), tr_text("Game", "反転"));
     return;
   }
   state.reversed = ON;
@@ -121,21 +123,27 @@ bool GameStart::end_if_person_cannot_move() {
   }
   if (state.vs_com == MODE_COM) {
     if (state.turn == state.upper_side) return false;
-    s_.messages.tell("移動できる駒が無くなりました", "警告");
-    game_over_prompt("ｺﾝﾋﾟｭｰﾀ");
+    s_.messages.tell(tr_text("Game", "移動できる駒が無くなりました"), tr_text("Game", "警告"));
+    game_over_prompt(Winner::COMPUTER);
   } else if (state.turn == state.SENTE) {
-    s_.messages.tell("先手の移動できる駒が無くなりました", "警告");
-    game_over_prompt("後手");
+    s_.messages.tell(tr_text("Game", "先手の移動できる駒が無くなりました"),
+                     tr_text("Game", "警告"));
+    game_over_prompt(Winner::GOTE);
   } else {
-    s_.messages.tell("後手の移動できる駒が無くなりました", "警告");
-    game_over_prompt("先手");
+    s_.messages.tell(tr_text("Game", "後手の移動できる駒が無くなりました"),
+                     tr_text("Game", "警告"));
+    game_over_prompt(Winner::SENTE);
   }
   return true;
 }
 
-void GameStart::game_over_prompt(const std::string& name) {
-  s_.messages.tell(name + "の勝ちです", "終了");
-  if (s_.messages.ask_yes_no("続けますか？", "再ゲーム")) {
+void GameStart::game_over_prompt(Winner winner) {
+  static const char* const ANNOUNCEMENTS[] = {
+      tr_noop("Game", "あなたの勝ちです"), tr_noop("Game", "ｺﾝﾋﾟｭｰﾀの勝ちです"),
+      tr_noop("Game", "先手の勝ちです"), tr_noop("Game", "後手の勝ちです")};
+  s_.messages.tell(tr_text("Game", ANNOUNCEMENTS[static_cast<int>(winner)]),
+                   tr_text("Game", "終了"));
+  if (s_.messages.ask_yes_no(tr_text("Game", "続けますか？"), tr_text("Game", "再ゲーム"))) {
     s_.flow.reset_game();
   } else {
     s_.flow.end_program();

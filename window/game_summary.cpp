@@ -1,5 +1,6 @@
 #include "window/game_summary.h"
 
+#include "core/translation.h"
 #include "kifu/move_notation.h"
 #include "settings/handicap.h"
 
@@ -8,23 +9,31 @@ namespace kumora {
 namespace {
 
 std::string turn_text(const GameState& state) {
-  if (state.kifu_mode == ON) return "棋譜を再生しています";
-  if (state.turn == NO_GAME) return "対局していません";
-  std::string text = state.turn == state.SENTE ? "先手の番" : "後手の番";
-  if (state.vs_com == MODE_COM) text += state.turn == state.upper_side ? "（ＣＯＭ）" : "（あなた）";
-  return text;
+  if (state.kifu_mode == ON) return tr_text("SidePanel", "棋譜を再生しています");
+  if (state.turn == NO_GAME) return tr_text("SidePanel", "対局していません");
+  // By side to move (Sente, Gote) and by who moves it.
+  static const char* const TURNS[2][3] = {
+      {tr_noop("SidePanel", "先手の番"), tr_noop("SidePanel", "先手の番（ＣＯＭ）"),
+       tr_noop("SidePanel", "先手の番（あなた）")},
+      {tr_noop("SidePanel", "後手の番"), tr_noop("SidePanel", "後手の番（ＣＯＭ）"),
+       tr_noop("SidePanel", "後手の番（あなた）")}};
+  const int side = state.turn == state.SENTE ? 0 : 1;
+  int mover = 0;
+  if (state.vs_com == MODE_COM) mover = state.turn == state.upper_side ? 1 : 2;
+  return tr_text("SidePanel", TURNS[side][mover]);
 }
 
 std::string mode_text(const GameState& state) {
   std::string text;
   if (state.turn != NO_GAME && state.kifu_mode == OFF) {
-    text = state.vs_com == MODE_COM ? "ＣＯＭ対局 LEVEL" + std::to_string(state.level) : "人間対局";
+    text = state.vs_com == MODE_COM
+               ? fill_in(tr_text("SidePanel", "ＣＯＭ対局 LEVEL%1"), {std::to_string(state.level)})
+               : tr_text("SidePanel", "人間対局");
   }
-  if (state.handicap_set == ON) {
-    if (!text.empty()) text += " ";
-    text += caption_text(state.handicap_grade);
-  }
-  return text;
+  if (state.handicap_set == OFF) return text;
+  if (text.empty()) return caption_text(state.handicap_grade);
+  //: %1 the kind of game, %2 the handicap grade
+  return fill_in(tr_text("SidePanel", "%1 %2"), {text, caption_text(state.handicap_grade)});
 }
 
 }  // namespace

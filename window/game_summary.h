@@ -10,6 +10,7 @@
 namespace kumora {
 
 struct GameSummary {
+  // In the chosen language:
   std::string turn;                // "先手の番（あなた）", "対局していません", ...
   std::string mode;                // "ＣＯＭ対局 LEVEL3", "人間対局 ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級", ...
   std::vector<std::string> moves;  // "1 ▲７六歩" for entries 1..kifu_len

@@ -1,6 +1,7 @@
 #include "window/hint.h"
 
 #include "com/chain_path.h"
+#include "core/translation.h"
 #include "window/cell.h"
 #include "window/drawing.h"
 #include "window/messages.h"
@@ -19,24 +20,25 @@ void Hint::HINT_Click() {
   s_.flow.hide_file_panel();
   GameState& state = s_.game.state;
   if (state.turn == NO_GAME) {
-    s_.reporter.set_status("「対局」で対局を始めて下さい");
-    s_.messages.refuse("「対局」で始めて下さい", "開始");
+    s_.reporter.set_status(tr_noop("Status", "「対局」で対局を始めて下さい"));
+    s_.messages.refuse(tr_text("Game", "「対局」で始めて下さい"), tr_text("Game", "開始"));
     return;
   }
   state.select_state = 0;
   s_.drawing.clear_marks();
-  s_.reporter.set_status("ヒントを考えています");
+  s_.reporter.set_status(tr_noop("Status", "ヒントを考えています"));
   const int side = state.turn == state.lower_side ? -1 : +1;
   const EngineResult result = search_.best_move(side, 4);
   if (!result.found) {
-    s_.reporter.set_status("指せる手がありません");
+    s_.reporter.set_status(tr_noop("Status", "指せる手がありません"));
     return;
   }
   frame_chain(result.best);
   const Candidate& move = result.best;
-  s_.reporter.set_status("ヒント：" + Drawing::value_text(10 - move.to_x) +
-                         Drawing::value_text(1000 + move.to_y) +
-                         Drawing::value_text(move.placed));
+  s_.reporter.set_status(tr_noop("Status", "ヒント：%1"),
+                         Drawing::value_text(10 - move.to_x) +
+                             Drawing::value_text(1000 + move.to_y) +
+                             Drawing::value_text(move.placed));
 }
 
 void Hint::frame_chain(const Candidate& move) {

@@ -1,5 +1,6 @@
 #include "window/levels_handicap.h"
 
+#include "core/translation.h"
 #include "settings/handicap.h"
 #include "window/drawing.h"
 #include "window/messages.h"
@@ -46,9 +47,12 @@ void LevelsHandicap::show_handicap_caption(int grade) {
 }
 
 void LevelsHandicap::handicap_refusal(int code) {
-  static const char* const REASONS[4] = {"", "棋譜ﾓｰﾄﾞではできません", "対局途中ではできません",
-                                         "反転後ではできません"};
-  s_.messages.tell(std::string(REASONS[code]) + "\r\r局面→最初にして下さい", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定");
+  static const char* const REASONS[4] = {"", tr_noop("Game", "棋譜ﾓｰﾄﾞではできません"),
+                                         tr_noop("Game", "対局途中ではできません"),
+                                         tr_noop("Game", "反転後ではできません")};
+  s_.messages.tell(
+      fill_in(tr_text("Game", "%1\r\r局面→最初にして下さい"), {tr_text("Game", REASONS[code])}),
+      tr_text("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定"));
 }
 
 bool LevelsHandicap::handicap_allowed() {

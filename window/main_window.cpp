@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "core/translation.h"
 #include "settings/user_folders.h"
 
 namespace kumora {
@@ -65,7 +66,7 @@ void MainWindow::reset_game() {
   state.kifu_mode = OFF;
   game_.kifu.entry[0].placed = 10;
   state.select_state = 0;
-  reporter_.set_status("「対局」で対局を始めて下さい");
+  reporter_.set_status(tr_noop("Status", "「対局」で対局を始めて下さい"));
 
   set_initial_position(state);
   recompute_hand_totals(state);

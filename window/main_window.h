@@ -64,7 +64,7 @@ class MainWindow : private GameFlow {
   // Shows the position after `position` moves, as stepping with 戻/進 does.
   void step_to(int position) { stepping_.step_to(position); }
   // The status line: why a click was refused or what to do next.
-  const std::string& status_text() const { return reporter_.status(); }
+  std::string status_text() const { return reporter_.status(); }
 
   // The strong search plays by a node budget instead of time (0: by time).
   void set_engine_nodes(std::int64_t nodes) { strong_.set_node_budget(nodes); }
@@ -90,7 +90,7 @@ class MainWindow : private GameFlow {
 
  private:
   void com_ban() override { computer_.play_turn(); }
-  void game_over_prompt(const std::string& name) override { start_.game_over_prompt(name); }
+  void game_over_prompt(Winner winner) override { start_.game_over_prompt(winner); }
   bool end_if_person_cannot_move() override { return start_.end_if_person_cannot_move(); }
   void hide_file_panel() override { file_panel_.hide(); }
   void move_recorded() override { archive_.move_recorded(); }

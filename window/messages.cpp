@@ -1,5 +1,7 @@
 #include "window/messages.h"
 
+#include "core/translation.h"
+
 namespace kumora {
 
 namespace {
@@ -35,7 +37,7 @@ int Messages::load_wave(const std::string& file, int flags) {
 
 void Messages::load_sounds() {
   sound_device_ = sound_.initialize();
-  if (!sound_device_) warn("Direct Soundインターフェースが作成できません。");
+  if (!sound_device_) warn(tr_text("Sound", "Direct Soundインターフェースが作成できません。"));
   snd_other_ = load_wave("その他.wav", EFFECT_FLAGS);
   snd_forbid_ = load_wave("禁止.wav", EFFECT_FLAGS);
   snd_click_ = load_wave("駒打音.wav", EFFECT_FLAGS);

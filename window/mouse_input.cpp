@@ -4,6 +4,7 @@
 #include "core/drops_promotion.h"
 #include "core/make_move.h"
 #include "core/movement.h"
+#include "core/translation.h"
 #include "kifu/record.h"
 #include "window/clocks.h"
 #include "window/drawing.h"
@@ -22,8 +23,9 @@ void MouseInput::Form_MouseDown(int button, int shift, double x, double y) {
   GameState& state = s_.game.state;
   s_.flow.hide_file_panel();
   if (state.kifu_mode == ON) {
-    s_.reporter.set_status("棋譜は「進」と「戻」で見ます");
-    if (!s_.messages.ask_yes_no("棋譜を '進 'で進めて下さい", "棋譜")) {
+    s_.reporter.set_status(tr_noop("Status", "棋譜は「進」と「戻」で見ます"));
+    if (!s_.messages.ask_yes_no(tr_text("Game", "棋譜を '進 'で進めて下さい"),
+                                tr_text("Game", "棋譜"))) {
       s_.messages.play_forbid();
       s_.flow.reset_game();
     }
@@ -32,8 +34,8 @@ void MouseInput::Form_MouseDown(int button, int shift, double x, double y) {
   const int cell_x = cell_column(x);
   const int cell_y = cell_row(y);
   if (state.turn == NO_GAME) {
-    s_.reporter.set_status("「対局」で対局を始めて下さい");
-    s_.messages.refuse("「対局」で始めて下さい", "開始");
+    s_.reporter.set_status(tr_noop("Status", "「対局」で対局を始めて下さい"));
+    s_.messages.refuse(tr_text("Game", "「対局」で始めて下さい"), tr_text("Game", "開始"));
     return;
   }
   if (resume_stepped_game() && s_.flow.end_if_person_cannot_move()) return;
@@ -50,33 +52,35 @@ bool MouseInput::resume_stepped_game() {
     if (state.stepped == OFF) return false;
     state.stepped = OFF;
     s_.clocks.restart_turn_clock();
-    if (state.turn == state.SENTE) s_.messages.tell("先手の番です", "対局");
-    if (state.turn == state.GOTE) s_.messages.tell("後手の番です", "対局");
+    if (state.turn == state.SENTE)
+      s_.messages.tell(tr_text("Game", "先手の番です"), tr_text("Game", "対局"));
+    if (state.turn == state.GOTE)
+      s_.messages.tell(tr_text("Game", "後手の番です"), tr_text("Game", "対局"));
     return true;
   }
   if (state.turn == state.upper_side) {
     state.stepped = OFF;
-    s_.messages.tell("OKですか？", "再開(COM)");
+    s_.messages.tell(tr_text("Game", "OKですか？"), tr_text("Game", "再開(COM)"));
     s_.flow.com_ban();
     return true;
   }
   if (state.turn == state.lower_side && state.stepped == ON) {
     state.stepped = OFF;
     s_.clocks.restart_turn_clock();
-    s_.messages.tell("MANの番です", "対局");
+    s_.messages.tell(tr_text("Game", "MANの番です"), tr_text("Game", "対局"));
     return true;
   }
   return false;
 }
 
-std::string MouseInput::refused_step_status(int x, int y) const {
+const char* MouseInput::refused_step_status(int x, int y) const {
   const GameState& state = s_.game.state;
   const int* move = state.cur_move;
   if (state.chain_count == 0 && !state.belongs_to_turn(state.board(x, y)) &&
       can_step(state.board, move[CUR_FROM_X], move[CUR_FROM_Y], x, y, move[CUR_PIECE]) == ON) {
-    return "自分の駒を経由して動かします";
+    return tr_noop("Status", "自分の駒を経由して動かします");
   }
-  return "そこへは動けません";
+  return tr_noop("Status", "そこへは動けません");
 }
 
 void MouseInput::click_board_square(int button, int x, int y) {
@@ -110,7 +114,7 @@ void MouseInput::click_board_square(int button, int x, int y) {
     move[CUR_PIECE] = code;
     d.show_guidance(x, y, guide_colour, code, state.chain_count);
     state.select_state = 0;
-    s_.reporter.set_status("取り消しました");
+    s_.reporter.set_status(tr_noop("Status", "取り消しました"));
     return;
   }
   if (state.belongs_to_turn(code)) {
@@ -121,7 +125,7 @@ void MouseInput::click_board_square(int button, int x, int y) {
     d.show_guidance(x, y, guide_colour, code, state.chain_count);
     d.frame_cell(SELECTED_COLOUR, x, y);
     d.frame_cell(CHAIN_START_COLOUR, state.chain_start_x, state.chain_start_y);
-    s_.reporter.set_status("続けて自分の駒か、止まるマスをクリックします");
+    s_.reporter.set_status(tr_noop("Status", "続けて自分の駒か、止まるマスをクリックします"));
     return;
   }
   end_move_at(button, x, y);
@@ -140,10 +144,10 @@ void MouseInput::select_board_piece(int x, int y) {
   if (state.belongs_to_turn(code)) {
     state.select_state = 1;
     s_.drawing.frame_cell(SELECTED_COLOUR, x, y);
-    s_.reporter.set_status("次に、この駒が踏む自分の駒をクリックします");
+    s_.reporter.set_status(tr_noop("Status", "次に、この駒が踏む自分の駒をクリックします"));
   } else if (is_piece(code)) {
     s_.drawing.frame_cell(s_.appearance.guide_colour, x, y);
-    s_.reporter.set_status("相手の駒です");
+    s_.reporter.set_status(tr_noop("Status", "相手の駒です"));
   }
 }
 
@@ -165,27 +169,28 @@ void MouseInput::end_move_at(int button, int x, int y) {
   if (second_pawn_in_file(state.board, from_x, x, piece) == ON &&
       !(button == MOUSE_RIGHT && promoted_code(from_x, from_y, x, y, piece) != piece)) {
     s_.drawing.frame_cell(REFUSED_COLOUR, x, y);
-    s_.reporter.set_status("２歩になります");
-    s_.messages.refuse("２歩なので打てません", "警告");
+    s_.reporter.set_status(tr_noop("Status", "２歩になります"));
+    s_.messages.refuse(tr_text("Game", "２歩なので打てません"), tr_text("Game", "警告"));
     refusal_tail(x, y);
     return;
   }
   if (!Board::on_board(from_x, 5) && state.board(x, y) != EMPTY) {
-    s_.reporter.set_status("打った駒では相手の駒を取れません");
-    s_.messages.refuse("張り駒で相手駒を取れません", "警告");
+    s_.reporter.set_status(tr_noop("Status", "打った駒では相手の駒を取れません"));
+    s_.messages.refuse(tr_text("Game", "張り駒で相手駒を取れません"), tr_text("Game", "警告"));
     refusal_tail(x, y);
     return;
   }
   if (may_stay_unpromoted(y, piece) == OFF && button == MOUSE_LEFT) {
-    s_.reporter.set_status("右クリックで成ります");
-    s_.messages.refuse("マウスの右をクリックして下さい", "成り");
+    s_.reporter.set_status(tr_noop("Status", "右クリックで成ります"));
+    s_.messages.refuse(tr_text("Game", "マウスの右をクリックして下さい"), tr_text("Game", "成り"));
     move[CUR_FROM_X] = link_x;
     move[CUR_FROM_Y] = link_y;
     move[CUR_PIECE] = link_piece;
     return;
   }
   if (kifu_is_full(s_.game.kifu)) {
-    s_.messages.refuse("棋譜が一杯です（５００手）。これ以上は指せません", "警告");
+    s_.messages.refuse(tr_text("Game", "棋譜が一杯です（５００手）。これ以上は指せません"),
+                       tr_text("Game", "警告"));
     refusal_tail(x, y);
     return;
   }
@@ -232,7 +237,7 @@ void MouseInput::select_hand_piece(int x, int y, int code) {
   move[CUR_PIECE] = state.chain_piece = code;
   s_.drawing.frame_cell(SELECTED_COLOUR, x, y);
   s_.drawing.show_guidance(x, y, s_.appearance.guide_colour, code, 0);
-  s_.reporter.set_status("次に、打つ駒を置く自分の駒をクリックします");
+  s_.reporter.set_status(tr_noop("Status", "次に、打つ駒を置く自分の駒をクリックします"));
 }
 
 void MouseInput::play_move(int button, int to_x, int to_y) {
@@ -276,7 +281,8 @@ void MouseInput::play_move(int button, int to_x, int to_y) {
   } else {
     after_person_move_two_persons(upper_moved);
     if (state.turn != NO_GAME) {
-      s_.reporter.set_status(state.turn == state.SENTE ? "先手の番です" : "後手の番です");
+      s_.reporter.set_status(state.turn == state.SENTE ? tr_noop("Status", "先手の番です")
+                                                       : tr_noop("Status", "後手の番です"));
     }
   }
 }
@@ -288,10 +294,11 @@ void MouseInput::after_person_move_vs_com(int captured) {
   state.lower_clock += state.turn_elapsed;
   analyze_board(state, game.tables);
   if (captured == KING) {
-    s_.flow.game_over_prompt("あなた");
+    s_.flow.game_over_prompt(Winner::PERSON);
   } else if (!side_can_move(state, state.upper_side)) {
-    s_.messages.tell("ＣＯＭの移動できる駒が無くなりました", "警告");
-    s_.flow.game_over_prompt("あなた");
+    s_.messages.tell(tr_text("Game", "ＣＯＭの移動できる駒が無くなりました"),
+                     tr_text("Game", "警告"));
+    s_.flow.game_over_prompt(Winner::PERSON);
   } else if (state.winner == NO_GAME) {
     state.turn = state.upper_side;
     s_.flow.com_ban();
@@ -300,20 +307,22 @@ void MouseInput::after_person_move_vs_com(int captured) {
 
 void MouseInput::after_person_move_two_persons(bool upper_moved) {
   GameState& state = s_.game.state;
-  if (state.winner == state.lower_side) s_.flow.game_over_prompt("先手");
-  if (state.winner == state.upper_side) s_.flow.game_over_prompt("後手");
+  if (state.winner == state.lower_side) s_.flow.game_over_prompt(Winner::SENTE);
+  if (state.winner == state.upper_side) s_.flow.game_over_prompt(Winner::GOTE);
   if (state.turn == state.SENTE) {
     state.turn = state.GOTE;
     if (!side_can_move(state, state.GOTE)) {
-      s_.messages.tell("後手の移動できる駒が無くなりました", "警告");
-      s_.flow.game_over_prompt("先手");
+      s_.messages.tell(tr_text("Game", "後手の移動できる駒が無くなりました"),
+                       tr_text("Game", "警告"));
+      s_.flow.game_over_prompt(Winner::SENTE);
       return;
     }
   } else if (state.turn == state.GOTE) {
     state.turn = state.SENTE;
     if (!side_can_move(state, state.SENTE)) {
-      s_.messages.tell("先手の移動できる駒が無くなりました", "警告");
-      s_.flow.game_over_prompt("後手");
+      s_.messages.tell(tr_text("Game", "先手の移動できる駒が無くなりました"),
+                       tr_text("Game", "警告"));
+      s_.flow.game_over_prompt(Winner::GOTE);
       return;
     }
   }

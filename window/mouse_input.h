@@ -20,7 +20,7 @@ class MouseInput {
  private:
   bool resume_stepped_game();
   // Why a click the chain could not use was refused, in words.
-  std::string refused_step_status(int x, int y) const;
+  const char* refused_step_status(int x, int y) const;
   void click_board_square(int button, int x, int y);
   void select_board_piece(int x, int y);
   void end_move_at(int button, int x, int y);

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/text_file.h"
+#include "core/translation.h"
 #include "settings/settings_file.h"
 #include "settings/settings_read.h"
 #include "window/clocks.h"
@@ -92,9 +93,11 @@ void Options::report_save_failure(const std::string& error) {
   // the ticks would undo what the person just chose.
   if (save_failure_reported_) return;
   save_failure_reported_ = true;
-  s_.messages.tell(std::string("設定ﾌｧｲﾙを書き込めませんでした。選んだ設定はこの間だけ使います\r") +
-                       SETTINGS_FILE_NAME + "\r" + error,
-                   "設定");
+  s_.messages.tell(
+      fill_in(
+          tr_text("Game", "設定ﾌｧｲﾙを書き込めませんでした。選んだ設定はこの間だけ使います\r%1\r%2"),
+          {SETTINGS_FILE_NAME, error}),
+      tr_text("Game", "設定"));
 }
 
 void Options::choose_background(MenuId item, int code) {
@@ -159,8 +162,8 @@ void Options::VER_Click() {
 }
 
 std::string Options::about_text() {
-  return std::string("雲羅将棋 Kumora Shogi\rバージョン ") + KUMORA_VERSION +
-         "\r\rhttps://kumora-shogi.example.org/";
+  return fill_in(tr_text("Game", "雲羅将棋 Kumora Shogi\rバージョン %1\r\r%2"),
+                 {KUMORA_VERSION, "https://kumora-shogi.example.org/"});
 }
 
 }  // namespace kumora

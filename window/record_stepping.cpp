@@ -1,5 +1,6 @@
 #include "window/record_stepping.h"
 
+#include "core/translation.h"
 #include "kifu/record.h"
 #include "window/clocks.h"
 #include "window/drawing.h"
@@ -19,7 +20,7 @@ void RecordStepping::REPLAY_Click() {
   Drawing& d = s_.drawing;
   state.stepped = ON;
   if (kifu.kifu_pos < 1) {
-    s_.messages.refuse("できません", "戻る");
+    s_.messages.refuse(tr_text("Game", "できません"), tr_text("Game", "戻る"));
     return;
   }
   state.select_state = 0;
@@ -55,15 +56,15 @@ void RecordStepping::AFTER_Click() {
   Kifu& kifu = s_.game.kifu;
   Drawing& d = s_.drawing;
   if (state.turn == NO_GAME) {
-    s_.messages.refuse("「対局」で始めて下さい", "開始");
+    s_.messages.refuse(tr_text("Game", "「対局」で始めて下さい"), tr_text("Game", "開始"));
     return;
   }
   state.stepped = ON;
   if (kifu.kifu_pos >= kifu.kifu_len) {
     if (state.kifu_mode == ON) {
-      s_.messages.tell("終わり", "進む");
+      s_.messages.tell(tr_text("Game", "終わり"), tr_text("Game", "進む"));
     } else {
-      s_.messages.refuse("できません", "進む");
+      s_.messages.refuse(tr_text("Game", "できません"), tr_text("Game", "進む"));
     }
     return;
   }
@@ -93,8 +94,8 @@ void RecordStepping::AFTER_Click() {
 
 void RecordStepping::stepped_status() {
   s_.reporter.set_status(s_.game.state.kifu_mode == ON
-                             ? "棋譜は「進」と「戻」で見ます"
-                             : "盤をクリックすると、この局面から続けます");
+                             ? tr_noop("Status", "棋譜は「進」と「戻」で見ます")
+                             : tr_noop("Status", "盤をクリックすると、この局面から続けます"));
 }
 
 void RecordStepping::step_to(int position) {
@@ -127,8 +128,8 @@ void RecordStepping::MATTA_Click() {
   s_.flow.hide_file_panel();
   const int moves = moves_to_take_back();
   if (moves == 0) {
-    s_.reporter.set_status("待ったできる手がありません");
-    s_.messages.refuse("待ったできる手がありません", "待った");
+    s_.reporter.set_status(tr_noop("Status", "待ったできる手がありません"));
+    s_.messages.refuse(tr_text("Game", "待ったできる手がありません"), tr_text("Game", "待った"));
     return;
   }
   for (int i = 0; i < moves; ++i) REPLAY_Click();
@@ -137,9 +138,10 @@ void RecordStepping::MATTA_Click() {
   state.stepped = OFF;
   s_.clocks.restart_turn_clock();
   s_.flow.move_recorded();
-  s_.reporter.set_status(state.vs_com == MODE_COM ? "待ったしました。あなたの番です"
-                         : state.turn == state.SENTE ? "待ったしました。先手の番です"
-                                                     : "待ったしました。後手の番です");
+  s_.reporter.set_status(
+      state.vs_com == MODE_COM ? tr_noop("Status", "待ったしました。あなたの番です")
+      : state.turn == state.SENTE ? tr_noop("Status", "待ったしました。先手の番です")
+                                  : tr_noop("Status", "待ったしました。後手の番です"));
 }
 
 }  // namespace kumora

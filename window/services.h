@@ -5,12 +5,16 @@
 
 #include <string>
 
+#include "core/translation.h"
 #include "window/appearance.h"
 #include "window/game.h"
 #include "window/menu_ticks.h"
 #include "window/ports.h"
 
 namespace kumora {
+
+// The context of the status line's translations.
+inline constexpr const char* STATUS_CONTEXT = "Status";
 
 class Drawing;
 class Messages;
@@ -19,6 +23,10 @@ class Clocks;
 // Thrown when the program ends, so that no handler goes on after the end;
 // whoever delivers window events catches it and closes the program.
 struct ProgramEnded {};
+
+// Who won, as the game's end announces it: against the computer the person
+// or the computer; between two people Sente or Gote.
+enum class Winner { PERSON, COMPUTER, SENTE, GOTE };
 
 // The actions of the window as a whole.
 class GameFlow {
@@ -31,7 +39,7 @@ class GameFlow {
   // The computer's whole turn.
   virtual void com_ban() = 0;
   // Announces the winner and asks for another game.
-  virtual void game_over_prompt(const std::string& name) = 0;
+  virtual void game_over_prompt(Winner winner) = 0;
   // When a person is to move and has no move the rules allow, ends the game
   // as after a move that left them so; answers whether it did.
   virtual bool end_if_person_cannot_move() = 0;
@@ -47,11 +55,18 @@ class GameFlow {
 };
 
 // Passes events on to the observer, when there is one, and holds the status
-// line: a sentence saying why a click was refused or what to do next.
+// line: a sentence saying why a click was refused or what to do next. The
+// sentence is kept as written, with the text it names, and translated each
+// time it is shown, so that it follows a change of language at once.
 class Reporter {
  public:
-  void set_status(std::string text) { status_ = std::move(text); }
-  const std::string& status() const { return status_; }
+  // `text` is a literal marked with tr_noop(STATUS_CONTEXT, ...), kept as it
+  // is; %1 in it stands for `argument`.
+  void set_status(const char* text, std::string argument = {}) {
+    status_ = text;
+    argument_ = std::move(argument);
+  }
+  std::string status() const { return fill_in(tr_text(STATUS_CONTEXT, status_), {argument_}); }
 
   void set_observer(WindowObserver* observer) { observer_ = observer; }
   void clock_printed(bool lower, const std::string& text) {
@@ -66,7 +81,8 @@ class Reporter {
 
  private:
   WindowObserver* observer_ = nullptr;
-  std::string status_;
+  const char* status_ = "";
+  std::string argument_;
 };
 
 struct WindowServices {

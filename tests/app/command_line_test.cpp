@@ -31,6 +31,21 @@ TEST(CommandLine, NodesTakeAWholeNumberAboveZero) {
   EXPECT_EQ(parse_command_line({"--nodes"}).request, Request::MISTAKE);
 }
 
+TEST(CommandLine, LangTakesEnOrJa) {
+  EXPECT_FALSE(parse_command_line({}).language.has_value());
+  EXPECT_EQ(parse_command_line({"--lang", "en"}).language, Language::ENGLISH);
+  const CommandLine line = parse_command_line({"--lang", "en", "--user-folder", "--lang", "ja"});
+  EXPECT_EQ(line.request, Request::RUN);
+  EXPECT_EQ(line.language, Language::JAPANESE);
+  EXPECT_TRUE(line.user_folder);
+  for (const char* value : {"EN", "english", "de", ""}) {
+    const CommandLine wrong = parse_command_line({"--lang", value});
+    EXPECT_EQ(wrong.request, Request::MISTAKE) << value;
+    EXPECT_EQ(wrong.mistake, "--lang");
+  }
+  EXPECT_EQ(parse_command_line({"--lang"}).request, Request::MISTAKE);
+}
+
 TEST(CommandLine, HelpAndVersionWinOverWhatFollows) {
   EXPECT_EQ(parse_command_line({"--help"}).request, Request::HELP);
   EXPECT_EQ(parse_command_line({"-h"}).request, Request::HELP);
@@ -49,9 +64,8 @@ TEST(CommandLine, AnythingElseIsAMistakeNamedInTheAnswer) {
 
 TEST(CommandLine, UsageNamesEveryOptionAndTheFolder) {
   const std::string usage = usage_text("~/.local/share/kumora-shogi");
-  for (const char* part : {"--user-folder", "--nodes", "--help", "--version",
-                           "~/.local/share/kumora-shogi",
-                           "Kumora.ini", "使い方"}) {
+  for (const char* part : {"--user-folder", "--nodes", "--lang", "--help", "--version",
+                           "~/.local/share/kumora-shogi", "Kumora.ini", "使い方"}) {
     EXPECT_NE(usage.find(part), std::string::npos) << part;
   }
 }

@@ -6,7 +6,6 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
-#include <QTranslator>
 #include <memory>
 
 #include "sound/sound_glue.h"
@@ -46,7 +45,6 @@ class ComputerThinking : public QObject {
  private:
   MainWindow& logic() { return window_->logic(); }
 
-  QTranslator japanese_;
   QTemporaryDir dir_;
   std::unique_ptr<SdlSoundPort> sound_;
   std::unique_ptr<GameWindow> window_;
@@ -59,9 +57,9 @@ void ComputerThinking::initTestCase() {
   QVERIFY(QDir::setCurrent(dir_.path()));
   qputenv("SDL_AUDIODRIVER", "dummy");
   qputenv("HOME", dir_.path().toUtf8());
-  set_up_like_the_program(japanese_);
+  LanguageSwitch& language = set_up_like_the_program();
   sound_ = std::make_unique<SdlSoundPort>();
-  window_ = std::make_unique<GameWindow>(*sound_);
+  window_ = std::make_unique<GameWindow>(*sound_, language);
   driver_ = std::make_unique<WindowDriver>(*window_);
   window_->load();
   window_->show();

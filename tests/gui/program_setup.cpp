@@ -2,25 +2,23 @@
 
 #include <QApplication>
 #include <QFont>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QTemporaryDir>
-#include <QTranslator>
 
+#include "view/language.h"
 #include "view/pictures.h"
 
 namespace kumora {
 
-void set_up_like_the_program(QTranslator& japanese) {
-  // The window's remembered size and panel go to a folder of the test's own.
+LanguageSwitch& set_up_like_the_program() {
+  // The window's remembered size, panel and language go to a folder of the
+  // test's own.
   static QTemporaryDir config;
   qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
   QApplication::setApplicationName("Kumora Shogi");
-  if (japanese.load(QLocale(QLocale::Japanese), "qtbase", "_",
-                    QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
-    QApplication::installTranslator(&japanese);
-  }
+  static LanguageSwitch language({QString::fromUtf8(KUMORA_TRANSLATIONS_DIR)});
+  language.choose(Language::JAPANESE);
   QApplication::setFont(QFont(JAPANESE_FONT, 10));
+  return language;
 }
 
 }  // namespace kumora

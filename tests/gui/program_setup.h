@@ -1,11 +1,14 @@
-// The application set-up of the program (app/main.cpp): Qt's Japanese
-// translation for the box buttons and the window font.
+// The application set-up of the program (app/main.cpp): the language, with
+// Qt's Japanese translation for the box buttons, and the window font.
 #pragma once
-
-class QTranslator;
 
 namespace kumora {
 
-void set_up_like_the_program(QTranslator& japanese);
+class LanguageSwitch;
+
+// Sets the application up as the program does, in Japanese, and answers the
+// language switch the windows of the test share; it finds the English texts
+// in the build tree.
+LanguageSwitch& set_up_like_the_program();
 
 }  // namespace kumora

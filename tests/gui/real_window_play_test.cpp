@@ -12,7 +12,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTranslator>
 #include <memory>
 
 #include "core/code_page.h"
@@ -91,7 +90,6 @@ class RealWindowPlay : public QObject {
   void expect_cell_looks_like(int x, int y, int code, int other);
   QRgb left_edge(const QImage& shown, int x, int y) const;
 
-  QTranslator japanese_;
   // Its name shows in the directory list of the screenshots.
   QTemporaryDir dir_{QDir::tempPath() + "/kumora-games-XXXXXX"};
   std::unique_ptr<SdlSoundPort> sound_;
@@ -121,9 +119,9 @@ void RealWindowPlay::initTestCase() {
   // A driver that does not exist: the sound library cannot open a device,
   // as on a machine without sound.
   qputenv("SDL_AUDIODRIVER", "kumora-no-such-driver");
-  set_up_like_the_program(japanese_);
+  LanguageSwitch& language = set_up_like_the_program();
   sound_ = std::make_unique<SdlSoundPort>();
-  window_ = std::make_unique<GameWindow>(*sound_);
+  window_ = std::make_unique<GameWindow>(*sound_, language);
   driver_ = std::make_unique<WindowDriver>(*window_);
   window_->load();
   window_->show();

@@ -11,7 +11,6 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTranslator>
 #include <memory>
 
 #include "sound/sound_glue.h"
@@ -54,7 +53,6 @@ class WindowLayout : public QObject {
   void play(std::initializer_list<std::pair<int, int>> clicks);
   void expect_boxes(const Boxes& expected);
 
-  QTranslator japanese_;
   QTemporaryDir dir_;
   std::unique_ptr<SdlSoundPort> sound_;
   std::unique_ptr<GameWindow> window_;
@@ -76,9 +74,9 @@ void WindowLayout::initTestCase() {
   QVERIFY(QDir::setCurrent(dir_.path()));
   qputenv("SDL_AUDIODRIVER", "dummy");
   qputenv("HOME", dir_.path().toUtf8());
-  set_up_like_the_program(japanese_);
+  LanguageSwitch& language = set_up_like_the_program();
   sound_ = std::make_unique<SdlSoundPort>();
-  window_ = std::make_unique<GameWindow>(*sound_);
+  window_ = std::make_unique<GameWindow>(*sound_, language);
   driver_ = std::make_unique<WindowDriver>(*window_);
   window_->load();
   window_->show();
@@ -202,7 +200,7 @@ void WindowLayout::the_size_is_remembered() {
   window_->close();
   QTRY_VERIFY_WITH_TIMEOUT(logic().program_ended(), WAIT_MS);
 
-  GameWindow again(*sound_);
+  GameWindow again(*sound_, set_up_like_the_program());
   again.load();
   again.show();
   QVERIFY(QTest::qWaitForWindowExposed(&again, WAIT_MS));

@@ -10,7 +10,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTranslator>
 #include <cmath>
 #include <memory>
 
@@ -66,7 +65,6 @@ class WindowScaling : public QObject {
   void resize_window();
   QString misplaced(QWidget& widget, const TwipRect& rect) const;
 
-  QTranslator japanese_;
   QTemporaryDir dir_;
   std::unique_ptr<SdlSoundPort> sound_;
   std::unique_ptr<GameWindow> window_;
@@ -93,9 +91,9 @@ void WindowScaling::initTestCase() {
   QVERIFY(dir_.isValid());
   QVERIFY(QDir::setCurrent(dir_.path()));
   qputenv("SDL_AUDIODRIVER", "dummy");
-  set_up_like_the_program(japanese_);
+  LanguageSwitch& language = set_up_like_the_program();
   sound_ = std::make_unique<SdlSoundPort>();
-  window_ = std::make_unique<GameWindow>(*sound_);
+  window_ = std::make_unique<GameWindow>(*sound_, language);
   driver_ = std::make_unique<WindowDriver>(*window_);
   window_->load();
   window_->show();

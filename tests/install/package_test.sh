@@ -2,7 +2,8 @@
 # The Debian package from end to end: builds it with CPack, checks it with
 # lintian, installs it on this machine with apt-get, validates the installed
 # desktop entry and metainfo, starts the program with the desktop entry's
-# command as a desktop would, plays a move, and removes the package again.
+# command as a desktop would, plays a move, starts it in English, and removes
+# the package again.
 #   package_test.sh BUILD_DIR
 # Exits 77 (skipped) when not run as root or when a tool is missing.
 set -euo pipefail
@@ -64,6 +65,21 @@ zcat /usr/share/doc/kumora-shogi/changelog.gz | head -n 1 | grep -q "^kumora-sho
 echo "== starting the installed program from its desktop entry"
 read -r -a command <<<"$(sed -n 's/^Exec=//p' "$desktop_file")"
 "$with_xvfb" 1280x1024x24 "$here/play_installed.sh" "$work/session" "${command[@]}"
+
+echo "== the installed program in English"
+[ -f /usr/share/kumora-shogi/translations/kumora_en.qm ] || { echo "no English texts installed"; exit 1; }
+# Japanese titles the window "雲羅将棋 Kumora Shogi", English "Kumora Shogi".
+mkdir -p "$work/english"
+(cd "$work/english" && HOME=$work/english XDG_CONFIG_HOME=$work/english SDL_AUDIODRIVER=dummy \
+  QT_QPA_PLATFORM=xcb "$with_xvfb" 1024x768x24 bash -c '
+    /usr/games/kumora-shogi --lang en & pid=$!
+    for i in $(seq 100); do
+      xdotool search --onlyvisible --pid "$pid" --name "^Kumora Shogi$" >/dev/null 2>&1 && break
+      sleep 0.1
+    done
+    found=$(xdotool search --onlyvisible --pid "$pid" --name "^Kumora Shogi$" 2>/dev/null || true)
+    kill "$pid"; wait "$pid" || true
+    [ -n "$found" ]') || { echo "the installed program did not show its English window"; exit 1; }
 
 echo "== removing the package"
 apt-get remove -y -qq -o DPkg::Lock::Timeout=120 kumora-shogi >/dev/null

@@ -2,7 +2,8 @@
 # Runs one scenario and compares its transcript and exit status with the
 # expected ones. The expected file may end with a line "status N" (default 0).
 # A script line "# file size limit: N" runs the program under `ulimit -f N`
-# (the transcript itself goes through a pipe, which the limit does not touch).
+# (the transcript itself goes through a pipe, which the limit does not touch);
+# a line "# runner options: OPTIONS" gives the runner OPTIONS (--lang en).
 # The run directory is written DIR in the transcript, system error texts are
 # the untranslated ones, and no temporary file of a save may be left in the
 # run directory. With UPDATE=1 the expected file is written
@@ -12,7 +13,9 @@ runner=$1 script=$2 expected=$3
 actual=$(mktemp)
 dir=$(mktemp -d)
 trap 'rm -rf "$actual" "$dir"' EXIT
-run() { env -u LC_ALL LC_MESSAGES=C "$runner" --dir "$dir" "$script" 2>/dev/null; }
+options=$(sed -n 's/^# runner options: //p' "$script" | head -n 1)
+# shellcheck disable=SC2086  # the options are words
+run() { env -u LC_ALL LC_MESSAGES=C "$runner" --dir "$dir" $options "$script" 2>/dev/null; }
 limit=$(sed -n 's/^# file size limit: \([0-9][0-9]*\)$/\1/p' "$script" | head -n 1)
 if [ -n "$limit" ]; then
   (ulimit -f "$limit" && run) | cat >"$actual"

@@ -64,9 +64,15 @@ MoveOutcome judge_clicks(const RuleDiagram& diagram) {
   return MoveOutcome::NotAChain;
 }
 
+// The sections, kept for the whole test run so that pointers into them stay valid.
+const std::vector<RuleSection>& sections() {
+  static const std::vector<RuleSection> kept = rule_sections();
+  return kept;
+}
+
 template <typename Visit>
 void for_each_diagram(Visit visit) {
-  for (const RuleSection& section : rule_sections())
+  for (const RuleSection& section : sections())
     for (const RuleDiagram& diagram : section.diagrams) visit(section, diagram);
 }
 
@@ -215,7 +221,7 @@ TEST(RuleDiagrams, GuidanceFramesOnlyWhatThePictureShowsAndPlays) {
 // The first example as a player reads it: the rook on ２八 steps onto the pawn
 // on ２七 and ends on ２六; the pawn stays. A capture fills the hand.
 TEST(RuleDiagrams, ResultsMoveOnlyTheTravellingPiece) {
-  const RuleDiagram& rook = rule_sections().front().diagrams.front();
+  const RuleDiagram& rook = sections().front().diagrams.front();
   const GameState after = diagram_result(rook);
   EXPECT_EQ(after.board(at(2, 6).x, at(2, 6).y), -ROOK);
   EXPECT_EQ(after.board(at(2, 7).x, at(2, 7).y), -PAWN);

@@ -17,6 +17,7 @@
 #include "core/reverse.h"
 #include "sound/sound_glue.h"
 #include "view/game_window.h"
+#include "view/language.h"
 
 namespace kumora {
 namespace {
@@ -143,7 +144,10 @@ int main(int argc, char** argv) {
   const bool game = argc > 1 && std::strcmp(argv[1], "game") == 0;
   QApplication app(argc, argv);
   kumora::SdlSoundPort sound;
-  kumora::BenchWindow window(sound);
+  // Started as the program starts: in Japanese, with Qt's Japanese texts.
+  kumora::LanguageSwitch language(kumora::program_translation_folders());
+  language.choose(kumora::Language::JAPANESE);
+  kumora::BenchWindow window(sound, language);
   if (game) {
     window.load();
     return kumora::play_game(window);
