@@ -13,6 +13,7 @@
 #include <QTest>
 #include <memory>
 
+#include "core/text_file.h"
 #include "sound/sound_glue.h"
 #include "tests/gui/box_answerer.h"
 #include "tests/gui/panel_widgets.h"
@@ -44,6 +45,7 @@ class WindowLayout : public QObject {
   void take_back_between_two_people();
   void take_back_against_the_computer();
   void shortcuts_open_the_file_panel();
+  void a_read_record_shows_its_title_inside_the_window();
   void f1_opens_the_rules();
   void the_size_is_remembered();
 
@@ -177,6 +179,44 @@ void WindowLayout::shortcuts_open_the_file_panel() {
   QCOMPARE(window_->action(MenuId::KIFU_READ)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
   QCOMPARE(window_->action(MenuId::MATTA)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
   QCOMPARE(window_->action(MenuId::ASOBIKATA)->shortcut(), QKeySequence(Qt::Key_F1));
+}
+
+void WindowLayout::a_read_record_shows_its_title_inside_the_window() {
+  // A short title, printed where the record layout would put it off the
+  // window's left edge: it is centred under the board instead.
+  std::string error;
+  QVERIFY(write_text_file_atomic("王取り.棋譜", {"王取りテスト", "山田太郎名人", "田中花子",
+                                                 " 8886-900-900   0    0    0    0    0"},
+                                 error));
+  QVERIFY(driver_->choose({u8("棋譜"), u8("読込")}));
+  const PanelWidgets panel = find_panel_widgets(driver_->view());
+  QList<QListWidgetItem*> items;
+  QTRY_VERIFY_WITH_TIMEOUT(!(items = panel.file1->findItems(u8("王取り.棋譜"), Qt::MatchExactly))
+                                .isEmpty(),
+                           WAIT_MS);
+  driver_->click_widget(*panel.file1, panel.file1->visualItemRect(items.first()).center());
+  expect_boxes({{u8("棋譜"), u8(" 読み込みました")}, {u8("棋譜"), u8("棋譜を '進 'で進めて下さい")}});
+  QCOMPARE(logic().game().state.kifu_mode, ON);
+  driver_->press_key(Qt::Key_Right);
+  QTRY_COMPARE_WITH_TIMEOUT(logic().game().kifu.kifu_pos, 1, WAIT_MS);
+  // The title is red (QBColor 12) and lies under the board, wholly inside.
+  const QImage shown = driver_->grab_view();
+  const QRect below = driver_->twips_in_grab(0, 6350, 9000, 500);
+  int red_left = shown.width(), red_right = -1;
+  for (int y = below.top(); y < below.bottom(); ++y) {
+    for (int x = 0; x < shown.width(); ++x) {
+      const QRgb p = shown.pixel(x, y);
+      if (qRed(p) > 200 && qGreen(p) < 80 && qBlue(p) < 80) {
+        red_left = std::min(red_left, x);
+        red_right = std::max(red_right, x);
+      }
+    }
+  }
+  const QRect board = driver_->twips_in_grab(1545, 715, 4455, 5535);
+  QVERIFY2(red_right > 0, "no title shown");
+  QVERIFY2(red_left > board.left() && red_right < board.right(),
+           qPrintable(QString("title from %1 to %2").arg(red_left).arg(red_right)));
+  save_screenshot_if_asked(*window_, "record-title");
 }
 
 void WindowLayout::f1_opens_the_rules() {
