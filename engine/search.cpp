@@ -69,7 +69,7 @@ class Search {
   Search(const EnginePosition& start, const EngineLimits& limits, const std::atomic<bool>* stop,
          const EngineParameters& parameters, TranspositionTable& table, SearchWorkspace& ws)
       : start_(start),
-        clock_(limits.nodes, limits.seconds, stop),
+        clock_(limits.nodes, limits.seconds, limits.iteration_seconds, stop),
         p_(parameters),
         values_(parameters),
         table_(table),
