@@ -31,6 +31,7 @@ constexpr Named NAMED[] = {
     {"king_zone_guard", &EngineParameters::king_zone_guard},
     {"king_mobility", &EngineParameters::king_mobility},
     {"king_advance", &EngineParameters::king_advance},
+    {"contempt", &EngineParameters::contempt},
     {"null_move", &EngineParameters::null_move},
     {"late_move_reduction", &EngineParameters::late_move_reduction},
     {"futility_margin", &EngineParameters::futility_margin},

@@ -23,6 +23,7 @@ struct EngineParameters {
   int king_advance = 0;        // per row the king stands beyond its own three rows
 
   // Search.
+  int contempt = 0;            // what a draw costs the side the engine plays for
   int null_move = 1;           // 0 switches the null move off
   int late_move_reduction = 1;
   int futility_margin = 120;   // per ply of remaining depth; 0 switches futility off

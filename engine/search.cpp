@@ -11,7 +11,6 @@ namespace kumora {
 namespace {
 
 constexpr int INFINITE_SCORE = 32000;
-constexpr int DRAW_SCORE = 0;
 constexpr int MAX_DEPTH = MAX_PLY - 8;
 constexpr int QUIESCENCE_DELTA = 200;
 
@@ -99,6 +98,8 @@ class Search {
   bool read_chains(PlyData& d);
   bool in_check(const PlyData& d) const;
   bool is_draw(int ply) const;
+  // A draw is worth a little less than nothing to the side the search plays for.
+  int draw_score() const { return position_.side == start_.side ? -p_.contempt : p_.contempt; }
   void store_pv(int ply, const Candidate& move);
 
   const EnginePosition& start_;
@@ -200,7 +201,7 @@ int Search::search(int depth, int alpha, int beta, int ply, bool null_allowed) {
   PlyData& d = ws_.ply[ply];
   d.pv_length = 0;
   if (clock_.count_node()) return 0;
-  if (is_draw(ply)) return DRAW_SCORE;
+  if (is_draw(ply)) return draw_score();
   if (ply >= MAX_PLY - 1) return quiesce(alpha, beta, ply, p_.quiescence_evasion_plies);
   alpha = std::max(alpha, mated_in(ply));
   beta = std::min(beta, mate_in(ply + 1));
@@ -280,7 +281,7 @@ int Search::quiesce(int alpha, int beta, int ply, int evasion_plies) {
   }
   const int alpha_before = alpha;
   if (!read_chains(d)) return mate_in(ply);
-  if (start_.moves_played + ply >= RECORD_LIMIT) return DRAW_SCORE;
+  if (start_.moves_played + ply >= RECORD_LIMIT) return draw_score();
   const int eval = evaluate(position_, d.mover, d.other, p_, values_);
   const bool evading = in_check(d) && evasion_plies < p_.quiescence_evasion_plies;
   if (ply >= MAX_PLY - 1) return eval;
