@@ -108,6 +108,7 @@ PieceValues::PieceValues(const EngineParameters& p) {
   board[PROMOTED_SILVER] = p.promoted_silver;
   board[HORSE] = p.horse;
   board[DRAGON] = p.dragon;
+  for (int& value : board) value = value * p.material_percent / 100;
   for (int slot = 1; slot <= 7; ++slot)
     hand[slot] = board[HAND_SLOT_CODES[slot]] * p.hand_percent / 100;
 }

@@ -24,6 +24,7 @@ constexpr Named NAMED[] = {
     {"horse", &EngineParameters::horse},
     {"dragon", &EngineParameters::dragon},
     {"hand_percent", &EngineParameters::hand_percent},
+    {"material_percent", &EngineParameters::material_percent},
     {"mobility", &EngineParameters::mobility},
     {"immobile", &EngineParameters::immobile},
     {"king_zone_reach", &EngineParameters::king_zone_reach},

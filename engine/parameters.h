@@ -13,6 +13,7 @@ struct EngineParameters {
   int tokin = 520, promoted_lance = 520, promoted_knight = 520, promoted_silver = 520,
       horse = 950, dragon = 1100;
   int hand_percent = 110;  // a piece in hand against the same unpromoted piece on the board
+  int material_percent = 100;  // every piece value scaled by this
 
   int mobility = 4;            // per square a chain move of the piece can end on
   int immobile = 20;           // per piece (not the king) no chain can move
@@ -25,7 +26,7 @@ struct EngineParameters {
   // Search.
   int contempt = 0;            // what a draw costs the side the engine plays for
   int null_move = 1;           // 0 switches the null move off
-  int late_move_reduction = 1;
+  int late_move_reduction = 100;  // percent of the usual reduction of late quiet moves; 0 off
   int futility_margin = 120;   // per ply of remaining depth; 0 switches futility off
   int quiescence_evasion_plies = 4;  // qsearch answers a threat on its king this many plies deep
   int aspiration_window = 0;   // first window around the last score at the root; 0 switches it off

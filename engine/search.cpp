@@ -249,7 +249,7 @@ int Search::search(int depth, int alpha, int beta, int ply, bool null_allowed) {
     if (quiet && best > -ENGINE_MATE_BOUND && ++quiet_tried > quiet_allowance) break;
     int reduction = 0;
     if (p_.late_move_reduction != 0 && depth >= 3 && i >= 3 && quiet && !checked)
-      reduction = std::min(REDUCTIONS.of(depth, i), depth - 2);
+      reduction = std::min(REDUCTIONS.of(depth, i) * p_.late_move_reduction / 100, depth - 2);
     const int score = search_move(move, depth, alpha, beta, ply, reduction, i == 0);
     if (clock_.stopped()) return 0;
     if (score <= best) continue;
