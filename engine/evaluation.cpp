@@ -54,7 +54,9 @@ int mobility(const SideReach& reach, const EngineParameters& p) {
     immobile += count == 0;
   }
   const int king_weight = p.king_mobility < 0 ? p.mobility : p.king_mobility;
-  return squares * p.mobility + king_squares * king_weight - immobile * p.immobile;
+  const SquareSet enemy = reach.occupied & ~reach.own;
+  return squares * p.mobility + king_squares * king_weight - immobile * p.immobile +
+         p.area * square_count(reach.reached) + p.attacked * square_count(reach.reached & enemy);
 }
 
 // Around the side's king: squares the enemy's chains end on, empty squares

@@ -27,6 +27,8 @@ constexpr Named NAMED[] = {
     {"material_percent", &EngineParameters::material_percent},
     {"mobility", &EngineParameters::mobility},
     {"immobile", &EngineParameters::immobile},
+    {"area", &EngineParameters::area},
+    {"attacked", &EngineParameters::attacked},
     {"king_zone_reach", &EngineParameters::king_zone_reach},
     {"king_zone_drop", &EngineParameters::king_zone_drop},
     {"king_zone_guard", &EngineParameters::king_zone_guard},

@@ -17,6 +17,8 @@ struct EngineParameters {
 
   int mobility = 4;            // per square a chain move of the piece can end on
   int immobile = 20;           // per piece (not the king) no chain can move
+  int area = 0;                // per square some chain of the side can end on
+  int attacked = 0;            // per enemy piece some chain of the side can take
   int king_zone_reach = 30;    // per square around the king the enemy's chains end on
   int king_zone_drop = 12;     // per empty square around the king the enemy could drop on
   int king_zone_guard = 10;    // per own piece beside the king
