@@ -15,8 +15,8 @@ struct EngineParameters {
   int hand_percent = 110;  // a piece in hand against the same unpromoted piece on the board
   int material_percent = 100;  // every piece value scaled by this
 
-  int mobility = 4;            // per square a chain move of the piece can end on
-  int immobile = 20;           // per piece (not the king) no chain can move
+  int mobility = 32;           // per square a chain move of the piece can end on
+  int immobile = 40;           // per piece (not the king) no chain can move
   int area = 0;                // per square some chain of the side can end on
   int attacked = 0;            // per enemy piece some chain of the side can take
   int king_zone_reach = 30;    // per square around the king the enemy's chains end on
@@ -30,11 +30,11 @@ struct EngineParameters {
   int null_move = 1;           // 0 switches the null move off
   int late_move_reduction = 100;  // percent of the usual reduction of late quiet moves; 0 off
   int futility_margin = 120;   // per ply of remaining depth; 0 switches futility off
-  int quiescence_evasion_plies = 4;  // qsearch answers a threat on its king this many plies deep
+  int quiescence_evasion_plies = 0;  // qsearch answers a threat on its king this many plies deep
   int aspiration_window = 0;   // first window around the last score at the root; 0 switches it off
   int check_extension = 0;     // plies added where the side to move's king is threatened
-  int quiescence_table = 0;    // 1: the quiescence search reads and writes the table
-  int late_move_pruning = 0;   // quiet moves tried at depth d before the rest are skipped: this + d*d; 0 off
+  int quiescence_table = 1;    // 1: the quiescence search reads and writes the table
+  int late_move_pruning = 3;   // quiet moves tried at depth d before the rest are skipped: this + d*d; 0 off
   int threat_percent = 0;      // of the side to move's most valuable piece the enemy can take unguarded
 };
 

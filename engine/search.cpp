@@ -399,6 +399,7 @@ void Search::sort_root_moves(int best_index) {
 EngineResult Search::run() {
   EngineResult result;
   table_.next_generation();
+  for (PlyData& ply : ws_.ply) ply.killers.clear();
   if (!prepare_root()) return result;
   PlyData& root = ws_.ply[0];
   result.found = true;
