@@ -42,6 +42,7 @@ constexpr Named NAMED[] = {
     {"aspiration_window", &EngineParameters::aspiration_window},
     {"check_extension", &EngineParameters::check_extension},
     {"quiescence_table", &EngineParameters::quiescence_table},
+    {"quiescence_losing_captures", &EngineParameters::quiescence_losing_captures},
     {"late_move_pruning", &EngineParameters::late_move_pruning},
     {"threat_percent", &EngineParameters::threat_percent},
 };

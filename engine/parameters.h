@@ -33,6 +33,7 @@ struct EngineParameters {
   int quiescence_evasion_plies = 0;  // qsearch answers a threat on its king this many plies deep
   int aspiration_window = 0;   // first window around the last score at the root; 0 switches it off
   int check_extension = 0;     // plies added where the side to move's king is threatened
+  int quiescence_losing_captures = 1;  // 0: the quiescence search leaves out captures that may lose
   int quiescence_table = 1;    // 1: the quiescence search reads and writes the table
   int late_move_pruning = 3;   // quiet moves tried at depth d before the rest are skipped: this + d*d; 0 off
   int threat_percent = 0;      // of the side to move's most valuable piece the enemy can take unguarded

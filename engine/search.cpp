@@ -300,6 +300,12 @@ int Search::quiesce(int alpha, int beta, int ply, int evasion_plies) {
     const Candidate move = d.moves.move[i];
     const int taken = position_.board(move.to_x, move.to_y);
     if (!evading && eval + values_.of(taken) + QUIESCENCE_DELTA <= alpha) continue;
+    // A capture by a piece worth more than its prey on a square the enemy
+    // could take back on is left out.
+    if (!evading && p_.quiescence_losing_captures == 0 &&
+        values_.of(move.placed) > values_.of(taken) &&
+        (d.other.covered & square_bit(move.to_x, move.to_y)) != 0)
+      continue;
     MoveUndo undo;
     play(position_, move, undo);
     const int score = -quiesce(-beta, -alpha, ply + 1, evasion_plies + (evading ? 1 : 0));
