@@ -87,9 +87,20 @@ int largest_threatened(const SideReach& own, const SideReach& enemy, const Piece
   return largest;
 }
 
+// Squares where the side's pieces in hand could be dropped, roughly: the
+// empty squares some chain from an own piece ends on, once per kind held.
+int drop_mobility(const SideReach& own, const int* hand, const EngineParameters& p) {
+  if (p.drop_mobility == 0) return 0;
+  int kinds = 0;
+  for (int slot = 1; slot <= 7; ++slot) kinds += hand[slot] > 0;
+  if (kinds == 0) return 0;
+  return p.drop_mobility * kinds * square_count(all_steps(own) & ~own.occupied);
+}
+
 int side_score(const SearchPosition& position, const SideReach& own, const SideReach& enemy,
                const EngineParameters& p, const PieceValues& values) {
-  return material(own, position.hand_of(own.side), values) + mobility(own, p) +
+  const int* hand = position.hand_of(own.side);
+  return material(own, hand, values) + mobility(own, p) + drop_mobility(own, hand, p) +
          king_shelter(own, enemy, position.hand_of(enemy.side), p);
 }
 

@@ -29,6 +29,7 @@ constexpr Named NAMED[] = {
     {"immobile", &EngineParameters::immobile},
     {"area", &EngineParameters::area},
     {"attacked", &EngineParameters::attacked},
+    {"drop_mobility", &EngineParameters::drop_mobility},
     {"king_zone_reach", &EngineParameters::king_zone_reach},
     {"king_zone_drop", &EngineParameters::king_zone_drop},
     {"king_zone_guard", &EngineParameters::king_zone_guard},

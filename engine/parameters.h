@@ -19,6 +19,7 @@ struct EngineParameters {
   int immobile = 40;           // per piece (not the king) no chain can move
   int area = 0;                // per square some chain of the side can end on
   int attacked = 0;            // per enemy piece some chain of the side can take
+  int drop_mobility = 0;       // per empty square a chain from an own piece ends on, per kind in hand
   int king_zone_reach = 30;    // per square around the king the enemy's chains end on
   int king_zone_drop = 12;     // per empty square around the king the enemy could drop on
   int king_zone_guard = 10;    // per own piece beside the king
