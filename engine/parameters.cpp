@@ -45,6 +45,8 @@ constexpr Named NAMED[] = {
     {"quiescence_table", &EngineParameters::quiescence_table},
     {"quiescence_losing_captures", &EngineParameters::quiescence_losing_captures},
     {"late_move_pruning", &EngineParameters::late_move_pruning},
+    {"internal_reduction", &EngineParameters::internal_reduction},
+    {"quiet_futility", &EngineParameters::quiet_futility},
     {"threat_percent", &EngineParameters::threat_percent},
 };
 

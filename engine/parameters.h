@@ -36,6 +36,8 @@ struct EngineParameters {
   int check_extension = 0;     // plies added where the side to move's king is threatened
   int quiescence_losing_captures = 1;  // 0: the quiescence search leaves out captures that may lose
   int quiescence_table = 1;    // 1: the quiescence search reads and writes the table
+  int internal_reduction = 0;  // 1: a node without a table move at depth 4 or more is searched a ply shallower
+  int quiet_futility = 0;      // per ply: quiet moves are skipped at depth 1-2 when eval + this * depth <= alpha
   int late_move_pruning = 3;   // quiet moves tried at depth d before the rest are skipped: this + d*d; 0 off
   int threat_percent = 0;      // of the side to move's most valuable piece the enemy can take unguarded
 };

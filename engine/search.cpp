@@ -220,8 +220,9 @@ int Search::search(int depth, int alpha, int beta, int ply, bool null_allowed) {
   if (!read_chains(d)) return mate_in(ply);
   const bool checked = in_check(d);
   if (checked && ply < MAX_PLY / 2) depth += p_.check_extension;
+  if (p_.internal_reduction != 0 && table_move == 0 && depth >= 4) --depth;
+  const int eval = checked ? 0 : evaluate(position_, d.mover, d.other, p_, values_);
   if (!pv_node && !checked) {
-    const int eval = evaluate(position_, d.mover, d.other, p_, values_);
     if (p_.futility_margin > 0 && depth <= 3 && eval - p_.futility_margin * depth >= beta)
       return eval;
     if (p_.null_move != 0 && null_allowed && depth >= 3 && eval >= beta) {
@@ -238,9 +239,12 @@ int Search::search(int depth, int alpha, int beta, int ply, bool null_allowed) {
   const int alpha_before = alpha;
   int best = -INFINITE_SCORE;
   Candidate best_move;
-  const int quiet_allowance = p_.late_move_pruning > 0 && !pv_node && !checked && depth <= 3
-                                  ? p_.late_move_pruning + depth * depth
-                                  : CANDIDATE_CAPACITY;
+  const bool shallow = !pv_node && !checked && depth <= 3;
+  int quiet_allowance = shallow && p_.late_move_pruning > 0 ? p_.late_move_pruning + depth * depth
+                                                            : CANDIDATE_CAPACITY;
+  // Quiet moves cannot lift a position this far below alpha so close to the horizon.
+  if (shallow && p_.quiet_futility > 0 && depth <= 2 && eval + p_.quiet_futility * depth <= alpha)
+    quiet_allowance = 0;
   int quiet_tried = 0;
   for (int i = 0; i < d.moves.count; ++i) {
     bring_best_forward(d.moves, d.order, i);
