@@ -8,7 +8,7 @@ namespace kumora {
 
 struct EngineParameters {
   // Piece values on the board, in hundredths of a pawn.
-  int pawn = 100, lance = 280, knight = 320, silver = 480, gold = 540, bishop = 700,
+  int pawn = 70, lance = 280, knight = 320, silver = 480, gold = 540, bishop = 700,
       rook = 850;
   int tokin = 520, promoted_lance = 520, promoted_knight = 520, promoted_silver = 520,
       horse = 950, dragon = 1100;
