@@ -22,11 +22,7 @@ int evaluate_for(const GameState& state, int side, const EngineParameters& param
 }
 
 TEST(Evaluation, APositionAndItsMirrorImageAreWorthTheSame) {
-  EngineParameters every_term;
-  every_term.threat_percent = 50;
-  every_term.king_advance = 20;
-  every_term.area = 3;
-  every_term.attacked = 7;
+  const EngineParameters every_term;
   std::mt19937 rng(5);
   for (int n = 0; n < 2000; ++n) {
     GameState state = testing::random_position(rng, 80);
