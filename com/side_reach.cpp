@@ -135,13 +135,10 @@ void build_side_reach(const Board& board, int side, SideReach& reach) {
 
 void complete_side_reach(SideReach& reach) {
   reach.reached = 0;
-  PieceMask linked = 0;
   for (int piece = 0; piece < reach.count; ++piece) {
     reach.steps[piece] = reach_targets_among(reach.occupied, reach.square[piece], reach.code[piece]);
     reach.links[piece] = pieces_among(reach.steps[piece] & reach.own, reach.number_of_square);
-    linked |= reach.links[piece];
   }
-  reach.covered = steps_of(reach, linked);
   for (int piece = 0; piece < reach.count; ++piece) {
     const SquareSet ends = steps_of(reach, chain_links(reach, piece)) & ~reach.own;
     reach.destinations[piece] = without_second_pawn_columns(reach, piece, ends);

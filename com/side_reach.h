@@ -25,8 +25,6 @@ struct SideReach {
   PieceMask links[MAX_SIDE_PIECES] = {};      // own pieces among its steps
   SquareSet destinations[MAX_SIDE_PIECES] = {};  // where its chain moves end
   SquareSet reached = 0;            // every destination of every piece
-  SquareSet covered = 0;            // every step of every piece some chain passes through:
-                                    // own pieces there could be taken back
   SquareSet own = 0;                // squares of the side's pieces
   SquareSet occupied = 0;           // squares of every piece
   SquareSet own_pawn_columns = 0;   // every square of the columns holding an own pawn

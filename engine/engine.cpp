@@ -21,9 +21,17 @@ PositionKey engine_key(const Board& board, const int* lower_hand, const int* upp
   return position_key(board, lower_hand, upper_hand, side > 0 ? +1 : -1);
 }
 
+// LEVEL4 answers quickly most of the time and uses its second only when an
+// iteration it began runs long; LEVEL5 spends much more of its three.
 EngineLimits level_limits(int level) {
   EngineLimits limits;
-  limits.seconds = level >= 5 ? LEVEL5_SECONDS : LEVEL4_SECONDS;
+  if (level >= 5) {
+    limits.seconds = LEVEL5_SECONDS;
+    limits.iteration_seconds = 0.40 * LEVEL5_SECONDS;
+  } else {
+    limits.seconds = LEVEL4_SECONDS;
+    limits.iteration_seconds = 0.15 * LEVEL4_SECONDS;
+  }
   return limits;
 }
 

@@ -47,7 +47,8 @@ PositionKey engine_key(const Board& board, const int* lower_hand, const int* upp
 // 0 means unlimited.  With only a node budget the search is deterministic.
 struct EngineLimits {
   std::int64_t nodes = 0;
-  double seconds = 0;
+  double seconds = 0;            // wall time; the search keeps a margin below it
+  double iteration_seconds = 0;  // no new iteration begins after this; 0: a share of seconds
 };
 
 // The limits of LEVEL4 and LEVEL5 (level 4 or 5).

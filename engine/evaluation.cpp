@@ -42,19 +42,12 @@ int material(const SideReach& reach, const int* hand, const PieceValues& values)
 
 int mobility(const SideReach& reach, const EngineParameters& p) {
   int squares = 0;
-  int king_squares = 0;
   int immobile = 0;
   for (int piece = 0; piece < reach.count; ++piece) {
-    const int count = square_count(reach.destinations[piece]);
-    if (reach.code[piece] == reach.side * KING) {
-      king_squares = count;
-      continue;
-    }
-    squares += count;
-    immobile += count == 0;
+    squares += square_count(reach.destinations[piece]);
+    immobile += reach.destinations[piece] == 0 && reach.code[piece] != reach.side * KING;
   }
-  const int king_weight = p.king_mobility < 0 ? p.mobility : p.king_mobility;
-  return squares * p.mobility + king_squares * king_weight - immobile * p.immobile;
+  return squares * p.mobility - immobile * p.immobile;
 }
 
 // Around the side's king: squares the enemy's chains end on, empty squares
@@ -64,25 +57,11 @@ int king_shelter(const SideReach& own, const SideReach& enemy, const int* enemy_
   const int king = own.king;
   if (king < 0) return 0;
   const SquareSet zone = NEIGHBOURS[king];
-  const int row = square_y(king);
-  const int advance = own.side > 0 ? row - 3 : 7 - row;
   int score = p.king_zone_guard * square_count(zone & own.own) -
-              p.king_zone_reach * square_count(zone & enemy.reached) -
-              p.king_advance * (advance > 0 ? advance : 0);
+              p.king_zone_reach * square_count(zone & enemy.reached);
   if (holds_any(enemy_hand))
     score -= p.king_zone_drop * square_count(zone & ~own.occupied & all_steps(enemy));
   return score;
-}
-
-// The most valuable piece of the side that the enemy's chains can take and
-// no chain of its own could take back.
-int largest_threatened(const SideReach& own, const SideReach& enemy, const PieceValues& values) {
-  int largest = 0;
-  for (SquareSet hit = own.own & enemy.reached & ~own.covered; hit != 0; hit &= hit - 1) {
-    const int value = values.of(own.code[own.number_of_square[lowest_square(hit)]]);
-    if (value > largest) largest = value;
-  }
-  return largest;
 }
 
 int side_score(const SearchPosition& position, const SideReach& own, const SideReach& enemy,
@@ -114,11 +93,8 @@ PieceValues::PieceValues(const EngineParameters& p) {
 
 int evaluate(const SearchPosition& position, const SideReach& mover, const SideReach& other,
              const EngineParameters& parameters, const PieceValues& values) {
-  int score = side_score(position, mover, other, parameters, values) -
-              side_score(position, other, mover, parameters, values);
-  if (parameters.threat_percent != 0)
-    score -= largest_threatened(mover, other, values) * parameters.threat_percent / 100;
-  return score;
+  return side_score(position, mover, other, parameters, values) -
+         side_score(position, other, mover, parameters, values);
 }
 
 }  // namespace kumora

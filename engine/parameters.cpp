@@ -29,17 +29,12 @@ constexpr Named NAMED[] = {
     {"king_zone_reach", &EngineParameters::king_zone_reach},
     {"king_zone_drop", &EngineParameters::king_zone_drop},
     {"king_zone_guard", &EngineParameters::king_zone_guard},
-    {"king_mobility", &EngineParameters::king_mobility},
-    {"king_advance", &EngineParameters::king_advance},
     {"null_move", &EngineParameters::null_move},
     {"late_move_reduction", &EngineParameters::late_move_reduction},
     {"futility_margin", &EngineParameters::futility_margin},
-    {"quiescence_evasion_plies", &EngineParameters::quiescence_evasion_plies},
-    {"aspiration_window", &EngineParameters::aspiration_window},
-    {"check_extension", &EngineParameters::check_extension},
-    {"quiescence_table", &EngineParameters::quiescence_table},
     {"late_move_pruning", &EngineParameters::late_move_pruning},
-    {"threat_percent", &EngineParameters::threat_percent},
+    {"internal_reduction", &EngineParameters::internal_reduction},
+    {"quiet_futility", &EngineParameters::quiet_futility},
 };
 
 }  // namespace

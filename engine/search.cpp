@@ -69,7 +69,7 @@ class Search {
   Search(const EnginePosition& start, const EngineLimits& limits, const std::atomic<bool>* stop,
          const EngineParameters& parameters, TranspositionTable& table, SearchWorkspace& ws)
       : start_(start),
-        clock_(limits.nodes, limits.seconds, stop),
+        clock_(limits.nodes, limits.seconds, limits.iteration_seconds, stop),
         p_(parameters),
         values_(parameters),
         table_(table),
@@ -84,11 +84,10 @@ class Search {
   // Root.
   bool prepare_root();
   int search_root(int depth, int alpha, int beta);
-  int search_root_in_window(int depth, int last_score);
   void sort_root_moves(int best_index);
 
   int search(int depth, int alpha, int beta, int ply, bool null_allowed);
-  int quiesce(int alpha, int beta, int ply, int evasion_plies);
+  int quiesce(int alpha, int beta, int ply);
   int null_move_search(int depth, int beta, int ply);
   int search_move(const Candidate& move, int depth, int alpha, int beta, int ply, int reduction,
                   bool full_window);
@@ -196,12 +195,12 @@ int Search::null_move_search(int depth, int beta, int ply) {
 }
 
 int Search::search(int depth, int alpha, int beta, int ply, bool null_allowed) {
-  if (depth <= 0) return quiesce(alpha, beta, ply, 0);
+  if (depth <= 0) return quiesce(alpha, beta, ply);
   PlyData& d = ws_.ply[ply];
   d.pv_length = 0;
   if (clock_.count_node()) return 0;
   if (is_draw(ply)) return DRAW_SCORE;
-  if (ply >= MAX_PLY - 1) return quiesce(alpha, beta, ply, p_.quiescence_evasion_plies);
+  if (ply >= MAX_PLY - 1) return quiesce(alpha, beta, ply);
   alpha = std::max(alpha, mated_in(ply));
   beta = std::min(beta, mate_in(ply + 1));
   if (alpha >= beta) return alpha;
@@ -218,9 +217,9 @@ int Search::search(int depth, int alpha, int beta, int ply, bool null_allowed) {
 
   if (!read_chains(d)) return mate_in(ply);
   const bool checked = in_check(d);
-  if (checked && ply < MAX_PLY / 2) depth += p_.check_extension;
+  if (p_.internal_reduction != 0 && table_move == 0 && depth >= 4) --depth;
+  const int eval = checked ? 0 : evaluate(position_, d.mover, d.other, p_, values_);
   if (!pv_node && !checked) {
-    const int eval = evaluate(position_, d.mover, d.other, p_, values_);
     if (p_.futility_margin > 0 && depth <= 3 && eval - p_.futility_margin * depth >= beta)
       return eval;
     if (p_.null_move != 0 && null_allowed && depth >= 3 && eval >= beta) {
@@ -237,9 +236,12 @@ int Search::search(int depth, int alpha, int beta, int ply, bool null_allowed) {
   const int alpha_before = alpha;
   int best = -INFINITE_SCORE;
   Candidate best_move;
-  const int quiet_allowance = p_.late_move_pruning > 0 && !pv_node && !checked && depth <= 3
-                                  ? p_.late_move_pruning + depth * depth
-                                  : CANDIDATE_CAPACITY;
+  const bool shallow = !pv_node && !checked && depth <= 3;
+  int quiet_allowance = shallow && p_.late_move_pruning > 0 ? p_.late_move_pruning + depth * depth
+                                                            : CANDIDATE_CAPACITY;
+  // Quiet moves cannot lift a position this far below alpha so close to the horizon.
+  if (shallow && p_.quiet_futility > 0 && depth <= 2 && eval + p_.quiet_futility * depth <= alpha)
+    quiet_allowance = 0;
   int quiet_tried = 0;
   for (int i = 0; i < d.moves.count; ++i) {
     bring_best_forward(d.moves, d.order, i);
@@ -248,7 +250,7 @@ int Search::search(int depth, int alpha, int beta, int ply, bool null_allowed) {
     if (quiet && best > -ENGINE_MATE_BOUND && ++quiet_tried > quiet_allowance) break;
     int reduction = 0;
     if (p_.late_move_reduction != 0 && depth >= 3 && i >= 3 && quiet && !checked)
-      reduction = std::min(REDUCTIONS.of(depth, i), depth - 2);
+      reduction = std::min(REDUCTIONS.of(depth, i) * p_.late_move_reduction / 100, depth - 2);
     const int score = search_move(move, depth, alpha, beta, ply, reduction, i == 0);
     if (clock_.stopped()) return 0;
     if (score <= best) continue;
@@ -267,41 +269,37 @@ int Search::search(int depth, int alpha, int beta, int ply, bool null_allowed) {
   return best;
 }
 
-int Search::quiesce(int alpha, int beta, int ply, int evasion_plies) {
+// Captures only, each in its promoted version where it may promote; the side
+// to move may always stand on the evaluation instead.  A threat on its own
+// king is not answered here: answering every one cost more than it won.
+int Search::quiesce(int alpha, int beta, int ply) {
   PlyData& d = ws_.ply[ply];
   d.pv_length = 0;
   if (clock_.count_node()) return 0;
-  const TableEntry* entry = p_.quiescence_table != 0 ? table_.probe(position_.key) : nullptr;
-  if (entry != nullptr && beta - alpha == 1) {
+  if (const TableEntry* entry = table_.probe(position_.key); entry != nullptr && beta - alpha == 1) {
     const int score = from_table(entry->score, ply);
     if (entry->bound == Bound::Exact || (entry->bound == Bound::Lower && score >= beta) ||
         (entry->bound == Bound::Upper && score <= alpha))
       return score;
   }
-  const int alpha_before = alpha;
   if (!read_chains(d)) return mate_in(ply);
   if (start_.moves_played + ply >= RECORD_LIMIT) return DRAW_SCORE;
   const int eval = evaluate(position_, d.mover, d.other, p_, values_);
-  const bool evading = in_check(d) && evasion_plies < p_.quiescence_evasion_plies;
-  if (ply >= MAX_PLY - 1) return eval;
-  int best = -INFINITE_SCORE;
-  if (!evading) {
-    if (eval >= beta) return eval;
-    alpha = std::max(alpha, eval);
-    best = eval;
-  }
-  generate(d, !evading);
-  if (evading && d.moves.count == 0) return mated_in(ply);
+  if (eval >= beta || ply >= MAX_PLY - 1) return eval;
+  const int alpha_before = alpha;
+  alpha = std::max(alpha, eval);
+  int best = eval;
+  generate(d, true);
   score_moves(d.moves, d.order, position_.board, position_.side, 0, d.killers, ws_.history,
               values_);
   for (int i = 0; i < d.moves.count; ++i) {
     bring_best_forward(d.moves, d.order, i);
     const Candidate move = d.moves.move[i];
-    const int taken = position_.board(move.to_x, move.to_y);
-    if (!evading && eval + values_.of(taken) + QUIESCENCE_DELTA <= alpha) continue;
+    if (eval + values_.of(position_.board(move.to_x, move.to_y)) + QUIESCENCE_DELTA <= alpha)
+      continue;
     MoveUndo undo;
     play(position_, move, undo);
-    const int score = -quiesce(-beta, -alpha, ply + 1, evasion_plies + (evading ? 1 : 0));
+    const int score = -quiesce(-beta, -alpha, ply + 1);
     take_back(position_, move, undo);
     if (clock_.stopped()) return 0;
     if (score <= best) continue;
@@ -311,11 +309,8 @@ int Search::quiesce(int alpha, int beta, int ply, int evasion_plies) {
     store_pv(ply, move);
     if (alpha >= beta) break;
   }
-  if (p_.quiescence_table != 0) {
-    const Bound bound =
-        best >= beta ? Bound::Lower : best > alpha_before ? Bound::Exact : Bound::Upper;
-    table_.store(position_.key, to_table(best, ply), 0, bound, 0);
-  }
+  const Bound bound = best >= beta ? Bound::Lower : best > alpha_before ? Bound::Exact : Bound::Upper;
+  table_.store(position_.key, to_table(best, ply), 0, bound, 0);
   return best;
 }
 
@@ -362,27 +357,6 @@ int Search::search_root(int depth, int alpha, int beta) {
   return best;
 }
 
-// A narrow window around the last iteration's score, widened on failing.
-int Search::search_root_in_window(int depth, int last_score) {
-  int window = p_.aspiration_window;
-  if (window <= 0 || depth < 4 || std::abs(last_score) >= ENGINE_MATE_BOUND)
-    return search_root(depth, -INFINITE_SCORE, INFINITE_SCORE);
-  int alpha = last_score - window;
-  int beta = last_score + window;
-  while (true) {
-    const int score = search_root(depth, alpha, beta);
-    if (clock_.stopped()) return score;
-    window *= 3;
-    if (score <= alpha) {
-      alpha = std::max(-INFINITE_SCORE, score - window);
-    } else if (score >= beta) {
-      beta = std::min(INFINITE_SCORE, score + window);
-    } else {
-      return score;
-    }
-  }
-}
-
 // The best move first, the others by their scores of this iteration.
 void Search::sort_root_moves(int best_index) {
   PlyData& d = ws_.ply[0];
@@ -398,13 +372,14 @@ void Search::sort_root_moves(int best_index) {
 EngineResult Search::run() {
   EngineResult result;
   table_.next_generation();
+  for (PlyData& ply : ws_.ply) ply.killers.clear();
   if (!prepare_root()) return result;
   PlyData& root = ws_.ply[0];
   result.found = true;
   result.best = root.moves.move[0];
   for (int i = 0; i < root.moves.count; ++i) root_scores_[i] = -INFINITE_SCORE;
   for (int depth = 1; depth <= MAX_DEPTH; ++depth) {
-    const int score = search_root_in_window(depth, result.score_cp);
+    const int score = search_root(depth, -INFINITE_SCORE, INFINITE_SCORE);
     if (clock_.stopped()) break;
     result.best = root.moves.move[0];
     result.score_cp = score;

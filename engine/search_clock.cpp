@@ -11,11 +11,12 @@ constexpr double ITERATION_SHARE = 0.15;
 
 }  // namespace
 
-SearchClock::SearchClock(std::int64_t node_budget, double seconds, const std::atomic<bool>* stop)
+SearchClock::SearchClock(std::int64_t node_budget, double seconds, double iteration_seconds,
+                         const std::atomic<bool>* stop)
     : start_(std::chrono::steady_clock::now()), node_budget_(node_budget), stop_(stop) {
   if (seconds > 0) {
     hard_seconds_ = seconds * HARD_SHARE;
-    iteration_seconds_ = seconds * ITERATION_SHARE;
+    iteration_seconds_ = iteration_seconds > 0 ? iteration_seconds : seconds * ITERATION_SHARE;
   }
   if (stop_ != nullptr && stop_->load(std::memory_order_relaxed)) stopped_ = true;
 }

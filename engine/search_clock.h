@@ -10,8 +10,9 @@ namespace kumora {
 
 class SearchClock {
  public:
-  // 0 nodes or 0 seconds: no such limit.
-  SearchClock(std::int64_t node_budget, double seconds, const std::atomic<bool>* stop);
+  // 0 nodes or 0 seconds: no such limit.  iteration_seconds 0: a share of seconds.
+  SearchClock(std::int64_t node_budget, double seconds, double iteration_seconds,
+              const std::atomic<bool>* stop);
 
   // Counts one node; answers true once the search must stop (and stays true).
   bool count_node() {
