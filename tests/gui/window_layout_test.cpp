@@ -106,6 +106,10 @@ void WindowLayout::the_side_panel_follows_a_game() {
   QCOMPARE(moves().item(2)->text(), u8("2 △８四飛"));
   QCOMPARE(moves().currentRow(), 2);
   QCOMPARE(window_->status_line().text(), u8("先手の番です"));
+  QStringList captions;
+  for (const QLabel* label : window_->side_panel().findChildren<QLabel*>()) captions << label->text();
+  QVERIFY2(captions.contains(u8("先手の番")) && captions.contains(u8("人間対局")),
+           qPrintable(captions.join(", ")));
 }
 
 void WindowLayout::a_click_on_a_move_shows_that_position() {
