@@ -118,6 +118,7 @@ QRgb RealWindowPlay::left_edge(const QImage& shown, int x, int y) const {
 void RealWindowPlay::initTestCase() {
   QVERIFY(dir_.isValid());
   QVERIFY(QDir::setCurrent(dir_.path()));
+  for (const char* folder : {"練習", ".old", "大会"}) QVERIFY(QDir().mkdir(u8(folder)));
   // A driver that does not exist: the sound library cannot open a device,
   // as on a machine without sound.
   qputenv("SDL_AUDIODRIVER", "kumora-no-such-driver");
@@ -333,6 +334,23 @@ void RealWindowPlay::read_back_into_record_mode() {
   QVERIFY(panel.complete());
   QVERIFY(panel.file1->isVisible());
   QVERIFY(!panel.command1->isVisible());
+  // The folder list ends with the folders inside, sorted, hidden ones left
+  // out; a click on a folder lists the records there.
+  QStringList folders;
+  for (int i = 0; i < panel.dir1->count(); ++i) folders << panel.dir1->item(i)->text();
+  QCOMPARE(folders.mid(folders.size() - 2), QStringList({u8("大会"), u8("練習")}));
+  auto click_folder = [&](const QString& name) {
+    QListWidgetItem* item = panel.dir1->findItems(name, Qt::MatchExactly).value(0);
+    QVERIFY(item != nullptr);
+    panel.dir1->scrollToItem(item);
+    driver_->click_widget(*panel.dir1->viewport(), panel.dir1->visualItemRect(item).center());
+  };
+  click_folder(u8("大会"));
+  QTRY_COMPARE_WITH_TIMEOUT(panel.file1->count(), 0, WAIT_MS);
+  click_folder(QDir(dir_.path()).dirName());
+  QTRY_COMPARE_WITH_TIMEOUT(
+      panel.file1->findItems(u8("first game.棋譜"), Qt::MatchExactly).size(), 1, WAIT_MS);
+
   const QList<QListWidgetItem*> items = panel.file1->findItems(u8("first game.棋譜"), Qt::MatchExactly);
   QCOMPARE(items.size(), 1);
   save_screenshot_if_asked(*window_, "read-panel");
