@@ -170,6 +170,23 @@ void RealWindowPlay::two_person_opening_with_a_chain_move() {
   expect_boxes({});
   QCOMPARE(at(2, 4), 900);
   QCOMPARE(logic().game().state.turn, logic().game().state.lower_side);
+  // The last move is marked on the board: a strong ring inside its final
+  // square only (its origin and link get fainter marks).
+  QTest::qWait(20);
+  const QImage shown = driver_->grab_view();
+  auto ring = [&](int x, int y) {
+    const QRect cell = driver_->cell_in_grab(x, y);
+    int n = 0;
+    for (int py = cell.top(); py <= cell.bottom(); ++py)
+      for (int px = cell.left(); px <= cell.right(); ++px) {
+        const QRgb c = shown.pixel(px, py);
+        n += qRed(c) > 190 && qGreen(c) < 160 && qBlue(c) < 40;
+      }
+    return n;
+  };
+  QVERIFY2(ring(2, 4) > 50 && ring(2, 2) < 20 && ring(2, 3) < 20 && ring(8, 6) == 0,
+           qPrintable(QString("ring pixels %1 %2 %3 %4")
+                          .arg(ring(2, 4)).arg(ring(2, 2)).arg(ring(2, 3)).arg(ring(8, 6))));
 }
 
 void RealWindowPlay::promotion_needs_the_right_button_after_a_refusal() {
