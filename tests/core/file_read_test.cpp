@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "core/text_file.h"
 #include "tests/temporary_folder.h"
 
 namespace kumora {
@@ -63,6 +64,23 @@ TEST_F(FileRead, TellsAMissingFileFromASystemFailure) {
   EXPECT_EQ(read_failure_reason({ReadStatus::TooLarge, {}}, "棋譜ﾌｧｲﾙ"),
             "棋譜ﾌｧｲﾙとしては大きすぎます");
   EXPECT_EQ(read_failure_reason({ReadStatus::NotRegular, {}}, "x"), "通常のﾌｧｲﾙではありません");
+}
+
+// A text file's lines come back in UTF-8, and it tells whether every line,
+// the last one too, ended with CR LF as the program writes them.
+TEST_F(FileRead, TextLinesAreDecodedAndTheirEndsTold) {
+  auto read = [&](const std::string& bytes) {
+    std::ofstream(path("text"), std::ios::binary) << bytes;
+    TextFileLines text;
+    EXPECT_TRUE(read_text_file(path("text"), text));
+    return text;
+  };
+  const TextFileLines whole = read("\x8A\xFB\x95\x88\r\nb\r\n");
+  EXPECT_EQ(whole.lines, (std::vector<std::string>{"棋譜", "b"}));
+  EXPECT_TRUE(whole.every_line_crlf);
+  EXPECT_FALSE(read("a\r\nb").every_line_crlf);
+  EXPECT_FALSE(read("a\r\nb\r").every_line_crlf);
+  EXPECT_FALSE(read("a\nb\r\n").every_line_crlf);
 }
 
 }  // namespace

@@ -116,6 +116,7 @@ QRgb RealWindowPlay::left_edge(const QImage& shown, int x, int y) const {
 void RealWindowPlay::initTestCase() {
   QVERIFY(dir_.isValid());
   QVERIFY(QDir::setCurrent(dir_.path()));
+  for (const char* folder : {"練習", ".old", "大会"}) QVERIFY(QDir().mkdir(u8(folder)));
   // A driver that does not exist: the sound library cannot open a device,
   // as on a machine without sound.
   qputenv("SDL_AUDIODRIVER", "kumora-no-such-driver");
@@ -167,6 +168,23 @@ void RealWindowPlay::two_person_opening_with_a_chain_move() {
   expect_boxes({});
   QCOMPARE(at(2, 4), 900);
   QCOMPARE(logic().game().state.turn, logic().game().state.lower_side);
+  // The last move is marked on the board: a strong ring inside its final
+  // square only (its origin and link get fainter marks).
+  QTest::qWait(20);
+  const QImage shown = driver_->grab_view();
+  auto ring = [&](int x, int y) {
+    const QRect cell = driver_->cell_in_grab(x, y);
+    int n = 0;
+    for (int py = cell.top(); py <= cell.bottom(); ++py)
+      for (int px = cell.left(); px <= cell.right(); ++px) {
+        const QRgb c = shown.pixel(px, py);
+        n += qRed(c) > 190 && qGreen(c) < 160 && qBlue(c) < 40;
+      }
+    return n;
+  };
+  QVERIFY2(ring(2, 4) > 50 && ring(2, 2) < 20 && ring(2, 3) < 20 && ring(8, 6) == 0,
+           qPrintable(QString("ring pixels %1 %2 %3 %4")
+                          .arg(ring(2, 4)).arg(ring(2, 2)).arg(ring(2, 3)).arg(ring(8, 6))));
 }
 
 void RealWindowPlay::promotion_needs_the_right_button_after_a_refusal() {
@@ -331,6 +349,23 @@ void RealWindowPlay::read_back_into_record_mode() {
   QVERIFY(panel.complete());
   QVERIFY(panel.file1->isVisible());
   QVERIFY(!panel.command1->isVisible());
+  // The folder list ends with the folders inside, sorted, hidden ones left
+  // out; a click on a folder lists the records there.
+  QStringList folders;
+  for (int i = 0; i < panel.dir1->count(); ++i) folders << panel.dir1->item(i)->text();
+  QCOMPARE(folders.mid(folders.size() - 2), QStringList({u8("大会"), u8("練習")}));
+  auto click_folder = [&](const QString& name) {
+    QListWidgetItem* item = panel.dir1->findItems(name, Qt::MatchExactly).value(0);
+    QVERIFY(item != nullptr);
+    panel.dir1->scrollToItem(item);
+    driver_->click_widget(*panel.dir1->viewport(), panel.dir1->visualItemRect(item).center());
+  };
+  click_folder(u8("大会"));
+  QTRY_COMPARE_WITH_TIMEOUT(panel.file1->count(), 0, WAIT_MS);
+  click_folder(QDir(dir_.path()).dirName());
+  QTRY_COMPARE_WITH_TIMEOUT(
+      panel.file1->findItems(u8("first game.棋譜"), Qt::MatchExactly).size(), 1, WAIT_MS);
+
   const QList<QListWidgetItem*> items = panel.file1->findItems(u8("first game.棋譜"), Qt::MatchExactly);
   QCOMPARE(items.size(), 1);
   save_screenshot_if_asked(*window_, "read-panel");

@@ -11,8 +11,10 @@
 #include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTime>
 #include <memory>
 
+#include "archive/game_archive.h"
 #include "core/text_file.h"
 #include "sound/sound_glue.h"
 #include "tests/gui/box_answerer.h"
@@ -95,6 +97,10 @@ void WindowLayout::first_start_fills_most_of_the_screen_height() {
   QVERIFY2(std::abs(view.width() * 7200.0 / 9000.0 - view.height()) <= 3,
            qPrintable(QString("view of %1 x %2").arg(view.width()).arg(view.height())));
   QVERIFY(window_->geometry().intersects(available));
+  QCOMPARE(window_->windowTitle(), u8("雲羅将棋 Kumora Shogi"));
+  // Its clock reads the time of day in seconds; kept games are named by it.
+  QVERIFY(std::abs(window_->now() - QTime::currentTime().msecsSinceStartOfDay() / 1000.0) < 5);
+  QVERIFY(is_archive_file_name(window_->timestamp() + RECORD_FILE_EXTENSION));
 }
 
 void WindowLayout::the_side_panel_follows_a_game() {
@@ -106,6 +112,10 @@ void WindowLayout::the_side_panel_follows_a_game() {
   QCOMPARE(moves().item(2)->text(), u8("2 △８四飛"));
   QCOMPARE(moves().currentRow(), 2);
   QCOMPARE(window_->status_line().text(), u8("先手の番です"));
+  QStringList captions;
+  for (const QLabel* label : window_->side_panel().findChildren<QLabel*>()) captions << label->text();
+  QVERIFY2(captions.contains(u8("先手の番")) && captions.contains(u8("人間対局")),
+           qPrintable(captions.join(", ")));
 }
 
 void WindowLayout::a_click_on_a_move_shows_that_position() {
@@ -231,8 +241,10 @@ void WindowLayout::f1_opens_the_rules() {
 
 // Last: closing the window ends the program.
 void WindowLayout::the_size_is_remembered() {
+  const QSize board_view = driver_->view().size();
   window_->action(MenuId::SIDE_PANEL)->trigger();
   QVERIFY(!window_->side_panel().isVisible());
+  QTRY_COMPARE_WITH_TIMEOUT(driver_->view().size(), board_view, WAIT_MS);  // the window shrank
   window_->resize(700, 560);
   window_->move(40, 30);
   QTRY_COMPARE_WITH_TIMEOUT(window_->size(), QSize(700, 560), WAIT_MS);

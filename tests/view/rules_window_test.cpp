@@ -34,10 +34,13 @@ int count_pixels(const QImage& image, const std::function<bool(QRgb)>& test) {
 // The light wood of a piece; the board squares are darker and redder.
 bool piece_wood(QRgb c) { return qRed(c) >= 240 && qGreen(c) >= 212 && qBlue(c) >= 150; }
 
+GameState drawn_state(const BoardDiagram& diagram) {
+  return diagram.shows() == BoardDiagram::Shows::Before ? diagram_state(diagram.diagram())
+                                                        : diagram_result(diagram.diagram());
+}
+
 int pieces_shown(const BoardDiagram& diagram) {
-  const GameState state = diagram.shows() == BoardDiagram::Shows::Before
-                              ? diagram_state(diagram.diagram())
-                              : diagram_result(diagram.diagram());
+  const GameState state = drawn_state(diagram);
   int n = state.lower_hand_total > 0;
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y) n += state.board(x, y) != EMPTY;
@@ -93,6 +96,11 @@ TEST_F(RulesWindowTest, EveryDiagramIsDrawnWithItsPiecesAndMarks) {
     const RuleDiagram& data = diagram->diagram();
     const int wood = count_pixels(image, piece_wood);
     EXPECT_GT(wood, 150 * pieces_shown(*diagram)) << data.caption;
+    if (drawn_state(*diagram).lower_hand_total > 0) {
+      // The first kind in hand stands level with the top row, left of its count.
+      const QImage top_hand_cell = image.copy(image.width() - 80, 40, 50, 62);
+      EXPECT_GT(count_pixels(top_hand_cell, piece_wood), 150) << data.caption;
+    }
 
     auto count = [&](QColor colour) {
       return count_pixels(image, [&](QRgb c) { return near(c, colour); });

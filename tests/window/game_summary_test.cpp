@@ -10,6 +10,14 @@
 namespace kumora {
 namespace {
 
+void play(Game& game, const KifuEntry& e) {
+  GameState& state = game.state;
+  record_move(game.kifu, state.board, e.from_x, e.from_y, e.to_x, e.to_y, e.moved, e.placed, 0,
+              0, 0, 0);
+  redo_entry(state, game.kifu.entry[game.kifu.kifu_pos]);
+  state.turn = -state.turn;
+}
+
 // Two people: the lower rook through its pawn to ２六, the upper bishop
 // through its pawn... as record entries played on the initial position.
 Game two_person_game() {
@@ -19,14 +27,8 @@ Game two_person_game() {
   state.lower_side = state.SENTE;
   state.upper_side = state.GOTE;
   state.turn = state.SENTE;
-  const KifuEntry moves[] = {{8, 8, 8, 6, 0, -900, -900, 0, 0, 0, 0},
-                             {2, 2, 2, 4, 0, 900, 900, 0, 0, 0, 0}};
-  for (const KifuEntry& e : moves) {
-    record_move(game.kifu, state.board, e.from_x, e.from_y, e.to_x, e.to_y, e.moved, e.placed, 0,
-                0, 0, 0);
-    redo_entry(state, game.kifu.entry[game.kifu.kifu_pos]);
-    state.turn = -state.turn;
-  }
+  play(game, {8, 8, 8, 6, 0, -900, -900});
+  play(game, {2, 2, 2, 4, 0, 900, 900});
   return game;
 }
 
@@ -70,6 +72,21 @@ TEST(LastMove, MarksOriginDestinationAndTheChainBetween) {
 
   game.kifu.kifu_pos = 0;
   EXPECT_FALSE(last_move_squares(game).present);
+}
+
+// A drop starts on its hand cell: the row the person picked, or for the
+// computer's drop from the upper hand the slot it records, shown on row 8 - slot.
+TEST(LastMove, ADropStartsOnItsHandCell) {
+  Game game = two_person_game();
+  game.state.lower_hand[2] = 1;
+  game.state.upper_hand[2] = 1;
+  play(game, {LOWER_HAND_COLUMN, 4, 5, 5, 0, -LANCE, -LANCE});
+  EXPECT_EQ(last_move_squares(game).from, (Cell{LOWER_HAND_COLUMN, 4}));
+  play(game, {UPPER_HAND_COLUMN, 6, 4, 4, 0, LANCE, LANCE});
+  EXPECT_EQ(last_move_squares(game).from, (Cell{UPPER_HAND_COLUMN, 6}));
+  game.state.vs_com = MODE_COM;
+  game.kifu.entry[4].from_y = 2;
+  EXPECT_EQ(last_move_squares(game).from, (Cell{UPPER_HAND_COLUMN, 6}));
 }
 
 TEST(RecordPositions, OneAfterEachMoveWithTheSideToMove) {
