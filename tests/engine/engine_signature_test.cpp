@@ -19,13 +19,9 @@ namespace {
 
 EngineParameters every_term_on() {
   EngineParameters p;
-  p.king_mobility = 6;
-  p.king_advance = 15;
-  p.aspiration_window = 40;
-  p.check_extension = 1;
-  p.quiescence_table = 1;
+  p.internal_reduction = 1;
+  p.quiet_futility = 60;
   p.late_move_pruning = 4;
-  p.threat_percent = 40;
   return p;
 }
 
