@@ -3,15 +3,13 @@
 // and Esc ends the program in the middle of the search.
 #include <QApplication>
 #include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <memory>
 
-#include "sound/sound_glue.h"
 #include "tests/gui/box_answerer.h"
 #include "tests/gui/program_setup.h"
-#include "tests/gui/window_driver.h"
+#include "tests/gui/window_test_case.h"
 #include "view/game_window.h"
 #include "view/surface_view.h"
 
@@ -19,7 +17,6 @@ namespace kumora {
 
 namespace {
 
-constexpr int WAIT_MS = 5000;
 QString u8(const char* text) { return QString::fromUtf8(text); }
 
 // Counts the paint events of a widget.
@@ -34,7 +31,7 @@ class PaintCounter : public QObject {
 
 }  // namespace
 
-class ComputerThinking : public QObject {
+class ComputerThinking : public WindowTestCase {
   Q_OBJECT
 
  private slots:
@@ -45,25 +42,11 @@ class ComputerThinking : public QObject {
  private:
   MainWindow& logic() { return window_->logic(); }
 
-  QTemporaryDir dir_;
-  std::unique_ptr<SdlSoundPort> sound_;
-  std::unique_ptr<GameWindow> window_;
-  std::unique_ptr<WindowDriver> driver_;
-  BoxAnswerer boxes_;
 };
 
 void ComputerThinking::initTestCase() {
-  QVERIFY(dir_.isValid());
-  QVERIFY(QDir::setCurrent(dir_.path()));
-  qputenv("SDL_AUDIODRIVER", "dummy");
-  qputenv("HOME", dir_.path().toUtf8());
-  LanguageSwitch& language = set_up_like_the_program();
-  sound_ = std::make_unique<SdlSoundPort>();
-  window_ = std::make_unique<GameWindow>(*sound_, language);
-  driver_ = std::make_unique<WindowDriver>(*window_);
-  window_->load();
-  window_->show();
-  QVERIFY(QTest::qWaitForWindowExposed(window_.get(), WAIT_MS));
+  QVERIFY(enter_fresh_folder());
+  QVERIFY(open_window(set_up_like_the_program()));
   QVERIFY(driver_->choose({u8("対局"), u8("COM対局ﾚﾍﾞﾙ"), u8("LEVEL5")}));
   QVERIFY(logic().is_checked(MenuId::LEVEL5));
 }

@@ -9,17 +9,15 @@
 #include <QListWidget>
 #include <QLocale>
 #include <QMenuBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
 #include "app/command_line.h"
-#include "sound/sound_glue.h"
 #include "tests/gui/box_answerer.h"
 #include "tests/gui/panel_widgets.h"
 #include "tests/gui/program_setup.h"
 #include "tests/gui/screenshots.h"
-#include "tests/gui/window_driver.h"
+#include "tests/gui/window_test_case.h"
 #include "view/desktop_settings.h"
 #include "view/game_window.h"
 #include "view/language.h"
@@ -30,7 +28,6 @@
 namespace kumora {
 
 namespace {
-constexpr int WAIT_MS = 5000;
 QString u8(const char* text) { return QString::fromUtf8(text); }
 
 QStringList bar_captions(GameWindow& window) {
@@ -40,7 +37,7 @@ QStringList bar_captions(GameWindow& window) {
 }
 }  // namespace
 
-class LanguageSwitching : public QObject {
+class LanguageSwitching : public WindowTestCase {
   Q_OBJECT
 
  private slots:
@@ -57,30 +54,17 @@ class LanguageSwitching : public QObject {
     QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected));
   }
 
-  QTemporaryDir dir_;
   LanguageSwitch* language_ = nullptr;
-  std::unique_ptr<SdlSoundPort> sound_;
-  std::unique_ptr<GameWindow> window_;
-  std::unique_ptr<WindowDriver> driver_;
-  BoxAnswerer boxes_;
 };
 
 void LanguageSwitching::initTestCase() {
-  QVERIFY(dir_.isValid());
-  QVERIFY(QDir::setCurrent(dir_.path()));
-  qputenv("SDL_AUDIODRIVER", "dummy");
-  qputenv("HOME", dir_.path().toUtf8());
+  QVERIFY(enter_fresh_folder());
   // The system's language (LANG=en_US.UTF-8, set by the test) does not
   // choose the program's.
   QCOMPARE(QLocale::system().language(), QLocale::English);
   language_ = &set_up_like_the_program();
   QCOMPARE(language_->choose(start_language(std::nullopt)), true);
-  sound_ = std::make_unique<SdlSoundPort>();
-  window_ = std::make_unique<GameWindow>(*sound_, *language_);
-  driver_ = std::make_unique<WindowDriver>(*window_);
-  window_->load();
-  window_->show();
-  QVERIFY(QTest::qWaitForWindowExposed(window_.get(), WAIT_MS));
+  QVERIFY(open_window(*language_));
   QCOMPARE(bar_captions(*window_).value(0), u8("対局"));
 }
 

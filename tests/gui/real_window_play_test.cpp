@@ -10,18 +10,16 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
 #include "core/code_page.h"
-#include "sound/sound_glue.h"
 #include "tests/gui/box_answerer.h"
 #include "tests/gui/cell_looks.h"
 #include "tests/gui/panel_widgets.h"
 #include "tests/gui/program_setup.h"
 #include "tests/gui/screenshots.h"
-#include "tests/gui/window_driver.h"
+#include "tests/gui/window_test_case.h"
 #include "view/game_window.h"
 #include "view/qt_canvas.h"
 #include "view/surface_view.h"
@@ -30,7 +28,6 @@ namespace kumora {
 
 namespace {
 
-constexpr int WAIT_MS = 5000;
 constexpr int LOWER_ROOK = -900;
 constexpr int LOWER_PAWN = -10;
 constexpr int LOWER_PROMOTED_PAWN = -11;
@@ -66,7 +63,7 @@ bool near_colour(QRgb shown, const QColor& expected) {
 
 }  // namespace
 
-class RealWindowPlay : public QObject {
+class RealWindowPlay : public WindowTestCase {
   Q_OBJECT
 
  private slots:
@@ -91,11 +88,6 @@ class RealWindowPlay : public QObject {
   QRgb left_edge(const QImage& shown, int x, int y) const;
 
   // Its name shows in the directory list of the screenshots.
-  QTemporaryDir dir_{QDir::tempPath() + "/kumora-games-XXXXXX"};
-  std::unique_ptr<SdlSoundPort> sound_;
-  std::unique_ptr<GameWindow> window_;
-  std::unique_ptr<WindowDriver> driver_;
-  BoxAnswerer boxes_;
 };
 
 void RealWindowPlay::expect_boxes(const Boxes& expected) {
@@ -114,19 +106,11 @@ QRgb RealWindowPlay::left_edge(const QImage& shown, int x, int y) const {
 }
 
 void RealWindowPlay::initTestCase() {
-  QVERIFY(dir_.isValid());
-  QVERIFY(QDir::setCurrent(dir_.path()));
-  for (const char* folder : {"練習", ".old", "大会"}) QVERIFY(QDir().mkdir(u8(folder)));
   // A driver that does not exist: the sound library cannot open a device,
   // as on a machine without sound.
-  qputenv("SDL_AUDIODRIVER", "kumora-no-such-driver");
-  LanguageSwitch& language = set_up_like_the_program();
-  sound_ = std::make_unique<SdlSoundPort>();
-  window_ = std::make_unique<GameWindow>(*sound_, language);
-  driver_ = std::make_unique<WindowDriver>(*window_);
-  window_->load();
-  window_->show();
-  QVERIFY(QTest::qWaitForWindowExposed(window_.get(), WAIT_MS));
+  QVERIFY(enter_fresh_folder("kumora-no-such-driver"));
+  for (const char* folder : {"練習", ".old", "大会"}) QVERIFY(QDir().mkdir(u8(folder)));
+  QVERIFY(open_window(set_up_like_the_program()));
   // The surface at its natural size, so that the one-pixel frames of the
   // cells show in their pure colours.
   window_->action(MenuId::SIDE_PANEL)->trigger();

@@ -9,19 +9,17 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QScreen>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTime>
 #include <memory>
 
 #include "archive/game_archive.h"
 #include "core/text_file.h"
-#include "sound/sound_glue.h"
 #include "tests/gui/box_answerer.h"
 #include "tests/gui/panel_widgets.h"
 #include "tests/gui/program_setup.h"
 #include "tests/gui/screenshots.h"
-#include "tests/gui/window_driver.h"
+#include "tests/gui/window_test_case.h"
 #include "view/eval_graph.h"
 #include "view/game_window.h"
 #include "view/rules_window.h"
@@ -31,11 +29,10 @@
 namespace kumora {
 
 namespace {
-constexpr int WAIT_MS = 5000;
 QString u8(const char* text) { return QString::fromUtf8(text); }
 }  // namespace
 
-class WindowLayout : public QObject {
+class WindowLayout : public WindowTestCase {
   Q_OBJECT
 
  private slots:
@@ -57,11 +54,6 @@ class WindowLayout : public QObject {
   void play(std::initializer_list<std::pair<int, int>> clicks);
   void expect_boxes(const Boxes& expected);
 
-  QTemporaryDir dir_;
-  std::unique_ptr<SdlSoundPort> sound_;
-  std::unique_ptr<GameWindow> window_;
-  std::unique_ptr<WindowDriver> driver_;
-  BoxAnswerer boxes_;
 };
 
 void WindowLayout::play(std::initializer_list<std::pair<int, int>> clicks) {
@@ -74,17 +66,8 @@ void WindowLayout::expect_boxes(const Boxes& expected) {
 }
 
 void WindowLayout::initTestCase() {
-  QVERIFY(dir_.isValid());
-  QVERIFY(QDir::setCurrent(dir_.path()));
-  qputenv("SDL_AUDIODRIVER", "dummy");
-  qputenv("HOME", dir_.path().toUtf8());
-  LanguageSwitch& language = set_up_like_the_program();
-  sound_ = std::make_unique<SdlSoundPort>();
-  window_ = std::make_unique<GameWindow>(*sound_, language);
-  driver_ = std::make_unique<WindowDriver>(*window_);
-  window_->load();
-  window_->show();
-  QVERIFY(QTest::qWaitForWindowExposed(window_.get(), WAIT_MS));
+  QVERIFY(enter_fresh_folder());
+  QVERIFY(open_window(set_up_like_the_program()));
 }
 
 void WindowLayout::first_start_fills_most_of_the_screen_height() {

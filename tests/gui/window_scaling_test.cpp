@@ -8,17 +8,15 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 #include <cmath>
 #include <memory>
 
-#include "sound/sound_glue.h"
 #include "tests/gui/box_answerer.h"
 #include "tests/gui/cell_looks.h"
 #include "tests/gui/panel_widgets.h"
 #include "tests/gui/program_setup.h"
-#include "tests/gui/window_driver.h"
+#include "tests/gui/window_test_case.h"
 #include "window/file_panel.h"
 #include "view/game_window.h"
 #include "view/surface_view.h"
@@ -27,7 +25,6 @@ namespace kumora {
 
 namespace {
 
-constexpr int WAIT_MS = 5000;
 // Widgets are placed on whole pixels: a pixel off either way.
 constexpr int PLACE_TOLERANCE = 1;
 
@@ -47,7 +44,7 @@ bool near(int a, double b) { return std::abs(a - b) <= PLACE_TOLERANCE + 0.5; }
 
 }  // namespace
 
-class WindowScaling : public QObject {
+class WindowScaling : public WindowTestCase {
   Q_OBJECT
 
  private slots:
@@ -65,11 +62,6 @@ class WindowScaling : public QObject {
   void resize_window();
   QString misplaced(QWidget& widget, const TwipRect& rect) const;
 
-  QTemporaryDir dir_;
-  std::unique_ptr<SdlSoundPort> sound_;
-  std::unique_ptr<GameWindow> window_;
-  std::unique_ptr<WindowDriver> driver_;
-  BoxAnswerer boxes_;
 };
 
 void WindowScaling::sizes() {
@@ -88,16 +80,8 @@ void WindowScaling::resize_window() {
 }
 
 void WindowScaling::initTestCase() {
-  QVERIFY(dir_.isValid());
-  QVERIFY(QDir::setCurrent(dir_.path()));
-  qputenv("SDL_AUDIODRIVER", "dummy");
-  LanguageSwitch& language = set_up_like_the_program();
-  sound_ = std::make_unique<SdlSoundPort>();
-  window_ = std::make_unique<GameWindow>(*sound_, language);
-  driver_ = std::make_unique<WindowDriver>(*window_);
-  window_->load();
-  window_->show();
-  QVERIFY(QTest::qWaitForWindowExposed(window_.get(), WAIT_MS));
+  QVERIFY(enter_fresh_folder());
+  QVERIFY(open_window(set_up_like_the_program()));
   // The board alone, at the sizes below.
   window_->action(MenuId::SIDE_PANEL)->trigger();
   QVERIFY(driver_->set_view_size(QSize(600, 480)));
