@@ -46,9 +46,9 @@ bool read_settings(int argc, char** argv, Settings& s) {
   return s.games > 0;
 }
 
-std::unique_ptr<Player> player(const std::string& spec, const Settings& s, std::uint32_t seed) {
+std::unique_ptr<Player> player(const std::string& player_name, const Settings& s, std::uint32_t seed) {
   std::string error;
-  auto made = make_player(spec, s.options, seed, error);
+  auto made = make_player(player_name, s.options, seed, error);
   if (!made) {
     std::fprintf(stderr, "%s\n", error.c_str());
     std::exit(2);

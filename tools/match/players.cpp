@@ -97,19 +97,19 @@ bool read_parameters(const std::string& text, EngineParameters& parameters, std:
   return true;
 }
 
-std::unique_ptr<Player> engine_player(const std::string& spec, const PlayerOptions& options,
+std::unique_ptr<Player> engine_player(const std::string& player_name, const PlayerOptions& options,
                                       std::string& error) {
-  const int level = spec[1] - '0';
+  const int level = player_name[1] - '0';
   EngineLimits limits = level_limits(level);
   if (options.nodes > 0) limits = {options.nodes, 0};
   EngineParameters parameters;
-  std::string rest = spec.substr(2);
+  std::string rest = player_name.substr(2);
   const auto colon = rest.find(':');
   const std::string changes = colon == std::string::npos ? "" : rest.substr(colon + 1);
   rest = rest.substr(0, colon);
   if (!rest.empty()) {
     if (rest[0] != '@') {
-      error = "unknown player: " + spec;
+      error = "unknown player: " + player_name;
       return nullptr;
     }
     limits = {std::atoll(rest.c_str() + 1), 0};
@@ -120,14 +120,14 @@ std::unique_ptr<Player> engine_player(const std::string& spec, const PlayerOptio
 
 }  // namespace
 
-std::unique_ptr<Player> make_player(const std::string& spec, const PlayerOptions& options,
+std::unique_ptr<Player> make_player(const std::string& player_name, const PlayerOptions& options,
                                     std::uint32_t seed, std::string& error) {
-  if (spec == "L1" || spec == "L2" || spec == "L3") return std::make_unique<LevelPlayer>(spec[1] - '0');
-  if (spec.rfind("L4", 0) == 0 || spec.rfind("L5", 0) == 0)
-    return engine_player(spec, options, error);
-  if (spec == "R") return std::make_unique<RandomPlayer>(seed);
-  if (spec == "D3") return make_yardstick(3);
-  error = "unknown player: " + spec + " (L1..L5, R, D3)";
+  if (player_name == "L1" || player_name == "L2" || player_name == "L3") return std::make_unique<LevelPlayer>(player_name[1] - '0');
+  if (player_name.rfind("L4", 0) == 0 || player_name.rfind("L5", 0) == 0)
+    return engine_player(player_name, options, error);
+  if (player_name == "R") return std::make_unique<RandomPlayer>(seed);
+  if (player_name == "D3") return make_yardstick(3);
+  error = "unknown player: " + player_name + " (L1..L5, R, D3)";
   return nullptr;
 }
 

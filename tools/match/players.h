@@ -26,7 +26,7 @@ struct PlayerOptions {
 // A player from its name: L1..L5, R or D3.  L4 and L5 accept a node budget
 // of their own and parameter changes: "L4@20000", "L4:mobility=6,immobile=30".
 // Null, with `error` set, for a name it does not know.
-std::unique_ptr<Player> make_player(const std::string& spec, const PlayerOptions& options,
+std::unique_ptr<Player> make_player(const std::string& player_name, const PlayerOptions& options,
                                     std::uint32_t seed, std::string& error);
 
 }  // namespace kumora::match
