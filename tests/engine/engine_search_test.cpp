@@ -132,6 +132,19 @@ TEST(EngineSearch, RepeatedPositionsAndTheFullRecordAreDraws) {
   EXPECT_EQ(think_nodes(last_move, 20000).score_cp, 0);
 }
 
+// Whatever the lower side moves, the upper gold takes its king next; with
+// one move left before the record is full that capture never comes.
+TEST(EngineSearch, TheLastMoveOfTheRecordCannotBeAnsweredByAKingCapture) {
+  GameState state = capture_in_one();
+  state.board(1, 8) = -PAWN;
+  EnginePosition position = to_move(state, -1);
+  EXPECT_EQ(think_nodes(position, 20000).score_cp, -(ENGINE_MATE - 1));
+  position.moves_played = RECORD_LIMIT - 2;
+  EXPECT_EQ(think_nodes(position, 20000).score_cp, -(ENGINE_MATE - 1));
+  position.moves_played = RECORD_LIMIT - 1;
+  EXPECT_EQ(think_nodes(position, 20000).score_cp, 0);
+}
+
 TEST(EngineSearch, ANodeBudgetGivesTheSameMoveEveryTime) {
   const std::vector<GameState> corpus = testing::read_corpus(testing::corpus_file());
   for (size_t n = 0; n < corpus.size(); n += 40) {

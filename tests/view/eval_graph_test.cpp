@@ -1,6 +1,6 @@
 // The evaluation graph shades the side ahead on its own half: the lower
 // player's lead (positive values) blue above the middle line, the upper
-// player's red below it.
+// player's red below it. Its marker stands on the position the board shows.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -8,6 +8,7 @@
 
 #include "tests/view/qt_app.h"
 #include "view/eval_graph.h"
+#include "view/side_panel.h"
 
 namespace kumora {
 namespace {
@@ -39,6 +40,48 @@ TEST(EvalGraph, TheSideAheadIsShadedOnItsOwnHalf) {
   const std::array<int, 4> upper_ahead = shading_of({0, -800, -1500});
   EXPECT_GT(upper_ahead[3], 500);
   EXPECT_EQ(upper_ahead[0] + upper_ahead[1] + upper_ahead[2], 0);
+}
+
+// How far the mean column of the marker's orange pixels lies from where the
+// graph draws `position` (a large number when no marker is drawn).
+double marker_offset(EvalGraph& graph, int position) {
+  const QImage image = graph.grab().toImage();
+  double sum = 0;
+  int count = 0;
+  for (int y = 0; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x) {
+      const QColor c = image.pixelColor(x, y);
+      if (c.red() > 180 && c.green() > 110 && c.green() < 200 && c.blue() < 80) {
+        sum += x;
+        ++count;
+      }
+    }
+  // The graph's size is read after grabbing: a layout may set it only then.
+  return count < 20 ? 1e9 : sum / count - graph.x_of(position);
+}
+
+TEST(EvalGraph, TheMarkerStandsOnTheCurrentPositionTheStartIncluded) {
+  ensure_qt_app();
+  EvalGraph graph;
+  graph.resize(240, 140);
+  graph.set_values({0, 0, 0});
+  for (const int position : {0, 2}) {
+    graph.set_current(position);
+    EXPECT_NEAR(marker_offset(graph, position), 0, 1.5) << position;
+  }
+}
+
+TEST(EvalGraph, TheSidePanelMovesTheMarkerWithTheBoard) {
+  ensure_qt_app();
+  SidePanel panel;
+  panel.show_values({0, 0, 0});
+  GameSummary summary;
+  summary.moves = {"1 ▲７六歩", "2 △３四歩"};
+  for (const int position : {2, 1}) {
+    summary.position = position;
+    panel.show_summary(summary);
+    EXPECT_NEAR(marker_offset(panel.graph(), position), 0, 1.5) << position;
+  }
 }
 
 }  // namespace

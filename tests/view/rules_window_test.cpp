@@ -138,6 +138,38 @@ TEST_F(RulesWindowTest, EveryDiagramIsDrawnWithItsPiecesAndMarks) {
   save_if_asked(*window.findChild<QScrollArea*>()->widget(), "rules-page");
 }
 
+// The pixel rows of an empty excerpt from `top_rank` to rank 6 that the
+// promotion-zone tint changes.
+int tinted_rows(int top_rank) {
+  Pictures pictures;
+  RuleDiagram plain;
+  plain.left_file = 5;
+  plain.right_file = 3;
+  plain.top_rank = top_rank;
+  plain.bottom_rank = 6;
+  plain.marks = DiagramMarks::Numbered;
+  RuleDiagram zone = plain;
+  zone.promotion_zone = true;
+  const QImage without = BoardDiagram(plain, BoardDiagram::Shows::Before, pictures).grab().toImage();
+  const QImage with = BoardDiagram(zone, BoardDiagram::Shows::Before, pictures).grab().toImage();
+  int rows = 0;
+  for (int y = 0; y < with.height(); ++y) {
+    bool changed = false;
+    for (int x = 0; x < with.width() && !changed; ++x) changed = with.pixel(x, y) != without.pixel(x, y);
+    rows += changed;
+  }
+  return rows;
+}
+
+// The zone is the upper player's three ranks: an excerpt from rank 1 tints three
+// times as much as one from rank 3, and one from rank 4 none.
+TEST_F(RulesWindowTest, ThePromotionZoneTintCoversRanksOneToThree) {
+  const int one_rank = tinted_rows(3);
+  EXPECT_GT(one_rank, 40);
+  EXPECT_NEAR(tinted_rows(1), 3 * one_rank, 6);
+  EXPECT_EQ(tinted_rows(4), 0);
+}
+
 TEST_F(RulesWindowTest, TheFontHasEveryCharacterOfTheTexts) {
   RulesWindow window;
   QStringList texts;

@@ -4,6 +4,7 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QString>
+#include <cstdlib>
 #include <vector>
 
 #include "tests/view/qt_app.h"
@@ -126,6 +127,33 @@ TEST_F(PicturesTest, PromotedFacesAreWrittenInRed) {
         EXPECT_GT(red, 40) << sign * code;
       else
         EXPECT_EQ(red, 0) << sign * code;
+    }
+  }
+}
+
+// How far down the cell the point of a lower player's piece stands, in
+// picture pixels: the first row of the middle column that is no longer board.
+double tip_row(const QImage& piece, double scale) {
+  const int x = static_cast<int>(CELL_PIXEL_W / 2.0 * scale);
+  const int board = qGray(piece.pixel(x, 0));
+  for (int y = 1; y < piece.height(); ++y)
+    if (std::abs(qGray(piece.pixel(x, y)) - board) > 30) return y / scale;
+  return piece.height() / scale;
+}
+
+// Like real sets: pawns smallest, then lances and knights, then silvers and
+// golds, the bishop, rook and king tallest. Promotion keeps the piece's size.
+TEST_F(PicturesTest, MinorPiecesAreCutSmaller) {
+  const double scale = 3.0;
+  auto tip = [&](int code) { return tip_row(pictures.picture(-code, scale), scale); };
+  const std::vector<std::vector<int>> groups = {
+      {950, 900, 901, 800, 801}, {100, 101, 110}, {20, 21, 30, 31}, {10, 11}};
+  for (size_t g = 0; g < groups.size(); ++g) {
+    for (int code : groups[g]) {
+      EXPECT_NEAR(tip(code), tip(groups[g][0]), 0.34) << code;
+      if (g > 0) {
+        EXPECT_GT(tip(code), tip(groups[g - 1][0]) + 0.8) << code;
+      }
     }
   }
 }

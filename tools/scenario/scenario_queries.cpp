@@ -6,6 +6,7 @@
 #include "com/com_search.h"
 #include "com/reach_map.h"
 #include "com/score.h"
+#include "settings/menu_tree.h"
 
 namespace kumora {
 
@@ -146,6 +147,12 @@ bool run_extra_command(const std::vector<std::string>& words, const std::string&
   }
   if (words[0] == "scores" && words.size() == 1) {
     print_scores(out, window);
+    return true;
+  }
+  if (words[0] == "checked" && words.size() == 2) {
+    MenuId id;
+    if (!find_menu_item(words[1], id)) return false;
+    out << "checked " << words[1] << (window.is_checked(id) ? " on" : " off") << "\n";
     return true;
   }
   return run_panel_command(words, line, window, out);

@@ -15,7 +15,7 @@ void print_marks(std::ostream& out, const RecordingCanvas& canvas);
 void print_reach(std::ostream& out, MainWindow& window, int x, int y, int mode);
 
 // Commands served by later parts of the window (file panel, analysis,
-// search); false when the command is unknown.
+// search, menu ticks); false when the command is unknown.
 bool run_extra_command(const std::vector<std::string>& words, const std::string& line,
                        MainWindow& window, std::ostream& out);
 
