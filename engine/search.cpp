@@ -282,8 +282,9 @@ int Search::quiesce(int alpha, int beta, int ply) {
         (entry->bound == Bound::Upper && score <= alpha))
       return score;
   }
-  if (!read_chains(d)) return mate_in(ply);
+  // A full record ends the game before a king left capturable can be taken.
   if (start_.moves_played + ply >= RECORD_LIMIT) return DRAW_SCORE;
+  if (!read_chains(d)) return mate_in(ply);
   const int eval = evaluate(position_, d.mover, d.other, p_, values_);
   if (eval >= beta || ply >= MAX_PLY - 1) return eval;
   const int alpha_before = alpha;

@@ -143,6 +143,11 @@ TEST(EngineSearch, TheLastMoveOfTheRecordCannotBeAnsweredByAKingCapture) {
   EXPECT_EQ(think_nodes(position, 20000).score_cp, -(ENGINE_MATE - 1));
   position.moves_played = RECORD_LIMIT - 1;
   EXPECT_EQ(think_nodes(position, 20000).score_cp, 0);
+  // Three plies from a king capture, two moves before the record is full:
+  // the capture would be the 501st move, so the line is a draw.
+  EnginePosition three_away = to_move(capture_in_three(), +1);
+  three_away.moves_played = RECORD_LIMIT - 2;
+  EXPECT_EQ(think_nodes(three_away, 30000).score_cp, 0);
 }
 
 TEST(EngineSearch, ANodeBudgetGivesTheSameMoveEveryTime) {
