@@ -105,6 +105,7 @@ TEST(EngineSearch, ASideWithoutCandidatesHasNoMoveAndIsLost) {
   const EngineResult upper = think_nodes(to_move(state, +1), 1000);
   ASSERT_TRUE(upper.found);
   EXPECT_GE(upper.score_cp, ENGINE_MATE_BOUND);
+  EXPECT_LE(engine_value_for_lower(to_move(state, +1), 1000), -ENGINE_MATE_BOUND);
 }
 
 // The upper side is a rook and a bishop behind but every move it has leads
