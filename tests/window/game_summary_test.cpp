@@ -46,6 +46,11 @@ TEST(GameSummary, SaysWhoseTurnTheModeAndTheMoves) {
   summary = summarize(game);
   EXPECT_EQ(summary.turn, "後手の番（ＣＯＭ）");
   EXPECT_EQ(summary.mode, "ＣＯＭ対局 LEVEL2");
+  // The person playing 後手: the computer above moves first.
+  game.state.lower_side = game.state.GOTE;
+  game.state.upper_side = game.state.SENTE;
+  game.state.turn = game.state.upper_side;
+  EXPECT_EQ(summarize(game).turn, "先手の番（ＣＯＭ）");
 
   game.state.turn = NO_GAME;
   game.state.handicap_set = ON;
