@@ -50,5 +50,13 @@ TEST(FlowLayout, ABoxWiderThanTheWindowStillGetsARowOfItsOwn) {
   EXPECT_EQ(two.layout->heightForWidth(60), 90);
 }
 
+TEST(FlowLayout, TheMarginsSurroundTheRows) {
+  ensure_qt_app();
+  Boxes one(1);
+  one.layout->setContentsMargins(5, 7, 5, 11);
+  EXPECT_EQ(one.place(110), QPoint(5, 7));
+  EXPECT_EQ(one.layout->heightForWidth(110), 7 + 40 + 11);
+}
+
 }  // namespace
 }  // namespace kumora
