@@ -155,6 +155,17 @@ int utf8_length(const std::string& text) {
   return count;
 }
 
+std::u32string utf8_code_points(const std::string& utf8) {
+  std::u32string out;
+  char32_t code = 0;
+  for (size_t i = 0; i < utf8.size();) {
+    const size_t length = utf8_sequence(utf8, i, code);
+    out.push_back(length > 0 ? code : U'\uFFFD');
+    i += length > 0 ? length : 1;
+  }
+  return out;
+}
+
 std::string file_name_text(const std::string& bytes) {
   if (is_valid_utf8(bytes)) return bytes;
   std::string text;

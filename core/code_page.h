@@ -22,6 +22,9 @@ bool is_valid_utf8(const std::string& bytes);
 // Number of characters (code points) of a UTF-8 text.
 int utf8_length(const std::string& text);
 
+// The code points of a UTF-8 text, a byte that starts no character becoming U+FFFD.
+std::u32string utf8_code_points(const std::string& utf8);
+
 // A file or folder name's bytes as text to show: UTF-8 as it is, anything
 // else (a name copied from a system that writes code page 932) as code page
 // 932, a byte that starts no character becoming U+FFFD. To open the file the

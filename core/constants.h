@@ -35,6 +35,12 @@ constexpr int HORSE = 801;
 constexpr int DRAGON = 901;
 
 // Window geometry in twips.
+// The drawing surface, in twips.
+constexpr int SURFACE_W_TWIPS = 9000;
+constexpr int SURFACE_H_TWIPS = 7200;
+// A point of font size is 20 twips.
+constexpr int TWIPS_PER_POINT = 20;
+
 constexpr int BOARD_X0 = 1050;
 constexpr int BOARD_Y0 = 100;
 constexpr int CELL_W = 495;

@@ -321,9 +321,9 @@ bool Search::prepare_root() {
   read_chains(d);
   generate(d, false);
   if (d.moves.count == 0) return false;
+  const TableEntry* entry = table_.probe(position_.key);
   score_moves(d.moves, d.order, position_.board, position_.side,
-              table_.probe(position_.key) ? table_.probe(position_.key)->move : 0, d.killers,
-              ws_.history, values_);
+              entry != nullptr ? entry->move : 0, d.killers, ws_.history, values_);
   for (int i = 0; i < d.moves.count; ++i) bring_best_forward(d.moves, d.order, i);
   return true;
 }

@@ -8,17 +8,14 @@
 #include <functional>
 #include <string>
 
+#include "core/constants.h"
 #include "view/pictures.h"
 #include "window/ports.h"
 
 namespace kumora {
 
-// The surface in twips, and twips per pixel at scale 1.
-constexpr int SURFACE_W_TWIPS = 9000;
-constexpr int SURFACE_H_TWIPS = 7200;
+// Twips per pixel at scale 1.
 constexpr int TWIPS_PER_PIXEL = 15;
-// A point of font size is 20 twips.
-constexpr int TWIPS_PER_POINT = 20;
 
 // The 16 colours of the QBColor palette; indexes outside 0..15 give black.
 QColor qb_color(int index);

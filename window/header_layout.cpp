@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/code_page.h"
 #include "core/constants.h"
 #include "kifu/record_file.h"
 
@@ -10,8 +11,6 @@ namespace kumora {
 namespace {
 
 constexpr int HEADER_SIZE = 12;
-constexpr double TWIPS_PER_POINT = 20;
-constexpr double SURFACE_WIDTH = 9000;
 constexpr double BELOW_BOARD_Y = 6350;
 constexpr double LINE_HEIGHT = 300;
 // The column numbers' glyphs begin about 350 twips down; a 12-point name
@@ -21,21 +20,6 @@ constexpr double BOARD_CENTRE_X = BOARD_X0 + CELL_W * 5.5;
 
 bool is_narrow(char32_t c) { return c < 0x80 || (c >= 0xFF61 && c <= 0xFF9F); }
 
-std::u32string code_points(const std::string& utf8) {
-  std::u32string out;
-  for (size_t i = 0; i < utf8.size();) {
-    const unsigned char lead = static_cast<unsigned char>(utf8[i]);
-    const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-    char32_t c = length == 1 ? lead : lead & (0x3F >> (length - 1));
-    for (int k = 1; k < length && i + k < utf8.size(); ++k) {
-      c = (c << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
-    }
-    out.push_back(c);
-    i += length;
-  }
-  return out;
-}
-
 bool overlaps(double a_left, double a_width, double b_left, double b_width) {
   return a_left < b_left + b_width && b_left < a_left + a_width;
 }
@@ -44,7 +28,7 @@ bool overlaps(double a_left, double a_width, double b_left, double b_width) {
 
 double text_width(const std::string& utf8, int size) {
   double ems = 0;
-  for (char32_t c : code_points(utf8)) ems += is_narrow(c) ? 0.5 : 1.0;
+  for (char32_t c : utf8_code_points(utf8)) ems += is_narrow(c) ? 0.5 : 1.0;
   return ems * size * TWIPS_PER_POINT;
 }
 
@@ -58,13 +42,13 @@ HeaderPlaces place_headers(const std::string& title, const std::string& top_name
   const double name_width = bottom_name.empty() ? 0 : text_width(bottom_name, HEADER_SIZE);
   const double name_x = places.bottom_name.x;
   const double specified = title_x(title) - 3000;
-  if (specified >= 0 && specified + width <= SURFACE_WIDTH &&
+  if (specified >= 0 && specified + width <= SURFACE_W_TWIPS &&
       !overlaps(specified, width, name_x, name_width)) {
     places.title = {specified, BELOW_BOARD_Y};
     return places;
   }
   const double centred = std::clamp(BOARD_CENTRE_X - width / 2, 0.0,
-                                    std::max(0.0, SURFACE_WIDTH - width));
+                                    std::max(0.0, SURFACE_W_TWIPS - width));
   const bool clear = !overlaps(centred, width, name_x, name_width);
   places.title = {centred, clear ? BELOW_BOARD_Y : BELOW_BOARD_Y + LINE_HEIGHT};
   return places;
