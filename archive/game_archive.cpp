@@ -5,6 +5,7 @@
 
 #include "core/atomic_file.h"
 #include "core/file_read.h"
+#include "core/folder_files.h"
 #include "core/text_file.h"
 
 #include "core/translation.h"
@@ -99,14 +100,7 @@ bool GameArchive::keep_replaced(const std::string& path, const std::string& time
 }
 
 std::vector<std::string> GameArchive::games_newest_first() const {
-  std::vector<std::string> names;
-  std::error_code error;
-  for (std::filesystem::directory_iterator it(folder_, error), end; !error && it != end;
-       it.increment(error)) {
-    const std::string name = it->path().filename().string();
-    std::error_code type_error;
-    if (is_archive_file_name(name) && it->is_regular_file(type_error)) names.push_back(name);
-  }
+  std::vector<std::string> names = regular_files(folder_, is_archive_file_name);
   std::sort(names.rbegin(), names.rend());
   return names;
 }

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "core/code_page.h"
+#include "core/folder_files.h"
 #include "kifu/record_file.h"
 
 namespace kumora {
@@ -50,16 +51,9 @@ std::string unescaped(const std::string& field) {
 }  // namespace
 
 std::vector<std::string> list_record_files(const std::string& folder) {
-  std::vector<std::string> names;
-  std::error_code error;
-  for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end;
-       it.increment(error)) {
-    const std::string name = it->path().filename().string();
-    std::error_code type_error;
-    if (ends_with(file_name_text(name), RECORD_FILE_EXTENSION) && it->is_regular_file(type_error)) {
-      names.push_back(name);
-    }
-  }
+  std::vector<std::string> names = regular_files(folder, [](const std::string& name) {
+    return ends_with(file_name_text(name), RECORD_FILE_EXTENSION);
+  });
   std::sort(names.begin(), names.end());
   return names;
 }
