@@ -7,6 +7,7 @@
 
 #include "tools/scenario/scenario_runner.h"
 #include "window/gui_app.h"
+#include "window/occurrences.h"
 
 namespace kumora {
 namespace {
@@ -21,12 +22,6 @@ std::string shuttle_rounds(int rounds) {
     script += "click 4 2\nclick 4 1\nclick 5 1\n";   // upper king back
   }
   return script;
-}
-
-int count_of(const std::string& text, const std::string& word) {
-  int count = 0;
-  for (size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) ++count;
-  return count;
 }
 
 TEST(RecordCapacity, TheFiveHundredAndFirstMoveIsRefused) {

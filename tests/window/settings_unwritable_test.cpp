@@ -11,6 +11,7 @@
 
 #include "tools/scenario/scenario_runner.h"
 #include "window/gui_app.h"
+#include "window/occurrences.h"
 
 namespace kumora {
 namespace {
@@ -27,12 +28,6 @@ std::vector<std::string> marks_blocks(const std::string& transcript) {
     blocks.push_back(transcript.substr(start, end - start));
   }
   return blocks;
-}
-
-int count_of(const std::string& text, const std::string& word) {
-  int count = 0;
-  for (size_t at = text.find(word); at != std::string::npos; at = text.find(word, at + 1)) ++count;
-  return count;
 }
 
 TEST(SettingsUnwritable, TicksStayAsSetAndThePersonIsToldOnce) {
