@@ -30,6 +30,25 @@ void print_hand(std::ostream& out, const char* name, const int* hand, int total)
   out << " total " << total << "\n";
 }
 
+void print_window_state(std::ostream& out, const MainWindow& window) {
+  out << "ticks";
+  for (const MenuItemInfo& item : MENU_TREE) {
+    if (window.is_checked(item.id)) out << " " << item.name;
+  }
+  const Appearance& look = window.appearance();
+  out << "\nlook background=" << look.background << " guidance=" << look.guidance_on
+      << " guide_colour=" << look.guide_colour << " timer=" << window.timer1_enabled() << "\n";
+  const FilePanelState& panel = window.file_panel();
+  out << "panel drive=" << panel.drive_visible << " dir=" << panel.dir_visible
+      << " file=" << panel.file_visible << " save=" << panel.save_fields_visible << " path "
+      << quoted(panel.file_path) << "\n";
+  out << "texts";
+  for (int i = 1; i <= 4; ++i) out << " " << quoted(panel.text[i]);
+  out << "\nfiles";
+  for (const std::string& name : panel.files) out << " " << quoted(name);
+  out << "\n";
+}
+
 }  // namespace
 
 void print_dump(std::ostream& out, const MainWindow& window) {
@@ -153,6 +172,10 @@ bool run_extra_command(const std::vector<std::string>& words, const std::string&
     MenuId id;
     if (!find_menu_item(words[1], id)) return false;
     out << "checked " << words[1] << (window.is_checked(id) ? " on" : " off") << "\n";
+    return true;
+  }
+  if (words[0] == "window" && words.size() == 1) {
+    print_window_state(out, window);
     return true;
   }
   return run_panel_command(words, line, window, out);
