@@ -25,6 +25,16 @@ TEST(HeaderLayout, ATitleThatFitsWhereTheLayoutPutsItStaysThere) {
   EXPECT_EQ(places.title.y, 6350);
 }
 
+TEST(HeaderLayout, OnlyTheLowerNameCanBeInTheTitlesWay) {
+  // The title starts just right of the one-character lower name; the long
+  // upper name is printed above the board and is no obstacle.
+  const std::string title(34, 'A');
+  const HeaderPlaces places = place_headers(title, "山田太郎名人戦記録係", "田");
+  EXPECT_GT(places.title.x, places.bottom_name.x + text_width("田", 12));
+  EXPECT_DOUBLE_EQ(places.title.x, title_x(title) - 3000);
+  EXPECT_EQ(places.title.y, 6350);
+}
+
 TEST(HeaderLayout, ALongTitleThatWouldRunIntoTheNameGoesALineLower) {
   const std::string title = "第一回雲羅将棋名人戦決勝七番勝負第七局";
   const HeaderPlaces places = place_headers(title, "山田", "田中花子");
