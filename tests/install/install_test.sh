@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the program into a temporary prefix, starts it from a directory
-# that holds only a settings file asking for music, and checks through SDL's
+# that holds only a settings file asking for music, checks that it finds its
+# English texts in the installed data folder, and checks through SDL's
 # disk audio driver that the music was found in the installed data folder
 # and played. Without the data folder the same start stays silent.
 set -euo pipefail
@@ -32,6 +33,24 @@ play_once() {
   [ -f "$raw" ] || { echo "none"; return; }
   tr -d '\000' <"$raw" | wc -c
 }
+
+# Starts the installed program in English and prints its windows' titles.
+english_titles() {
+  (cd "$run_dir" && SDL_AUDIODRIVER=dummy QT_QPA_PLATFORM=xcb \
+    "$with_xvfb" 1024x768x24 bash -c '
+      "$0" --lang en & pid=$!
+      for i in $(seq 50); do
+        xdotool search --name "Kumora" >/dev/null 2>&1 && break; sleep 0.2; done
+      sleep 0.5
+      for win in $(xdotool search --name "Kumora"); do xdotool getwindowname "$win"; done
+      kill "$pid"; wait "$pid" 2>/dev/null; true' "$prefix/bin/kumora-shogi")
+}
+
+titles=$(english_titles)
+echo "installed program in English, window titles: $titles"
+if ! grep -qx "Kumora Shogi" <<<"$titles" || grep -q "雲羅将棋" <<<"$titles"; then
+  echo "the installed program did not find its English texts"; exit 1
+fi
 
 heard=$(play_once)
 echo "installed program, sounds in the data folder: $heard bytes of sound"
