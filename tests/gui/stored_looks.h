@@ -1,0 +1,25 @@
+// Pictures of the window compared with the ones stored beside the tests, so
+// that anything drawn differently shows: a tint, an indent, a margin, a text.
+// The stored pictures were taken with one Qt and one set of fonts; where
+// those differ, the comparison cannot be made and the test says so.
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+namespace kumora {
+
+// What decides how text is drawn here: Qt's version, the fonts the window
+// uses as they resolve, and the screen's pixel ratio.
+QString drawing_fingerprint();
+
+// True when the stored pictures were taken with this drawing_fingerprint()
+// (with KUMORA_UPDATE_LOOKS=1, it is stored and true).
+bool stored_looks_apply();
+
+// Empty when `shown` matches the stored picture `name`; else what differs.
+// A picture that differs is saved beside the build with a map of where.
+// With KUMORA_UPDATE_LOOKS=1 the picture is stored instead.
+QString compare_with_stored_look(const QImage& shown, const QString& name);
+
+}  // namespace kumora
