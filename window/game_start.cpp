@@ -33,8 +33,7 @@ void GameStart::START_Click() {
     s_.messages.tell(tr_text("Game", "後手の番です"), " ");
   }
   state.stepped = OFF;
-  s_.reporter.set_status(state.turn == state.GOTE ? tr_noop("Status", "後手の番です")
-                                                  : tr_noop("Status", "先手の番です"));
+  show_turn_status();
   end_if_person_cannot_move();
 }
 
@@ -114,6 +113,13 @@ void GameStart::REVERSE_Click() {
   s_.messages.play_click();
   s_.game.kifu.kifu_pos = 0;
   s_.game.kifu.kifu_len = 0;
+  // The army to move is now the other sign's: the status line follows it.
+  if (state.turn != NO_GAME) show_turn_status();
+}
+
+void GameStart::show_turn_status() {
+  s_.reporter.set_status(s_.game.state.turn == s_.game.state.GOTE ? tr_noop("Status", "後手の番です")
+                                                                  : tr_noop("Status", "先手の番です"));
 }
 
 bool GameStart::end_if_person_cannot_move() {

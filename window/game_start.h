@@ -25,6 +25,8 @@ class GameStart {
 
  private:
   void start_vs_com_display();
+  // The status line names the side to move.
+  void show_turn_status();
 
   WindowServices& s_;
   LevelsHandicap& levels_;

@@ -78,6 +78,7 @@ QString drawing_fingerprint() {
 }
 
 bool stored_looks_apply() {
+  QDir(KUMORA_LOOKS_OUT).removeRecursively();  // what an earlier run saved
   QFile file(QDir(KUMORA_LOOKS_DIR).filePath("fingerprint.txt"));
   if (updating()) {
     return file.open(QIODevice::WriteOnly) && file.write(drawing_fingerprint().toUtf8()) > 0;

@@ -14,7 +14,8 @@ namespace kumora {
 QString drawing_fingerprint();
 
 // True when the stored pictures were taken with this drawing_fingerprint()
-// (with KUMORA_UPDATE_LOOKS=1, it is stored and true).
+// (with KUMORA_UPDATE_LOOKS=1, it is stored and true). Clears away the
+// pictures an earlier run saved for its differences.
 bool stored_looks_apply();
 
 // Empty when `shown` matches the stored picture `name`; else what differs.
