@@ -4,7 +4,10 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QTest>
 #include <algorithm>
+
+#include "tests/gui/window_driver.h"
 
 namespace kumora {
 
@@ -41,6 +44,17 @@ PanelWidgets find_panel_widgets(QWidget& view) {
   panel.text[1] = texts[3];
   panel.command1 = buttons[0];
   return panel;
+}
+
+bool click_listed_file(WindowDriver& driver, const PanelWidgets& panel, const QString& name,
+                       int timeout_ms) {
+  QList<QListWidgetItem*> items;
+  const bool listed = QTest::qWaitFor(
+      [&] { return !(items = panel.file1->findItems(name, Qt::MatchExactly)).isEmpty(); },
+      timeout_ms);
+  if (!listed) return false;
+  driver.click_widget(*panel.file1, panel.file1->visualItemRect(items.first()).center());
+  return true;
 }
 
 }  // namespace kumora

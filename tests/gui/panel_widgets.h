@@ -6,9 +6,12 @@ class QComboBox;
 class QListWidget;
 class QLineEdit;
 class QPushButton;
+class QString;
 class QWidget;
 
 namespace kumora {
+
+class WindowDriver;
 
 struct PanelWidgets {
   QComboBox* drive1 = nullptr;
@@ -21,5 +24,10 @@ struct PanelWidgets {
 
 // Text2, Text3, Text4 stand in this order from the top, Text1 below them.
 PanelWidgets find_panel_widgets(QWidget& view);
+
+// Waits up to `timeout_ms` for the file list to show `name`, then clicks it;
+// false when it never showed.
+bool click_listed_file(WindowDriver& driver, const PanelWidgets& panel, const QString& name,
+                       int timeout_ms);
 
 }  // namespace kumora

@@ -183,11 +183,7 @@ void WindowLayout::a_read_record_shows_its_title_inside_the_window() {
                                  error));
   QVERIFY(driver_->choose({u8("棋譜"), u8("読込")}));
   const PanelWidgets panel = find_panel_widgets(driver_->view());
-  QList<QListWidgetItem*> items;
-  QTRY_VERIFY_WITH_TIMEOUT(!(items = panel.file1->findItems(u8("王取り.棋譜"), Qt::MatchExactly))
-                                .isEmpty(),
-                           WAIT_MS);
-  driver_->click_widget(*panel.file1, panel.file1->visualItemRect(items.first()).center());
+  QVERIFY(click_listed_file(*driver_, panel, u8("王取り.棋譜"), WAIT_MS));
   expect_boxes({{u8("棋譜"), u8(" 読み込みました")}, {u8("棋譜"), u8("棋譜を '進 'で進めて下さい")}});
   QCOMPARE(logic().game().state.kifu_mode, ON);
   driver_->press_key(Qt::Key_Right);

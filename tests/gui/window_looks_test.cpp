@@ -153,11 +153,7 @@ void WindowLooks::the_record_panels() {
 void WindowLooks::a_read_record() {
   trigger(MenuId::KIFU_READ);
   const PanelWidgets panel = find_panel_widgets(driver_->view());
-  QList<QListWidgetItem*> items;
-  QTRY_VERIFY_WITH_TIMEOUT(!(items = panel.file1->findItems(u8("王取り.棋譜"), Qt::MatchExactly))
-                                .isEmpty(),
-                           WAIT_MS);
-  driver_->click_widget(*panel.file1, panel.file1->visualItemRect(items.first()).center());
+  QVERIFY(click_listed_file(*driver_, panel, u8("王取り.棋譜"), WAIT_MS));
   QTRY_COMPARE_WITH_TIMEOUT(logic().game().state.kifu_mode, ON, WAIT_MS);
   trigger(MenuId::AFTER);
   QTRY_COMPARE_WITH_TIMEOUT(logic().game().kifu.kifu_pos, 1, WAIT_MS);

@@ -3,8 +3,8 @@
 # command (what was painted, the frames, the position, the status line, the
 # ticks and the file panel) and compares a digest of each step with the stored
 # trace. It sees what a scenario's own queries do not ask for: a missing
-# redraw, a text printed in the wrong place, a tick left on. The script runs
-# with the options and file size limit that check_transcript.sh gives it.
+# redraw, a text printed in the wrong place, a tick left on. The traced
+# script keeps the original's comment lines, and with them its options.
 # With UPDATE=1 the trace file is written instead.
 set -uo pipefail
 runner=$1 script=$2 expected=$3
@@ -34,17 +34,10 @@ awk '
     queries()
   }' "$script" >"$work/traced.scenario"
 
-options=$(sed -n 's/^# runner options: //p' "$script" | head -n 1)
-# shellcheck disable=SC2086  # the options are words
-run() { env -u LC_ALL LC_MESSAGES=C "$runner" --dir "$dir" $options "$work/traced.scenario" 2>/dev/null; }
-limit=$(sed -n 's/^# file size limit: \([0-9][0-9]*\)$/\1/p' "$script" | head -n 1)
-if [ -n "$limit" ]; then
-  (ulimit -f "$limit" && run) | cat >"$work/output"
-  status=${PIPESTATUS[0]}
-else
-  run >"$work/output"
-  status=$?
-fi
+# shellcheck source=run_scenario.sh
+. "$(dirname "$0")/run_scenario.sh"
+run_scenario "$runner" "$work/traced.scenario" "$dir" "$work/output"
+status=$?
 sed -i "s|$dir|DIR|g" "$work/output"
 echo "status $status" >>"$work/output"
 

@@ -1,29 +1,20 @@
 #!/usr/bin/env bash
 # Runs one scenario and compares its transcript and exit status with the
 # expected ones. The expected file may end with a line "status N" (default 0).
-# A script line "# file size limit: N" runs the program under `ulimit -f N`
-# (the transcript itself goes through a pipe, which the limit does not touch);
+# A script line "# file size limit: N" runs the program under `ulimit -f N`;
 # a line "# runner options: OPTIONS" gives the runner OPTIONS (--lang en).
-# The run directory is written DIR in the transcript, system error texts are
-# the untranslated ones, and no temporary file of a save may be left in the
-# run directory. With UPDATE=1 the expected file is written
+# The run directory is written DIR in the transcript, and no temporary file of
+# a save may be left in the run directory. With UPDATE=1 the expected file is written
 # instead.
 set -uo pipefail
 runner=$1 script=$2 expected=$3
 actual=$(mktemp)
 dir=$(mktemp -d)
 trap 'rm -rf "$actual" "$dir"' EXIT
-options=$(sed -n 's/^# runner options: //p' "$script" | head -n 1)
-# shellcheck disable=SC2086  # the options are words
-run() { env -u LC_ALL LC_MESSAGES=C "$runner" --dir "$dir" $options "$script" 2>/dev/null; }
-limit=$(sed -n 's/^# file size limit: \([0-9][0-9]*\)$/\1/p' "$script" | head -n 1)
-if [ -n "$limit" ]; then
-  (ulimit -f "$limit" && run) | cat >"$actual"
-  status=${PIPESTATUS[0]}
-else
-  run >"$actual"
-  status=$?
-fi
+# shellcheck source=run_scenario.sh
+. "$(dirname "$0")/run_scenario.sh"
+run_scenario "$runner" "$script" "$dir" "$actual"
+status=$?
 sed -i "s|$dir|DIR|g" "$actual"
 [ $status -ne 0 ] && echo "status $status" >>"$actual"
 if [ "${UPDATE:-0}" = 1 ]; then
