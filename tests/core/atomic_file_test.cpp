@@ -64,6 +64,17 @@ TEST_F(AtomicFile, KeepsThePermissionsOfTheFileItReplaces) {
   EXPECT_EQ(fs::status(target).permissions(), mode);
 }
 
+TEST_F(AtomicFile, ANewFileGetsTheUsualPermissionsLessTheUmask) {
+  const mode_t old_mask = umask(022);
+  std::string error;
+  const bool written = replace_file_atomically(path("new.棋譜"), "new", error);
+  umask(old_mask);
+  ASSERT_TRUE(written) << error;
+  using fs::perms;
+  EXPECT_EQ(fs::status(path("new.棋譜")).permissions(),
+            perms::owner_read | perms::owner_write | perms::group_read | perms::others_read);
+}
+
 TEST_F(AtomicFile, RemovesOnlyItsOwnTemporariesLeftByAnEndedRun) {
   const std::string dead = std::to_string(ended_process());
   const std::string alive = std::to_string(getpid());
