@@ -1,8 +1,9 @@
-// The window while the strong computer thinks: it keeps painting, a click
+// The window while the strong computer thinks: it keeps painting, a click or a key
 // made meanwhile is discarded rather than applied after the computer's move,
 // and Esc ends the program in the middle of the search.
 #include <QApplication>
 #include <QDir>
+#include <QListWidget>
 #include <QTest>
 #include <QTimer>
 #include <memory>
@@ -11,6 +12,7 @@
 #include "tests/gui/program_setup.h"
 #include "tests/gui/window_test_case.h"
 #include "view/game_window.h"
+#include "view/side_panel.h"
 #include "view/surface_view.h"
 
 namespace kumora {
@@ -68,10 +70,14 @@ void ComputerThinking::the_window_paints_and_discards_clicks_while_level5_thinks
     paints_before_click = paints.count;
     driver_->click_cell(2, 8);
   });
+  // And a key: ← would step back.
+  QTimer::singleShot(1200, this, [&] { driver_->press_key(Qt::Key_Left); });
   QTimer::singleShot(1800, this, [&] { paints_during = paints.count; });
   driver_->click_cell(8, 6);  // returns once the computer has moved
   QVERIFY(thinking_at_click);
   QCOMPARE(logic().game().kifu.kifu_len, 2);
+  QCOMPARE(logic().game().kifu.kifu_pos, 2);
+  QCOMPARE(window_->side_panel().move_list().currentRow(), 2);
   QCOMPARE(logic().game().state.turn, logic().game().state.lower_side);
   // The clock kept moving on the screen while the search ran.
   QVERIFY2(paints_during > paints_before_click,
