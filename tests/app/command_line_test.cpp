@@ -23,6 +23,7 @@ TEST(CommandLine, NodesTakeAWholeNumberAboveZero) {
   const CommandLine line = parse_command_line({"--nodes", "20000", "--user-folder"});
   EXPECT_EQ(line.request, Request::RUN);
   EXPECT_EQ(line.nodes, 20000);
+  EXPECT_EQ(parse_command_line({"--nodes", "1234567890"}).nodes, 1234567890);
   EXPECT_TRUE(line.user_folder);
   EXPECT_EQ(parse_command_line({}).nodes, 0);
   for (const char* value : {"0", "-5", "12x", ""}) {

@@ -4,6 +4,7 @@
 // keyboard shortcuts, and the size remembered for the next start.
 #include <QAction>
 #include <QApplication>
+#include <QDate>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
@@ -83,7 +84,10 @@ void WindowLayout::first_start_fills_most_of_the_screen_height() {
   QCOMPARE(window_->windowTitle(), u8("雲羅将棋 Kumora Shogi"));
   // Its clock reads the time of day in seconds; kept games are named by it.
   QVERIFY(std::abs(window_->now() - QTime::currentTime().msecsSinceStartOfDay() / 1000.0) < 5);
-  QVERIFY(is_archive_file_name(window_->timestamp() + RECORD_FILE_EXTENSION));
+  const std::string stamp = window_->timestamp();
+  QVERIFY(is_archive_file_name(stamp + RECORD_FILE_EXTENSION));
+  QCOMPARE(QString::fromStdString(stamp.substr(0, 10)),
+           QDate::currentDate().toString(Qt::ISODate));
 }
 
 void WindowLayout::the_side_panel_follows_a_game() {

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QTest>
+#include <cmath>
 #include <array>
 
 #include "tests/view/qt_app.h"
@@ -81,6 +83,21 @@ TEST(EvalGraph, TheSidePanelMovesTheMarkerWithTheBoard) {
     summary.position = position;
     panel.show_summary(summary);
     EXPECT_NEAR(marker_offset(panel.graph(), position), 0, 1.5) << position;
+  }
+}
+
+TEST(EvalGraph, AClickChoosesThePositionUnderThePointer) {
+  ensure_qt_app();
+  EvalGraph graph;
+  graph.resize(300, 140);
+  graph.set_values(std::vector<std::optional<int>>(61, 0));
+  graph.show();
+  int chosen = -1;
+  graph.on_position_chosen = [&](int position) { chosen = position; };
+  for (int position : {0, 1, 30, 59, 60}) {
+    QTest::mouseClick(&graph, Qt::LeftButton, {},
+                      QPoint(static_cast<int>(std::lround(graph.x_of(position))), 20));
+    EXPECT_EQ(chosen, position);
   }
 }
 

@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QListWidget>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStringList>
@@ -205,6 +206,21 @@ TEST_F(RulesWindowTest, ASmallWindowScrollsToEachSection) {
   EXPECT_TRUE((top >= 0 && top < 60) || bar->value() == bar->maximum()) << top;
   window.show_section(0);
   EXPECT_LT(window.section_headings().front()->mapTo(scroll->viewport(), QPoint(0, 0)).y(), 60);
+}
+
+TEST_F(RulesWindowTest, AContentsEntryScrollsToItsOwnSection) {
+  RulesWindow window;
+  window.resize(520, 400);
+  window.show();
+  QScrollArea* scroll = window.findChild<QScrollArea*>();
+  QListWidget* contents = window.findChild<QListWidget*>();
+  ASSERT_TRUE(scroll && contents);
+  for (int row : {1, 3}) {
+    QTest::mouseClick(contents->viewport(), Qt::LeftButton, {},
+                      contents->visualItemRect(contents->item(row)).center());
+    const int top = window.section_headings()[row]->mapTo(scroll->viewport(), QPoint(0, 0)).y();
+    EXPECT_TRUE(top >= 0 && top < 60) << "section " << row + 1 << " at " << top;
+  }
 }
 
 }  // namespace
