@@ -118,8 +118,9 @@ void GameStart::REVERSE_Click() {
 }
 
 void GameStart::show_turn_status() {
-  s_.reporter.set_status(s_.game.state.turn == s_.game.state.GOTE ? tr_noop("Status", "後手の番です")
-                                                                  : tr_noop("Status", "先手の番です"));
+  const GameState& state = s_.game.state;
+  s_.reporter.set_status(state.turn == state.GOTE ? tr_noop("Status", "後手の番です")
+                                                  : tr_noop("Status", "先手の番です"));
 }
 
 bool GameStart::end_if_person_cannot_move() {
