@@ -34,8 +34,7 @@ constexpr int PROMOTED_GOLD = 111;  // defined but never produced
 constexpr int HORSE = 801;
 constexpr int DRAGON = 901;
 
-// Window geometry in twips.
-// The drawing surface, in twips.
+// Window geometry in twips: the drawing surface, the board and its cells.
 constexpr int SURFACE_W_TWIPS = 9000;
 constexpr int SURFACE_H_TWIPS = 7200;
 // A point of font size is 20 twips.

@@ -28,35 +28,38 @@ bool differs(QRgb a, QRgb b) {
          std::abs(qBlue(a) - qBlue(b)) > CHANNEL_TOLERANCE;
 }
 
-// The pixels that differ: how many, and the rectangle around them.
-int count_differences(const QImage& shown, const QImage& stored, QRect& where) {
+// The pixels that differ: how many, the rectangle around them, and a map of
+// them in red over a faded copy of the stored picture.
+struct Difference {
   int count = 0;
+  QRect where;
+  QImage map;
+};
+
+Difference compare_pixels(const QImage& shown, const QImage& stored) {
+  Difference difference{0, QRect(), stored};
   for (int y = 0; y < stored.height(); ++y) {
     for (int x = 0; x < stored.width(); ++x) {
-      if (differs(shown.pixel(x, y), stored.pixel(x, y))) {
-        where |= QRect(x, y, 1, 1);
-        ++count;
+      const QRgb s = stored.pixel(x, y);
+      if (differs(shown.pixel(x, y), s)) {
+        ++difference.count;
+        difference.where |= QRect(x, y, 1, 1);
+        difference.map.setPixel(x, y, qRgb(255, 0, 0));
+      } else {
+        const int faded = 128 + qGray(s) / 2;
+        difference.map.setPixel(x, y, qRgb(faded, faded, faded));
       }
     }
   }
-  return count;
+  return difference;
 }
 
-// Saves what was shown and a map of the differing pixels, in red over a faded
-// copy of the stored picture; answers the map's path.
-QString save_difference(const QImage& shown, const QImage& stored, const QString& name) {
-  QImage map = stored;
-  for (int y = 0; y < map.height(); ++y) {
-    for (int x = 0; x < map.width(); ++x) {
-      const int faded = 128 + qGray(stored.pixel(x, y)) / 2;
-      const bool differing = differs(shown.pixel(x, y), stored.pixel(x, y));
-      map.setPixel(x, y, differing ? qRgb(255, 0, 0) : qRgb(faded, faded, faded));
-    }
-  }
+// Saves what was shown and the map of the difference; answers the map's path.
+QString save_difference(const QImage& shown, const Difference& difference, const QString& name) {
   const QDir out(KUMORA_LOOKS_OUT);
   out.mkpath(".");
   shown.save(out.filePath(name + ".png"));
-  map.save(out.filePath(name + "-difference.png"));
+  difference.map.save(out.filePath(name + "-difference.png"));
   return out.filePath(name + "-difference.png");
 }
 
@@ -101,18 +104,17 @@ QString compare_with_stored_look(const QImage& shown_image, const QString& name)
         .arg(stored.width())
         .arg(stored.height());
   }
-  QRect where;
-  const int count = count_differences(shown, stored, where);
-  if (count == 0) return QString();
-  const QString map = save_difference(shown, stored, name);
+  const Difference difference = compare_pixels(shown, stored);
+  if (difference.count == 0) return QString();
+  const QRect& where = difference.where;
   return QString("%1: %2 pixels differ within (%3, %4) %5 x %6; see %7")
       .arg(name)
-      .arg(count)
+      .arg(difference.count)
       .arg(where.x())
       .arg(where.y())
       .arg(where.width())
       .arg(where.height())
-      .arg(map);
+      .arg(save_difference(shown, difference, name));
 }
 
 }  // namespace kumora

@@ -64,11 +64,7 @@ void WindowLooks::enter_named_folder() {
   QDir(folder_).removeRecursively();
   QVERIFY(QDir().mkpath(folder_ + "/棋譜/二〇二六"));
   QVERIFY(QDir().mkpath(folder_ + "/棋譜/練習"));
-  QVERIFY(QDir::setCurrent(folder_ + "/棋譜"));
-  qputenv("SDL_AUDIODRIVER", "dummy");
-  qputenv("HOME", folder_.toUtf8());
-  qputenv("XDG_CONFIG_HOME", (folder_ + "/.config").toUtf8());
-  qputenv("XDG_DATA_HOME", (folder_ + "/.local/share").toUtf8());
+  QVERIFY(enter_folder(folder_, folder_ + "/棋譜", "dummy"));
 }
 
 void WindowLooks::initTestCase() {

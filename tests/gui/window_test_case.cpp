@@ -5,9 +5,17 @@
 namespace kumora {
 
 bool WindowTestCase::enter_fresh_folder(const char* sound_driver) {
-  if (!dir_.isValid() || !QDir::setCurrent(dir_.path())) return false;
+  return dir_.isValid() && enter_folder(dir_.path(), dir_.path(), sound_driver);
+}
+
+bool WindowTestCase::enter_folder(const QString& home, const QString& current,
+                                  const char* sound_driver) {
+  if (!QDir::setCurrent(current)) return false;
   qputenv("SDL_AUDIODRIVER", sound_driver);
-  qputenv("HOME", dir_.path().toUtf8());
+  qputenv("HOME", home.toUtf8());
+  // Where the desktop keeps them by default, whatever the test was started with.
+  qputenv("XDG_CONFIG_HOME", (home + "/.config").toUtf8());
+  qputenv("XDG_DATA_HOME", (home + "/.local/share").toUtf8());
   return true;
 }
 

@@ -24,6 +24,9 @@ class WindowTestCase : public QObject {
  protected:
   // `sound_driver` is the SDL audio driver the sound library is given.
   bool enter_fresh_folder(const char* sound_driver = "dummy");
+  // Makes `current` the current folder and `home` the home folder (desktop
+  // settings and kept games go under it).
+  bool enter_folder(const QString& home, const QString& current, const char* sound_driver);
   // Loads the settings, shows the window and waits until it is on the screen.
   bool open_window(LanguageSwitch& language);
 

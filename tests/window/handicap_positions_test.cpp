@@ -2,6 +2,7 @@
 // names; that position must be the one the ▽ and △ steps reach on the window.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
