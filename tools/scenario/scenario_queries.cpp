@@ -1,8 +1,11 @@
 #include "tools/scenario/scenario_queries.h"
 
 #include <cstdio>
+#include <memory>
 
 #include "analysis/analyze_board.h"
+#include "com/candidates.h"
+#include "com/chain_path.h"
 #include "com/com_search.h"
 #include "com/reach_map.h"
 #include "com/score.h"
@@ -158,6 +161,30 @@ void print_scores(std::ostream& out, const MainWindow& window) {
       << " " << best.moved << " " << best.placed << " " << score_text(best.score) << "\n";
 }
 
+// Every move the side to move may make, each as the cells a person clicks:
+// the origin (an upper-hand drop by its cell), the links, the destination.
+void print_moves(std::ostream& out, const MainWindow& window) {
+  const GameState& state = window.game().state;
+  if (state.turn == NO_GAME) return;
+  const bool lower = state.turn == state.lower_side;
+  const auto list = std::make_unique<CandidateList>();
+  generate_candidates(state.board, lower ? state.lower_hand : state.upper_hand, lower ? -1 : +1,
+                      *list);
+  for (int i = 0; i < list->count; ++i) {
+    const Candidate& move = list->move[i];
+    ReachState reach;
+    const int found = find_chain_path(reach, state.board, move.from_x, move.from_y, move.to_x,
+                                      move.to_y, move.moved);
+    const int from_y = move.from_x == UPPER_HAND_COLUMN ? 8 - move.from_y : move.from_y;
+    out << "legal " << move.moved << " " << move.placed << " " << int{move.from_x} << "," << from_y;
+    for (int k = 2; found == ON && k <= 8; ++k) {
+      if (reach.path_x[k] == move.to_x && reach.path_y[k] == move.to_y) break;
+      out << " " << reach.path_x[k] << "," << reach.path_y[k];
+    }
+    out << " " << int{move.to_x} << "," << int{move.to_y} << "\n";
+  }
+}
+
 bool run_extra_command(const std::vector<std::string>& words, const std::string& line,
                        MainWindow& window, std::ostream& out) {
   if (words[0] == "analyze" && words.size() == 1) {
@@ -172,6 +199,10 @@ bool run_extra_command(const std::vector<std::string>& words, const std::string&
     MenuId id;
     if (!find_menu_item(words[1], id)) return false;
     out << "checked " << words[1] << (window.is_checked(id) ? " on" : " off") << "\n";
+    return true;
+  }
+  if (words[0] == "moves" && words.size() == 1) {
+    print_moves(out, window);
     return true;
   }
   if (words[0] == "window" && words.size() == 1) {
