@@ -99,6 +99,12 @@ TEST(EvalGraph, AClickChoosesThePositionUnderThePointer) {
                       QPoint(static_cast<int>(std::lround(graph.x_of(position))), 20));
     EXPECT_EQ(chosen, position);
   }
+  // With nothing valued yet there is no position to choose.
+  chosen = -1;
+  graph.set_values({});
+  QTest::mouseClick(&graph, Qt::LeftButton, {}, QPoint(5, 20));
+  QTest::mouseClick(&graph, Qt::LeftButton, {}, QPoint(150, 20));
+  EXPECT_EQ(chosen, -1);
 }
 
 }  // namespace

@@ -58,5 +58,30 @@ TEST(FlowLayout, TheMarginsSurroundTheRows) {
   EXPECT_EQ(one.layout->heightForWidth(110), 7 + 40 + 11);
 }
 
+// A card whose caption wraps: taller than its size hint at its width.
+class WrappingCard : public QWidget {
+ public:
+  WrappingCard() {
+    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
+  }
+  QSize sizeHint() const override { return {100, 20}; }
+  bool hasHeightForWidth() const override { return true; }
+  int heightForWidth(int width) const override { return 7000 / width; }
+};
+
+TEST(FlowLayout, ACardIsAsTallAsItsWidthAsks) {
+  ensure_qt_app();
+  QWidget page;
+  auto* layout = new FlowLayout(SPACING, &page);
+  layout->setContentsMargins(0, 0, 0, 0);
+  auto* card = new WrappingCard;
+  layout->addWidget(card);
+  layout->setGeometry(QRect(0, 0, 300, 500));
+  EXPECT_EQ(card->geometry(), QRect(0, 0, 100, 70));
+  EXPECT_EQ(layout->heightForWidth(300), 70);
+}
+
 }  // namespace
 }  // namespace kumora

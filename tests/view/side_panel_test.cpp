@@ -23,6 +23,29 @@ TEST(SidePanel, TheSelectedRowFollowsThePositionBackToTheStart) {
   EXPECT_EQ(panel.move_list().count(), 3);
 }
 
+// In a game longer than the list is high, the current move stays in sight,
+// at the end as well as back at the start.
+TEST(SidePanel, TheCurrentMoveIsScrolledIntoSight) {
+  ensure_qt_app();
+  SidePanel panel;
+  panel.resize(240, 400);
+  panel.show();
+  GameSummary summary;
+  for (int move = 1; move <= 120; ++move) summary.moves.push_back(std::to_string(move) + " ▲５五歩");
+  QListWidget& list = panel.move_list();
+  for (const int position : {120, 0, 60}) {
+    summary.position = position;
+    panel.show_summary(summary);
+    const QRect row = list.visualItemRect(list.item(position));
+    EXPECT_TRUE(list.viewport()->rect().contains(row)) << position;
+  }
+  // Scrolled away by hand, the list comes back to the current move when the
+  // window shows the game again.
+  list.scrollToTop();
+  panel.show_summary(summary);
+  EXPECT_TRUE(list.viewport()->rect().contains(list.visualItemRect(list.item(60))));
+}
+
 // A click on a row asks for its position; showing a summary asks for none.
 TEST(SidePanel, AClickedRowAsksForItsPosition) {
   ensure_qt_app();
