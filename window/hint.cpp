@@ -1,20 +1,13 @@
 #include "window/hint.h"
 
-#include "com/chain_path.h"
 #include "core/translation.h"
 #include "window/cell.h"
 #include "window/drawing.h"
 #include "window/messages.h"
+#include "window/move_clicks.h"
 #include "window/strong_search.h"
 
 namespace kumora {
-
-namespace {
-
-// The cell a path entry is shown on: an upper-hand drop names its slot.
-Cell shown_cell(int x, int y) { return {x, x == UPPER_HAND_COLUMN ? 8 - y : y}; }
-
-}  // namespace
 
 void Hint::HINT_Click() {
   s_.flow.hide_file_panel();
@@ -43,21 +36,12 @@ void Hint::HINT_Click() {
 
 void Hint::frame_chain(const Candidate& move) {
   Drawing& d = s_.drawing;
-  ReachState reach;
-  const int found = find_chain_path(reach, s_.game.state.board, move.from_x, move.from_y,
-                                    move.to_x, move.to_y, move.moved);
-  const Cell from = shown_cell(move.from_x, move.from_y);
-  d.frame_cell(HINT_COLOUR, from.x, from.y);
-  d.refresh();
-  for (int i = 2; found == ON && i <= 8; ++i) {
-    if (reach.path_x[i] == move.to_x && reach.path_y[i] == move.to_y) break;
-    d.wait(0.2);
-    d.frame_cell(HINT_COLOUR, reach.path_x[i], reach.path_y[i]);
+  const std::vector<Cell> cells = move_clicks(s_.game.state.board, move);
+  for (size_t i = 0; i < cells.size(); ++i) {
+    if (i > 0) d.wait(0.2);
+    d.frame_cell(HINT_COLOUR, cells[i].x, cells[i].y);
     d.refresh();
   }
-  d.wait(0.2);
-  d.frame_cell(HINT_COLOUR, move.to_x, move.to_y);
-  d.refresh();
 }
 
 }  // namespace kumora

@@ -5,8 +5,8 @@
 
 #include <QImage>
 #include <QTest>
-#include <cmath>
 #include <array>
+#include <cmath>
 
 #include "tests/view/qt_app.h"
 #include "view/eval_graph.h"

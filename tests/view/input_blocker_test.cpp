@@ -57,7 +57,8 @@ TEST(InputBlocker, NoInputReachesTheWindowWhileItLives) {
   CountingWidget window;
   {
     InputBlocker blocker;
-    for (const auto& event : what_a_person_does()) QCoreApplication::sendEvent(&window, event.get());
+    for (const auto& event : what_a_person_does())
+      QCoreApplication::sendEvent(&window, event.get());
     EXPECT_EQ(window.inputs, 0);
     EXPECT_FALSE(blocker.end_requested());
   }

@@ -31,7 +31,8 @@ TEST(SidePanel, TheCurrentMoveIsScrolledIntoSight) {
   panel.resize(240, 400);
   panel.show();
   GameSummary summary;
-  for (int move = 1; move <= 120; ++move) summary.moves.push_back(std::to_string(move) + " ▲５五歩");
+  for (int move = 1; move <= 120; ++move)
+    summary.moves.push_back(std::to_string(move) + " ▲５五歩");
   QListWidget& list = panel.move_list();
   for (const int position : {120, 0, 60}) {
     summary.position = position;

@@ -5,11 +5,11 @@
 
 #include "analysis/analyze_board.h"
 #include "com/candidates.h"
-#include "com/chain_path.h"
 #include "com/com_search.h"
 #include "com/reach_map.h"
 #include "com/score.h"
 #include "settings/menu_tree.h"
+#include "window/move_clicks.h"
 
 namespace kumora {
 
@@ -172,16 +172,9 @@ void print_moves(std::ostream& out, const MainWindow& window) {
                       *list);
   for (int i = 0; i < list->count; ++i) {
     const Candidate& move = list->move[i];
-    ReachState reach;
-    const int found = find_chain_path(reach, state.board, move.from_x, move.from_y, move.to_x,
-                                      move.to_y, move.moved);
-    const int from_y = move.from_x == UPPER_HAND_COLUMN ? 8 - move.from_y : move.from_y;
-    out << "legal " << move.moved << " " << move.placed << " " << int{move.from_x} << "," << from_y;
-    for (int k = 2; found == ON && k <= 8; ++k) {
-      if (reach.path_x[k] == move.to_x && reach.path_y[k] == move.to_y) break;
-      out << " " << reach.path_x[k] << "," << reach.path_y[k];
-    }
-    out << " " << int{move.to_x} << "," << int{move.to_y} << "\n";
+    out << "legal " << move.moved << " " << move.placed;
+    for (const Cell& cell : move_clicks(state.board, move)) out << " " << cell.x << "," << cell.y;
+    out << "\n";
   }
 }
 
