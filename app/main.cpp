@@ -1,18 +1,17 @@
 // Kumora Shogi: the program.
 #include <QApplication>
-#include <QFont>
 #include <iostream>
 
 #include <csignal>
 
 #include "app/command_line.h"
+#include "app/program_start.h"
 #include "app/working_folder.h"
 #include "settings/user_folders.h"
 #include "sound/sound_glue.h"
 #include "view/desktop_settings.h"
 #include "view/game_window.h"
 #include "view/language.h"
-#include "view/pictures.h"
 
 namespace {
 
@@ -55,10 +54,7 @@ int main(int argc, char** argv) {
   if (line.user_folder && !enter_user_folder()) return EXIT_FOLDER_UNUSABLE;
 
   QApplication app(argc, argv);
-  QApplication::setApplicationName("Kumora Shogi");
-  QApplication::setApplicationVersion(KUMORA_VERSION);
-  // Lets the desktop match the window to the desktop entry and its icon.
-  QGuiApplication::setDesktopFileName(KUMORA_APP_ID);
+  kumora::set_up_application();
 
   // Japanese unless English is asked for or was chosen before, whatever the
   // system's language.
@@ -66,14 +62,11 @@ int main(int argc, char** argv) {
   if (!language.choose(kumora::start_language(line.language))) {
     std::cerr << "kumora-shogi: the English texts (kumora_en.qm) could not be found\n";
   }
-  QApplication::setFont(QFont(kumora::JAPANESE_FONT, 10));
 
   // Sounds come from the current directory, or else from the installed data folder.
   const QString data_dir = QApplication::applicationDirPath() + "/../share/kumora-shogi";
   kumora::SdlSoundPort sound({data_dir.toStdString()});
   kumora::GameWindow window(sound, language);
-  window.logic().set_engine_nodes(line.nodes);
-  window.load();
-  window.show();
+  kumora::open_game_window(window, line);
   return app.exec();
 }

@@ -68,6 +68,7 @@ class MainWindow : private GameFlow {
 
   // The strong search plays by a node budget instead of time (0: by time).
   void set_engine_nodes(std::int64_t nodes) { strong_.set_node_budget(nodes); }
+  std::int64_t engine_nodes() const { return strong_.node_budget(); }
 
   bool is_checked(MenuId id) const { return ticks_.is_checked(id); }
   bool timer1_enabled() const { return clocks_.timer1_enabled(); }

@@ -18,6 +18,7 @@ class StrongSearch {
   // A node budget instead of time, so that the same position gives the same
   // move on every machine (the scenario runner always sets one); 0 for time.
   void set_node_budget(std::int64_t nodes) { node_budget_ = nodes; }
+  std::int64_t node_budget() const { return node_budget_; }
 
   // The best move of `side` (-1 lower, +1 upper) in the shown position, as
   // `level` (4 or 5) would play it; the game's earlier positions count as

@@ -13,6 +13,7 @@
 #include <memory>
 
 #include "app/command_line.h"
+#include "app/program_start.h"
 #include "tests/gui/box_answerer.h"
 #include "tests/gui/panel_widgets.h"
 #include "tests/gui/program_setup.h"
@@ -155,22 +156,27 @@ void LanguageSwitching::japanese_comes_back_the_same_way() {
 void LanguageSwitching::the_choice_is_remembered_and_lang_overrides_it() {
   QCOMPARE(DesktopSettings().language(), Language::ENGLISH);
   window_.reset();
-  // The next start, without --lang: English.
-  QVERIFY(language_->choose(start_language(parse_command_line({}).language)));
+  // The next start, without options: English, and the strong levels by time.
+  const CommandLine plain = parse_command_line({});
+  QVERIFY(language_->choose(start_language(plain.language)));
   {
     GameWindow again(*sound_, *language_);
-    again.load();
+    open_game_window(again, plain);
     QCOMPARE(bar_captions(again).value(0), "Game");
     QCOMPARE(again.status_line().text(), "Start a game from the Game menu");
+    QCOMPARE(again.logic().engine_nodes(), 0);
   }
-  // With --lang ja: Japanese, and the remembered choice stays.
-  QVERIFY(language_->choose(start_language(parse_command_line({"--lang", "ja"}).language)));
+  // With --lang ja: Japanese, and the remembered choice stays; --nodes
+  // reaches the window's search.
+  const CommandLine asked = parse_command_line({"--lang", "ja", "--nodes", "3000"});
+  QVERIFY(language_->choose(start_language(asked.language)));
   GameWindow japanese(*sound_, *language_);
-  japanese.load();
+  open_game_window(japanese, asked);
   QCOMPARE(bar_captions(japanese).value(0), u8("対局"));
   QCOMPARE(japanese.status_line().text(), u8("「対局」で対局を始めて下さい"));
   QVERIFY(japanese.action(MenuId::JAPANESE)->isChecked());
   QCOMPARE(DesktopSettings().language(), Language::ENGLISH);
+  QCOMPARE(japanese.logic().engine_nodes(), 3000);
 }
 
 }  // namespace kumora

@@ -1,11 +1,9 @@
 #include "tests/gui/program_setup.h"
 
-#include <QApplication>
-#include <QFont>
 #include <QTemporaryDir>
 
+#include "app/program_start.h"
 #include "view/language.h"
-#include "view/pictures.h"
 
 namespace kumora {
 
@@ -14,10 +12,9 @@ LanguageSwitch& set_up_like_the_program() {
   // test's own.
   static QTemporaryDir config;
   qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
-  QApplication::setApplicationName("Kumora Shogi");
+  set_up_application();
   static LanguageSwitch language({QString::fromUtf8(KUMORA_TRANSLATIONS_DIR)});
   language.choose(Language::JAPANESE);
-  QApplication::setFont(QFont(JAPANESE_FONT, 10));
   return language;
 }
 

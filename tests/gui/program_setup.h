@@ -1,5 +1,5 @@
-// The application set-up of the program (app/main.cpp): the language, with
-// Qt's Japanese translation for the box buttons, and the window font.
+// The application set-up of the program: its names and font, and the
+// language, with Qt's Japanese translation for the box buttons.
 #pragma once
 
 namespace kumora {

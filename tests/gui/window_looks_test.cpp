@@ -79,8 +79,7 @@ void WindowLooks::initTestCase() {
   QVERIFY(write_text_file_atomic("練習対局.棋譜", {"練習", "", "", " 7776-100-100   0    0    0    0    0"},
                                  error));
   QApplication::setCursorFlashTime(0);  // a text cursor that does not blink
-  QVERIFY(open_window(set_up_like_the_program()));
-  logic().set_engine_nodes(20000);
+  QVERIFY(open_window(set_up_like_the_program(), parse_command_line({"--nodes", "20000"})));
   if (!stored_looks_apply()) {
     QSKIP(qPrintable("the stored looks were taken with another Qt or other fonts than these:\n" +
                      drawing_fingerprint()));

@@ -2,6 +2,8 @@
 
 #include <QTest>
 
+#include "app/program_start.h"
+
 namespace kumora {
 
 bool WindowTestCase::enter_fresh_folder(const char* sound_driver) {
@@ -19,12 +21,11 @@ bool WindowTestCase::enter_folder(const QString& home, const QString& current,
   return true;
 }
 
-bool WindowTestCase::open_window(LanguageSwitch& language) {
+bool WindowTestCase::open_window(LanguageSwitch& language, const CommandLine& line) {
   sound_ = std::make_unique<SdlSoundPort>();
   window_ = std::make_unique<GameWindow>(*sound_, language);
   driver_ = std::make_unique<WindowDriver>(*window_);
-  window_->load();
-  window_->show();
+  open_game_window(*window_, line);
   return QTest::qWaitForWindowExposed(window_.get(), WAIT_MS);
 }
 

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <memory>
 
+#include "app/command_line.h"
 #include "sound/sound_glue.h"
 #include "tests/gui/box_answerer.h"
 #include "tests/gui/window_driver.h"
@@ -27,8 +28,9 @@ class WindowTestCase : public QObject {
   // Makes `current` the current folder and `home` the home folder (desktop
   // settings and kept games go under it).
   bool enter_folder(const QString& home, const QString& current, const char* sound_driver);
-  // Loads the settings, shows the window and waits until it is on the screen.
-  bool open_window(LanguageSwitch& language);
+  // Opens the window as the program does with the command line `line`
+  // (its settings loaded, shown) and waits until it is on the screen.
+  bool open_window(LanguageSwitch& language, const CommandLine& line = {});
 
   QTemporaryDir dir_{QDir::tempPath() + "/kumora-games-XXXXXX"};
   std::unique_ptr<SdlSoundPort> sound_;
