@@ -19,6 +19,11 @@ BoxAnswerer::BoxAnswerer() {
 
 void BoxAnswerer::queue_answer(QMessageBox::StandardButton answer) { answers_.append(answer); }
 
+void BoxAnswerer::answer_unqueued_with(
+    std::function<QMessageBox::StandardButton(const SeenBox&)> chooser) {
+  chooser_ = std::move(chooser);
+}
+
 QList<SeenBox> BoxAnswerer::take_seen() { return std::exchange(seen_, {}); }
 
 int BoxAnswerer::take_unanswered() { return std::exchange(unanswered_, 0); }
@@ -30,7 +35,9 @@ void BoxAnswerer::answer_open_box() {
                box->button(QMessageBox::Yes) != nullptr, {}};
   QMessageBox::StandardButton answer = QMessageBox::Ok;
   if (seen.yes_no) {
-    if (answers_.isEmpty()) {
+    if (answers_.isEmpty() && chooser_) {
+      answer = chooser_(seen);
+    } else if (answers_.isEmpty()) {
       ++unanswered_;
       answer = QMessageBox::No;
     } else {

@@ -7,6 +7,7 @@
 #include <QObject>
 #include <QString>
 #include <QTimer>
+#include <functional>
 #include <utility>
 
 namespace kumora {
@@ -27,6 +28,9 @@ class BoxAnswerer : public QObject {
   // The answer for the next Yes/No box (QMessageBox::Yes or QMessageBox::No).
   // OK boxes need none; a Yes/No box without one is answered No and reported.
   void queue_answer(QMessageBox::StandardButton answer);
+  // From now on a Yes/No box with no queued answer is answered by `chooser`
+  // (given the box) instead of No, and not reported as unanswered.
+  void answer_unqueued_with(std::function<QMessageBox::StandardButton(const SeenBox&)> chooser);
   // The boxes answered since the last call.
   QList<SeenBox> take_seen();
   // Yes/No boxes that came without a queued answer since the last call.
@@ -37,6 +41,7 @@ class BoxAnswerer : public QObject {
 
   QTimer poll_;
   QList<QMessageBox::StandardButton> answers_;
+  std::function<QMessageBox::StandardButton(const SeenBox&)> chooser_;
   QList<SeenBox> seen_;
   int unanswered_ = 0;
 };

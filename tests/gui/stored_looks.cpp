@@ -117,4 +117,38 @@ QString compare_with_stored_look(const QImage& shown_image, const QString& name)
       .arg(save_difference(shown, difference, name));
 }
 
+QString compare_with_stored_account(const QStringList& shown, const QString& name) {
+  const QString text = shown.join('\n') + '\n';
+  QFile stored(QDir(KUMORA_LOOKS_DIR).filePath(name + ".txt"));
+  if (updating()) {
+    return stored.open(QIODevice::WriteOnly) && stored.write(text.toUtf8()) > 0
+               ? QString()
+               : "could not store " + stored.fileName();
+  }
+  if (!stored.open(QIODevice::ReadOnly)) return "no stored account " + stored.fileName();
+  const QString stored_text = QString::fromUtf8(stored.readAll());
+  if (stored_text == text) return QString();
+  const QStringList expected = stored_text.split('\n');
+  const QStringList lines = text.split('\n');
+  int first = 0;
+  while (first < expected.size() && first < lines.size() && expected[first] == lines[first]) {
+    ++first;
+  }
+  QString step;
+  for (int i = std::min(first, static_cast<int>(lines.size()) - 1); i >= 0; --i) {
+    if (lines[i].startsWith("step ")) {
+      step = lines[i];
+      break;
+    }
+  }
+  const QDir out(KUMORA_LOOKS_OUT);
+  out.mkpath(".");
+  QFile saved(out.filePath(name + ".txt"));
+  if (saved.open(QIODevice::WriteOnly)) saved.write(text.toUtf8());
+  return QString("%1 differs at line %2, in %3:\n  stored: %4\n  shown:  %5\nthe whole account: %6")
+      .arg(name)
+      .arg(first + 1)
+      .arg(step, expected.value(first), lines.value(first), saved.fileName());
+}
+
 }  // namespace kumora

@@ -23,4 +23,10 @@ bool stored_looks_apply();
 // With KUMORA_UPDATE_LOOKS=1 the picture is stored instead.
 QString compare_with_stored_look(const QImage& shown, const QString& name);
 
+// The same for a written account of the window (`name`.txt): empty when the
+// lines are the stored ones; else the first line that differs, the step it
+// belongs to (the last line before it starting with "step "), and where the
+// whole account shown was saved.
+QString compare_with_stored_account(const QStringList& shown, const QString& name);
+
 }  // namespace kumora

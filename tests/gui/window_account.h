@@ -1,0 +1,25 @@
+// What the real window shows a person, written down as lines "key = value":
+// every visible widget of every open window (where it stands, its text, a
+// list's rows and scroll, a box's contents, a button's state), the menu
+// items (caption, enabled, ticked), the pictures of the board and the graph
+// as checksums, and the game's state. Two accounts taken after each step
+// of a sitting differ only where the window changed.
+#pragma once
+
+#include <QMap>
+#include <QString>
+#include <QStringList>
+
+namespace kumora {
+
+class GameWindow;
+
+using WindowAccount = QMap<QString, QString>;
+
+WindowAccount take_account(GameWindow& window);
+
+// The lines of `now` that are new or changed since `before`, and "key gone"
+// for those no longer there, sorted by key.
+QStringList account_changes(const WindowAccount& before, const WindowAccount& now);
+
+}  // namespace kumora
