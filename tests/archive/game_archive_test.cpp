@@ -10,6 +10,7 @@
 #include "archive/archive_title.h"
 #include "archive/game_archive.h"
 #include "archive/replayed_game.h"
+#include "settings/handicap.h"
 #include "core/file_read.h"
 
 namespace kumora {
@@ -126,6 +127,20 @@ TEST(ArchiveTitle, NamesTheModeAndTheLevel) {
   EXPECT_FALSE(kind.vs_com);
   EXPECT_FALSE(parse_archive_title("練習対局", kind));
   EXPECT_FALSE(parse_archive_title("ＣＯＭ対局 LEVEL", kind));
+}
+
+TEST(ArchiveTitle, EveryGradeAndLevelIsReadBackAsWritten) {
+  for (int grade = LOWEST_GRADE; grade <= HIGHEST_GRADE; ++grade) {
+    for (int level = 1; level <= 5; ++level) {
+      const ArchivedGameKind written{level != 5, level, true, grade};
+      ArchivedGameKind read;
+      ASSERT_TRUE(parse_archive_title(archive_title(written), read)) << archive_title(written);
+      EXPECT_EQ(read.vs_com, written.vs_com);
+      EXPECT_EQ(read.level, written.vs_com ? level : 3);
+      EXPECT_TRUE(read.handicap);
+      EXPECT_EQ(read.handicap_grade, grade) << archive_title(written);
+    }
+  }
 }
 
 TEST(ReplayedGame, AGameEndsWithAKingTakenOrASideThatCannotMove) {

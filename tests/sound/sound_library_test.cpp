@@ -9,6 +9,7 @@
 
 #include "assets/sound_synth.h"
 #include "sound/kumora_sound.h"
+#include "tests/sound/wav_images.h"
 
 namespace {
 
@@ -97,6 +98,17 @@ TEST_F(SoundDevice, LoadsValidImagesOnly) {
   EXPECT_EQ(dsCreateDSB(device_, click_image().data(), click_image().size() - 1, 3), 0);
   EXPECT_EQ(dsCreateDSB(device_, nullptr, 0, 3), 0);
   EXPECT_EQ(dsCreateDSB(device_ + 1, click_image().data(), click_image().size(), 3), 0);
+}
+
+TEST_F(SoundDevice, SoundsOfUpToTenMinutesAreLoaded) {
+  using namespace kumora::wav_images;
+  // Stereo 16-bit at the lowest rate: four bytes a frame, a thousand frames
+  // a second.
+  const Fmt slow{.channels = 2, .rate = 1000};
+  const Bytes long_enough = wav(slow, 200 * 1000 * 4);
+  EXPECT_NE(dsCreateDSB(device_, long_enough.data(), long_enough.size(), 3), 0);
+  const Bytes too_long = wav(slow, 601 * 1000 * 4);
+  EXPECT_EQ(dsCreateDSB(device_, too_long.data(), too_long.size(), 3), 0);
 }
 
 TEST_F(SoundDevice, LoadsAllFourGeneratedSounds) {
