@@ -10,8 +10,10 @@
 #include <QListWidget>
 
 #include "settings/menu_tree.h"
+#include "view/board_diagram.h"
 #include "view/eval_graph.h"
 #include "view/game_window.h"
+#include "view/surface_view.h"
 
 namespace kumora {
 
@@ -44,7 +46,8 @@ QString list_state(const QListWidget& list) {
 // What a widget of this kind shows, beyond where it stands.
 QString widget_contents(QWidget& widget) {
   if (auto* label = qobject_cast<QLabel*>(&widget)) {
-    return label->pixmap().isNull() ? "\"" + label->text() + "\"" : "picture";
+    return label->pixmap().isNull() ? "\"" + label->text() + "\""
+                                    : "picture " + checksum(label->pixmap().toImage());
   }
   if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
     return "\"" + button->text() + "\" enabled " + on_off(button->isEnabled()) + " checked " +
@@ -60,6 +63,10 @@ QString widget_contents(QWidget& widget) {
   if (auto* slider = qobject_cast<QAbstractSlider*>(&widget)) {
     return QString("%1 of %2").arg(slider->value()).arg(slider->maximum());
   }
+  // The board, with the bands around it, and the rules' board diagrams.
+  if (qobject_cast<SurfaceView*>(&widget) || qobject_cast<BoardDiagram*>(&widget)) {
+    return "picture " + checksum(widget.grab().toImage());
+  }
   if (auto* graph = qobject_cast<EvalGraph*>(&widget)) {
     return QString("values %1 picture %2")
         .arg(graph->known_values())
@@ -70,7 +77,8 @@ QString widget_contents(QWidget& widget) {
 
 void add_widgets(QWidget& widget, const QString& key, WindowAccount& account) {
   const QPoint at = widget.isWindow() ? QPoint(0, 0) : widget.mapTo(widget.window(), QPoint(0, 0));
-  QString line = QString("%1,%2 %3x%4").arg(at.x()).arg(at.y()).arg(widget.width()).arg(widget.height());
+  QString line =
+      QString("%1,%2 %3x%4").arg(at.x()).arg(at.y()).arg(widget.width()).arg(widget.height());
   if (widget.isWindow()) line += " \"" + widget.windowTitle() + "\"";
   const QString contents = widget_contents(widget);
   account[key] = contents.isEmpty() ? line : line + " " + contents;

@@ -1,8 +1,8 @@
 // What the real window shows a person, written down as lines "key = value":
 // every visible widget of every open window (where it stands, its text, a
 // list's rows and scroll, a box's contents, a button's state), the menu
-// items (caption, enabled, ticked), the pictures of the board and the graph
-// as checksums, and the game's state. Two accounts taken after each step
+// items (caption, enabled, ticked), the pictures (the board as drawn and as
+// shown, the graph, the rules' diagrams) as checksums, and the game's state. Two accounts taken after each step
 // of a sitting differ only where the window changed.
 #pragma once
 
