@@ -21,7 +21,7 @@ class SurfaceView : public QWidget {
   // Called when the device scale the surface should have changes.
   std::function<void(double)> on_scale_needed;
 
-  // Logical pixels per twip at the present size.
+  // Logical pixels per pixel of the surface (15 twips) at the present size.
   double fit_factor() const;
   // The device scale that shows the surface sharp at the present size.
   double device_scale() const;

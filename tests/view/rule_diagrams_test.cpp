@@ -239,6 +239,9 @@ TEST(RuleDiagrams, ResultsMoveOnlyTheTravellingPiece) {
       const DiagramSquare link = diagram.clicks[i];
       EXPECT_EQ(result.board(link.x, link.y), before.board(link.x, link.y)) << name_of(diagram);
     }
+    // Every example is the reader's move, a drop too: it ends with their piece.
+    EXPECT_LT(result.board(diagram.clicks.back().x, diagram.clicks.back().y), 0)
+        << name_of(diagram);
   });
 }
 
