@@ -51,15 +51,22 @@ TEST(Guidance, DropsFollowTheLastRowRulesAndNeverMarkEnemies) {
   board(3, 1) = -GOLD;
   board(4, 2) = -GOLD;
   board(6, 6) = PAWN;
-  EXPECT_EQ(marked(guidance_squares(board, LOWER_HAND_COLUMN, 3, -PAWN, 0)), (Squares{{4, 2}}));
+  board(7, 5) = PAWN;   // the weakest codes of each side
+  board(5, 5) = -PAWN;
+  EXPECT_EQ(marked(guidance_squares(board, LOWER_HAND_COLUMN, 3, -PAWN, 0)),
+            (Squares{{4, 2}, {5, 5}}));
   // The hand column alone decides which enemy squares are left out.
   const Squares from_lower = marked(guidance_squares(board, LOWER_HAND_COLUMN, 3, -PAWN, 1));
   EXPECT_EQ(from_lower.count({6, 6}), 0u);
+  EXPECT_EQ(from_lower.count({7, 5}), 0u);
   EXPECT_EQ(from_lower.count({4, 2}), 1u);
   EXPECT_EQ(from_lower.count({5, 5}), 1u);
+  EXPECT_EQ(from_lower.count({5, 4}), 1u);
   const Squares from_upper = marked(guidance_squares(board, UPPER_HAND_COLUMN, 7, -PAWN, 1));
   EXPECT_EQ(from_upper.count({6, 6}), 1u);
+  EXPECT_EQ(from_upper.count({7, 5}), 1u);
   EXPECT_EQ(from_upper.count({4, 2}), 0u);
+  EXPECT_EQ(from_upper.count({5, 5}), 0u);
 }
 
 }  // namespace
