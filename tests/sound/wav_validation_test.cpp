@@ -39,6 +39,7 @@ TEST(WavValidation, AcceptsPlainPcm) {
   EXPECT_EQ(valid(wav(Fmt{.rate = 22050, .bits = 8}, 101)), 1);
   EXPECT_EQ(valid(wav(Fmt{.channels = 2, .rate = 48000, .bits = 24}, 600)), 1);
   EXPECT_EQ(valid(wav(Fmt{.bits = 32}, 64)), 1);
+  EXPECT_EQ(valid(wav(Fmt{.channels = 8}, 160)), 1);  // the most channels taken
 }
 
 TEST(WavValidation, AcceptsGeneratedSounds) {
