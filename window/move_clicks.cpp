@@ -19,4 +19,12 @@ std::vector<Cell> move_clicks(const Board& board, const Candidate& move) {
   return cells;
 }
 
+std::unique_ptr<CandidateList> moves_of_side_to_move(const GameState& state) {
+  const bool lower = state.turn == state.lower_side;
+  auto list = std::make_unique<CandidateList>();
+  generate_candidates(state.board, lower ? state.lower_hand : state.upper_hand, lower ? -1 : +1,
+                      *list);
+  return list;
+}
+
 }  // namespace kumora

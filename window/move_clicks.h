@@ -3,15 +3,20 @@
 // them in this order.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "com/candidates.h"
 #include "core/board.h"
+#include "core/game_state.h"
 #include "window/cell.h"
 
 namespace kumora {
 
 // When no chain is found the list is the origin and the destination alone.
 std::vector<Cell> move_clicks(const Board& board, const Candidate& move);
+
+// Every move the side to move may make, with its hand's drops.
+std::unique_ptr<CandidateList> moves_of_side_to_move(const GameState& state);
 
 }  // namespace kumora

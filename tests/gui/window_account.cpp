@@ -96,8 +96,7 @@ void add_menus(GameWindow& window, WindowAccount& account) {
     const MenuItemInfo& info = MENU_TREE[i];
     const QAction* action = window.action(info.id);
     if (action == nullptr) continue;
-    const QString name = QString::fromUtf8(info.name.data(), static_cast<int>(info.name.size()));
-    account["menu " + name] =
+    account["menu " + menu_name(info)] =
         QString("\"%1\" enabled %2 ticked %3")
             .arg(action->text(), on_off(action->isEnabled()), on_off(action->isChecked()));
   }
@@ -119,6 +118,10 @@ void add_game(GameWindow& window, WindowAccount& account) {
 }
 
 }  // namespace
+
+QString menu_name(const MenuItemInfo& item) {
+  return QString::fromUtf8(item.name.data(), static_cast<int>(item.name.size()));
+}
 
 WindowAccount take_account(GameWindow& window) {
   WindowAccount account;

@@ -2,8 +2,9 @@
 // every visible widget of every open window (where it stands, its text, a
 // list's rows and scroll, a box's contents, a button's state), the menu
 // items (caption, enabled, ticked), the pictures (the board as drawn and as
-// shown, the graph, the rules' diagrams) as checksums, and the game's state. Two accounts taken after each step
-// of a sitting differ only where the window changed.
+// shown, the graph, the rules' diagrams) as checksums, and the game's state.
+// Two accounts taken after each step of a sitting differ only where the
+// window changed.
 #pragma once
 
 #include <QMap>
@@ -13,10 +14,14 @@
 namespace kumora {
 
 class GameWindow;
+struct MenuItemInfo;
 
 using WindowAccount = QMap<QString, QString>;
 
 WindowAccount take_account(GameWindow& window);
+
+// The menu item's name in the menu tree, as the account and the sitting write it.
+QString menu_name(const MenuItemInfo& item);
 
 // The lines of `now` that are new or changed since `before`, and "key gone"
 // for those no longer there, sorted by key.

@@ -144,10 +144,7 @@ QString WindowWalk::take_step() {
 QString WindowWalk::make_a_move() {
   const GameState& state = logic().game().state;
   if (state.turn == NO_GAME || state.kifu_mode == ON) return start_a_game();
-  const bool lower = state.turn == state.lower_side;
-  const auto moves = std::make_unique<CandidateList>();
-  generate_candidates(state.board, lower ? state.lower_hand : state.upper_hand, lower ? -1 : +1,
-                      *moves);
+  const auto moves = moves_of_side_to_move(state);
   if (moves->count == 0) return start_a_game();
   const Candidate move = moves->move[pick(moves->count)];
   const std::vector<Cell> clicks = move_clicks(state.board, move);
@@ -276,8 +273,7 @@ QString WindowWalk::change_an_option() {
 
 QString WindowWalk::trigger(MenuId id) {
   QAction* action = window_->action(id);
-  const QString name =
-      QString::fromUtf8(menu_info(id).name.data(), static_cast<int>(menu_info(id).name.size()));
+  const QString name = menu_name(menu_info(id));
   if (action == nullptr || !action->isEnabled()) return "menu " + name + " (not enabled)";
   action->trigger();
   return "menu " + name;

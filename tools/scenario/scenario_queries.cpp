@@ -166,10 +166,7 @@ void print_scores(std::ostream& out, const MainWindow& window) {
 void print_moves(std::ostream& out, const MainWindow& window) {
   const GameState& state = window.game().state;
   if (state.turn == NO_GAME) return;
-  const bool lower = state.turn == state.lower_side;
-  const auto list = std::make_unique<CandidateList>();
-  generate_candidates(state.board, lower ? state.lower_hand : state.upper_hand, lower ? -1 : +1,
-                      *list);
+  const auto list = moves_of_side_to_move(state);
   for (int i = 0; i < list->count; ++i) {
     const Candidate& move = list->move[i];
     out << "legal " << move.moved << " " << move.placed;
