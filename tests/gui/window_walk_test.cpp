@@ -15,7 +15,6 @@
 #include <QListWidget>
 #include <QLockFile>
 #include <QTest>
-#include <memory>
 #include <random>
 
 #include "com/candidates.h"

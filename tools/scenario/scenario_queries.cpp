@@ -1,7 +1,6 @@
 #include "tools/scenario/scenario_queries.h"
 
 #include <cstdio>
-#include <memory>
 
 #include "analysis/analyze_board.h"
 #include "com/candidates.h"
