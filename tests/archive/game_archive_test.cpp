@@ -10,8 +10,8 @@
 #include "archive/archive_title.h"
 #include "archive/game_archive.h"
 #include "archive/replayed_game.h"
-#include "settings/handicap.h"
 #include "core/file_read.h"
+#include "settings/handicap.h"
 
 namespace kumora {
 namespace {

@@ -1,6 +1,7 @@
 #include "tests/gui/window_driver.h"
 
 #include <QAction>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
@@ -88,6 +89,10 @@ void WindowDriver::click_cell(int x, int y, Qt::MouseButton button, QPointF with
 void WindowDriver::click_widget(QWidget& widget, QPoint position) {
   click_at(widget, position == QPoint(-1, -1) ? widget.rect().center() : position,
            Qt::LeftButton);
+}
+
+void WindowDriver::click_list_row(QListWidget& list, int row) {
+  click_widget(*list.viewport(), list.visualItemRect(list.item(row)).center());
 }
 
 void WindowDriver::press_key(Qt::Key key) {

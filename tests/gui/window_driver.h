@@ -11,6 +11,7 @@
 #include <QStringList>
 
 class QAction;
+class QListWidget;
 class QWidget;
 
 namespace kumora {
@@ -39,6 +40,8 @@ class WindowDriver {
                   QPointF within = QPointF(0.5, 0.5));
   // A mouse click on a widget of the window (by default at its centre).
   void click_widget(QWidget& widget, QPoint position = QPoint(-1, -1));
+  // A mouse click on the centre of a list's row.
+  void click_list_row(QListWidget& list, int row);
   void press_key(Qt::Key key);
   void press_key_combination(Qt::Key key, Qt::KeyboardModifiers modifiers);
   // Types text with one key event a character into the widget with the focus.

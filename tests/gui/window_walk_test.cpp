@@ -176,7 +176,7 @@ QString WindowWalk::click_the_move_list() {
   const QList<int> rows = shown_rows(list);
   if (!list.isVisible() || rows.isEmpty()) return "the move list is not shown";
   const int row = rows[pick(rows.size())];
-  driver_->click_widget(*list.viewport(), list.visualItemRect(list.item(row)).center());
+  driver_->click_list_row(list, row);
   return QString("click row %1 of the move list").arg(row);
 }
 
@@ -218,8 +218,7 @@ QString WindowWalk::use_the_rules_window() {
   const QList<int> rows = shown_rows(*contents);
   if (rows.isEmpty()) return "no contents shown";
   const int row = rows[pick(rows.size())];
-  driver_->click_widget(*contents->viewport(),
-                        contents->visualItemRect(contents->item(row)).center());
+  driver_->click_list_row(*contents, row);
   return QString("click row %1 of the rules' contents").arg(row);
 }
 
@@ -253,8 +252,7 @@ QString WindowWalk::read_a_record() {
   }
   const int row = rows[pick(rows.size())];
   const QString name = panel.file1->item(row)->text();
-  driver_->click_widget(*panel.file1->viewport(),
-                        panel.file1->visualItemRect(panel.file1->item(row)).center());
+  driver_->click_list_row(*panel.file1, row);
   return action + ", read " + name;
 }
 
@@ -281,9 +279,9 @@ QString WindowWalk::trigger(MenuId id) {
 void WindowWalk::let_the_window_settle() {
   QTest::qWait(30);
   const EvalGraph& graph = window_->side_panel().graph();
+  if (!graph.isVisible()) return;
   const Kifu& record = logic().game().kifu;
   const int positions = record.kifu_len == 0 ? 0 : record.kifu_len + 1;
-  if (!graph.isVisible()) return;
   static_cast<void>(QTest::qWaitFor([&] { return graph.known_values() >= positions; }, WAIT_MS));
 }
 
