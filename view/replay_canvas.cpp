@@ -1,8 +1,12 @@
 #include "view/replay_canvas.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <map>
 
 #include "core/constants.h"
+#include "core/piece_names.h"
 
 namespace kumora {
 
@@ -33,11 +37,54 @@ double text_width_twips(const std::string& text, int size) {
   }
   return width;
 }
+
+std::string one_decimal(double value) {
+  char text[64];
+  std::snprintf(text, sizeof text, "%.1f", value);
+  return text;
+}
+
+bool is_background(int code) { return code >= HAIKEI_MIDORI && code <= HAIKEI_RENGA; }
+
+// "cell X,Y" when the point is the corner of a cell of the grid, else
+// `elsewhere` and the point in twips.
+std::string place_name(double x, double y, const char* elsewhere) {
+  const double column = (x - BOARD_X0) / CELL_W;
+  const double row = (y - BOARD_Y0) / CELL_H;
+  if (column == std::floor(column) && row == std::floor(row)) {
+    return "cell " + std::to_string(static_cast<int>(column)) + "," +
+           std::to_string(static_cast<int>(row));
+  }
+  return elsewhere + one_decimal(x) + "," + one_decimal(y);
+}
+
+std::string picture_name(int code) {
+  static const char* const BACKGROUNDS[] = {"緑", "畳", "竹", "宇宙", "煉瓦"};
+  if (code == EMPTY) return "empty square";
+  if (code == TITLE_PICTURE) return "title";
+  if (is_background(code)) return std::string("background ") + BACKGROUNDS[code - HAIKEI_MIDORI];
+  const char* name = piece_name(code);
+  return std::string(code < 0 ? "lower " : "upper ") + (name ? name : "?");
+}
+
+std::string quoted(const std::string& text) {
+  std::string out = "\"";
+  for (char c : text) {
+    if (c == '"' || c == '\\') out += '\\';
+    out += c;
+  }
+  return out + "\"";
+}
 }  // namespace
 
 void ReplayCanvas::forget_hidden(double x1, double y1, double x2, double y2) {
+  // A text is printed over the cell painted just before it, and may run a
+  // little past its edge: it goes with the picture that covers where it starts.
   std::erase_if(operations_, [&](const Operation& op) {
-    return op.x1 >= x1 && op.y1 >= y1 && op.x2 <= x2 && op.y2 <= y2;
+    const bool wholly_covered = op.x1 >= x1 && op.y1 >= y1 && op.x2 <= x2 && op.y2 <= y2;
+    const bool text_starts_under =
+        op.kind == Kind::Text && op.x1 >= x1 && op.x1 < x2 && op.y1 >= y1 && op.y1 < y2;
+    return wholly_covered || text_starts_under;
   });
 }
 
@@ -82,6 +129,36 @@ void ReplayCanvas::rescale(double scale) {
   surface_.set_scale(scale);
   surface_.fill(WINDOW_COLOUR);
   for (const Operation& op : operations_) draw(op);
+}
+
+std::vector<std::string> ReplayCanvas::describe() const {
+  std::vector<std::string> lines;
+  std::map<int, int> tiles;
+  for (const Operation& op : operations_) {
+    if (op.kind == Kind::Picture && is_background(op.code_or_colour)) {
+      ++tiles[op.code_or_colour];
+    } else if (op.kind == Kind::Picture) {
+      lines.push_back(place_name(op.x1, op.y1, "picture ") + " = " + picture_name(op.code_or_colour));
+    } else if (op.kind == Kind::Text) {
+      lines.push_back("text " + one_decimal(op.x1) + "," + one_decimal(op.y1) + " = colour " +
+                      std::to_string(op.code_or_colour) + " size " + std::to_string(op.size) +
+                      (op.bold ? " bold " : " ") + quoted(op.text));
+    }
+  }
+  for (const auto& [code, count] : tiles) {
+    lines.push_back(picture_name(code) + " = " + std::to_string(count) + " tiles");
+  }
+  return lines;
+}
+
+std::vector<std::string> ReplayCanvas::describe_frames() const {
+  std::vector<std::string> lines;
+  for (const Operation& op : operations_) {
+    if (op.kind != Kind::Frame) continue;
+    lines.push_back("frame " + place_name(op.x1, op.y1, "") + " to " + one_decimal(op.x2) + "," +
+                    one_decimal(op.y2) + " = colour " + std::to_string(op.code_or_colour));
+  }
+  return lines;
 }
 
 }  // namespace kumora

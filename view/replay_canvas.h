@@ -23,6 +23,14 @@ class ReplayCanvas : public Canvas {
   // Starts the surface anew at `scale` and paints everything visible again.
   void rescale(double scale);
 
+  // What the surface shows, one line "PLACE = WHAT" for each picture and
+  // text still visible, in the order drawn: "cell 5,9 = lower 金", "text
+  // 1594.5,346.0 = colour 14 size 16 bold "９"". A place on the board's grid
+  // is named by its cell; the background is told by how many tiles show.
+  std::vector<std::string> describe() const;
+  // The frames still visible: "frame cell 5,9 = colour 12".
+  std::vector<std::string> describe_frames() const;
+
  private:
   enum class Kind { Picture, Frame, Text };
   struct Operation {
@@ -34,7 +42,8 @@ class ReplayCanvas : public Canvas {
     bool bold = false;
   };
   void draw(const Operation& operation);
-  // Forgets every operation that an opaque picture over (x1, y1)-(x2, y2) hides.
+  // Forgets every operation that an opaque picture over (x1, y1)-(x2, y2) hides,
+  // and the texts that start under it.
   void forget_hidden(double x1, double y1, double x2, double y2);
 
   ImageCanvas& surface_;

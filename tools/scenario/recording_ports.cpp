@@ -14,15 +14,11 @@ void RecordingCanvas::reset_marks() {
   }
 }
 
-namespace {
-
 std::string one_decimal(double value) {
   char text[64];
   std::snprintf(text, sizeof text, "%.1f", value);
   return text;
 }
-
-}  // namespace
 
 void RecordingCanvas::paint_picture(int code, double x, double y) {
   surface_.paint_picture(code, x, y);

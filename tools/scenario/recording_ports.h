@@ -103,4 +103,7 @@ class TranscriptObserver : public WindowObserver {
 // A text quoted for a transcript line.
 std::string quoted(const std::string& text);
 
+// A number of twips with one decimal, as the transcript writes positions.
+std::string one_decimal(double value);
+
 }  // namespace kumora

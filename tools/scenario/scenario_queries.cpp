@@ -20,12 +20,6 @@ std::string padded(int value, int width) {
   return text;
 }
 
-std::string one_decimal(double value) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.1f", value);
-  return text;
-}
-
 void print_hand(std::ostream& out, const char* name, const int* hand, int total) {
   out << name;
   for (int slot = 1; slot <= 7; ++slot) out << " " << hand[slot];

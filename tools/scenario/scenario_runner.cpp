@@ -14,6 +14,7 @@
 #include "tools/scenario/scenario_queries.h"
 #include "window/main_window.h"
 #include "view/qt_canvas.h"
+#include "view/replay_canvas.h"
 #include "window/mouse_input.h"
 
 namespace kumora {
@@ -69,7 +70,8 @@ class Session {
       : engine_nodes_(engine_nodes),
         script_(script),
         out_(out),
-        canvas_(surface_),
+        shown_(surface_),
+        canvas_(shown_),
         dialogs_(out),
         sound_(out),
         observer_(out),
@@ -106,6 +108,7 @@ class Session {
   std::ostream& out_;
   int line_number_ = 0;
   ImageCanvas surface_;
+  ReplayCanvas shown_;  // what the surface shows, for `surface`
   RecordingCanvas canvas_;
   RecordingDialogs dialogs_;
   RecordingSound sound_;
@@ -177,6 +180,9 @@ void Session::run_line(const std::string& line) {
   } else if (command == "paints") {
     need(1);
     for (const std::string& paint : canvas_.take_paints()) out_ << paint << "\n";
+  } else if (command == "surface") {
+    need(1);
+    for (const std::string& line : shown_.describe()) out_ << line << "\n";
   } else if (command == "reach") {
     need(4);
     const int x = to_int(words[1]);
