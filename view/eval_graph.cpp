@@ -51,6 +51,17 @@ int EvalGraph::known_values() const {
   return known;
 }
 
+QString EvalGraph::describe() const {
+  QStringList shown;
+  for (const std::optional<int>& value : values_) {
+    shown << (value ? QString::number(*value) : QString("?"));
+  }
+  return QString("values %1: %2, current %3")
+      .arg(values_.size())
+      .arg(shown.join(' '))
+      .arg(current_);
+}
+
 int EvalGraph::position_at(double x) const {
   if (values_.empty()) return -1;
   const QRectF plot = plot_rect();

@@ -25,6 +25,9 @@ class EvalGraph : public QWidget {
   double x_of(int position) const;
   // How many positions have a value.
   int known_values() const;
+  // The values drawn and the position marked: "values 3: 0 -12 40, current 2"
+  // ("?" for a value not yet known).
+  QString describe() const;
 
   std::function<void(int)> on_position_chosen;
 

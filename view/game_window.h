@@ -43,6 +43,8 @@ class GameWindow : public QMainWindow, public Dialogs, public Host {
   MainWindow& logic() { return logic_; }
   // The window surface the view shows, at the device scale.
   const ImageCanvas& surface() const { return surface_; }
+  // What the surface shows, picture by picture and text by text.
+  const ReplayCanvas& shown() const { return canvas_; }
   SidePanel& side_panel() const { return *side_panel_; }
   QLabel& status_line() const { return *status_; }
   QAction* action(MenuId id) const;

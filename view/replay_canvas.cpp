@@ -155,8 +155,12 @@ std::vector<std::string> ReplayCanvas::describe_frames() const {
   std::vector<std::string> lines;
   for (const Operation& op : operations_) {
     if (op.kind != Kind::Frame) continue;
-    lines.push_back("frame " + place_name(op.x1, op.y1, "") + " to " + one_decimal(op.x2) + "," +
-                    one_decimal(op.y2) + " = colour " + std::to_string(op.code_or_colour));
+    const bool whole_cell = op.x2 - op.x1 == CELL_W && op.y2 - op.y1 == CELL_H;
+    const std::string place = place_name(op.x1, op.y1, "");
+    lines.push_back("frame " +
+                    (whole_cell ? place
+                                : place + " to " + one_decimal(op.x2) + "," + one_decimal(op.y2)) +
+                    " = colour " + std::to_string(op.code_or_colour));
   }
   return lines;
 }

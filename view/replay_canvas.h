@@ -28,7 +28,8 @@ class ReplayCanvas : public Canvas {
   // 1594.5,346.0 = colour 14 size 16 bold "９"". A place on the board's grid
   // is named by its cell; the background is told by how many tiles show.
   std::vector<std::string> describe() const;
-  // The frames still visible: "frame cell 5,9 = colour 12".
+  // The frames still visible: "frame cell 5,9 = colour 12" for a cell's
+  // frame, else with both corners in twips.
   std::vector<std::string> describe_frames() const;
 
  private:

@@ -100,6 +100,21 @@ void SurfaceView::paintEvent(QPaintEvent*) {
   paint_last_move(painter);
 }
 
+QString SurfaceView::describe() const {
+  const QRectF target = target_rect();
+  QString text = QString("surface at %1,%2 %3x%4, bands background %5")
+                     .arg(target.left())
+                     .arg(target.top())
+                     .arg(target.width(), 0, 'f', 1)
+                     .arg(target.height(), 0, 'f', 1)
+                     .arg(background_);
+  if (!last_move_.present) return text + ", no last move";
+  const auto cell = [](const Cell& c) { return QString("%1,%2").arg(c.x).arg(c.y); };
+  text += ", last move " + cell(last_move_.from) + " to " + cell(last_move_.to);
+  for (const Cell& link : last_move_.links) text += " via " + cell(link);
+  return text;
+}
+
 void SurfaceView::mousePressEvent(QMouseEvent* event) {
   if (!on_mouse_press) return;
   int button = 0;

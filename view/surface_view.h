@@ -30,6 +30,10 @@ class SurfaceView : public QWidget {
   // Called after a resize has been handled.
   std::function<void()> on_resized;
 
+  // Where the surface is shown and what is painted over and around it:
+  // "surface at 12,0 940x752, bands background 2, last move 8,8 to 8,6".
+  QString describe() const;
+
   // The background picture continued into the bands beside the surface.
   void set_background(int code);
   // The last move, tinted softly under the cell frames.

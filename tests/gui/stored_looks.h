@@ -1,7 +1,9 @@
 // Pictures of the window compared with the ones stored beside the tests, so
 // that anything drawn differently shows: a tint, an indent, a margin, a text.
-// The stored pictures were taken with one Qt and one set of fonts; where
-// those differ, the comparison cannot be made and the test says so.
+// Rendering noise is set aside (see compare_with_stored_look). The stored
+// pictures were taken with one Qt and one set of font files; where those
+// differ, the comparison cannot be made and the test skips itself, saying
+// looks_do_not_apply(), which CTest reports as a skip.
 #pragma once
 
 #include <QImage>
@@ -9,17 +11,23 @@
 
 namespace kumora {
 
-// What decides how text is drawn here: Qt's version, the fonts the window
-// uses as they resolve, and the screen's pixel ratio.
+// What decides how text is drawn here: Qt's version, the font files the
+// window's fonts resolve to with their revisions, and the screen's pixel ratio.
 QString drawing_fingerprint();
+
+// Why a looks test skips itself: a fixed phrase CTest looks for, then what
+// differs from the stored fingerprint.
+QString looks_do_not_apply();
 
 // True when the stored pictures were taken with this drawing_fingerprint()
 // (with KUMORA_UPDATE_LOOKS=1, it is stored and true). Clears away the
 // pictures an earlier run saved for its differences.
 bool stored_looks_apply();
 
-// Empty when `shown` matches the stored picture `name`; else what differs.
-// A picture that differs is saved beside the build with a map of where.
+// Empty when `shown` matches the stored picture `name`; else what differs:
+// the tiles of the picture where many pixels differ by more than a few
+// shades (scattered pixels alone are rendering noise). A picture that
+// differs is saved beside the build with a map of where.
 // With KUMORA_UPDATE_LOOKS=1 the picture is stored instead.
 QString compare_with_stored_look(const QImage& shown, const QString& name);
 

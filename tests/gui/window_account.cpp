@@ -4,7 +4,6 @@
 #include <QAbstractSlider>
 #include <QAction>
 #include <QComboBox>
-#include <QCryptographicHash>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -19,35 +18,30 @@ namespace kumora {
 
 namespace {
 
-QString checksum(const QByteArray& bytes) {
-  return QCryptographicHash::hash(bytes, QCryptographicHash::Md5).toHex().left(12);
-}
-
-QString checksum(const QImage& image) {
-  const QImage plain = image.convertToFormat(QImage::Format_RGB32);
-  return checksum(QByteArray(reinterpret_cast<const char*>(plain.constBits()),
-                             static_cast<int>(plain.sizeInBytes())));
-}
-
 QString on_off(bool on) { return on ? "on" : "off"; }
 
-QString list_state(const QListWidget& list) {
-  QStringList rows;
-  for (int i = 0; i < list.count(); ++i) rows << list.item(i)->text();
+// A list's state; its rows go in lines of their own, so that a row added
+// shows as one new line.
+QString list_state(const QListWidget& list, const QString& key, WindowAccount& account) {
+  for (int i = 0; i < list.count(); ++i) {
+    account[QString("%1/row %2").arg(key).arg(i, 3, 10, QChar('0'))] = list.item(i)->text();
+  }
   const QListWidgetItem* current = list.currentItem();
-  return QString("rows %1 current %2 \"%3\" top %4 texts %5")
+  return QString("rows %1 current %2 \"%3\" top %4")
       .arg(list.count())
       .arg(list.currentRow())
       .arg(current ? current->text() : QString())
-      .arg(list.indexAt(QPoint(2, 2)).row())
-      .arg(checksum(rows.join('\n').toUtf8()));
+      .arg(list.indexAt(QPoint(2, 2)).row());
 }
 
-// What a widget of this kind shows, beyond where it stands.
-QString widget_contents(QWidget& widget) {
+// What a widget of this kind shows, beyond where it stands. Pictures are
+// told by what they show, never by their pixels: those are compared, with a
+// tolerance, by the looks test.
+QString widget_contents(QWidget& widget, const QString& key, WindowAccount& account) {
   if (auto* label = qobject_cast<QLabel*>(&widget)) {
-    return label->pixmap().isNull() ? "\"" + label->text() + "\""
-                                    : "picture " + checksum(label->pixmap().toImage());
+    if (label->pixmap().isNull()) return "\"" + label->text() + "\"";
+    const QSize size = label->pixmap().deviceIndependentSize().toSize();
+    return QString("picture %1x%2").arg(size.width()).arg(size.height());
   }
   if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
     return "\"" + button->text() + "\" enabled " + on_off(button->isEnabled()) + " checked " +
@@ -59,19 +53,17 @@ QString widget_contents(QWidget& widget) {
   if (auto* combo = qobject_cast<QComboBox*>(&widget)) {
     return QString("\"%1\" of %2").arg(combo->currentText()).arg(combo->count());
   }
-  if (auto* list = qobject_cast<QListWidget*>(&widget)) return list_state(*list);
+  if (auto* list = qobject_cast<QListWidget*>(&widget)) return list_state(*list, key, account);
   if (auto* slider = qobject_cast<QAbstractSlider*>(&widget)) {
     return QString("%1 of %2").arg(slider->value()).arg(slider->maximum());
   }
-  // The board, with the bands around it, and the rules' board diagrams.
-  if (qobject_cast<SurfaceView*>(&widget) || qobject_cast<BoardDiagram*>(&widget)) {
-    return "picture " + checksum(widget.grab().toImage());
+  if (auto* view = qobject_cast<SurfaceView*>(&widget)) return view->describe();
+  if (auto* diagram = qobject_cast<BoardDiagram*>(&widget)) {
+    return QString("diagram %1 \"%2\"")
+        .arg(diagram->shows() == BoardDiagram::Shows::Before ? "before" : "after")
+        .arg(QString::fromStdString(diagram->diagram().caption));
   }
-  if (auto* graph = qobject_cast<EvalGraph*>(&widget)) {
-    return QString("values %1 picture %2")
-        .arg(graph->known_values())
-        .arg(checksum(graph->grab().toImage()));
-  }
+  if (auto* graph = qobject_cast<EvalGraph*>(&widget)) return graph->describe();
   return {};
 }
 
@@ -80,7 +72,7 @@ void add_widgets(QWidget& widget, const QString& key, WindowAccount& account) {
   QString line =
       QString("%1,%2 %3x%4").arg(at.x()).arg(at.y()).arg(widget.width()).arg(widget.height());
   if (widget.isWindow()) line += " \"" + widget.windowTitle() + "\"";
-  const QString contents = widget_contents(widget);
+  const QString contents = widget_contents(widget, key, account);
   account[key] = contents.isEmpty() ? line : line + " " + contents;
   QMap<QString, int> seen;
   for (QObject* child : widget.children()) {
@@ -114,7 +106,16 @@ void add_game(GameWindow& window, WindowAccount& account) {
                         .arg(state.kifu_mode)
                         .arg(state.reversed);
   account["record"] = QString("%1 of %2").arg(game.kifu.kifu_pos).arg(game.kifu.kifu_len);
-  account["board picture"] = checksum(window.surface().image());
+  // The surface as drawn: every picture, text and frame still visible.
+  for (const auto& lines : {window.shown().describe(), window.shown().describe_frames()}) {
+    for (const std::string& line : lines) {
+      const size_t at = line.find(" = ");
+      // A place drawn on twice without being painted over shows both.
+      QString key = "board " + QString::fromStdString(line.substr(0, at));
+      while (account.contains(key)) key += " again";
+      account[key] = QString::fromStdString(line.substr(at + 3));
+    }
+  }
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 // What the real window shows a person, written down as lines "key = value":
 // every visible widget of every open window (where it stands, its text, a
 // list's rows and scroll, a box's contents, a button's state), the menu
-// items (caption, enabled, ticked), the pictures (the board as drawn and as
-// shown, the graph, the rules' diagrams) as checksums, and the game's state.
+// items (caption, enabled, ticked), what the pictures show (the board as
+// drawn, picture by picture and text by text, and where it is shown; the
+// graph's values; which rules diagram), and the game's state.
 // Two accounts taken after each step of a sitting differ only where the
 // window changed.
 #pragma once

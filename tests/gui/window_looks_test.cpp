@@ -81,8 +81,7 @@ void WindowLooks::initTestCase() {
   QApplication::setCursorFlashTime(0);  // a text cursor that does not blink
   QVERIFY(open_window(set_up_like_the_program(), parse_command_line({"--nodes", "20000"})));
   if (!stored_looks_apply()) {
-    QSKIP(qPrintable("the stored looks were taken with another Qt or other fonts than these:\n" +
-                     drawing_fingerprint()));
+    QSKIP(qPrintable(looks_do_not_apply()));
   }
 }
 

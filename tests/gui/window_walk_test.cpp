@@ -96,8 +96,7 @@ void WindowWalk::initTestCase() {
                                  {"背景画像=緑", "移動指導=ON", "経過時間=OFF", "BGM=OFF"}, error));
   QVERIFY(open_window(set_up_like_the_program(), parse_command_line({"--nodes", "3000"})));
   if (!stored_looks_apply()) {
-    QSKIP(qPrintable("the stored account was taken with another Qt or other fonts than these:\n" +
-                     drawing_fingerprint()));
+    QSKIP(qPrintable(looks_do_not_apply()));
   }
   // Yes or No by the seed, except that the game is always played again.
   boxes_.answer_unqueued_with([this](const SeenBox& box) {
