@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-translations-l10n qt6-l10n-tools
   libsdl2-dev libsdl2-mixer-dev
   libgtest-dev libbenchmark-dev
-  fonts-noto-cjk
+  fonts-noto-cjk libfontconfig-dev
   xvfb xauth xdotool imagemagick sox time
   clang libclang-rt-14-dev
   dpkg-dev lintian desktop-file-utils appstream

@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QRawFont>
 #include <QtEndian>
+#include <fontconfig/fontconfig.h>
 #include <QScreen>
 
 namespace kumora {
@@ -77,6 +78,35 @@ Difference compare_pixels(const QImage& shown, const QImage& stored) {
   return difference;
 }
 
+// How the desktop's font configuration asks for the font to be rendered
+// (anti-aliasing, hinting, sub-pixel order): Qt follows it.
+QString rendering_settings(const QString& family, bool bold) {
+  FcPattern* pattern = FcPatternCreate();
+  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.toUtf8().constData()));
+  FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+  FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
+  FcDefaultSubstitute(pattern);
+  FcResult result = FcResultNoMatch;
+  FcPattern* match = FcFontMatch(nullptr, pattern, &result);
+  const auto number = [&](const char* property) {
+    int value = -1;
+    FcBool on = FcFalse;
+    if (match && FcPatternGetInteger(match, property, 0, &value) == FcResultMatch) return value;
+    if (match && FcPatternGetBool(match, property, 0, &on) == FcResultMatch) return on ? 1 : 0;
+    return -1;
+  };
+  const QString settings = QString("antialias %1 hinting %2 hintstyle %3 autohint %4 rgba %5 lcdfilter %6")
+                               .arg(number(FC_ANTIALIAS))
+                               .arg(number(FC_HINTING))
+                               .arg(number(FC_HINT_STYLE))
+                               .arg(number(FC_AUTOHINT))
+                               .arg(number(FC_RGBA))
+                               .arg(number(FC_LCD_FILTER));
+  if (match) FcPatternDestroy(match);
+  FcPatternDestroy(pattern);
+  return settings;
+}
+
 // What decides how a font draws: the file Qt resolved for it, told by the
 // font's own header (its revision and the checksum of the whole file).
 QString resolved_font(const QString& family, bool bold) {
@@ -91,8 +121,9 @@ QString resolved_font(const QString& family, bool bold) {
                   .arg(qFromBigEndian<quint32>(bytes + 4) / 65536.0, 0, 'f', 3)
                   .arg(qFromBigEndian<quint32>(bytes + 8), 8, 16, QChar('0'));
   }
-  return QString("%1%2 -> %3 %4, %5")
-      .arg(family, bold ? " bold" : "", raw.familyName(), raw.styleName(), version);
+  return QString("%1%2 -> %3 %4, %5, %6")
+      .arg(family, bold ? " bold" : "", raw.familyName(), raw.styleName(), version,
+           rendering_settings(family, bold));
 }
 
 // Saves what was shown and the map of the difference; answers the map's path.
