@@ -7,6 +7,7 @@
 
 #include "core/constants.h"
 #include "core/piece_names.h"
+#include "core/quoted_text.h"
 
 namespace kumora {
 
@@ -67,14 +68,6 @@ std::string picture_name(int code) {
   return std::string(code < 0 ? "lower " : "upper ") + (name ? name : "?");
 }
 
-std::string quoted(const std::string& text) {
-  std::string out = "\"";
-  for (char c : text) {
-    if (c == '"' || c == '\\') out += '\\';
-    out += c;
-  }
-  return out + "\"";
-}
 }  // namespace
 
 void ReplayCanvas::forget_hidden(double x1, double y1, double x2, double y2) {

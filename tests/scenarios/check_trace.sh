@@ -30,11 +30,13 @@ awk '
   }
   NR == 1 { print "echo @@line 0"; queries() }
   {
-    line = $0
+    raw = $0
+    sub(/\r$/, "", raw)
+    line = raw
     sub(/^[ \t]+/, "", line)
-    sub(/\r$/, "", line)
     if (setup_rows > 0) { print; if (--setup_rows == 0) queries(); next }
-    if (in_write) { print; if (line == "end") { in_write = 0; queries() } next }
+    # A written file ends at a line that is "end" and nothing else.
+    if (in_write) { print; if (raw == "end") { in_write = 0; queries() } next }
     if (line == "" || substr(line, 1, 1) == "#") { print; next }
     print "echo @@line " NR
     print

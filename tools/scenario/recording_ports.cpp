@@ -49,20 +49,6 @@ void RecordingCanvas::print_text(double x, double y, const std::string& text, in
                     std::to_string(colour) + " " + std::to_string(size) + " " + quoted(text));
 }
 
-std::string quoted(const std::string& text) {
-  std::string out = "\"";
-  for (char c : text) {
-    switch (c) {
-      case '\\': out += "\\\\"; break;
-      case '"': out += "\\\""; break;
-      case '\r': out += "\\r"; break;
-      case '\n': out += "\\n"; break;
-      default: out += c;
-    }
-  }
-  return out + "\"";
-}
-
 bool RecordingDialogs::message_box(const std::string& text, const std::string& title,
                                    BoxButtons buttons, BoxIcon icon) {
   out_ << "box " << quoted(title) << " " << quoted(text) << " ";

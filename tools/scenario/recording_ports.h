@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/quoted_text.h"
 #include "window/main_window.h"
 #include "window/ports.h"
 
@@ -99,9 +100,6 @@ class TranscriptObserver : public WindowObserver {
  private:
   std::ostream& out_;
 };
-
-// A text quoted for a transcript line.
-std::string quoted(const std::string& text);
 
 // A number of twips with one decimal, as the transcript writes positions.
 std::string one_decimal(double value);
