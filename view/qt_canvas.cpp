@@ -18,6 +18,10 @@ constexpr double EM_BOX_ASCENT = 0.88;
 
 }  // namespace
 
+namespace {
+constexpr int SHADOW_ALPHA = 120;
+}  // namespace
+
 QColor qb_color(int index) {
   static const QRgb palette[16] = {0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080,
                                    0x808000, 0xC0C0C0, 0x808080, 0x0000FF, 0x00FF00, 0x00FFFF,
@@ -83,7 +87,12 @@ void ImageCanvas::print_text(double x, double y, const std::string& text, int co
   QPainter painter(&image_);
   painter.setRenderHint(QPainter::TextAntialiasing);
   painter.setFont(font);
-  painter.setPen(qb_color(colour));
+  // Captions are printed twice, a black shadow and then the text a little up
+  // and left. A shadow as dark as ink reads as a second, offset copy of small
+  // captions; half as dark it reads as a shadow.
+  QColor ink = qb_color(colour);
+  if (colour == SHADOW_COLOUR) ink.setAlpha(SHADOW_ALPHA);
+  painter.setPen(ink);
   const QPointF baseline(x * scale_ / TWIPS_PER_PIXEL,
                          y * scale_ / TWIPS_PER_PIXEL + EM_BOX_ASCENT * font.pixelSize());
   painter.drawText(baseline, QString::fromStdString(text));

@@ -102,6 +102,14 @@ void ReplayCanvas::frame_rect(int colour, double x1, double y1, double x2, doubl
 
 void ReplayCanvas::print_text(double x, double y, const std::string& text, int colour, int size,
                               bool bold) {
+  // The same text printed again where it still shows (a caption printed by
+  // two handlers) would only darken its edges and its shadow.
+  const bool shown_already =
+      std::any_of(operations_.begin(), operations_.end(), [&](const Operation& op) {
+        return op.kind == Kind::Text && op.x1 == x && op.y1 == y && op.text == text &&
+               op.code_or_colour == colour && op.size == size && op.bold == bold;
+      });
+  if (shown_already) return;
   const double x2 = x + text_width_twips(text, size);
   const double y2 = y + size * TWIPS_PER_POINT * 1.5;
   operations_.push_back({Kind::Text, colour, x, y, x2, y2, text, size, bold});
