@@ -1,5 +1,6 @@
 #include "view/rules_window.h"
 
+#include <QFontMetrics>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -69,6 +70,23 @@ QString section_title(const RuleSection& section, int number) {
                          {full_width.toStdString(), section.title, std::to_string(number)}));
 }
 
+// The text with line breaks between words where a line would be wider than `width`.
+QString broken_into_lines(const QString& text, const QFontMetrics& metrics, int width) {
+  QStringList lines;
+  QString line;
+  for (const QString& word : text.split(' ')) {
+    const QString longer = line.isEmpty() ? word : line + ' ' + word;
+    if (!line.isEmpty() && metrics.horizontalAdvance(longer) > width) {
+      lines << line;
+      line = word;
+    } else {
+      line = longer;
+    }
+  }
+  lines << line;
+  return lines.join('\n');
+}
+
 }  // namespace
 
 RulesWindow::RulesWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
@@ -97,11 +115,17 @@ QListWidget* RulesWindow::build_contents_list() {
   auto* list = new QListWidget;
   list->setFont(page_font(14));
   const std::vector<RuleSection>& sections = rule_sections();
-  for (size_t i = 0; i < sections.size(); ++i)
-    list->addItem(section_title(sections[i], static_cast<int>(i) + 1));
-  list->setFixedWidth(250);
-  // Longer titles (English) wrap instead of scrolling sideways.
-  list->setWordWrap(true);
+  constexpr int LIST_WIDTH = 250;
+  constexpr int ROW_MARGINS = 2 * 8 + 2 * 3 + 8;  // the list's padding, spacing, the row's own
+  const QFontMetrics metrics(list->font());
+  for (size_t i = 0; i < sections.size(); ++i) {
+    list->addItem(broken_into_lines(section_title(sections[i], static_cast<int>(i) + 1), metrics,
+                                    LIST_WIDTH - ROW_MARGINS));
+  }
+  list->setFixedWidth(LIST_WIDTH);
+  // Longer titles (English) are broken into lines here: the list's own
+  // wrapping measures a row before the list has its width, and elides it.
+  list->setTextElideMode(Qt::ElideNone);
   list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   list->setSpacing(3);
   list->setStyleSheet("QListWidget { background: #efe4cc; border: none; padding: 8px; }");

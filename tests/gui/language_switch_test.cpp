@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QFontMetrics>
 #include <QListWidget>
 #include <QLocale>
 #include <QMenuBar>
@@ -102,6 +103,19 @@ void LanguageSwitching::english_turns_the_whole_window_at_once() {
   QVERIFY(rules != nullptr && rules->isVisible());
   QCOMPARE(rules->windowTitle(), "How to Play - Kumora Shogi");
   QCOMPARE(rules->section_headings().front()->text(), "1. Moving a piece (the chain move)");
+  // Its contents list shows every title whole, broken into lines that fit.
+  const auto* contents = rules->findChild<QListWidget*>();
+  QVERIFY(contents != nullptr);
+  QString first = contents->item(0)->text();
+  QVERIFY(first.contains('\n'));
+  QCOMPARE(first.replace('\n', ' '), "1. Moving a piece (the chain move)");
+  const QFontMetrics metrics(contents->font());
+  for (int i = 0; i < contents->count(); ++i) {
+    for (const QString& line : contents->item(i)->text().split('\n')) {
+      QVERIFY2(metrics.horizontalAdvance(line) < contents->viewport()->width() - 16,
+               qPrintable(line));
+    }
+  }
   rules->close();
   save_screenshot_if_asked(*window_, "window-english");
   // The game goes on in English.

@@ -24,7 +24,8 @@ QString on_off(bool on) { return on ? "on" : "off"; }
 // shows as one new line.
 QString list_state(const QListWidget& list, const QString& key, WindowAccount& account) {
   for (int i = 0; i < list.count(); ++i) {
-    account[QString("%1/row %2").arg(key).arg(i, 3, 10, QChar('0'))] = list.item(i)->text();
+    account[QString("%1/row %2").arg(key).arg(i, 3, 10, QChar('0'))] =
+        list.item(i)->text().replace('\n', "\\n");
   }
   const QListWidgetItem* current = list.currentItem();
   return QString("rows %1 current %2 \"%3\" top %4")
