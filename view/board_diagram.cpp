@@ -23,7 +23,7 @@ constexpr double HAND_GAP = 8;
 constexpr double COUNT_BAND = 20;  // the count beside a hand piece
 
 const QColor PATH_COLOUR(255, 140, 0);
-const QColor ZONE_TINT(240, 40, 40, 34);
+const QColor ZONE_TINT(235, 30, 30, 70);
 const QColor CROSS_COLOUR(220, 0, 0);
 
 QFont label_font(double pixel_size) {
