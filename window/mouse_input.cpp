@@ -76,6 +76,10 @@ bool MouseInput::resume_stepped_game() {
 const char* MouseInput::refused_step_status(int x, int y) const {
   const GameState& state = s_.game.state;
   const int* move = state.cur_move;
+  // The selected piece clicked again: the selection is given up.
+  if (state.chain_count == 0 && x == move[CUR_FROM_X] && y == move[CUR_FROM_Y]) {
+    return tr_noop("Status", "取り消しました");
+  }
   if (state.chain_count == 0 && !state.belongs_to_turn(state.board(x, y)) &&
       can_step(state.board, move[CUR_FROM_X], move[CUR_FROM_Y], x, y, move[CUR_PIECE]) == ON) {
     return tr_noop("Status", "自分の駒を経由して動かします");
