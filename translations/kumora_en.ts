@@ -361,8 +361,8 @@
         <translation>Settings</translation>
     </message>
     <message>
-        <source>雲羅将棋 Kumora Shogi<byte value="xd"/>バージョン %1<byte value="xd"/><byte value="xd"/>%2</source>
-        <translation>Kumora Shogi (雲羅将棋)<byte value="xd"/>Version %1<byte value="xd"/><byte value="xd"/>%2</translation>
+        <source>雲羅将棋 Kumora Shogi<byte value="xd"/>バージョン %1<byte value="xd"/><byte value="xd"/>自分の駒をつないで動かす将棋</source>
+        <translation>Kumora Shogi (雲羅将棋)<byte value="xd"/>Version %1<byte value="xd"/><byte value="xd"/>Shogi in which a piece moves by chaining through your own pieces</translation>
     </message>
     <message>
         <source>できません</source>

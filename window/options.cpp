@@ -162,8 +162,8 @@ void Options::VER_Click() {
 }
 
 std::string Options::about_text() {
-  return fill_in(tr_text("Game", "雲羅将棋 Kumora Shogi\rバージョン %1\r\r%2"),
-                 {KUMORA_VERSION, "https://kumora-shogi.example.org/"});
+  return fill_in(tr_text("Game", "雲羅将棋 Kumora Shogi\rバージョン %1\r\r自分の駒をつないで動かす将棋"),
+                 {KUMORA_VERSION});
 }
 
 }  // namespace kumora
