@@ -1006,6 +1006,22 @@
         <extracomment>%1 the kind of game, %2 the handicap grade</extracomment>
         <translation>%1, %2</translation>
     </message>
+    <message>
+        <source>あなた</source>
+        <translation>You</translation>
+    </message>
+    <message>
+        <source>ＣＯＭ</source>
+        <translation>Computer</translation>
+    </message>
+    <message>
+        <source>先手</source>
+        <translation>Sente</translation>
+    </message>
+    <message>
+        <source>後手</source>
+        <translation>Gote</translation>
+    </message>
 </context>
 <context>
     <name>Sound</name>
@@ -1122,6 +1138,18 @@
     <message>
         <source>持駒</source>
         <translation>Hand</translation>
+    </message>
+</context>
+<context>
+    <name>kumora::EvalGraph</name>
+    <message>
+        <source>互角</source>
+        <translation>Even</translation>
+    </message>
+    <message>
+        <source>%1 +%2</source>
+        <extracomment>%1 the player ahead, %2 the lead in pawns</extracomment>
+        <translation>%1 +%2</translation>
     </message>
 </context>
 <context>

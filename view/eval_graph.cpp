@@ -2,6 +2,7 @@
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QFontMetricsF>
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>
@@ -11,8 +12,16 @@ namespace kumora {
 namespace {
 // Values beyond this (a won game) are drawn at the edge.
 constexpr int VALUE_SCALE = 2000;
+// Values are hundredths of a pawn; the scale is marked at these leads.
+constexpr int PAWN = 100;
+constexpr int SCALE_MARKS[] = {5 * PAWN, 20 * PAWN};
+// A lead under this is no lead.
+constexpr int EVEN_BELOW = PAWN;
 const QColor LOWER_AHEAD(70, 120, 200, 90);
 const QColor UPPER_AHEAD(200, 80, 60, 90);
+// The names of the two halves, in the shading's colours but solid.
+const QColor LOWER_NAME(40, 75, 150);
+const QColor UPPER_NAME(155, 55, 35);
 }  // namespace
 
 EvalGraph::EvalGraph(QWidget* parent) : QWidget(parent) {
@@ -28,6 +37,24 @@ void EvalGraph::set_values(const std::vector<std::optional<int>>& values) {
 void EvalGraph::set_current(int position) {
   current_ = position;
   update();
+}
+
+void EvalGraph::set_sides(const QString& lower, const QString& upper) {
+  lower_name_ = lower;
+  upper_name_ = upper;
+  update();
+}
+
+QString EvalGraph::verdict() const {
+  if (current_ < 0 || current_ >= static_cast<int>(values_.size()) || !values_[current_]) {
+    return {};
+  }
+  const int value = *values_[current_];
+  if (std::abs(value) < EVEN_BELOW) return tr("互角");
+  //: %1 the player ahead, %2 the lead in pawns
+  return tr("%1 +%2")
+      .arg(value > 0 ? lower_name_ : upper_name_)
+      .arg(std::abs(value) / static_cast<double>(PAWN), 0, 'f', 1);
 }
 
 QRectF EvalGraph::plot_rect() const { return QRectF(rect()).adjusted(6, 6, -6, -6); }
@@ -56,10 +83,11 @@ QString EvalGraph::describe() const {
   for (const std::optional<int>& value : values_) {
     shown << (value ? QString::number(*value) : QString("?"));
   }
-  return QString("values %1: %2, current %3")
+  return QString("values %1: %2, current %3, above %4, below %5, \"%6\"")
       .arg(values_.size())
       .arg(shown.join(' '))
-      .arg(current_);
+      .arg(current_)
+      .arg(lower_name_, upper_name_, verdict());
 }
 
 int EvalGraph::position_at(double x) const {
@@ -77,8 +105,7 @@ void EvalGraph::paintEvent(QPaintEvent*) {
   painter.fillRect(rect(), palette().base());
   const QRectF plot = plot_rect();
   const double zero = plot.center().y();
-  painter.setPen(QPen(palette().mid().color(), 1));
-  painter.drawLine(QPointF(plot.left(), zero), QPointF(plot.right(), zero));
+  paint_scale(painter);
 
   QPainterPath line;
   QPainterPath area;
@@ -113,6 +140,49 @@ void EvalGraph::paintEvent(QPaintEvent*) {
     const double x = x_of(current_);
     painter.drawLine(QPointF(x, plot.top()), QPointF(x, plot.bottom()));
   }
+  paint_names(painter);
+}
+
+// The middle line, dotted lines at the marked leads, each labelled with the
+// lead in pawns at the right edge.
+void EvalGraph::paint_scale(QPainter& painter) const {
+  const QRectF plot = plot_rect();
+  painter.setPen(QPen(palette().mid().color(), 1));
+  painter.drawLine(QPointF(plot.left(), plot.center().y()),
+                   QPointF(plot.right(), plot.center().y()));
+  QFont small = font();
+  small.setPointSizeF(font().pointSizeF() * 0.8);
+  painter.setFont(small);
+  const QFontMetricsF metrics(small);
+  for (const int mark : SCALE_MARKS) {
+    for (const int value : {mark, -mark}) {
+      const double y = y_of(value);
+      painter.setPen(QPen(palette().mid().color(), 1, Qt::DotLine));
+      painter.drawLine(QPointF(plot.left(), y), QPointF(plot.right(), y));
+      const QString label = QString::number(mark / PAWN);
+      const QRectF box(plot.right() - metrics.horizontalAdvance(label) - 2,
+                       y - metrics.height() - 1, metrics.horizontalAdvance(label) + 2,
+                       metrics.height());
+      painter.setPen(palette().placeholderText().color());
+      painter.drawText(box, Qt::AlignRight | Qt::AlignBottom, label);
+    }
+  }
+}
+
+// Whose lead each half shows, in its corner, and who leads in the position
+// marked, at the top right.
+void EvalGraph::paint_names(QPainter& painter) const {
+  const QRectF inner = plot_rect().adjusted(3, 1, -3, -1);
+  QFont bold = font();
+  bold.setBold(true);
+  painter.setFont(bold);
+  painter.setPen(LOWER_NAME);
+  painter.drawText(inner, Qt::AlignLeft | Qt::AlignTop, lower_name_);
+  painter.setPen(UPPER_NAME);
+  painter.drawText(inner, Qt::AlignLeft | Qt::AlignBottom, upper_name_);
+  painter.setPen(palette().text().color());
+  painter.drawText(inner.adjusted(0, 0, -QFontMetricsF(bold).horizontalAdvance("20") - 6, 0),
+                   Qt::AlignRight | Qt::AlignTop, verdict());
 }
 
 void EvalGraph::mousePressEvent(QMouseEvent* event) {

@@ -3,6 +3,7 @@
 // ahead shaded; a click on a point asks for that position.
 #pragma once
 
+#include <QString>
 #include <QWidget>
 #include <functional>
 #include <optional>
@@ -19,6 +20,12 @@ class EvalGraph : public QWidget {
   // hundredths of a pawn; empty while not yet computed.
   void set_values(const std::vector<std::optional<int>>& values);
   void set_current(int position);
+  // The names of the players whose lead is drawn above (the lower player)
+  // and below the middle line, in the chosen language.
+  void set_sides(const QString& lower, const QString& upper);
+  // Who is ahead in the position marked, and by how much in pawns:
+  // "先手 +3.2", or "互角" when the lead is under one pawn; empty without a value.
+  QString verdict() const;
   // The position shown under the widget's point x; -1 when there is none.
   int position_at(double x) const;
   // Where the graph draws a position, across the widget.
@@ -40,9 +47,13 @@ class EvalGraph : public QWidget {
  private:
   QRectF plot_rect() const;
   double y_of(int value) const;
+  void paint_scale(QPainter& painter) const;
+  void paint_names(QPainter& painter) const;
 
   std::vector<std::optional<int>> values_;
   int current_ = 0;
+  QString lower_name_;
+  QString upper_name_;
 };
 
 }  // namespace kumora

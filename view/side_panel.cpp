@@ -62,6 +62,8 @@ void SidePanel::show_summary(const GameSummary& summary) {
     moves_->scrollToItem(moves_->currentItem());
   }
   graph_->set_current(summary.position);
+  graph_->set_sides(QString::fromStdString(summary.lower_player),
+                    QString::fromStdString(summary.upper_player));
   syncing_ = false;
 }
 

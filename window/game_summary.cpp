@@ -36,6 +36,21 @@ std::string mode_text(const GameState& state) {
   return fill_in(tr_text("SidePanel", "%1 %2"), {text, caption_text(state.handicap_grade)});
 }
 
+// Who plays each half of the board: against the computer the person below
+// and the computer above, else the sides.
+void name_players(const GameState& state, GameSummary& summary) {
+  if (state.vs_com == MODE_COM && state.kifu_mode == OFF && state.turn != NO_GAME) {
+    summary.lower_player = tr_text("SidePanel", "あなた");
+    summary.upper_player = tr_text("SidePanel", "ＣＯＭ");
+    return;
+  }
+  const char* sente = tr_noop("SidePanel", "先手");
+  const char* gote = tr_noop("SidePanel", "後手");
+  const bool sente_is_lower = state.SENTE == state.lower_side;
+  summary.lower_player = tr_text("SidePanel", sente_is_lower ? sente : gote);
+  summary.upper_player = tr_text("SidePanel", sente_is_lower ? gote : sente);
+}
+
 }  // namespace
 
 GameSummary summarize(const Game& game) {
@@ -43,6 +58,7 @@ GameSummary summarize(const Game& game) {
   GameSummary summary;
   summary.turn = turn_text(state);
   summary.mode = mode_text(state);
+  name_players(state, summary);
   const bool sente_is_lower = state.SENTE == state.lower_side;
   for (int i = 1; i <= game.kifu.kifu_len; ++i) {
     summary.moves.push_back(std::to_string(i) + " " + move_notation(game.kifu, i, sente_is_lower));

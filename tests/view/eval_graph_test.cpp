@@ -109,3 +109,24 @@ TEST(EvalGraph, AClickChoosesThePositionUnderThePointer) {
 
 }  // namespace
 }  // namespace kumora
+
+namespace kumora {
+namespace {
+
+// The graph names who leads in the position marked, in pawns, and calls a
+// lead under a pawn even.
+TEST(EvalGraph, NamesWhoLeadsInThePositionMarked) {
+  ensure_qt_app();
+  EvalGraph graph;
+  graph.set_sides("先手", "後手");
+  graph.set_values({0, 99, -350, std::nullopt, 1234});
+  const std::pair<int, QString> cases[] = {
+      {1, "互角"}, {2, "後手 +3.5"}, {3, ""}, {4, "先手 +12.3"}, {5, ""}};
+  for (const auto& [position, verdict] : cases) {
+    graph.set_current(position);
+    EXPECT_EQ(graph.verdict(), verdict) << position;
+  }
+}
+
+}  // namespace
+}  // namespace kumora
