@@ -23,7 +23,7 @@ constexpr double HAND_GAP = 8;
 constexpr double COUNT_BAND = 20;  // the count beside a hand piece
 
 const QColor PATH_COLOUR(255, 140, 0);
-const QColor ZONE_TINT(235, 30, 30, 70);
+const QColor ZONE_TINT(235, 30, 30, 95);
 const QColor CROSS_COLOUR(220, 0, 0);
 
 QFont label_font(double pixel_size) {
@@ -106,6 +106,27 @@ void draw_cross(QPainter& painter, QPointF c, double size) {
     painter.drawLine(c + QPointF(-half, -half), c + QPointF(half, half));
     painter.drawLine(c + QPointF(-half, half), c + QPointF(half, -half));
   }
+}
+
+// The picture of a cell of the promotion zone: its square tinted, the piece
+// on it left as it is, so that its face stays easy to read.
+QImage zone_tinted(const QImage& picture, const QImage& empty_square) {
+  QImage tinted = picture.convertToFormat(QImage::Format_ARGB32);
+  const QImage square = empty_square.convertToFormat(QImage::Format_ARGB32);
+  const double alpha = ZONE_TINT.alphaF();
+  for (int y = 0; y < tinted.height() && y < square.height(); ++y) {
+    for (int x = 0; x < tinted.width() && x < square.width(); ++x) {
+      const QRgb pixel = tinted.pixel(x, y);
+      if (pixel != square.pixel(x, y)) continue;  // the piece
+      const auto blend = [alpha](int under, int over) {
+        return static_cast<int>(std::lround(under * (1 - alpha) + over * alpha));
+      };
+      tinted.setPixel(x, y, qRgba(blend(qRed(pixel), ZONE_TINT.red()),
+                                  blend(qGreen(pixel), ZONE_TINT.green()),
+                                  blend(qBlue(pixel), ZONE_TINT.blue()), qAlpha(pixel)));
+    }
+  }
+  return tinted;
 }
 
 }  // namespace
@@ -201,8 +222,10 @@ void BoardDiagram::paint_cells(QPainter& painter) {
   for (int y = diagram_.top_rank; y <= diagram_.bottom_rank; ++y) {
     for (int x = 10 - diagram_.left_file; x <= 10 - diagram_.right_file; ++x) {
       const QRectF cell = cell_rect({x, y});
-      painter.drawImage(cell, pictures_.picture(state_.board(x, y), scale));
-      if (diagram_.promotion_zone && y <= 3) painter.fillRect(cell, ZONE_TINT);
+      const QImage picture = pictures_.picture(state_.board(x, y), scale);
+      const bool in_zone = diagram_.promotion_zone && y <= 3;
+      painter.drawImage(cell, in_zone ? zone_tinted(picture, pictures_.picture(EMPTY, scale))
+                                      : picture);
       frame_cell(painter, cell, qb_color(PLAIN_CELL_COLOUR), frame);
     }
   }
