@@ -10,6 +10,8 @@
 #include <cstring>
 #include <ctime>
 
+#include "core/translation.h"
+
 namespace kumora {
 
 namespace {
@@ -94,11 +96,20 @@ bool write_all(int fd, const std::string& bytes) {
   return true;
 }
 
-// The new file gets the permissions of the one it replaces; a new name gets
-// the usual ones, less the umask.
-bool keep_permissions(int fd, const std::string& path) {
-  struct stat old {};
-  if (stat(path.c_str(), &old) != 0) return true;
+// What stands at the path to be replaced.
+enum class Replaced { NOTHING, REGULAR_FILE, LINK, OTHER };
+
+Replaced replaced_kind(const std::string& path, struct stat& info) {
+  if (lstat(path.c_str(), &info) != 0) return Replaced::NOTHING;
+  if (S_ISREG(info.st_mode)) return Replaced::REGULAR_FILE;
+  return S_ISLNK(info.st_mode) ? Replaced::LINK : Replaced::OTHER;
+}
+
+// The new file gets the permissions of the regular file it replaces. In
+// place of a link (which is replaced itself, never what it points to) or of
+// nothing, it keeps the usual ones less the umask, as created.
+bool keep_permissions(int fd, Replaced kind, const struct stat& old) {
+  if (kind != Replaced::REGULAR_FILE) return true;
   return fchmod(fd, old.st_mode & 07777) == 0;
 }
 
@@ -129,6 +140,13 @@ void remove_stale_temporaries(const std::string& path) {
 
 bool replace_file_atomically(const std::string& path, const std::string& bytes,
                              std::string& error) {
+  struct stat old {};
+  const Replaced kind = replaced_kind(path, old);
+  if (kind == Replaced::OTHER) {
+    // A folder, a named pipe or a device is no file of the program's.
+    error = tr_text("File", "通常のﾌｧｲﾙではありません");
+    return false;
+  }
   remove_stale_temporaries(path);
   std::string temporary;
   const int fd = create_temporary(path, 0666, temporary);
@@ -136,7 +154,7 @@ bool replace_file_atomically(const std::string& path, const std::string& bytes,
     error = std::strerror(errno);
     return false;
   }
-  bool ok = keep_permissions(fd, path) && write_all(fd, bytes) && fsync(fd) == 0;
+  bool ok = keep_permissions(fd, kind, old) && write_all(fd, bytes) && fsync(fd) == 0;
   int failure = errno;
   if (close(fd) != 0 && ok) {
     ok = false;

@@ -9,7 +9,10 @@ namespace kumora {
 // Writes `bytes` to a new temporary file beside `path` and renames it over
 // `path`. The temporary file is created afresh under a name no one else
 // holds, never through a symbolic link planted there; it takes the
-// permissions of the file it replaces. On failure nothing of the temporary
+// permissions of the regular file it replaces. A symbolic link at `path` is
+// replaced itself (what it points to is never written), and the new file
+// then has the usual permissions less the umask; a folder, a named pipe or a
+// device at `path` is refused ("通常のﾌｧｲﾙではありません"). On failure nothing of the temporary
 // file is left, the old file is untouched and `error` says why in the
 // system's words (a file-size limit gives EFBIG's text, as long as SIGXFSZ is
 // ignored). Temporary files that an earlier run left behind in the folder

@@ -75,6 +75,36 @@ TEST_F(AtomicFile, ANewFileGetsTheUsualPermissionsLessTheUmask) {
             perms::owner_read | perms::owner_write | perms::group_read | perms::others_read);
 }
 
+TEST_F(AtomicFile, ALinkIsReplacedItselfWithTheUsualPermissions) {
+  const std::string target = path("shared.ini");
+  std::ofstream(target) << "theirs";
+  fs::permissions(target, fs::perms::all & ~(fs::perms::owner_exec | fs::perms::group_exec |
+                                               fs::perms::others_exec));  // 666
+  fs::create_symlink(target, path("Kumora.ini"));
+  const mode_t old_mask = umask(022);
+  std::string error;
+  const bool written = replace_file_atomically(path("Kumora.ini"), "ours", error);
+  umask(old_mask);
+  ASSERT_TRUE(written) << error;
+  EXPECT_EQ(content(target), "theirs");
+  EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(path("Kumora.ini"))));
+  using fs::perms;
+  EXPECT_EQ(fs::status(path("Kumora.ini")).permissions(),
+            perms::owner_read | perms::owner_write | perms::group_read | perms::others_read);
+}
+
+TEST_F(AtomicFile, RefusesToReplaceWhatIsNoFile) {
+  ASSERT_EQ(mkfifo(path("window.ini").c_str(), 0600), 0);
+  fs::create_directory(path("folder.棋譜"));
+  for (const char* name : {"window.ini", "folder.棋譜"}) {
+    std::string error;
+    EXPECT_FALSE(replace_file_atomically(path(name), "new", error)) << name;
+    EXPECT_EQ(error, "通常のﾌｧｲﾙではありません");
+  }
+  EXPECT_TRUE(fs::is_fifo(fs::symlink_status(path("window.ini"))));
+  EXPECT_TRUE(fs::is_directory(fs::symlink_status(path("folder.棋譜"))));
+}
+
 TEST_F(AtomicFile, RemovesOnlyItsOwnTemporariesLeftByAnEndedRun) {
   const std::string dead = std::to_string(ended_process());
   const std::string alive = std::to_string(getpid());
