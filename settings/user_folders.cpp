@@ -15,16 +15,21 @@ std::string absolute_variable(const char* name) {
   return value;
 }
 
-}  // namespace
-
-std::string user_data_folder() {
-  std::string base = absolute_variable("XDG_DATA_HOME");
+// $VARIABLE/kumora-shogi, or else the folder under the home folder.
+std::string program_folder(const char* variable, const char* under_home) {
+  std::string base = absolute_variable(variable);
   if (base.empty()) {
     const std::string home = absolute_variable("HOME");
-    base = (home.empty() ? std::string("/tmp") : home) + "/.local/share";
+    base = (home.empty() ? std::string("/tmp") : home) + under_home;
   }
   return base + "/kumora-shogi";
 }
+
+}  // namespace
+
+std::string user_data_folder() { return program_folder("XDG_DATA_HOME", "/.local/share"); }
+
+std::string user_config_folder() { return program_folder("XDG_CONFIG_HOME", "/.config"); }
 
 std::string shown_path(const std::string& path) {
   const std::string home = absolute_variable("HOME");

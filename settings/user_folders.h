@@ -9,6 +9,10 @@ namespace kumora {
 // variable is unset or not an absolute path.
 std::string user_data_folder();
 
+// "$XDG_CONFIG_HOME/kumora-shogi", or "~/.config/kumora-shogi": where the
+// window keeps what it remembers between runs.
+std::string user_config_folder();
+
 // The path with the home folder written as "~", as a person reads it.
 std::string shown_path(const std::string& path);
 

@@ -1,5 +1,7 @@
 #include "view/game_window.h"
 
+#include <algorithm>
+
 #include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
@@ -26,6 +28,7 @@
 #include "view/rules_window.h"
 #include "view/side_panel.h"
 #include "view/surface_view.h"
+#include "view/window_fit.h"
 #include "window/game_summary.h"
 #include "window/last_move.h"
 #include "window/record_positions.h"
@@ -35,6 +38,8 @@ namespace kumora {
 namespace {
 constexpr int TIMER1_INTERVAL_MS = 50;
 constexpr int SIDE_PANEL_WIDTH = 260;
+// A remembered size is never taken below this, so that the board stays usable.
+constexpr QSize SMALLEST_WINDOW(480, 360);
 
 bool carries_check_mark(MenuId id) {
   switch (id) {
@@ -109,7 +114,21 @@ GameWindow::~GameWindow() = default;
 void GameWindow::load() {
   deliver([this] { logic_.Form_Load(isMaximized()); });
   if (ended_) return;
-  if (!restoreGeometry(settings_.window_geometry())) size_for_screen();
+  const std::optional<WindowPlace> place = settings_.window_place();
+  if (place) {
+    restore_place(*place);
+  } else {
+    size_for_screen();
+  }
+}
+
+void GameWindow::restore_place(const WindowPlace& place) {
+  const QPoint corner(std::clamp(place.x, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX),
+                      std::clamp(place.y, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+  QScreen* on = QGuiApplication::screenAt(corner);
+  if (on == nullptr) on = screen();
+  setGeometry(fit_to_screen(place, on->availableGeometry(), SMALLEST_WINDOW));
+  if (place.maximized) setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void GameWindow::size_for_screen() {
@@ -127,7 +146,12 @@ void GameWindow::size_for_screen() {
   move(available.center() - rect().center());
 }
 
-void GameWindow::remember_geometry() { settings_.set_window_geometry(saveGeometry()); }
+void GameWindow::remember_geometry() {
+  const bool normal = !isMaximized() && !isFullScreen();
+  const QRect inside = normal ? geometry() : normalGeometry();
+  settings_.set_window_place(
+      {inside.x(), inside.y(), inside.width(), inside.height(), isMaximized()});
+}
 
 QAction* GameWindow::action(MenuId id) const {
   const auto found = actions_.find(id);

@@ -84,6 +84,8 @@ class GameWindow : public QMainWindow, public Dialogs, public Host {
   void set_side_panel_shown(bool shown);
   // The first size: 80% of the screen's height at the board's proportions.
   void size_for_screen();
+  // The place remembered, fitted to the screen it falls on.
+  void restore_place(const WindowPlace& place);
   void remember_geometry();
   // Runs the event loop, input discarded, until `finished` says so or the
   // person asks to end the program; false in that case.
