@@ -17,18 +17,40 @@ std::int64_t positive_number(const std::string& text) {
 
 }  // namespace
 
+namespace {
+
+// An option that takes a value: the value was missing or not one it takes.
+CommandLine bad_value(const std::string& option, const std::vector<std::string>& arguments,
+                      size_t value_index, const char* allowed) {
+  CommandLine line;
+  line.request = CommandLine::Request::MISTAKE;
+  if (value_index >= arguments.size()) {
+    line.mistake = "option '" + option + "' needs a value (" + allowed + ")";
+  } else {
+    line.mistake = "invalid value '" + arguments[value_index] + "' for " + option + " (" +
+                   allowed + ")";
+  }
+  return line;
+}
+
+}  // namespace
+
 CommandLine parse_command_line(const std::vector<std::string>& arguments) {
   CommandLine line;
   for (size_t i = 0; i < arguments.size(); ++i) {
     const std::string& argument = arguments[i];
-    if (argument == "--nodes" && i + 1 < arguments.size() &&
-        positive_number(arguments[i + 1]) > 0) {
+    if (argument == "--nodes") {
+      if (i + 1 >= arguments.size() || positive_number(arguments[i + 1]) <= 0) {
+        return bad_value(argument, arguments, i + 1, "a whole number above 0");
+      }
       line.nodes = positive_number(arguments[++i]);
       continue;
     }
-    Language language = Language::JAPANESE;
-    if (argument == "--lang" && i + 1 < arguments.size() &&
-        language_from_code(arguments[i + 1], language)) {
+    if (argument == "--lang") {
+      Language language = Language::JAPANESE;
+      if (i + 1 >= arguments.size() || !language_from_code(arguments[i + 1], language)) {
+        return bad_value(argument, arguments, i + 1, "en or ja");
+      }
       line.language = language;
       ++i;
       continue;
@@ -46,7 +68,7 @@ CommandLine parse_command_line(const std::vector<std::string>& arguments) {
       continue;
     }
     line.request = CommandLine::Request::MISTAKE;
-    line.mistake = argument;
+    line.mistake = "unknown option '" + argument + "'";
     return line;
   }
   return line;

@@ -28,12 +28,13 @@ struct CommandLine {
   std::int64_t nodes = 0;
   // The language asked for with --lang; none: the one chosen last.
   std::optional<Language> language;
-  // The argument that could not be understood, when request is MISTAKE.
+  // What could not be understood, when request is MISTAKE: "unknown option
+  // '--bogus'", "invalid value 'de' for --lang (en or ja)", ...
   std::string mistake;
 };
 
 // Reads the arguments after the program's name, left to right: --help and
-// --version end the reading, the first argument not understood too.
+// --version end the reading, the first argument or value not understood too.
 CommandLine parse_command_line(const std::vector<std::string>& arguments);
 
 // The usage text; `user_folder` is the folder --user-folder moves to, as it

@@ -40,6 +40,10 @@ expect 'grep -q -- "--bogus" "$work/unknown.err" && grep -q "^Usage:" "$work/unk
   "an unknown option did not name it and the usage on stderr"
 expect '[ ! -s "$work/unknown.out" ]' "an unknown option printed on stdout"
 
+run bad_lang 2 --lang de
+expect 'grep -q "^kumora-shogi: invalid value .de. for --lang (en or ja)" "$work/bad_lang.err"' \
+  "a bad --lang value was not named: $(head -n 1 "$work/bad_lang.err")"
+
 # A file where the user folder should be: the folder cannot be made.
 touch "$work/data"
 XDG_DATA_HOME=$work/data run unusable 1 --user-folder
