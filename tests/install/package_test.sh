@@ -41,6 +41,10 @@ deb=$work/package/kumora-shogi_${version}_amd64.deb
 echo "== lintian"
 lintian --fail-on error,warning --display-info "$deb"
 
+echo "== the description tells the computer's five levels"
+dpkg-deb -f "$deb" Description | grep -q "at five levels" \
+  || { echo "the package's description does not say five levels"; exit 1; }
+
 echo "== installing"
 apt-get install -y -qq -o DPkg::Lock::Timeout=120 "$deb" >"$work/apt.log" \
   || { cat "$work/apt.log"; exit 1; }
@@ -57,6 +61,10 @@ desktop-file-validate "$desktop_file"
 echo "== appstreamcli validate $metainfo"
 # --no-net: the home page and the screenshots' addresses are not checked.
 appstreamcli validate --no-net "$metainfo"
+grep -q "at five levels" "$metainfo" && grep -q "五つのﾚﾍﾞﾙ" "$metainfo" \
+  || { echo "the metainfo does not say five levels"; exit 1; }
+zcat "$(dpkg -L kumora-shogi | grep '/man6/kumora-shogi.6.gz$')" | grep -q "one of five levels" \
+  || { echo "the manual page does not say five levels"; exit 1; }
 grep -q "<release version=\"$version\"" "$metainfo" \
   || { echo "the metainfo has no release $version"; exit 1; }
 zcat /usr/share/doc/kumora-shogi/changelog.gz | head -n 1 | grep -q "^kumora-shogi ($version)" \
