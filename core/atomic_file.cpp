@@ -10,8 +10,6 @@
 #include <cstring>
 #include <ctime>
 
-#include "core/translation.h"
-
 namespace kumora {
 
 namespace {
@@ -106,8 +104,9 @@ Replaced replaced_kind(const std::string& path, struct stat& info) {
 }
 
 // The new file gets the permissions of the regular file it replaces. In
-// place of a link (which is replaced itself, never what it points to) or of
-// nothing, it keeps the usual ones less the umask, as created.
+// place of anything else (a link is replaced itself, never what it points
+// to; a named pipe is never opened) it keeps the usual ones less the umask,
+// as created.
 bool keep_permissions(int fd, Replaced kind, const struct stat& old) {
   if (kind != Replaced::REGULAR_FILE) return true;
   return fchmod(fd, old.st_mode & 07777) == 0;
@@ -142,11 +141,6 @@ bool replace_file_atomically(const std::string& path, const std::string& bytes,
                              std::string& error) {
   struct stat old {};
   const Replaced kind = replaced_kind(path, old);
-  if (kind == Replaced::OTHER) {
-    // A folder, a named pipe or a device is no file of the program's.
-    error = tr_text("File", "通常のﾌｧｲﾙではありません");
-    return false;
-  }
   remove_stale_temporaries(path);
   std::string temporary;
   const int fd = create_temporary(path, 0666, temporary);

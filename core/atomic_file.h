@@ -10,9 +10,9 @@ namespace kumora {
 // `path`. The temporary file is created afresh under a name no one else
 // holds, never through a symbolic link planted there; it takes the
 // permissions of the regular file it replaces. A symbolic link at `path` is
-// replaced itself (what it points to is never written), and the new file
-// then has the usual permissions less the umask; a folder, a named pipe or a
-// device at `path` is refused ("通常のﾌｧｲﾙではありません"). On failure nothing of the temporary
+// replaced itself (what it points to is never written), as is a named pipe
+// or a device (never opened), and the new file then has the usual
+// permissions less the umask; a folder there is refused. On failure nothing of the temporary
 // file is left, the old file is untouched and `error` says why in the
 // system's words (a file-size limit gives EFBIG's text, as long as SIGXFSZ is
 // ignored). Temporary files that an earlier run left behind in the folder
