@@ -7,22 +7,31 @@ namespace kumora {
 namespace {
 const std::string COM_TITLE = "ＣＯＭ対局 LEVEL";
 const std::string TWO_PERSON_TITLE = "人間対局";
+const std::string TURNED_MARK = " 反転";
 }  // namespace
 
 std::string archive_title(const ArchivedGameKind& kind) {
   const std::string mode = kind.vs_com ? COM_TITLE + std::to_string(kind.level) : TWO_PERSON_TITLE;
-  return kind.handicap ? mode + " " + japanese_caption(kind.handicap_grade) : mode;
+  const std::string title = kind.handicap ? mode + " " + japanese_caption(kind.handicap_grade) : mode;
+  return kind.turned ? title + TURNED_MARK : title;
 }
 
 namespace {
 
+// Cuts `ending` off the title; false when the title does not end so.
+bool cut_ending(std::string& title, const std::string& ending) {
+  if (title.size() <= ending.size() ||
+      title.compare(title.size() - ending.size(), ending.size(), ending) != 0) {
+    return false;
+  }
+  title.resize(title.size() - ending.size());
+  return true;
+}
+
 // The grade whose caption ends the title, cut off; false when none does.
 bool cut_handicap(std::string& title, int& grade) {
   for (int g = LOWEST_GRADE; g <= HIGHEST_GRADE; ++g) {
-    const std::string ending = " " + japanese_caption(g);
-    if (title.size() > ending.size() &&
-        title.compare(title.size() - ending.size(), ending.size(), ending) == 0) {
-      title.resize(title.size() - ending.size());
+    if (cut_ending(title, " " + japanese_caption(g))) {
       grade = g;
       return true;
     }
@@ -35,6 +44,7 @@ bool cut_handicap(std::string& title, int& grade) {
 bool parse_archive_title(const std::string& whole_title, ArchivedGameKind& kind) {
   std::string title = whole_title;
   kind = ArchivedGameKind{};
+  kind.turned = cut_ending(title, TURNED_MARK);
   kind.handicap = cut_handicap(title, kind.handicap_grade);
   if (title == TWO_PERSON_TITLE) return true;
   if (title.size() != COM_TITLE.size() + 1 || title.compare(0, COM_TITLE.size(), COM_TITLE) != 0) {

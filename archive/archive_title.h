@@ -1,6 +1,7 @@
 // What an archived game's title line says of it, so that the game can be
 // resumed as it was: against the computer at a level, or between two people,
-// from the even position or a handicap grade.
+// from the even position or a handicap grade, and whether the board was
+// last shown turned round (the moves are kept as the game began).
 #pragma once
 
 #include <string>
@@ -11,11 +12,12 @@ struct ArchivedGameKind {
   bool vs_com = false;
   int level = 3;  // the computer's level when vs_com
   bool handicap = false;
-  int handicap_grade = 0;
+  int handicap_grade = 0;  // as the game began, before any turn of the board
+  bool turned = false;
 };
 
 // "ＣＯＭ対局 LEVEL3" or "人間対局", followed by " ﾊﾝﾃﾞｨｷｬｯﾌﾟ:３級" when a
-// grade was set.
+// grade was set and by " 反転" when the board was turned round.
 std::string archive_title(const ArchivedGameKind& kind);
 
 // The kind a title names; false for a title the archive did not write.

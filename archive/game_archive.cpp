@@ -1,7 +1,14 @@
 #include "archive/game_archive.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <filesystem>
+
+#include "archive/kept_game.h"
+#include "archive/played_order.h"
 
 #include "core/atomic_file.h"
 #include "core/file_read.h"
@@ -46,6 +53,25 @@ std::string without_extension(const std::string& file_name) {
                                          : file_name;
 }
 
+// Anything at all under the name, a dangling link too.
+bool name_in_use(const std::string& path) {
+  struct stat info {};
+  return lstat(path.c_str(), &info) == 0;
+}
+
+// Which file stands under the name, as it is now: device, inode, size and
+// time; empty unless it is a regular file within the size of a record.
+std::string file_identity(const std::string& path) {
+  struct stat info {};
+  if (lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode) ||
+      static_cast<unsigned long long>(info.st_size) > RECORD_FILE_MAX_BYTES) {
+    return {};
+  }
+  return std::to_string(info.st_dev) + ":" + std::to_string(info.st_ino) + ":" +
+         std::to_string(info.st_size) + ":" + std::to_string(info.st_mtim.tv_sec) + "." +
+         std::to_string(info.st_mtim.tv_nsec);
+}
+
 }  // namespace
 
 bool is_archive_file_name(const std::string& file_name) {
@@ -55,21 +81,26 @@ bool is_archive_file_name(const std::string& file_name) {
          file_name[TIMESTAMP_LENGTH] == ' ';
 }
 
+std::string archive_name_timestamp(const std::string& name) {
+  return name.substr(0, TIMESTAMP_LENGTH);
+}
+
 bool GameArchive::make_folder(std::string& error) const {
   return kumora::make_folder(folder_, error);
 }
 
-std::string GameArchive::new_game_name(const std::string& timestamp) const {
-  std::error_code error;
+std::string GameArchive::new_game_name(const std::string& timestamp,
+                                       const std::function<bool(const std::string&)>& taken) const {
   std::string name = timestamp;
-  for (int n = 2; std::filesystem::exists(record_file_path(folder_, name), error); ++n) {
+  for (int n = 2; name_in_use(record_file_path(folder_, name)) || (taken && taken(name)); ++n) {
     name = timestamp + " (" + std::to_string(n) + ")";
   }
   return name;
 }
 
 bool GameArchive::write_game(const std::string& name, const RecordHeaderTexts& texts,
-                             bool sente_is_lower, const Kifu& kifu, std::string& error) const {
+                             bool sente_is_lower, const Kifu& kifu, std::time_t now,
+                             std::string& error) const {
   if (!make_folder(error)) return false;
   Kifu whole = kifu;
   whole.kifu_pos = whole.kifu_len;
@@ -78,8 +109,10 @@ bool GameArchive::write_game(const std::string& name, const RecordHeaderTexts& t
     error = tr_text("Record", "棋譜ﾌｧｲﾙに書けない文字があります");
     return false;
   }
-  if (!replace_file_atomically(record_file_path(folder_, name), bytes, error)) return false;
-  remove_oldest();
+  const std::string path = record_file_path(folder_, name);
+  if (!replace_file_atomically(path, bytes, error)) return false;
+  stamp_played(path, now);
+  remove_oldest(name + RECORD_FILE_EXTENSION, now);
   return true;
 }
 
@@ -96,20 +129,53 @@ bool GameArchive::keep_replaced(const std::string& path, const std::string& time
     error = read_failure_reason(read, tr_text("File", "棋譜ﾌｧｲﾙ"));
     return false;
   }
-  return replace_file_atomically(record_file_path(folder_, name), bytes, error);
+  const std::string copy = record_file_path(folder_, name);
+  if (!replace_file_atomically(copy, bytes, error)) return false;
+  stamp_played(copy, timestamp_time(timestamp));
+  return true;
 }
 
-std::vector<std::string> GameArchive::games_newest_first() const {
-  std::vector<std::string> names = regular_files(folder_, is_archive_file_name);
-  std::sort(names.rbegin(), names.rend());
-  return names;
+std::vector<std::string> GameArchive::games_newest_first(std::time_t now) const {
+  return newest_played_first(folder_, regular_files(folder_, is_archive_file_name), now);
 }
 
-void GameArchive::remove_oldest() const {
-  const std::vector<std::string> names = games_newest_first();
-  for (size_t i = ARCHIVE_KEEPS; i < names.size(); ++i) {
-    std::error_code error;
-    std::filesystem::remove(std::filesystem::path(folder_) / names[i], error);
+void GameArchive::stamp_played(const std::string& path, std::time_t now) const {
+  // Within one second, each write a nanosecond later than the one before.
+  long latest = -1;
+  for (const std::string& name : regular_files(folder_, is_archive_file_name)) {
+    struct stat info {};
+    if (lstat((folder_ + "/" + name).c_str(), &info) == 0 && info.st_mtim.tv_sec == now) {
+      latest = std::max(latest, info.st_mtim.tv_nsec);
+    }
+  }
+  const long nanoseconds = std::min(latest + 1, 999999999L);
+  const struct timespec times[2] = {{now, nanoseconds}, {now, nanoseconds}};
+  utimensat(AT_FDCWD, path.c_str(), times, AT_SYMLINK_NOFOLLOW);
+}
+
+bool GameArchive::written_here(const std::string& file_name) const {
+  const std::string path = folder_ + "/" + file_name;
+  const std::string identity = file_identity(path);
+  if (identity.empty()) return false;
+  const auto found = checked_.find(file_name);
+  if (found != checked_.end() && found->second.first == identity) return found->second.second;
+  std::string bytes;
+  const bool ours = read_regular_file(path, RECORD_FILE_MAX_BYTES, bytes).ok() &&
+                    file_identity(path) == identity && reads_as_written_record(bytes);
+  checked_[file_name] = {identity, ours};
+  return ours;
+}
+
+void GameArchive::remove_oldest(const std::string& playing, std::time_t now) const {
+  const std::vector<std::string> names = games_newest_first(now);
+  if (names.size() <= static_cast<size_t>(ARCHIVE_KEEPS)) return;
+  int kept = 1;  // the game being played, wherever it ranks
+  for (const std::string& name : names) {
+    if (name == playing || !written_here(name) || ++kept <= ARCHIVE_KEEPS) continue;
+    // Removed only as it was checked: a file put in its place meanwhile stays.
+    const std::string path = folder_ + "/" + name;
+    if (file_identity(path) == checked_[name].first) unlink(path.c_str());
+    checked_.erase(name);
   }
 }
 

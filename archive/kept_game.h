@@ -18,4 +18,9 @@ Board kept_game_start(const ArchivedGameKind& kind);
 bool read_kept_game(const std::string& path, RecordFileContents& contents,
                     ArchivedGameKind& kind, LoadOutcome& outcome);
 
+// Whether a file's bytes are a record as the program writes them: every line
+// ended by CR LF, at least one move, and the moves replaying from the
+// position a kept game's title names, or else from the initial position.
+bool reads_as_written_record(const std::string& bytes);
+
 }  // namespace kumora

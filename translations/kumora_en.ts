@@ -161,6 +161,10 @@
         <translation>The game could not be recorded, and later moves may not be recorded either.<byte value="xd"/>%1<byte value="xd"/>%2</translation>
     </message>
     <message>
+        <source>上書きする前の棋譜を保管できないので、書き込みませんでした<byte value="xd"/>%1<byte value="xd"/>%2</source>
+        <translation>The record was not saved: the file it would replace could not be kept first.<byte value="xd"/>%1<byte value="xd"/>%2</translation>
+    </message>
+    <message>
         <source>対局の記録</source>
         <translation>Recording the Game</translation>
     </message>

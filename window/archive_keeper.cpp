@@ -1,10 +1,13 @@
 #include "window/archive_keeper.h"
 
 #include <filesystem>
+#include <set>
+#include <utility>
 
-#include "archive/archive_title.h"
 #include "archive/kept_game.h"
+#include "archive/played_order.h"
 #include "archive/replayed_game.h"
+#include "core/reverse.h"
 #include "core/translation.h"
 #include "kifu/record.h"
 #include "settings/user_folders.h"
@@ -12,6 +15,7 @@
 #include "window/drawing.h"
 #include "window/levels_handicap.h"
 #include "window/messages.h"
+#include "window/whole_game.h"
 
 namespace kumora {
 
@@ -20,22 +24,43 @@ const char* const RESUME_TITLE = tr_noop("Game", "前回の続き");
 // The names written into the kept game's record file, the same in both languages.
 const char* const PERSON_NAME = "あなた";
 const char* const COMPUTER_NAME = "ＣＯＭ";
+
+bool same_move(const KifuEntry& a, const KifuEntry& b) {
+  return a.from_x == b.from_x && a.from_y == b.from_y && a.to_x == b.to_x && a.to_y == b.to_y &&
+         a.moved == b.moved && a.placed == b.placed && a.taken == b.taken;
+}
+
+// Every move of `kept` is a move of `game`, in the same place.
+bool continues(const Kifu& kept, const Kifu& game) {
+  if (kept.kifu_len > game.kifu_len) return false;
+  for (int i = 1; i <= kept.kifu_len; ++i) {
+    if (!same_move(kept.entry[i], game.entry[i])) return false;
+  }
+  return true;
+}
 }  // namespace
 
-bool ArchiveKeeper::representable() const { return s_.game.state.reversed == OFF; }
-
-RecordHeaderTexts ArchiveKeeper::header_texts() const {
+ArchivedGameKind ArchiveKeeper::game_kind() const {
   const GameState& state = s_.game.state;
   ArchivedGameKind kind;
   kind.vs_com = state.vs_com == MODE_COM;
   kind.level = state.level;
   kind.handicap = state.handicap_set == ON;
-  kind.handicap_grade = state.handicap_grade;
+  kind.turned = s_.game.history.turned;
+  // Turning the board negates the grade; the game began with the other.
+  kind.handicap_grade = kind.turned ? -state.handicap_grade : state.handicap_grade;
+  return kind;
+}
+
+RecordHeaderTexts ArchiveKeeper::header_texts(const ArchivedGameKind& kind) const {
+  const GameState& state = s_.game.state;
   RecordHeaderTexts texts;
   texts.title = archive_title(kind);
   if (kind.vs_com) {
-    // The person is always the lower player against the computer.
-    const bool person_first = state.SENTE == state.lower_side;
+    // The person plays the lower army on the board as shown: on the board as
+    // the game began, the upper one while it is turned.
+    const bool sente_is_lower = state.SENTE == state.lower_side;
+    const bool person_first = sente_is_lower != kind.turned;
     texts.sente_name = person_first ? PERSON_NAME : COMPUTER_NAME;
     texts.gote_name = person_first ? COMPUTER_NAME : PERSON_NAME;
   } else {
@@ -45,22 +70,45 @@ RecordHeaderTexts ArchiveKeeper::header_texts() const {
   return texts;
 }
 
-void ArchiveKeeper::move_recorded() {
-  if (!representable() || s_.game.kifu.kifu_len == 0) return;
-  if (file_name_.empty()) file_name_ = archive_.new_game_name(s_.host.timestamp());
-  const GameState& state = s_.game.state;
+std::string ArchiveKeeper::claim_new_name(const std::string& timestamp) {
   std::string error;
-  if (!archive_.write_game(file_name_, header_texts(), state.SENTE == state.lower_side,
-                           s_.game.kifu, error)) {
-    report_failure(error);
-  }
+  make_folder(archive_.folder(), error);  // where the locks are kept
+  return archive_.new_game_name(timestamp, [this](const std::string& name) {
+    return lock_.take(archive_.folder(), name) == GameLock::Outcome::HELD;
+  });
 }
 
-void ArchiveKeeper::keep_replaced(const std::string& path) {
-  std::error_code code;
-  if (!std::filesystem::is_regular_file(path, code)) return;
+void ArchiveKeeper::move_recorded() {
+  const Kifu whole = whole_game(s_.game);
+  if (whole.kifu_len == 0) return;
+  // The file holds moves this game no longer has: it stays as it is.
+  if (!file_name_.empty() && !continues(kept_, whole)) file_name_.clear();
+  if (file_name_.empty()) {
+    if (started_.empty()) started_ = s_.host.timestamp();
+    file_name_ = claim_new_name(started_);
+  }
+  const GameState& state = s_.game.state;
   std::string error;
-  if (!archive_.keep_replaced(path, s_.host.timestamp(), error)) report_failure(error);
+  if (!archive_.write_game(file_name_, header_texts(game_kind()),
+                           state.SENTE == state.lower_side, whole,
+                           timestamp_time(s_.host.timestamp()), error)) {
+    report_failure(error);
+    return;
+  }
+  kept_ = whole;
+}
+
+void ArchiveKeeper::game_closed() {
+  lock_.release();
+  file_name_.clear();
+  started_.clear();
+  kept_.kifu_len = 0;
+}
+
+bool ArchiveKeeper::keep_replaced(const std::string& path, std::string& error) {
+  std::error_code code;
+  if (!std::filesystem::is_regular_file(path, code)) return true;
+  return archive_.keep_replaced(path, s_.host.timestamp(), error);
 }
 
 void ArchiveKeeper::report_failure(const std::string& error) {
@@ -74,8 +122,13 @@ void ArchiveKeeper::report_failure(const std::string& error) {
       tr_text("Game", "対局の記録"));
 }
 
-bool ArchiveKeeper::find_unfinished(std::string& name, RecordFileContents& contents) const {
-  for (const std::string& file : archive_.games_newest_first()) {
+bool ArchiveKeeper::find_unfinished(std::string& name, RecordFileContents& contents) {
+  // The files of one game share its start: a line it left (taking a move
+  // back, going on from an earlier position) is no game to go on with once
+  // a later file of the game was played.
+  std::set<std::string> games_seen;
+  for (const std::string& file : archive_.games_newest_first(timestamp_time(s_.host.timestamp()))) {
+    if (!games_seen.insert(archive_name_timestamp(file)).second) continue;
     RecordFileContents read;
     ArchivedGameKind kind;
     LoadOutcome outcome;
@@ -101,11 +154,29 @@ void ArchiveKeeper::ZENKAI_Click() {
   resume(name, contents);
 }
 
+void ArchiveKeeper::go_on_with(const std::string& name, const Kifu& kept) {
+  started_ = archive_name_timestamp(name);
+  kept_ = kept;
+  const bool held_elsewhere = lock_.take(archive_.folder(), name) == GameLock::Outcome::HELD;
+  file_name_ = held_elsewhere ? std::string() : name;
+}
+
+void ArchiveKeeper::turn_as_left() {
+  GameState& state = s_.game.state;
+  keep_moves_before_turn(s_.game);
+  reverse_position(state);
+  // The clocks stay with the sides as shown, as the last move left them.
+  std::swap(state.lower_clock, state.upper_clock);
+  state.reversed = ON;
+  state.handicap_grade = -state.handicap_grade;
+  s_.game.kifu.kifu_pos = 0;
+  s_.game.kifu.kifu_len = 0;
+}
+
 void ArchiveKeeper::resume(const std::string& name, const RecordFileContents& contents) {
   ArchivedGameKind kind;
   parse_archive_title(contents.title, kind);
   s_.flow.reset_game();
-  file_name_ = name;
 
   GameState& state = s_.game.state;
   if (kind.handicap) {
@@ -128,6 +199,8 @@ void ArchiveKeeper::resume(const std::string& name, const RecordFileContents& co
   state.turn = kifu.entry[n].moved < 0 ? state.upper_side : state.lower_side;
   state.vs_com = kind.vs_com ? MODE_COM : MODE_MAN;
   if (kind.vs_com) levels_.set_level(kind.level);
+  if (kind.turned) turn_as_left();
+  go_on_with(name, contents.kifu);
 
   s_.flow.redraw_all();
   s_.flow.redraw_game_texts();

@@ -12,6 +12,7 @@
 #include "window/move_drawing.h"
 #include "window/side_moves.h"
 #include "window/strong_search.h"
+#include "window/whole_game.h"
 
 namespace kumora {
 
@@ -59,7 +60,7 @@ void ComputerTurn::play_turn() {
     s_.flow.game_over_prompt(Winner::PERSON);
     return;
   }
-  if (kifu_is_full(game.kifu)) {
+  if (whole_game_full(game)) {
     // The record holds no more moves: the turn goes back to the person, whose
     // moves are refused the same way until the game is stepped back or restarted.
     s_.messages.refuse(tr_text("Game", "棋譜が一杯です（５００手）。これ以上は指せません"),

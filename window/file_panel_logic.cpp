@@ -2,9 +2,8 @@
 
 #include <filesystem>
 
-#include <algorithm>
-
 #include "archive/kept_game.h"
+#include "archive/played_order.h"
 #include "core/translation.h"
 #include "kifu/record_file.h"
 #include "settings/user_folders.h"
@@ -67,9 +66,10 @@ void FilePanel::SAIKIN_Click() {
 
 void FilePanel::refresh_file_list() {
   panel_.files = list_record_files(panel_.file_path);
-  // Kept games are named by their start: the newest first.
+  // Kept games: the most recently played first.
   if (panel_.file_path == archive_.archive().folder()) {
-    std::reverse(panel_.files.begin(), panel_.files.end());
+    panel_.files = newest_played_first(panel_.file_path, std::move(panel_.files),
+                                       timestamp_time(s_.host.timestamp()));
   }
 }
 
@@ -103,9 +103,7 @@ void FilePanel::Command1_Click() {
   }
   const RecordHeaderTexts texts{panel_.text[TEXT_TITLE], panel_.text[TEXT_SENTE],
                                 panel_.text[TEXT_GOTE]};
-  if (record_file_name_problem(panel_.text[TEXT_FILE_NAME]).empty()) {
-    archive_.keep_replaced(record_file_path(panel_.file_path, panel_.text[TEXT_FILE_NAME]));
-  }
+  if (!keep_file_replaced(texts)) return;
   const SaveOutcome saved = save_record_file(panel_.file_path, panel_.text[TEXT_FILE_NAME], texts,
                                              state.SENTE == state.lower_side, kifu);
   if (!saved.ok) {
@@ -116,6 +114,22 @@ void FilePanel::Command1_Click() {
   hide();
   refresh_file_list();
   s_.messages.tell(tr_text("Game", "棋譜を書き込みました"), "  ");
+}
+
+bool FilePanel::keep_file_replaced(const RecordHeaderTexts& texts) {
+  const std::string& name = panel_.text[TEXT_FILE_NAME];
+  // A save that will be refused for its name or texts replaces nothing.
+  if (!record_file_name_problem(name).empty() || !record_header_problem(texts).empty()) {
+    return true;
+  }
+  const std::string path = record_file_path(panel_.file_path, name);
+  std::string error;
+  if (archive_.keep_replaced(path, error)) return true;
+  s_.messages.refuse(
+      fill_in(tr_text("Game", "上書きする前の棋譜を保管できないので、書き込みませんでした\r%1\r%2"),
+              {path, error}),
+      tr_text("Game", "棋譜保存"));
+  return false;
 }
 
 void FilePanel::print_headers() {

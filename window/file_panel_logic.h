@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "kifu/record_file.h"
 #include "window/file_panel.h"
 #include "window/services.h"
 
@@ -37,6 +38,9 @@ class FilePanel {
 
  private:
   void refresh_file_list();
+  // Before a save: the file it would replace copied into the archive. False,
+  // with the person told why, when it could not be; nothing is written then.
+  bool keep_file_replaced(const RecordHeaderTexts& texts);
 
   WindowServices& s_;
   ArchiveKeeper& archive_;

@@ -10,12 +10,21 @@
 
 namespace kumora {
 
+// What the record no longer holds once the board was turned round (反転
+// drops it): the moves up to the position then shown, in the orientation the
+// game began in, so that the archive and the side panel keep the whole game.
+struct TurnedHistory {
+  Kifu before;          // entries 1..kifu_len; kifu_pos is not used
+  bool turned = false;  // the board shows the game turned round from its start
+};
+
 struct Game {
   GameState state;
   Kifu kifu;
   AttackTables tables;
   ComContext com_context;
   ReachState reach;
+  TurnedHistory history;
 };
 
 }  // namespace kumora

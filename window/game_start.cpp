@@ -7,6 +7,7 @@
 #include "window/levels_handicap.h"
 #include "window/messages.h"
 #include "window/side_moves.h"
+#include "window/whole_game.h"
 
 namespace kumora {
 
@@ -111,8 +112,11 @@ void GameStart::REVERSE_Click() {
     levels_.show_handicap_caption(state.handicap_grade);
   }
   s_.messages.play_click();
+  keep_moves_before_turn(s_.game);
   s_.game.kifu.kifu_pos = 0;
   s_.game.kifu.kifu_len = 0;
+  // The kept game says it was left turned (or back).
+  s_.flow.move_recorded();
   // The army to move is now the other sign's: the status line follows it.
   if (state.turn != NO_GAME) show_turn_status();
 }

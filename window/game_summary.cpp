@@ -3,6 +3,7 @@
 #include "core/translation.h"
 #include "kifu/move_notation.h"
 #include "settings/handicap.h"
+#include "window/whole_game.h"
 
 namespace kumora {
 
@@ -59,11 +60,13 @@ GameSummary summarize(const Game& game) {
   summary.turn = turn_text(state);
   summary.mode = mode_text(state);
   name_players(state, summary);
+  // The whole game, across a turn of the board, as it began.
+  const Kifu whole = whole_game(game);
   const bool sente_is_lower = state.SENTE == state.lower_side;
-  for (int i = 1; i <= game.kifu.kifu_len; ++i) {
-    summary.moves.push_back(std::to_string(i) + " " + move_notation(game.kifu, i, sente_is_lower));
+  for (int i = 1; i <= whole.kifu_len; ++i) {
+    summary.moves.push_back(std::to_string(i) + " " + move_notation(whole, i, sente_is_lower));
   }
-  summary.position = game.kifu.kifu_pos;
+  summary.position = whole.kifu_pos;
   return summary;
 }
 

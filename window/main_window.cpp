@@ -70,6 +70,7 @@ void MainWindow::reset_game() {
 
   set_initial_position(state);
   recompute_hand_totals(state);
+  game_.history = TurnedHistory{};
   archive_.game_closed();
   redraw_all();
 }

@@ -23,6 +23,7 @@
 #include "window/record_stepping.h"
 #include "window/services.h"
 #include "window/strong_search.h"
+#include "window/whole_game.h"
 
 namespace kumora {
 
@@ -61,8 +62,10 @@ class MainWindow : private GameFlow {
            panel.save_fields_visible;
   }
 
-  // Shows the position after `position` moves, as stepping with 戻/進 does.
-  void step_to(int position) { stepping_.step_to(position); }
+  // Shows the position after `position` moves of the whole game (the move
+  // list's), as stepping with 戻/進 does; a position from before the board
+  // was turned round is refused as 戻 refuses at the record's start.
+  void step_to(int position) { stepping_.step_to(position - moves_before_record(game_)); }
   // The status line: why a click was refused or what to do next.
   std::string status_text() const { return reporter_.status(); }
 

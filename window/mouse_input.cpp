@@ -11,6 +11,7 @@
 #include "window/messages.h"
 #include "window/move_drawing.h"
 #include "window/side_moves.h"
+#include "window/whole_game.h"
 
 namespace kumora {
 
@@ -192,7 +193,7 @@ void MouseInput::end_move_at(int button, int x, int y) {
     move[CUR_PIECE] = link_piece;
     return;
   }
-  if (kifu_is_full(s_.game.kifu)) {
+  if (whole_game_full(s_.game)) {
     s_.messages.refuse(tr_text("Game", "棋譜が一杯です（５００手）。これ以上は指せません"),
                        tr_text("Game", "警告"));
     refusal_tail(x, y);

@@ -1,22 +1,30 @@
 #include "window/record_positions.h"
 
+#include "core/reverse.h"
 #include "kifu/record.h"
+#include "window/whole_game.h"
 
 namespace kumora {
 
 std::vector<EnginePosition> record_positions(const Game& game) {
-  const Kifu& kifu = game.kifu;
+  const Kifu whole = whole_game(game);
   std::vector<EnginePosition> positions;
-  if (kifu.kifu_len == 0) return positions;
+  if (whole.kifu_len == 0) return positions;
+  // Back to the start, in the orientation the game began in.
+  const bool turned = game.history.turned;
   GameState state = game.state;
-  for (int i = kifu.kifu_pos; i >= 1; --i) undo_entry(state, kifu.entry[i]);
-  for (int i = 0; i <= kifu.kifu_len; ++i) {
+  for (int i = game.kifu.kifu_pos; i >= 1; --i) undo_entry(state, game.kifu.entry[i]);
+  if (turned) reverse_position(state);
+  for (int i = moves_before_record(game); i >= 1; --i) undo_entry(state, whole.entry[i]);
+  for (int i = 0; i <= whole.kifu_len; ++i) {
     // The side to move is the one that makes the next move, or the other
     // side of the one that made the last.
-    const int mover = i < kifu.kifu_len ? (kifu.entry[i + 1].moved < 0 ? -1 : +1)
-                                        : (kifu.entry[i].moved < 0 ? +1 : -1);
-    positions.push_back(engine_position(state, mover, i));
-    if (i < kifu.kifu_len) redo_entry(state, kifu.entry[i + 1]);
+    const int mover = i < whole.kifu_len ? (whole.entry[i + 1].moved < 0 ? -1 : +1)
+                                         : (whole.entry[i].moved < 0 ? +1 : -1);
+    GameState shown = state;
+    if (turned) reverse_position(shown);
+    positions.push_back(engine_position(shown, turned ? -mover : mover, i));
+    if (i < whole.kifu_len) redo_entry(state, whole.entry[i + 1]);
   }
   return positions;
 }

@@ -1,5 +1,6 @@
-// The positions of the record, one after each move (and the one before the
-// first), with the side to move in each: what the evaluation graph values.
+// The positions of the whole game, one after each move (and the one before
+// the first), with the side to move in each, as the board shows them now
+// (turned round when it is): what the evaluation graph values.
 #pragma once
 
 #include <vector>
@@ -9,8 +10,8 @@
 
 namespace kumora {
 
-// Positions 0..kifu_len of the game's record, found by stepping back from
-// the shown position to the start and forward again to the end.
+// Positions 0..kifu_len of the whole game (whole_game), found by stepping
+// back from the shown position to the start and forward again to the end.
 std::vector<EnginePosition> record_positions(const Game& game);
 
 }  // namespace kumora

@@ -45,7 +45,8 @@ class GameFlow {
   virtual bool end_if_person_cannot_move() = 0;
   // Hides the record-file panel and empties its save fields.
   virtual void hide_file_panel() = 0;
-  // A move was added to the record (the person's or the computer's).
+  // The game changed: a move was added to the record (the person's or the
+  // computer's), taken back, or the board turned round.
   virtual void move_recorded() = 0;
   // Releases the sounds and ends the program (throws ProgramEnded).
   [[noreturn]] virtual void end_program() = 0;

@@ -2,6 +2,8 @@
 // kept and only the archive's own files removed; a replaced save copied in.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -9,14 +11,18 @@
 
 #include "archive/archive_title.h"
 #include "archive/game_archive.h"
+#include "archive/played_order.h"
 #include "archive/replayed_game.h"
 #include "core/file_read.h"
+#include "core/text_file.h"
 #include "settings/handicap.h"
 
 namespace kumora {
 namespace {
 
 namespace fs = std::filesystem;
+
+const std::time_t NOW = timestamp_time("2026-12-07 20-00-00");
 
 class ArchiveFolder : public ::testing::Test {
  protected:
@@ -42,7 +48,7 @@ TEST_F(ArchiveFolder, NamesGamesByTheirStartAndNeverReusesAName) {
   std::string error;
   const std::string first = archive.new_game_name("2026-12-07 11-30-05");
   EXPECT_EQ(first, "2026-12-07 11-30-05");
-  ASSERT_TRUE(archive.write_game(first, {"人間対局", "先手", "後手"}, true, one_move(), error))
+  ASSERT_TRUE(archive.write_game(first, {"人間対局", "先手", "後手"}, true, one_move(), NOW, error))
       << error;
   const std::string second = archive.new_game_name("2026-12-07 11-30-05");
   EXPECT_EQ(second, "2026-12-07 11-30-05 (2)");
@@ -58,7 +64,7 @@ TEST_F(ArchiveFolder, WritesTheWholeRecordNotOnlyUpToTheShownPosition) {
   kifu.kifu_pos = 0;  // stepped back to the start
   std::string error;
   ASSERT_TRUE(archive.write_game("2026-12-07 11-30-05", {"人間対局", "先手", "後手"}, true, kifu,
-                                 error));
+                                 NOW, error));
   RecordFileContents read;
   ASSERT_TRUE(load_record_file(folder() + "/2026-12-07 11-30-05.棋譜", read).ok);
   EXPECT_EQ(read.kifu.kifu_len, 2);
@@ -75,15 +81,56 @@ TEST_F(ArchiveFolder, KeepsTheNewestGamesAndRemovesNothingElse) {
   for (int i = 0; i < ARCHIVE_KEEPS + 3; ++i) {
     char stamp[32];
     std::snprintf(stamp, sizeof stamp, "2026-12-07 %02d-%02d-00", 10 + i / 60, i % 60);
-    ASSERT_TRUE(archive.write_game(stamp, {"人間対局", "先手", "後手"}, true, one_move(), error));
+    ASSERT_TRUE(archive.write_game(stamp, {"人間対局", "先手", "後手"}, true, one_move(),
+                                   timestamp_time(stamp), error));
   }
-  const std::vector<std::string> kept = archive.games_newest_first();
+  const std::vector<std::string> kept = archive.games_newest_first(NOW);
   ASSERT_EQ(kept.size(), static_cast<size_t>(ARCHIVE_KEEPS));
   EXPECT_EQ(kept.front(), "2026-12-07 13-22-00.棋譜");
   EXPECT_EQ(kept.back(), "2026-12-07 10-03-00.棋譜");
   for (const char* other : {"mine.棋譜", "2026-01-01.棋譜", "notes.txt"}) {
     EXPECT_TRUE(fs::exists(fs::path(folder()) / other)) << other;
   }
+}
+
+TEST_F(ArchiveFolder, PrunesOnlyRecordsItWroteAndNeverTheGameBeingPlayed) {
+  // 200 kept games of later names, played in the same second as the game
+  // below, to its last nanosecond: that game ranks last of all.
+  const fs::path games(folder());
+  fs::create_directories(games);
+  std::string record;
+  ASSERT_TRUE(cp932_text({"人間対局", "後手", "先手", " 8886-900-900   0    0    0    0    0"}, record));
+  for (int i = 0; i < ARCHIVE_KEEPS; ++i) {
+    char name[40];
+    std::snprintf(name, sizeof name, "2099-01-01 00-00-00 %03d.棋譜", i);
+    std::ofstream(games / name, std::ios::binary) << record;
+    const struct timespec times[2] = {{NOW, 999999999}, {NOW, 999999999}};
+    utimensat(AT_FDCWD, (games / name).c_str(), times, 0);
+  }
+  std::ofstream(games / "2000-01-01 00-00-00 lf.棋譜") << "title\nA\nB\n 8886-900-900   0    0    0    0    0\n";
+  std::ofstream(games / "2000-01-01 00-00-01 no moves.棋譜") << "title\r\nA\r\nB\r\n\r\n";
+  fs::create_symlink("2099-01-01 00-00-00 100.棋譜", games / "2000-01-01 00-00-02 link.棋譜");
+  std::ofstream(games / "2000-01-01 00-00-03 big.棋譜", std::ios::binary) << record;
+  fs::resize_file(games / "2000-01-01 00-00-03 big.棋譜", 2 * RECORD_FILE_MAX_BYTES);
+  const std::vector<std::string> foreign = {
+      "2000-01-01 00-00-00 lf.棋譜", "2000-01-01 00-00-01 no moves.棋譜",
+      "2000-01-01 00-00-02 link.棋譜", "2000-01-01 00-00-03 big.棋譜"};
+  for (const std::string& name : foreign) {
+    const struct timespec old[2] = {{0, 0}, {0, 0}};
+    utimensat(AT_FDCWD, (games / name).c_str(), old, AT_SYMLINK_NOFOLLOW);
+  }
+
+  GameArchive archive(folder());
+  std::string error;
+  ASSERT_TRUE(archive.write_game("2026-12-07 11-30-05", {"人間対局", "先手", "後手"}, true,
+                                 one_move(), NOW, error));
+  EXPECT_TRUE(fs::exists(games / "2026-12-07 11-30-05.棋譜"));
+  for (const std::string& name : foreign) {
+    EXPECT_TRUE(fs::exists(fs::symlink_status(games / name))) << name;
+  }
+  // The one of the 200 that goes is the last by name of those tied.
+  EXPECT_FALSE(fs::exists(games / "2099-01-01 00-00-00 000.棋譜"));
+  EXPECT_TRUE(fs::exists(games / "2099-01-01 00-00-00 001.棋譜"));
 }
 
 TEST_F(ArchiveFolder, CopiesAFileAboutToBeReplaced) {
@@ -105,7 +152,7 @@ TEST_F(ArchiveFolder, AFolderThatCannotBeMadeIsReportedNotThrown) {
   GameArchive archive(folder());
   std::string error;
   EXPECT_FALSE(archive.write_game("2026-12-07 11-30-05", {"人間対局", "先手", "後手"}, true,
-                                  one_move(), error));
+                                  one_move(), NOW, error));
   EXPECT_FALSE(error.empty());
 }
 

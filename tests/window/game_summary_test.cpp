@@ -2,10 +2,12 @@
 // through the window's logic.
 #include <gtest/gtest.h>
 
+#include "core/reverse.h"
 #include "kifu/record.h"
 #include "window/game_summary.h"
 #include "window/last_move.h"
 #include "window/record_positions.h"
+#include "window/whole_game.h"
 
 namespace kumora {
 namespace {
@@ -110,6 +112,34 @@ TEST(RecordPositions, OneAfterEachMoveWithTheSideToMove) {
   EXPECT_EQ(positions[2].moves_played, 2);
   game.kifu.kifu_len = game.kifu.kifu_pos = 0;
   EXPECT_TRUE(record_positions(game).empty());
+}
+
+// The board turned round after three moves and a fourth made on it: the
+// list and the graph keep all four, the graph's positions as shown now.
+TEST(RecordPositions, TheWholeGameAcrossATurnOfTheBoard) {
+  Game game = two_person_game();
+  play(game, {1, 9, 1, 6, 0, -LANCE, -LANCE});
+  keep_moves_before_turn(game);
+  reverse_position(game.state);
+  game.kifu.kifu_pos = game.kifu.kifu_len = 0;
+  play(game, {1, 7, 1, 6, 0, -PAWN, -PAWN});  // the second player's pawn, now below
+
+  const GameSummary summary = summarize(game);
+  EXPECT_EQ(summary.moves, (std::vector<std::string>{"1 ▲２六飛", "2 △８四飛", "3 ▲９六香",
+                                                     "4 △１四歩"}));
+  EXPECT_EQ(summary.position, 4);
+  const Kifu whole = whole_game(game);
+  EXPECT_EQ(whole.entry[4].from_x, 9);
+  EXPECT_EQ(whole.entry[4].moved, PAWN);
+
+  const std::vector<EnginePosition> positions = record_positions(game);
+  ASSERT_EQ(positions.size(), 5u);
+  EXPECT_EQ(positions[1].board(2, 4), ROOK);  // the first rook's move, seen turned
+  EXPECT_EQ(positions[1].side, -1);
+  EXPECT_EQ(positions[3].board(9, 4), LANCE);
+  EXPECT_EQ(positions[3].board(9, 1), EMPTY);
+  EXPECT_EQ(positions[4].board, game.state.board);
+  EXPECT_EQ(positions[4].side, +1);
 }
 
 }  // namespace
