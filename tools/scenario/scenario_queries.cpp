@@ -8,6 +8,7 @@
 #include "com/reach_map.h"
 #include "com/score.h"
 #include "settings/menu_tree.h"
+#include "window/game_summary.h"
 #include "window/move_clicks.h"
 
 namespace kumora {
@@ -168,6 +169,12 @@ void print_moves(std::ostream& out, const MainWindow& window) {
   }
 }
 
+void print_move_list(std::ostream& out, const MainWindow& window) {
+  const GameSummary summary = summarize(window.game());
+  out << "movelist at " << summary.position << "\n";
+  for (const std::string& move : summary.moves) out << "| " << move << "\n";
+}
+
 bool run_extra_command(const std::vector<std::string>& words, const std::string& line,
                        MainWindow& window, std::ostream& out) {
   if (words[0] == "analyze" && words.size() == 1) {
@@ -192,7 +199,11 @@ bool run_extra_command(const std::vector<std::string>& words, const std::string&
     print_window_state(out, window);
     return true;
   }
-  return run_panel_command(words, line, window, out);
+  if (words[0] == "movelist" && words.size() == 1) {
+    print_move_list(out, window);
+    return true;
+  }
+  return run_panel_command(words, line, window, out) || run_file_command(words, line, out);
 }
 
 }  // namespace kumora

@@ -19,6 +19,14 @@ void print_reach(std::ostream& out, MainWindow& window, int x, int y, int mode);
 bool run_extra_command(const std::vector<std::string>& words, const std::string& line,
                        MainWindow& window, std::ostream& out);
 
+// The commands that prepare and show files as someone else leaves them:
+// link, fifo, sized, copies, touch, ls, stat.
+bool run_file_command(const std::vector<std::string>& words, const std::string& line,
+                      std::ostream& out);
+
+// The side panel's move list, as the window would show it.
+void print_move_list(std::ostream& out, const MainWindow& window);
+
 // The commands of the record-file panel: type, dir, pick, return.
 bool run_panel_command(const std::vector<std::string>& words, const std::string& line,
                        MainWindow& window, std::ostream& out);

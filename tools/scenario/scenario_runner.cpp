@@ -74,21 +74,27 @@ class Session {
         canvas_(shown_),
         dialogs_(out),
         sound_(out),
-        observer_(out),
-        window_(std::make_unique<MainWindow>(canvas_, dialogs_, sound_, host_)) {
-    window_->set_observer(&observer_);
-    window_->set_engine_nodes(engine_nodes_);
+        observer_(out) {
+    start_program(1);
   }
 
   void load() { window_->Form_Load(); }
 
   // The program is closed and started again in the same directory.
   void restart() {
-    window_ = std::make_unique<MainWindow>(canvas_, dialogs_, sound_, host_);
-    window_->set_observer(&observer_);
-    window_->set_engine_nodes(engine_nodes_);
+    start_program(current_);
     canvas_.reset_marks();
     load();
+  }
+
+  // Program `number` takes the commands that follow; a second program is
+  // started in the same directory at its first command, beside the first.
+  void switch_to(int number) {
+    const bool started = programs_.count(number) != 0;
+    if (!started) start_program(number);
+    current_ = number;
+    window_ = programs_[number].get();
+    if (!started) load();
   }
 
   // Runs every line; the line number of a failure goes to `line_number`.
@@ -102,6 +108,13 @@ class Session {
   void run_write(const std::string& file);
   void run_cat(const std::string& file);
   bool next_line(std::string& line);
+  void start_program(int number) {
+    auto program = std::make_unique<MainWindow>(canvas_, dialogs_, sound_, host_);
+    program->set_observer(&observer_);
+    program->set_engine_nodes(engine_nodes_);
+    window_ = program.get();
+    programs_[number] = std::move(program);
+  }
 
   std::int64_t engine_nodes_;
   std::istream& script_;
@@ -114,7 +127,9 @@ class Session {
   RecordingSound sound_;
   FakeHost host_;
   TranscriptObserver observer_;
-  std::unique_ptr<MainWindow> window_;
+  std::map<int, std::unique_ptr<MainWindow>> programs_;
+  int current_ = 1;
+  MainWindow* window_ = nullptr;
 };
 
 bool Session::next_line(std::string& line) {
@@ -200,6 +215,11 @@ void Session::run_line(const std::string& line) {
   } else if (command == "restart") {
     need(1);
     restart();
+  } else if (command == "instance") {
+    need(2);
+    const int number = to_int(words[1]);
+    if (number != 1 && number != 2) throw BadLine{"instance 1 or instance 2"};
+    switch_to(number);
   } else if (command == "status") {
     need(1);
     out_ << "status " << quoted(window_->status_text()) << "\n";
