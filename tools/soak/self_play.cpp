@@ -11,6 +11,7 @@
 #include "engine/engine.h"
 #include "kifu/record.h"
 #include "kifu/record_file.h"
+#include "kifu/turned_entry.h"
 #include "settings/handicap.h"
 
 namespace kumora {
@@ -31,27 +32,6 @@ struct Game {
 
 // LEVEL4 and LEVEL5 with small node budgets, so that many games are played.
 constexpr std::int64_t ENGINE_SOAK_NODES[2] = {300, 600};
-
-// A record entry as it reads when the board is turned round.
-KifuEntry turned_round(const KifuEntry& e) {
-  KifuEntry t = e;
-  if (e.from_x == UPPER_HAND_COLUMN) {
-    t.from_x = LOWER_HAND_COLUMN;
-    t.from_y = e.from_y + 2;  // upper slot k is lower hand row k + 2
-  } else if (e.from_x == LOWER_HAND_COLUMN) {
-    t.from_x = UPPER_HAND_COLUMN;
-    t.from_y = e.from_y - 2;
-  } else {
-    t.from_x = 10 - e.from_x;
-    t.from_y = 10 - e.from_y;
-  }
-  t.to_x = 10 - e.to_x;
-  t.to_y = 10 - e.to_y;
-  t.moved = -e.moved;
-  t.placed = -e.placed;
-  t.taken = -e.taken;
-  return t;
-}
 
 class Checker {
  public:
