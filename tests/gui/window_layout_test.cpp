@@ -47,6 +47,7 @@ class WindowLayout : public WindowTestCase {
   void shortcuts_open_the_file_panel();
   void a_read_record_shows_its_title_inside_the_window();
   void f1_opens_the_rules();
+  void the_list_keeps_the_game_across_a_turn();
   void the_size_is_remembered();
 
  private:
@@ -220,6 +221,23 @@ void WindowLayout::f1_opens_the_rules() {
   QCOMPARE(rules->section_headings().size(), size_t{8});
   rules->close();
   QVERIFY(!logic().program_ended());
+}
+
+void WindowLayout::the_list_keeps_the_game_across_a_turn() {
+  QVERIFY(driver_->choose({u8("局面"), u8("最初")}));
+  QVERIFY(driver_->choose({u8("対局"), u8("対局(人間)"), u8("スタート")}));
+  play({{8, 8}, {8, 7}, {8, 6}, {2, 2}, {2, 3}, {2, 4}});
+  QVERIFY(driver_->choose({u8("局面"), u8("反転")}));
+  QCOMPARE(moves().count(), 3);
+  play({{2, 3}, {2, 4}, {2, 5}});  // the first player's pawn, now above
+  QCOMPARE(moves().count(), 4);
+  QCOMPARE(moves().item(3)->text(), u8("3 ▲２五歩"));
+  QCOMPARE(moves().currentRow(), 3);
+  save_screenshot_if_asked(*window_, "turned-board");
+  // A move from before the turn is refused as 戻 refuses at the record's start.
+  driver_->click_list_row(moves(), 1);
+  QTRY_COMPARE_WITH_TIMEOUT(moves().currentRow(), 2, WAIT_MS);
+  expect_boxes({{" ", u8("先手の番です")}, {u8("戻る"), u8("できません")}});
 }
 
 // Last: closing the window ends the program.
