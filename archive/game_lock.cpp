@@ -26,6 +26,9 @@ GameLock::Outcome GameLock::take(const std::string& folder, const std::string& n
   release();
   const std::string locks = folder + "/.locks";
   if (mkdir(locks.c_str(), 0777) != 0 && errno != EEXIST) return Outcome::UNAVAILABLE;
+  // A folder of its own, not a link to one elsewhere.
+  struct stat info {};
+  if (lstat(locks.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) return Outcome::UNAVAILABLE;
   const std::string path = locks + "/" + name;
   for (int attempt = 0; attempt < ATTEMPTS; ++attempt) {
     const int fd = open(path.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);

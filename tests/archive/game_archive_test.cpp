@@ -11,6 +11,7 @@
 
 #include "archive/archive_title.h"
 #include "archive/game_archive.h"
+#include "archive/game_lock.h"
 #include "archive/played_order.h"
 #include "archive/replayed_game.h"
 #include "core/file_read.h"
@@ -154,6 +155,22 @@ TEST_F(ArchiveFolder, AFolderThatCannotBeMadeIsReportedNotThrown) {
   EXPECT_FALSE(archive.write_game("2026-12-07 11-30-05", {"人間対局", "先手", "後手"}, true,
                                   one_move(), NOW, error));
   EXPECT_FALSE(error.empty());
+}
+
+TEST_F(ArchiveFolder, AGameIsHeldByOneProgramAtATime) {
+  fs::create_directories(folder());
+  GameLock first, second;
+  EXPECT_EQ(first.take(folder(), "2026-12-07 11-30-05"), GameLock::Outcome::TAKEN);
+  EXPECT_EQ(second.take(folder(), "2026-12-07 11-30-05"), GameLock::Outcome::HELD);
+  EXPECT_EQ(second.take(folder(), "2026-12-07 11-30-05 (2)"), GameLock::Outcome::TAKEN);
+  first.release();
+  EXPECT_EQ(second.take(folder(), "2026-12-07 11-30-05"), GameLock::Outcome::TAKEN);
+  second.release();
+  EXPECT_TRUE(fs::is_empty(fs::path(folder()) / ".locks"));
+  // Locks are never made through a link planted in the folder's place.
+  fs::remove(fs::path(folder()) / ".locks");
+  fs::create_symlink(root_, fs::path(folder()) / ".locks");
+  EXPECT_EQ(first.take(folder(), "2026-12-07 11-30-05"), GameLock::Outcome::UNAVAILABLE);
 }
 
 TEST(ArchiveTitle, NamesTheModeAndTheLevel) {
