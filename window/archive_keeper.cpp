@@ -87,15 +87,16 @@ void ArchiveKeeper::move_recorded() {
     if (started_.empty()) started_ = s_.host.timestamp();
     file_name_ = claim_new_name(started_);
   }
+  // What the file holds, or would hold had the write not failed: a failed
+  // write leaves an older part of the same game, never another line.
+  kept_ = whole;
   const GameState& state = s_.game.state;
   std::string error;
   if (!archive_.write_game(file_name_, header_texts(game_kind()),
                            state.SENTE == state.lower_side, whole,
                            timestamp_time(s_.host.timestamp()), error)) {
     report_failure(error);
-    return;
   }
-  kept_ = whole;
 }
 
 void ArchiveKeeper::game_closed() {
