@@ -293,6 +293,9 @@ QImage render_felt(double scale) {
 
 QImage render_tatami(double scale) {
   QImage image = blank_image(CELL_SIZE, scale);
+  // Under the strands, so that their soft edges at any scale hide what the
+  // tile is painted over.
+  image.fill(QColor(0x94, 0x96, 0x4C));
   {
     QPainter painter(&image);
     use_picture_units(painter, image, CELL_SIZE);

@@ -79,14 +79,18 @@ TEST_F(PicturesTest, CodesOutsideTheTableHaveNoPicture) {
 
 // Cell pictures are painted over whatever the cell showed before (marks,
 // another piece), so they must cover the whole cell.
+// At any scale the window takes, fractional ones too: a cell painted over
+// what was there before must hide it all.
 TEST_F(PicturesTest, CellPicturesAreOpaque) {
-  for (int code : all_picture_codes()) {
-    if (code == TITLE_PICTURE) continue;
-    const QImage image = pictures.picture(code, 2.0);
-    bool opaque = true;
-    for (int y = 0; y < image.height() && opaque; ++y)
-      for (int x = 0; x < image.width() && opaque; ++x) opaque = qAlpha(image.pixel(x, y)) == 255;
-    EXPECT_TRUE(opaque) << code;
+  for (const double scale : {1.0, 1.37, 2.0, 2.63}) {
+    for (int code : all_picture_codes()) {
+      if (code == TITLE_PICTURE) continue;
+      const QImage image = pictures.picture(code, scale);
+      bool opaque = true;
+      for (int y = 0; y < image.height() && opaque; ++y)
+        for (int x = 0; x < image.width() && opaque; ++x) opaque = qAlpha(image.pixel(x, y)) == 255;
+      EXPECT_TRUE(opaque) << code << " at " << scale;
+    }
   }
 }
 
