@@ -29,6 +29,7 @@
 #include "view/side_panel.h"
 #include "view/surface_view.h"
 #include "view/window_fit.h"
+#include "view/window_layout.h"
 #include "window/game_summary.h"
 #include "window/last_move.h"
 #include "window/record_positions.h"
@@ -37,9 +38,6 @@ namespace kumora {
 
 namespace {
 constexpr int TIMER1_INTERVAL_MS = 50;
-constexpr int SIDE_PANEL_WIDTH = 260;
-// A remembered size is never taken below this, so that the board stays usable.
-constexpr QSize SMALLEST_WINDOW(480, 360);
 
 bool carries_check_mark(MenuId id) {
   switch (id) {
@@ -78,7 +76,6 @@ GameWindow::GameWindow(SoundPort& sound, LanguageSwitch& language)
   row->setSpacing(0);
   row->addWidget(view_, 1);
   row->addWidget(side_panel_, 0);
-  side_panel_->setFixedWidth(SIDE_PANEL_WIDTH);
   setCentralWidget(central);
   statusBar()->addWidget(status_, 1);
   surface_.fill(WINDOW_COLOUR);
@@ -106,7 +103,7 @@ GameWindow::GameWindow(SoundPort& sound, LanguageSwitch& language)
   add_shortcuts();
   connect_file_panel();
   show_texts();
-  side_panel_->setVisible(settings_.side_panel_shown());
+  lay_out_side_panel();
 }
 
 GameWindow::~GameWindow() = default;
@@ -127,15 +124,16 @@ void GameWindow::restore_place(const WindowPlace& place) {
                       std::clamp(place.y, -QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
   QScreen* on = QGuiApplication::screenAt(corner);
   if (on == nullptr) on = screen();
-  setGeometry(fit_to_screen(place, on->availableGeometry(), SMALLEST_WINDOW));
+  setGeometry(fit_to_screen(place, on->availableGeometry(), minimumSize()));
   if (place.maximized) setWindowState(windowState() | Qt::WindowMaximized);
 }
 
 void GameWindow::size_for_screen() {
   const QRect available = screen()->availableGeometry();
-  const int chrome = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
-  const int panel = side_panel_->isHidden() ? 0 : SIDE_PANEL_WIDTH;
-  int surface_height = static_cast<int>(available.height() * 0.8) - chrome;
+  const int chrome = chrome_height();
+  const int window_height = static_cast<int>(available.height() * 0.8);
+  const int panel = settings_.side_panel_shown() ? side_panel_width(window_height) : 0;
+  int surface_height = window_height - chrome;
   int surface_width = surface_height * SURFACE_W_TWIPS / SURFACE_H_TWIPS;
   const int room = static_cast<int>(available.width() * 0.95) - panel;
   if (surface_width > room) {
@@ -211,6 +209,11 @@ void GameWindow::show_texts() {
   }
   file_panel_->retranslate();
   side_panel_->retranslate();
+  // The menu bar at the smallest width may wrap into more rows in one
+  // language than in the other.
+  const QSize surface = smallest_window(0);
+  setMinimumSize(surface.width(), surface.height() + menuBar()->heightForWidth(surface.width()) +
+                                      statusBar()->sizeHint().height());
 }
 
 void GameWindow::choose_language(Language language) {
@@ -248,7 +251,7 @@ void GameWindow::open_rules_window() {
 }
 
 void GameWindow::run_window_item(MenuId id) {
-  if (id == MenuId::SIDE_PANEL) set_side_panel_shown(side_panel_->isHidden());
+  if (id == MenuId::SIDE_PANEL) set_side_panel_shown(!settings_.side_panel_shown());
   if (id == MenuId::ASOBIKATA) open_rules_window();
   if (id == MenuId::JAPANESE) choose_language(Language::JAPANESE);
   if (id == MenuId::ENGLISH) choose_language(Language::ENGLISH);
@@ -257,10 +260,30 @@ void GameWindow::run_window_item(MenuId id) {
 
 void GameWindow::set_side_panel_shown(bool shown) {
   // The board keeps its size: the window grows or shrinks by the panel.
-  const int change = shown ? SIDE_PANEL_WIDTH : -SIDE_PANEL_WIDTH;
-  side_panel_->setVisible(shown);
+  const int change = shown ? side_panel_width(height()) : -side_panel_width(height());
+  const bool was_visible = side_panel_->isVisible();
   settings_.set_side_panel_shown(shown);
-  if (!isMaximized() && !isFullScreen()) resize(width() + change, height());
+  if (!isMaximized() && !isFullScreen() && shown != was_visible) {
+    resize(width() + change, height());
+  }
+  lay_out_side_panel();
+}
+
+int GameWindow::chrome_height() const {
+  return menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
+}
+
+// The panel follows the window's height in width and texts, and steps aside
+// while it would leave the board too narrow; its menu tick stays as chosen.
+void GameWindow::lay_out_side_panel() {
+  side_panel_->set_text_scale(side_panel_text_scale(height()));
+  side_panel_->setFixedWidth(side_panel_width(height()));
+  side_panel_->setVisible(settings_.side_panel_shown() && side_panel_fits(size()));
+}
+
+void GameWindow::resizeEvent(QResizeEvent* event) {
+  QMainWindow::resizeEvent(event);
+  lay_out_side_panel();
 }
 
 void GameWindow::connect_file_panel() {
@@ -288,7 +311,7 @@ void GameWindow::sync_check_marks() {
   for (auto& [id, item] : actions_) {
     if (!item->isCheckable()) continue;
     if (id == MenuId::SIDE_PANEL) {
-      item->setChecked(!side_panel_->isHidden());
+      item->setChecked(settings_.side_panel_shown());
     } else if (id == MenuId::JAPANESE || id == MenuId::ENGLISH) {
       item->setChecked((id == MenuId::ENGLISH) == (language_.current() == Language::ENGLISH));
     } else {

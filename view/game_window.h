@@ -65,6 +65,7 @@ class GameWindow : public QMainWindow, public Dialogs, public Host {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
 
  private:
@@ -82,6 +83,9 @@ class GameWindow : public QMainWindow, public Dialogs, public Host {
   void sync_view();
   void run_window_item(MenuId id);
   void set_side_panel_shown(bool shown);
+  void lay_out_side_panel();
+  // The menu bar's and the status line's height together.
+  int chrome_height() const;
   // The first size: 80% of the screen's height at the board's proportions.
   void size_for_screen();
   // The place remembered, fitted to the screen it falls on.

@@ -198,6 +198,10 @@ void paint_piece_body(QPainter& painter, const QPolygonF& outline, uint32_t seed
 
 // The serif face looks like brush-written pieces, but its thin strokes fade
 // at one device pixel per picture pixel; there the heavier sans face reads better.
+// Below this many device pixels a picture pixel, faces are written with the
+// font's hinting rather than as scaled outlines.
+constexpr double HINTED_FACE_BELOW = 1.0;
+
 QFont face_font(double scale) {
   QFont font(QString::fromLatin1(scale < 1.75 ? JAPANESE_FONT : "Noto Serif CJK JP"));
   font.setBold(true);
@@ -223,25 +227,66 @@ QPainterPath character_in_box(QChar character, const QFont& font, const QRectF& 
   return fit.map(path);
 }
 
-// The face written on a lower player's piece of the given size.
-QPainterPath face_path(const Face& face, double size, const QFont& font) {
+// The boxes the face's characters are written in, in picture pixels: one
+// box, or two stacked.
+std::vector<QRectF> face_boxes(const Face& face, double size) {
   const double top = PIECE_BASE_Y - (PIECE_BASE_Y - 10.0) * size;
   const double bottom = PIECE_BASE_Y - 2.6 * size;
   const double width = 21.0 * size;
   const double left = PIECE_CENTRE_X - width / 2;
+  if (face.text.size() == 1) return {QRectF(left, top, width, bottom - top)};
+  const double half = (bottom - top) / 2;
+  const QRectF upper_box(left + 2, top, width - 4, half);
+  return {upper_box, upper_box.translated(0, half)};
+}
+
+// The face written on a lower player's piece of the given size.
+QPainterPath face_path(const Face& face, double size, const QFont& font) {
+  const std::vector<QRectF> boxes = face_boxes(face, size);
   QPainterPath path;
-  if (face.text.size() == 1) {
-    path.addPath(character_in_box(face.text[0], font, QRectF(left, top, width, bottom - top)));
-  } else {
-    const double half = (bottom - top) / 2;
-    const QRectF upper_box(left + 2, top, width - 4, half);
-    path.addPath(character_in_box(face.text[0], font, upper_box));
-    path.addPath(character_in_box(face.text[1], font, upper_box.translated(0, half)));
+  for (size_t i = 0; i < boxes.size(); ++i) {
+    path.addPath(character_in_box(face.text[static_cast<int>(i)], font, boxes[i]));
   }
   return path;
 }
 
+QColor face_ink(const Face& face) {
+  return face.promoted ? QColor(0xC0, 0x10, 0x18) : QColor(0x1E, 0x12, 0x08);
+}
+
+// At a small size an outline scaled to the box blurs the strokes; the font's
+// own hinting at a whole pixel size keeps them on the pixel grid.
+void paint_face_hinted(QPainter& painter, const Face& face, double size, bool upper,
+                       double scale) {
+  painter.save();
+  painter.resetTransform();
+  if (upper) {
+    painter.translate(CELL_PIXEL_W * scale, CELL_PIXEL_H * scale);
+    painter.rotate(180);
+  }
+  QFont font(QString::fromLatin1(JAPANESE_FONT));
+  font.setBold(true);
+  font.setHintingPreference(QFont::PreferFullHinting);
+  painter.setPen(face_ink(face));
+  const std::vector<QRectF> boxes = face_boxes(face, size);
+  for (size_t i = 0; i < boxes.size(); ++i) {
+    const QRectF& box = boxes[i];
+    const QRectF device(box.left() * scale, box.top() * scale, box.width() * scale,
+                        box.height() * scale);
+    // A kanji's ink fills about nine tenths of its em square.
+    font.setPixelSize(std::max(4, static_cast<int>(std::lround(
+                                      std::min(device.width(), device.height() / 1.1) / 0.9))));
+    painter.setFont(font);
+    painter.drawText(device, Qt::AlignCenter, QString(face.text[static_cast<int>(i)]));
+  }
+  painter.restore();
+}
+
 void paint_face(QPainter& painter, const Face& face, double size, bool upper, double scale) {
+  if (scale < HINTED_FACE_BELOW) {
+    paint_face_hinted(painter, face, size, upper, scale);
+    return;
+  }
   QPainterPath path = face_path(face, size, face_font(scale));
   if (upper) {
     QTransform turn;
@@ -249,8 +294,7 @@ void paint_face(QPainter& painter, const Face& face, double size, bool upper, do
     turn.rotate(180);
     path = turn.map(path);
   }
-  const QColor ink = face.promoted ? QColor(0xC0, 0x10, 0x18) : QColor(0x1E, 0x12, 0x08);
-  painter.fillPath(path, ink);
+  painter.fillPath(path, face_ink(face));
 }
 
 QImage render_piece(int code, double scale) {

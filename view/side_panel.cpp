@@ -15,13 +15,11 @@ SidePanel::SidePanel(QWidget* parent)
       mode_(new QLabel(this)),
       moves_(new QListWidget(this)),
       graph_title_(new QLabel(this)),
-      graph_(new EvalGraph(this)) {
+      graph_(new EvalGraph(this)),
+      usual_point_size_(font().pointSizeF()) {
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(8, 8, 8, 8);
-  QFont big = turn_->font();
-  big.setPointSizeF(big.pointSizeF() * 1.4);
-  big.setBold(true);
-  turn_->setFont(big);
+  set_text_scale(1.0);
   mode_->setWordWrap(true);
   layout->addWidget(turn_);
   layout->addWidget(mode_);
@@ -39,6 +37,18 @@ SidePanel::SidePanel(QWidget* parent)
     if (on_position_chosen) on_position_chosen(position);
   };
   retranslate();
+}
+
+void SidePanel::set_text_scale(double scale) {
+  if (scale == text_scale_) return;
+  text_scale_ = scale;
+  QFont texts = font();
+  texts.setPointSizeF(usual_point_size_ * scale);
+  setFont(texts);
+  QFont big = texts;
+  big.setPointSizeF(texts.pointSizeF() * 1.4);
+  big.setBold(true);
+  turn_->setFont(big);
 }
 
 void SidePanel::retranslate() {

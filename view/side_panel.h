@@ -28,6 +28,8 @@ class SidePanel : public QWidget {
   // Shows the panel's own captions in the chosen language.
   void retranslate();
   void show_values(const std::vector<std::optional<int>>& values);
+  // Texts `scale` times their usual size, for a large window.
+  void set_text_scale(double scale);
 
   // The position (moves from the start) the person chose.
   std::function<void(int)> on_position_chosen;
@@ -43,6 +45,8 @@ class SidePanel : public QWidget {
   EvalGraph* graph_;
   std::vector<std::string> shown_moves_;
   bool syncing_ = false;
+  double usual_point_size_;
+  double text_scale_ = 0;  // none set yet
 };
 
 }  // namespace kumora

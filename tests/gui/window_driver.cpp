@@ -36,8 +36,12 @@ double cell_top_twips(int y) { return 100 + 615.0 * y; }
 SurfaceView& WindowDriver::view() const { return *window_.findChild<SurfaceView*>(); }
 
 bool WindowDriver::set_view_size(QSize size) {
-  const QSize change = size - view().size();
-  window_.resize(window_.size() + change);
+  // The side panel's width follows the window's height: a few rounds settle it.
+  for (int round = 0; round < 4 && view().size() != size; ++round) {
+    const QSize before = view().size();
+    window_.resize(window_.size() + size - before);
+    if (!QTest::qWaitFor([&] { return view().size() != before; }, WINDOW_ACTIVE_TIMEOUT_MS)) break;
+  }
   return QTest::qWaitFor([&] { return view().size() == size; }, WINDOW_ACTIVE_TIMEOUT_MS);
 }
 

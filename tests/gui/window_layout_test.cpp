@@ -48,6 +48,7 @@ class WindowLayout : public WindowTestCase {
   void a_read_record_shows_its_title_inside_the_window();
   void f1_opens_the_rules();
   void the_list_keeps_the_game_across_a_turn();
+  void any_size_keeps_the_board_whole();
   void the_size_is_remembered();
 
  private:
@@ -241,6 +242,39 @@ void WindowLayout::the_list_keeps_the_game_across_a_turn() {
 }
 
 // Last: closing the window ends the program.
+// The window cannot be made smaller than a board that shows whole, with both
+// hands and clocks; where the side panel would leave the board too narrow it
+// steps aside, its menu item still ticked, and comes back when there is room.
+// In a tall window its texts grow.
+void WindowLayout::any_size_keeps_the_board_whole() {
+  const QSize usual = window_->size();
+  const double usual_font = window_->side_panel().font().pointSizeF();
+  window_->resize(300, 200);
+  QTRY_COMPARE_WITH_TIMEOUT(window_->size(), window_->minimumSize(), WAIT_MS);
+  const SurfaceView& view = driver_->view();
+  QTRY_COMPARE_WITH_TIMEOUT(view.width(), window_->width(), WAIT_MS);
+  QVERIFY2(view.fit_factor() >= 0.6 - 1e-9, qPrintable(QString::number(view.fit_factor())));
+  QVERIFY(!window_->side_panel().isVisible());
+  QVERIFY(window_->action(MenuId::SIDE_PANEL)->isChecked());
+  window_->resize(480, 360);
+  QTRY_COMPARE_WITH_TIMEOUT(window_->size(), QSize(480, 360), WAIT_MS);
+  QVERIFY(!window_->side_panel().isVisible());  // the board would be 220 pixels wide
+  window_->resize(usual);
+  QTRY_VERIFY_WITH_TIMEOUT(window_->side_panel().isVisible(), WAIT_MS);
+  QCOMPARE(window_->side_panel().font().pointSizeF(), usual_font);
+  const QRect available = window_->screen()->availableGeometry();
+  window_->resize(available.width(), available.height());
+  if (available.height() >= 1000) {  // a screen tall enough for larger texts
+    QTRY_VERIFY_WITH_TIMEOUT(window_->side_panel().font().pointSizeF() > usual_font * 1.15,
+                             WAIT_MS);
+    QVERIFY(window_->side_panel().width() > 300);
+  }
+  window_->resize(usual);
+  QTRY_COMPARE_WITH_TIMEOUT(window_->size(), usual, WAIT_MS);
+  QTRY_COMPARE_WITH_TIMEOUT(driver_->view().width() + window_->side_panel().width(),
+                            window_->width(), WAIT_MS);
+}
+
 void WindowLayout::the_size_is_remembered() {
   const QSize board_view = driver_->view().size();
   window_->action(MenuId::SIDE_PANEL)->trigger();

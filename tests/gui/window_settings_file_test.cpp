@@ -162,7 +162,10 @@ void WindowSettingsFile::absurd_sizes_give_a_window_that_fits_the_screen() {
            qPrintable(QString("window at %1,%2 %3x%4 on a screen of %5x%6")
                           .arg(inside.x()).arg(inside.y()).arg(inside.width())
                           .arg(inside.height()).arg(screen.width()).arg(screen.height())));
-  QVERIFY(inside.width() >= 400 && inside.height() >= 300);
+  // Never below the smallest window, in which the board is whole.
+  QVERIFY(window_->minimumWidth() >= 360 && window_->minimumHeight() >= 288);
+  QVERIFY2(inside.width() >= window_->minimumWidth() && inside.height() >= window_->minimumHeight(),
+           qPrintable(QString("%1x%2").arg(inside.width()).arg(inside.height())));
   // The board is drawn at the window's size, not at a giant one.
   const QSize drawn = window_->surface().image().size();
   QVERIFY2(drawn.width() <= 2 * screen.width() && drawn.height() <= 2 * screen.height(),

@@ -94,13 +94,16 @@ TEST_F(PicturesTest, CellPicturesAreOpaque) {
   }
 }
 
+// Also in a small window, where the faces are written with the font's hinting.
 TEST_F(PicturesTest, EveryPieceLooksDifferent) {
   std::vector<int> pieces;
   for (int code : UPPER_PIECES) pieces.insert(pieces.end(), {code, -code});
-  for (size_t i = 0; i < pieces.size(); ++i)
-    for (size_t j = i + 1; j < pieces.size(); ++j)
-      EXPECT_NE(pictures.picture(pieces[i], 1.0), pictures.picture(pieces[j], 1.0))
-          << pieces[i] << " vs " << pieces[j];
+  for (double scale : {0.6, 1.0}) {
+    for (size_t i = 0; i < pieces.size(); ++i)
+      for (size_t j = i + 1; j < pieces.size(); ++j)
+        EXPECT_NE(pictures.picture(pieces[i], scale), pictures.picture(pieces[j], scale))
+            << pieces[i] << " vs " << pieces[j] << " at " << scale;
+  }
 }
 
 // The lower player's pieces point up: the broad base is at the bottom of the
@@ -123,14 +126,16 @@ TEST_F(PicturesTest, LowerPiecesPointUpAndUpperPiecesPointDown) {
 }
 
 TEST_F(PicturesTest, PromotedFacesAreWrittenInRed) {
-  for (int code : UPPER_PIECES) {
-    const bool promoted = code % 10 == 1;
-    for (int sign : {1, -1}) {
-      const int red = count_pixels(pictures.picture(sign * code, 2.0), is_red_ink);
-      if (promoted)
-        EXPECT_GT(red, 40) << sign * code;
-      else
-        EXPECT_EQ(red, 0) << sign * code;
+  for (double scale : {0.6, 2.0}) {
+    for (int code : UPPER_PIECES) {
+      const bool promoted = code % 10 == 1;
+      for (int sign : {1, -1}) {
+        const int red = count_pixels(pictures.picture(sign * code, scale), is_red_ink);
+        if (promoted)
+          EXPECT_GT(red, 40 * scale * scale / 4) << sign * code << " at " << scale;
+        else
+          EXPECT_EQ(red, 0) << sign * code << " at " << scale;
+      }
     }
   }
 }
