@@ -7,6 +7,8 @@
 #include "tools/match/match_game.h"
 #include "tools/match/match_stats.h"
 #include "tools/match/players.h"
+#include "core/reverse.h"
+#include "tests/com/test_positions.h"
 
 namespace kumora::match {
 namespace {
@@ -84,6 +86,51 @@ TEST(MatchGame, GamesBetweenEveryKindOfPlayerEndByTheRules) {
   EXPECT_EQ(make_player("L9", options, 1, error), nullptr);
   EXPECT_FALSE(error.empty());
   EXPECT_EQ(make_player("L4:no_such=1", options, 1, error), nullptr);
+}
+
+MatchGame game_of(const GameState& state, int side) {
+  MatchGame game;
+  game.state = state;
+  game.side = side;
+  return game;
+}
+
+// The move D3 plays for `side`, and the same position turned round for the other side.
+void d3_moves_for_both_sides(GameState state, Candidate moves[2]) {
+  std::string error;
+  auto d3 = make_player("D3", {}, 1, error);
+  ASSERT_TRUE(d3) << error;
+  ASSERT_TRUE(d3->choose(game_of(state, +1), moves[0]));
+  reverse_position(state);
+  ASSERT_TRUE(d3->choose(game_of(state, -1), moves[1]));
+}
+
+// The gold on (4, 7) takes the king over the pawn on (5, 8); quiet moves
+// that keep the capture for later must not look better.
+TEST(Yardstick, TakesTheKingAtOnce) {
+  const GameState state = position_of({{1, 1, KING}, {2, 1, GOLD}, {4, 7, GOLD}, {5, 8, PAWN},
+                                        {6, 7, SILVER}, {5, 9, -KING}, {1, 9, -PAWN}});
+  Candidate moves[2];
+  d3_moves_for_both_sides(state, moves);
+  EXPECT_EQ(moves[0].to_x, 5);
+  EXPECT_EQ(moves[0].to_y, 9);
+  EXPECT_EQ(moves[1].to_x, 5);
+  EXPECT_EQ(moves[1].to_y, 1);
+}
+
+// A silver dropped next to the gold on (2, 8) takes the cornered king next
+// move, whatever the lower pawns do; the upper side has nothing else to win with.
+TEST(Yardstick, FindsAKingCaptureThreePliesAhead) {
+  GameState state = position_of({{9, 1, KING}, {2, 8, GOLD}, {1, 9, -KING}, {9, 5, -PAWN},
+                                 {9, 6, -PAWN}});
+  state.upper_hand[4] = 1;
+  recompute_hand_totals(state);
+  Candidate moves[2];
+  d3_moves_for_both_sides(state, moves);
+  EXPECT_TRUE(moves[0].is_drop());
+  EXPECT_EQ(moves[0].placed, SILVER);
+  EXPECT_LE(std::abs(moves[0].to_x - 2) + std::abs(moves[0].to_y - 8), 2);
+  EXPECT_EQ(turned_round(moves[1]), moves[0]);
 }
 
 }  // namespace

@@ -47,28 +47,42 @@ class Yardstick : public Player {
     GameState state = game.state;
     if (game.side < 0) reverse_position(state);
     Candidate best;  // stays empty when the side has no move
-    value(state, depth_, -INFINITE_VALUE, INFINITE_VALUE, &best);
+    value(state, depth_, 1, -INFINITE_VALUE, INFINITE_VALUE, &best);
     if (best.to_x == 0) return false;
     move = game.side < 0 ? turned_round(best) : best;
     return true;
   }
 
  private:
-  static constexpr long INFINITE_VALUE = 1L << 40;
-  static constexpr long NO_MOVE_VALUE = -KING_CAPTURE_SCORE;
+  // Far beyond any sum of scores along a line, so that a win outweighs them all.
+  static constexpr long WIN = 1L << 40;
+  static constexpr long WIN_BOUND = WIN - 1000;
+  static constexpr long INFINITE_VALUE = WIN + 1;
 
-  // The value of the position for the upper side to move.
-  long value(GameState& state, int depth, long alpha, long beta, Candidate* best_move) {
+  static bool decided(long value) { return value >= WIN_BOUND || value <= -WIN_BOUND; }
+
+  // A line's value for the mover, from the value of the position after its
+  // move (for the other side): a decided game passes on as it is, any other
+  // value adds the move's own score.  Decreasing in `after`, so the window
+  // of the position after the move is the image of the mover's window.
+  static long through(Score score, long after) { return decided(after) ? -after : score - after; }
+
+  // The value of the position for the upper side to move, `ply` moves from the root.
+  long value(GameState& state, int depth, int ply, long alpha, long beta, Candidate* best_move) {
     const std::vector<ScoredMove> moves = scored_moves(state);
-    if (moves.empty()) return NO_MOVE_VALUE;
+    if (moves.empty()) return -(WIN - ply);
     long best = -INFINITE_VALUE;
     for (const ScoredMove& m : moves) {
       long v = m.score;
-      if (depth > 1 && state.board(m.move.to_x, m.move.to_y) != -KING) {
+      if (state.board(m.move.to_x, m.move.to_y) == -KING) {
+        v = WIN - ply;
+      } else if (depth > 1) {
         GameState reply = state;
         make_move(reply, m.move.from_x, m.move.from_y, m.move.to_x, m.move.to_y, m.move.placed);
         reverse_position(reply);
-        v = m.score - value(reply, depth - 1, m.score - beta, m.score - alpha, nullptr);
+        const long after = value(reply, depth - 1, ply + 1, through(m.score, beta),
+                                 through(m.score, alpha), nullptr);
+        v = through(m.score, after);
       }
       if (v > best) {
         best = v;

@@ -1,7 +1,9 @@
-// D3, a fixed yardstick: plain alpha-beta over the level-3 move scores.  A
-// move's value is its level-3 score minus the best value of the reply, the
-// last ply valued by the scores alone, a king capture ending the line; the
-// moves are tried in the order of their scores.  Nothing else.
+// D3, a fixed yardstick: plain alpha-beta to a fixed depth over the level-3
+// move scores.  A line is valued as the sum of its moves' scores, each taken
+// for the side that plays it; the last ply is valued by its scores alone.  A
+// move that takes the king ends the line as a win at once, a shorter win
+// before a longer one, and a side without a move has lost.  The moves are
+// tried in the order of their scores.  Nothing else.
 #pragma once
 
 #include <memory>
