@@ -26,18 +26,18 @@ void add_versions(int x, int y, int index, int moving, bool promoted_only, Candi
 }  // namespace
 
 void add_board_candidates(const SideReach& reach, CandidateList& list) {
-  for (int piece = 0; piece < reach.count; ++piece) {
-    const int x = square_x(reach.square[piece]);
-    const int y = square_y(reach.square[piece]);
+  for (SquareSet pieces = reach.own; pieces != 0; pieces &= pieces - 1) {
+    const int piece = lowest_square(pieces);
+    const int x = square_x(piece), y = square_y(piece);
     for (SquareSet ends = reach.destinations[piece]; ends != 0; ends &= ends - 1)
       add_versions(x, y, lowest_square(ends), reach.code[piece], false, list);
   }
 }
 
 void add_board_moves_onto(const SideReach& reach, SquareSet targets, CandidateList& list) {
-  for (int piece = 0; piece < reach.count; ++piece) {
-    const int x = square_x(reach.square[piece]);
-    const int y = square_y(reach.square[piece]);
+  for (SquareSet pieces = reach.own; pieces != 0; pieces &= pieces - 1) {
+    const int piece = lowest_square(pieces);
+    const int x = square_x(piece), y = square_y(piece);
     for (SquareSet ends = reach.destinations[piece] & targets; ends != 0; ends &= ends - 1)
       add_versions(x, y, lowest_square(ends), reach.code[piece], true, list);
   }
@@ -70,8 +70,7 @@ void generate_candidates(const Board& board, const int* hand, int side, Candidat
 bool side_has_candidate(const Board& board, const int* hand, int side) {
   SideReach reach;
   build_side_reach(board, side, reach);
-  for (int piece = 0; piece < reach.count; ++piece)
-    if (reach.destinations[piece] != 0) return true;
+  if (reach.reached != 0) return true;
   const DropMaps maps = build_drop_maps(reach, hand);
   for (int kind = 1; kind <= 7; ++kind)
     if (hand[kind] > 0 && maps.targets(kind) != 0) return true;

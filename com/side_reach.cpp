@@ -1,66 +1,39 @@
 #include "com/side_reach.h"
 
+#include <algorithm>
+
 #include "com/step_patterns.h"
 
 namespace kumora {
 
 namespace {
 
-constexpr PieceMask piece_bit(int i) { return PieceMask{1} << i; }
+constexpr SquareSet bit_of(int index) { return SquareSet{1} << index; }
 
-inline int lowest_piece(PieceMask mask) { return __builtin_ctzll(mask); }
-
-// The own pieces among a set of squares, as piece numbers.
-PieceMask pieces_among(SquareSet squares, const std::int8_t* number_of_square) {
-  PieceMask mask = 0;
-  for (; squares != 0; squares &= squares - 1)
-    mask |= piece_bit(number_of_square[lowest_square(squares)]);
-  return mask;
+SquareSet steps_of(const SideReach& reach, SquareSet squares) {
+  SquareSet steps = 0;
+  for (; squares != 0; squares &= squares - 1) steps |= reach.steps[lowest_square(squares)];
+  return steps;
 }
 
-SquareSet steps_of(const SideReach& reach, PieceMask pieces) {
-  SquareSet squares = 0;
-  for (; pieces != 0; pieces &= pieces - 1) squares |= reach.steps[lowest_piece(pieces)];
-  return squares;
-}
-
-// The pieces a chain can pass through after leaving `origin`: everything
-// reachable along links from its first links.  The origin is never used as a
-// link again: anything beyond it is reachable from one of its first links.
-PieceMask chain_links(const SideReach& reach, int origin) {
-  const PieceMask barred = piece_bit(origin);
-  PieceMask passed = reach.links[origin] & ~barred;
-  for (PieceMask open = passed; open != 0;) {
-    const int piece = lowest_piece(open);
+// Every own piece reachable from `start` along links, itself included,
+// leaving out the pieces in `done` (which already hold all they reach).
+SquareSet reachable_from(const SideReach& reach, int start, SquareSet done) {
+  SquareSet found = bit_of(start);
+  for (SquareSet open = found; open != 0;) {
+    const int index = lowest_square(open);
     open &= open - 1;
-    const PieceMask fresh = reach.links[piece] & ~passed & ~barred;
-    passed |= fresh;
-    open |= fresh;
-  }
-  return passed;
-}
-
-// Every piece reachable from `start` along links, itself included, leaving out
-// the pieces in `done` (which already hold all they reach).
-PieceMask reachable_from(const SideReach& reach, int start, PieceMask done) {
-  PieceMask found = piece_bit(start);
-  for (PieceMask open = found; open != 0;) {
-    const int piece = lowest_piece(open);
-    open &= open - 1;
-    const PieceMask fresh = reach.links[piece] & ~found & ~done;
+    const SquareSet fresh = reach.links(index) & ~found & ~done;
     found |= fresh;
     open |= fresh;
   }
   return found;
 }
 
-int row_of(const SideReach& reach, int piece) { return square_y(reach.square[piece]); }
-int column_of(const SideReach& reach, int piece) { return square_x(reach.square[piece]); }
-
 // A pawn filters out the columns that would hold a second pawn, its own aside.
-SquareSet without_second_pawn_columns(const SideReach& reach, int piece, SquareSet squares) {
-  if (reach.code[piece] != reach.side * PAWN) return squares;
-  return squares & ~(reach.own_pawn_columns & ~column_squares(column_of(reach, piece)));
+SquareSet without_second_pawn_columns(const SideReach& reach, int index, SquareSet squares) {
+  if (reach.code[index] != reach.side * PAWN) return squares;
+  return squares & ~(reach.own_pawn_columns & ~column_squares(square_x(index)));
 }
 
 // The drop map built from the starts that `kind` may use (0: every own
@@ -68,12 +41,13 @@ SquareSet without_second_pawn_columns(const SideReach& reach, int piece, SquareS
 // each flood expands the links not expanded before, and the filters act on
 // everything marked so far.
 SquareSet drop_map(const SideReach& reach, int kind) {
-  PieceMask expanded = 0;
+  SquareSet expanded = 0;
   SquareSet map = 0;
-  for (int start = 0; start < reach.count; ++start) {
-    if (kind != 0 && !drop_start_allowed(reach.side, kind, row_of(reach, start))) continue;
-    if ((expanded & piece_bit(start)) == 0) {
-      const PieceMask fresh = reachable_from(reach, start, expanded);
+  for (SquareSet starts = reach.own; starts != 0; starts &= starts - 1) {
+    const int start = lowest_square(starts);
+    if (kind != 0 && !drop_start_allowed(reach.side, kind, square_y(start))) continue;
+    if ((expanded & bit_of(start)) == 0) {
+      const SquareSet fresh = reachable_from(reach, start, expanded);
       map |= steps_of(reach, fresh);
       expanded |= fresh;
     }
@@ -82,26 +56,129 @@ SquareSet drop_map(const SideReach& reach, int kind) {
   return map;
 }
 
+// The chain moves of every piece at once, from the strongly connected parts
+// of the link graph (Tarjan's method).  A chain leaving a piece passes
+// through every other piece of its part and everything the part links to,
+// never through the piece itself again: whatever lies beyond it is reachable
+// from one of its first links.  When a part is complete, every part it
+// links to is complete too and knows its `total`, the steps of every piece it
+// reaches, its own included.
+class ChainFollower {
+ public:
+  explicit ChainFollower(SideReach& reach) : r_(reach) {}
+
+  void run() {
+    r_.reached = 0;
+    for (SquareSet left = r_.own; left != 0; left &= left - 1) {
+      const int index = lowest_square(left);
+      if ((visited_ & bit_of(index)) == 0) visit(index);
+    }
+  }
+
+ private:
+  void visit(int v) {
+    order_[v] = low_[v] = next_order_++;
+    visited_ |= bit_of(v);
+    stack_[depth_++] = static_cast<std::int8_t>(v);
+    on_stack_ |= bit_of(v);
+    for (SquareSet links = r_.links(v); links != 0; links &= links - 1) {
+      const int t = lowest_square(links);
+      if ((visited_ & bit_of(t)) == 0) {
+        visit(t);
+        low_[v] = std::min(low_[v], low_[t]);
+      } else if ((on_stack_ & bit_of(t)) != 0) {
+        low_[v] = std::min(low_[v], order_[t]);
+      }
+    }
+    if (low_[v] == order_[v]) close_part(v);
+  }
+
+  // The part is the stack from its root up.
+  void close_part(int root) {
+    if (stack_[depth_ - 1] == root) {
+      close_single(root);
+      return;
+    }
+    int first = depth_ - 1;
+    while (stack_[first] != root) --first;
+    const int size = depth_ - first;
+    SquareSet members = 0;
+    SquareSet part_steps = 0;
+    for (int i = first; i < depth_; ++i) {
+      members |= bit_of(stack_[i]);
+      part_steps |= r_.steps[stack_[i]];
+    }
+    SquareSet beyond = 0;
+    for (int i = first; i < depth_; ++i)
+      for (SquareSet out = r_.links(stack_[i]) & ~members; out != 0; out &= out - 1)
+        beyond |= total_[lowest_square(out)];
+    // The steps of the part's other pieces: the members before and after each one.
+    SquareSet before[82];
+    before[0] = 0;
+    for (int i = 0; i < size; ++i) before[i + 1] = before[i] | r_.steps[stack_[first + i]];
+    SquareSet after = 0;
+    for (int i = size - 1; i >= 0; --i) {
+      const int piece = stack_[first + i];
+      r_.destinations[piece] =
+          without_second_pawn_columns(r_, piece, (before[i] | after | beyond) & ~r_.own);
+      r_.reached |= r_.destinations[piece];
+      total_[piece] = part_steps | beyond;
+      after |= r_.steps[piece];
+    }
+    on_stack_ &= ~members;
+    depth_ = first;
+  }
+
+  // A part of one piece: its chains pass only through the parts it links to.
+  void close_single(int piece) {
+    SquareSet beyond = 0;
+    for (SquareSet out = r_.links(piece); out != 0; out &= out - 1)
+      beyond |= total_[lowest_square(out)];
+    r_.destinations[piece] = without_second_pawn_columns(r_, piece, beyond & ~r_.own);
+    r_.reached |= r_.destinations[piece];
+    total_[piece] = r_.steps[piece] | beyond;
+    on_stack_ &= ~bit_of(piece);
+    --depth_;
+  }
+
+  SideReach& r_;
+  SquareSet visited_ = 0;
+  SquareSet on_stack_ = 0;
+  int next_order_ = 0;
+  int depth_ = 0;
+  // Read only where `visited_` says they were written.
+  std::int8_t stack_[81];
+  std::int8_t order_[81];
+  std::int8_t low_[81];
+  SquareSet total_[81];
+};
+
 void start_side(SideReach& reach, int side) {
   reach.side = side;
-  reach.count = 0;
-  reach.own = reach.occupied = reach.own_pawn_columns = reach.reached = 0;
+  reach.own = reach.occupied = reach.pawns = reach.sliders = 0;
+  reach.own_pawn_columns = reach.reached = 0;
   reach.king = -1;
 }
 
-void add_piece(SideReach& reach, int x, int y, int code) {
-  if (reach.count == MAX_SIDE_PIECES) return;
-  const int piece = reach.count++;
-  const auto index = static_cast<std::int8_t>((x - 1) * 9 + (y - 1));
-  reach.own |= square_bit(x, y);
-  reach.square[piece] = index;
-  reach.code[piece] = static_cast<std::int16_t>(code);
-  reach.number_of_square[index] = static_cast<std::int8_t>(piece);
-  if (code == reach.side * PAWN) reach.own_pawn_columns |= column_squares(x);
+void add_piece(SideReach& reach, int index, int code) {
+  reach.own |= bit_of(index);
+  reach.code[index] = static_cast<std::int16_t>(code);
+  if (code == reach.side * PAWN) {
+    reach.pawns |= bit_of(index);
+    reach.own_pawn_columns |= column_squares(square_x(index));
+  }
+  if (is_slider(code)) reach.sliders |= bit_of(index);
   if (code == reach.side * KING) reach.king = index;
 }
 
 }  // namespace
+
+bool is_slider(int code) {
+  switch (code < 0 ? -code : code) {
+    case LANCE: case BISHOP: case HORSE: case ROOK: case DRAGON: return true;
+    default: return false;
+  }
+}
 
 bool drop_start_allowed(int side, int kind, int y) {
   const int row = side > 0 ? y : 10 - y;  // counted as the upper side sees it
@@ -116,12 +193,11 @@ void scan_sides(const Board& board, SquareSet squares, SideReach& upper, SideRea
   SquareSet occupied = 0;
   for (; squares != 0; squares &= squares - 1) {
     const int index = lowest_square(squares);
-    const int x = square_x(index), y = square_y(index);
-    const int code = board(x, y);
+    const int code = cell_of(board, index);
     if (code == EMPTY) continue;
-    occupied |= square_bit(x, y);
-    if (code >= 10) add_piece(upper, x, y, code);
-    else if (code <= -10) add_piece(lower, x, y, code);
+    occupied |= bit_of(index);
+    if (code >= 10) add_piece(upper, index, code);
+    else if (code <= -10) add_piece(lower, index, code);
   }
   upper.occupied = lower.occupied = occupied;
 }
@@ -134,17 +210,14 @@ void build_side_reach(const Board& board, int side, SideReach& reach) {
 }
 
 void complete_side_reach(SideReach& reach) {
-  reach.reached = 0;
-  for (int piece = 0; piece < reach.count; ++piece) {
-    reach.steps[piece] = reach_targets_among(reach.occupied, reach.square[piece], reach.code[piece]);
-    reach.links[piece] = pieces_among(reach.steps[piece] & reach.own, reach.number_of_square);
+  for (SquareSet left = reach.own; left != 0; left &= left - 1) {
+    const int index = lowest_square(left);
+    reach.steps[index] = reach_targets_among(reach.occupied, index, reach.code[index]);
   }
-  for (int piece = 0; piece < reach.count; ++piece) {
-    const SquareSet ends = steps_of(reach, chain_links(reach, piece)) & ~reach.own;
-    reach.destinations[piece] = without_second_pawn_columns(reach, piece, ends);
-    reach.reached |= reach.destinations[piece];
-  }
+  follow_chains(reach);
 }
+
+void follow_chains(SideReach& reach) { ChainFollower(reach).run(); }
 
 SquareSet DropMaps::targets(int kind) const {
   switch (kind) {

@@ -11,25 +11,24 @@
 
 namespace kumora {
 
-// At most 40 pieces exist; one side never holds them all on the board at once.
-constexpr int MAX_SIDE_PIECES = 40;
-
-using PieceMask = std::uint64_t;  // bit i: the side's piece number i
-
+// The side's pieces are kept by their square's set index; walking the bits of
+// `own` upward visits them in the scan order of the board (column outer, row
+// inner).  The tables hold meaningful values on the side's own squares only.
 struct SideReach {
-  int side = 0;   // +1 the upper side (positive codes), -1 the lower side
-  int count = 0;  // the side's pieces on the board, numbered in scan order
-  std::int8_t square[MAX_SIDE_PIECES] = {};   // set index of the piece's square
-  std::int16_t code[MAX_SIDE_PIECES] = {};
-  SquareSet steps[MAX_SIDE_PIECES] = {};      // one step or slide of the piece, any target
-  PieceMask links[MAX_SIDE_PIECES] = {};      // own pieces among its steps
-  SquareSet destinations[MAX_SIDE_PIECES] = {};  // where its chain moves end
-  SquareSet reached = 0;            // every destination of every piece
+  int side = 0;                     // +1 the upper side (positive codes), -1 the lower side
+  int king = -1;                    // set index of the side's king, -1 when it has none
   SquareSet own = 0;                // squares of the side's pieces
   SquareSet occupied = 0;           // squares of every piece
+  SquareSet pawns = 0;              // squares of the side's unpromoted pawns
+  SquareSet sliders = 0;            // squares of the side's pieces whose steps depend on blockers
   SquareSet own_pawn_columns = 0;   // every square of the columns holding an own pawn
-  int king = -1;                    // set index of the side's king, -1 when it has none
-  std::int8_t number_of_square[81] = {};  // the piece number on each own square
+  SquareSet reached = 0;            // every destination of every piece
+  std::int16_t code[81] = {};
+  SquareSet steps[81] = {};         // one step or slide of the piece, any target
+  SquareSet destinations[81] = {};  // where its chain moves end
+
+  int count() const { return square_count(own); }
+  SquareSet links(int index) const { return steps[index] & own; }  // own pieces among its steps
 };
 
 // Fills `reach` for the pieces of `side` on `board`.
@@ -41,8 +40,15 @@ void build_side_reach(const Board& board, int side, SideReach& reach);
 void scan_sides(const Board& board, SquareSet squares, SideReach& upper, SideReach& lower);
 void complete_side_reach(SideReach& reach);
 
+// The destinations and `reached` from the steps as they stand: the second
+// half of complete_side_reach, for a caller that keeps the steps up to date.
+void follow_chains(SideReach& reach);
+
 // Does the piece with this code belong to the side?
 inline bool piece_of_side(int code, int side) { return side > 0 ? code >= 10 : code <= -10; }
+
+// Do the steps of this piece depend on which squares are occupied?
+bool is_slider(int code);
 
 // The drop maps of one side: the plain drop map (every own piece a start, in
 // scan order, as build_reach_map builds it for a hand) and the maps whose

@@ -23,7 +23,8 @@ constexpr std::array<SquareSet, 81> NEIGHBOURS = make_neighbours();
 
 SquareSet all_steps(const SideReach& reach) {
   SquareSet steps = 0;
-  for (int piece = 0; piece < reach.count; ++piece) steps |= reach.steps[piece];
+  for (SquareSet pieces = reach.own; pieces != 0; pieces &= pieces - 1)
+    steps |= reach.steps[lowest_square(pieces)];
   return steps;
 }
 
@@ -35,7 +36,8 @@ bool holds_any(const int* hand) {
 
 int material(const SideReach& reach, const int* hand, const PieceValues& values) {
   int sum = 0;
-  for (int piece = 0; piece < reach.count; ++piece) sum += values.of(reach.code[piece]);
+  for (SquareSet pieces = reach.own; pieces != 0; pieces &= pieces - 1)
+    sum += values.of(reach.code[lowest_square(pieces)]);
   for (int slot = 1; slot <= 7; ++slot) sum += hand[slot] * values.hand[slot];
   return sum;
 }
@@ -43,7 +45,8 @@ int material(const SideReach& reach, const int* hand, const PieceValues& values)
 int mobility(const SideReach& reach, const EngineParameters& p) {
   int squares = 0;
   int immobile = 0;
-  for (int piece = 0; piece < reach.count; ++piece) {
+  for (SquareSet pieces = reach.own; pieces != 0; pieces &= pieces - 1) {
+    const int piece = lowest_square(pieces);
     squares += square_count(reach.destinations[piece]);
     immobile += reach.destinations[piece] == 0 && reach.code[piece] != reach.side * KING;
   }

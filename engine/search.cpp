@@ -95,7 +95,9 @@ class Search {
   void reward_cutoff(PlyData& d, const Candidate& move, int depth, int tried);
 
   // Both sides' chains; false when the side to move can take the king at once.
-  bool read_chains(PlyData& d);
+  bool read_chains(PlyData& d, int ply);
+  // Plays the move and tells the next ply how its position was reached.
+  void play_move(const Candidate& move, MoveUndo& undo, int ply);
   bool in_check(const PlyData& d) const;
   bool is_draw(int ply) const;
   void store_pv(int ply, const Candidate& move);
@@ -112,13 +114,41 @@ class Search {
   int root_scores_[CANDIDATE_CAPACITY] = {};
 };
 
-bool Search::read_chains(PlyData& d) {
-  if (position_.side > 0) scan_sides(position_.board, position_.occupied, d.mover, d.other);
-  else scan_sides(position_.board, position_.occupied, d.other, d.mover);
-  complete_side_reach(d.mover);
-  if (d.other.king >= 0 && (d.mover.reached & (SquareSet{1} << d.other.king)) != 0) return false;
-  complete_side_reach(d.other);
-  return true;
+// The chains of the ply before, brought up to date; built from the board at
+// the root, for both sides, since every ply after it starts from them.
+bool Search::read_chains(PlyData& d, int ply) {
+  const PlyData* before = ply > 0 ? &ws_.ply[ply - 1] : nullptr;
+  switch (d.arrival) {
+    case Arrival::Root:
+      if (position_.side > 0) scan_sides(position_.board, position_.occupied, d.mover, d.other);
+      else scan_sides(position_.board, position_.occupied, d.other, d.mover);
+      complete_side_reach(d.mover);
+      complete_side_reach(d.other);
+      break;
+    case Arrival::Pass:
+      d.mover = before->other;
+      d.other = before->mover;
+      break;
+    case Arrival::Move: {
+      follow_move(before->other, d.change, d.mover);
+      // The side that moved: its king stands where it stood unless it moved.
+      const int king = d.change.placed == -position_.side * KING ? d.change.to : before->mover.king;
+      if (king >= 0 && (d.mover.reached & (SquareSet{1} << king)) != 0) return false;
+      follow_move(before->mover, d.change, d.other);
+      break;
+    }
+  }
+  return d.other.king < 0 || (d.mover.reached & (SquareSet{1} << d.other.king)) == 0;
+}
+
+void Search::play_move(const Candidate& move, MoveUndo& undo, int ply) {
+  play(position_, move, undo);
+  PlyData& next = ws_.ply[ply + 1];
+  next.arrival = Arrival::Move;
+  next.change.from = move.is_drop() ? -1 : (move.from_x - 1) * 9 + (move.from_y - 1);
+  next.change.to = (move.to_x - 1) * 9 + (move.to_y - 1);
+  next.change.placed = move.placed;
+  next.change.captured = undo.captured;
 }
 
 bool Search::in_check(const PlyData& d) const {
@@ -169,7 +199,7 @@ void Search::reward_cutoff(PlyData& d, const Candidate& move, int depth, int tri
 int Search::search_move(const Candidate& move, int depth, int alpha, int beta, int ply,
                         int reduction, bool full_window) {
   MoveUndo undo;
-  play(position_, move, undo);
+  play_move(move, undo, ply);
   path_[ply + 1] = position_.key;
   int score;
   if (full_window) {
@@ -188,6 +218,7 @@ int Search::search_move(const Candidate& move, int depth, int alpha, int beta, i
 int Search::null_move_search(int depth, int beta, int ply) {
   const int reduction = 2 + depth / 4;
   pass_turn(position_);
+  ws_.ply[ply + 1].arrival = Arrival::Pass;
   path_[ply + 1] = position_.key;
   const int score = -search(depth - 1 - reduction, -beta, -beta + 1, ply + 1, false);
   pass_turn(position_);
@@ -215,7 +246,7 @@ int Search::search(int depth, int alpha, int beta, int ply, bool null_allowed) {
       return score;
   }
 
-  if (!read_chains(d)) return mate_in(ply);
+  if (!read_chains(d, ply)) return mate_in(ply);
   const bool checked = in_check(d);
   if (p_.internal_reduction != 0 && table_move == 0 && depth >= 4) --depth;
   const int eval = checked ? 0 : evaluate(position_, d.mover, d.other, p_, values_);
@@ -284,7 +315,7 @@ int Search::quiesce(int alpha, int beta, int ply) {
   }
   // A full record ends the game before a king left capturable can be taken.
   if (start_.moves_played + ply >= RECORD_LIMIT) return DRAW_SCORE;
-  if (!read_chains(d)) return mate_in(ply);
+  if (!read_chains(d, ply)) return mate_in(ply);
   const int eval = evaluate(position_, d.mover, d.other, p_, values_);
   if (eval >= beta || ply >= MAX_PLY - 1) return eval;
   const int alpha_before = alpha;
@@ -299,7 +330,7 @@ int Search::quiesce(int alpha, int beta, int ply) {
     if (eval + values_.of(position_.board(move.to_x, move.to_y)) + QUIESCENCE_DELTA <= alpha)
       continue;
     MoveUndo undo;
-    play(position_, move, undo);
+    play_move(move, undo, ply);
     const int score = -quiesce(-beta, -alpha, ply + 1);
     take_back(position_, move, undo);
     if (clock_.stopped()) return 0;
@@ -318,7 +349,8 @@ int Search::quiesce(int alpha, int beta, int ply) {
 bool Search::prepare_root() {
   PlyData& d = ws_.ply[0];
   path_[0] = position_.key;
-  read_chains(d);
+  d.arrival = Arrival::Root;
+  read_chains(d, 0);
   generate(d, false);
   if (d.moves.count == 0) return false;
   const TableEntry* entry = table_.probe(position_.key);

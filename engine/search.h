@@ -3,6 +3,7 @@
 // quiescence search over captures, on the variant's own ends.
 #pragma once
 
+#include "com/side_reach_move.h"
 #include "engine/engine.h"
 #include "engine/evaluation.h"
 #include "engine/move_ordering.h"
@@ -13,8 +14,13 @@ namespace kumora {
 
 constexpr int MAX_PLY = 64;
 
+// How the position of a ply was reached from the ply before it.
+enum class Arrival { Root, Move, Pass };
+
 // What one ply of the search keeps while its moves are tried.
 struct PlyData {
+  Arrival arrival = Arrival::Root;
+  BoardChange change;  // of Arrival::Move
   SideReach mover;
   SideReach other;
   CandidateList moves;
