@@ -23,6 +23,8 @@ struct SideReach {
   SquareSet sliders = 0;            // squares of the side's pieces whose steps depend on blockers
   SquareSet own_pawn_columns = 0;   // every square of the columns holding an own pawn
   SquareSet reached = 0;            // every destination of every piece
+  int chain_ends = 0;               // destinations counted piece by piece
+  int stuck = 0;                    // pieces other than the king without a destination
   std::int16_t code[81] = {};
   SquareSet steps[81] = {};         // one step or slide of the piece, any target
   SquareSet destinations[81] = {};  // where its chain moves end

@@ -26,6 +26,8 @@ void copy_pieces(const SideReach& from, SideReach& to) {
 
 void copy_chains(const SideReach& from, SideReach& to) {
   to.reached = from.reached;
+  to.chain_ends = from.chain_ends;
+  to.stuck = from.stuck;
   for (SquareSet left = from.own; left != 0; left &= left - 1) {
     const int index = lowest_square(left);
     to.destinations[index] = from.destinations[index];

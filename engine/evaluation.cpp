@@ -43,14 +43,7 @@ int material(const SideReach& reach, const int* hand, const PieceValues& values)
 }
 
 int mobility(const SideReach& reach, const EngineParameters& p) {
-  int squares = 0;
-  int immobile = 0;
-  for (SquareSet pieces = reach.own; pieces != 0; pieces &= pieces - 1) {
-    const int piece = lowest_square(pieces);
-    squares += square_count(reach.destinations[piece]);
-    immobile += reach.destinations[piece] == 0 && reach.code[piece] != reach.side * KING;
-  }
-  return squares * p.mobility - immobile * p.immobile;
+  return reach.chain_ends * p.mobility - reach.stuck * p.immobile;
 }
 
 // Around the side's king: squares the enemy's chains end on, empty squares

@@ -1,5 +1,6 @@
 #include "engine/move_ordering.h"
 
+#include <algorithm>
 #include <utility>
 
 #include "engine/move_code.h"
@@ -64,10 +65,13 @@ void score_moves(const CandidateList& moves, int* scores, const Board& board, in
   }
 }
 
+// The highest score first, in a loop the compiler can run on several scores
+// at once, then the first move that has it.
 void bring_best_forward(CandidateList& moves, int* scores, int i) {
+  int highest = scores[i];
+  for (int j = i + 1; j < moves.count; ++j) highest = std::max(highest, scores[j]);
   int best = i;
-  for (int j = i + 1; j < moves.count; ++j)
-    if (scores[j] > scores[best]) best = j;
+  while (scores[best] != highest) ++best;
   if (best == i) return;
   std::swap(moves.move[i], moves.move[best]);
   std::swap(scores[i], scores[best]);

@@ -143,6 +143,7 @@ bool Search::read_chains(PlyData& d, int ply) {
 
 void Search::play_move(const Candidate& move, MoveUndo& undo, int ply) {
   play(position_, move, undo);
+  table_.prefetch(position_.key);
   PlyData& next = ws_.ply[ply + 1];
   next.arrival = Arrival::Move;
   next.change.from = move.is_drop() ? -1 : (move.from_x - 1) * 9 + (move.from_y - 1);

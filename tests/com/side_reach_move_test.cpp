@@ -32,6 +32,7 @@ std::string difference(const SideReach& kept, const SideReach& built) {
   if (kept.pawns != built.pawns || kept.own_pawn_columns != built.own_pawn_columns) return "pawns";
   if (kept.sliders != built.sliders) return "sliders";
   if (kept.reached != built.reached) return "reached";
+  if (kept.chain_ends != built.chain_ends || kept.stuck != built.stuck) return "counts";
   for (SquareSet left = built.own; left != 0; left &= left - 1) {
     const int i = lowest_square(left);
     if (kept.code[i] != built.code[i]) return "code on " + std::to_string(i);
