@@ -8,8 +8,6 @@ namespace kumora {
 
 namespace {
 
-constexpr SquareSet bit_of(int index) { return SquareSet{1} << index; }
-
 SquareSet steps_of(const SideReach& reach, SquareSet squares) {
   SquareSet steps = 0;
   for (; squares != 0; squares &= squares - 1) steps |= reach.steps[lowest_square(squares)];
@@ -19,7 +17,7 @@ SquareSet steps_of(const SideReach& reach, SquareSet squares) {
 // Every own piece reachable from `start` along links, itself included,
 // leaving out the pieces in `done` (which already hold all they reach).
 SquareSet reachable_from(const SideReach& reach, int start, SquareSet done) {
-  SquareSet found = bit_of(start);
+  SquareSet found = single_square(start);
   for (SquareSet open = found; open != 0;) {
     const int index = lowest_square(open);
     open &= open - 1;
@@ -46,7 +44,7 @@ SquareSet drop_map(const SideReach& reach, int kind) {
   for (SquareSet starts = reach.own; starts != 0; starts &= starts - 1) {
     const int start = lowest_square(starts);
     if (kind != 0 && !drop_start_allowed(reach.side, kind, square_y(start))) continue;
-    if ((expanded & bit_of(start)) == 0) {
+    if ((expanded & single_square(start)) == 0) {
       const SquareSet fresh = reachable_from(reach, start, expanded);
       map |= steps_of(reach, fresh);
       expanded |= fresh;
@@ -71,13 +69,13 @@ class ChainFollower {
     r_.reached = 0;
     for (SquareSet left = r_.own; left != 0; left &= left - 1) {
       const int index = lowest_square(left);
-      if ((visited_ & bit_of(index)) == 0) visit(index);
+      if (state_[index] == UNVISITED) visit(index);
     }
   }
 
  private:
   void visit(int v) {
-    visited_ |= bit_of(v);
+    state_[v] = DONE;
     order_[v] = low_[v] = next_order_++;
     if (r_.links(v) == 0) {  // a piece that links nowhere has no chain move
       r_.destinations[v] = 0;
@@ -85,13 +83,13 @@ class ChainFollower {
       return;
     }
     stack_[depth_++] = static_cast<std::int8_t>(v);
-    on_stack_ |= bit_of(v);
+    state_[v] = ON_STACK;
     for (SquareSet links = r_.links(v); links != 0; links &= links - 1) {
       const int t = lowest_square(links);
-      if ((visited_ & bit_of(t)) == 0) {
+      if (state_[t] == UNVISITED) {
         visit(t);
         low_[v] = std::min(low_[v], low_[t]);
-      } else if ((on_stack_ & bit_of(t)) != 0) {
+      } else if (state_[t] == ON_STACK) {
         low_[v] = std::min(low_[v], order_[t]);
       }
     }
@@ -110,7 +108,7 @@ class ChainFollower {
     SquareSet members = 0;
     SquareSet part_steps = 0;
     for (int i = first; i < depth_; ++i) {
-      members |= bit_of(stack_[i]);
+      members |= single_square(stack_[i]);
       part_steps |= r_.steps[stack_[i]];
     }
     SquareSet beyond = 0;
@@ -130,7 +128,7 @@ class ChainFollower {
       total_[piece] = part_steps | beyond;
       after |= r_.steps[piece];
     }
-    on_stack_ &= ~members;
+    for (int i = first; i < depth_; ++i) state_[stack_[i]] = DONE;
     depth_ = first;
   }
 
@@ -142,16 +140,16 @@ class ChainFollower {
     r_.destinations[piece] = without_second_pawn_columns(r_, piece, beyond & ~r_.own);
     r_.reached |= r_.destinations[piece];
     total_[piece] = r_.steps[piece] | beyond;
-    on_stack_ &= ~bit_of(piece);
+    state_[piece] = DONE;
     --depth_;
   }
 
+  enum : std::uint8_t { UNVISITED, ON_STACK, DONE };
   SideReach& r_;
-  SquareSet visited_ = 0;
-  SquareSet on_stack_ = 0;
+  std::uint8_t state_[81] = {};
   int next_order_ = 0;
   int depth_ = 0;
-  // Read only where `visited_` says they were written.
+  // Read only where `state_` says they were written.
   std::int8_t stack_[81];
   std::int8_t order_[81];
   std::int8_t low_[81];
@@ -166,13 +164,13 @@ void start_side(SideReach& reach, int side) {
 }
 
 void add_piece(SideReach& reach, int index, int code) {
-  reach.own |= bit_of(index);
+  reach.own |= single_square(index);
   reach.code[index] = static_cast<std::int16_t>(code);
   if (code == reach.side * PAWN) {
-    reach.pawns |= bit_of(index);
+    reach.pawns |= single_square(index);
     reach.own_pawn_columns |= column_squares(square_x(index));
   }
-  if (is_slider(code)) reach.sliders |= bit_of(index);
+  if (is_slider(code)) reach.sliders |= single_square(index);
   if (code == reach.side * KING) reach.king = index;
 }
 
@@ -215,7 +213,7 @@ void scan_sides(const Board& board, SquareSet squares, SideReach& upper, SideRea
     const int index = lowest_square(squares);
     const int code = cell_of(board, index);
     if (code == EMPTY) continue;
-    occupied |= bit_of(index);
+    occupied |= single_square(index);
     if (code >= 10) add_piece(upper, index, code);
     else if (code <= -10) add_piece(lower, index, code);
   }

@@ -6,8 +6,6 @@ namespace kumora {
 
 namespace {
 
-constexpr SquareSet bit_of(int index) { return SquareSet{1} << index; }
-
 // The side's own pieces and what follows from them, without the chains.
 void copy_pieces(const SideReach& from, SideReach& to) {
   to.side = from.side;
@@ -35,7 +33,7 @@ void copy_chains(const SideReach& from, SideReach& to) {
 }
 
 void remove_piece(SideReach& reach, int index) {
-  const SquareSet square = bit_of(index);
+  const SquareSet square = single_square(index);
   reach.own &= ~square;
   reach.pawns &= ~square;
   reach.sliders &= ~square;
@@ -43,7 +41,7 @@ void remove_piece(SideReach& reach, int index) {
 }
 
 void add_piece(SideReach& reach, int index, int code) {
-  const SquareSet square = bit_of(index);
+  const SquareSet square = single_square(index);
   reach.own |= square;
   reach.code[index] = static_cast<std::int16_t>(code);
   reach.steps[index] = reach_targets_among(reach.occupied, index, code);
@@ -78,11 +76,11 @@ void follow_move(const SideReach& before, const BoardChange& change, SideReach& 
   copy_pieces(before, after);
   SquareSet changed = 0;
   if (change.from >= 0) {
-    after.occupied &= ~bit_of(change.from);
-    changed |= bit_of(change.from);
+    after.occupied &= ~single_square(change.from);
+    changed |= single_square(change.from);
   }
-  if (change.captured == EMPTY) changed |= bit_of(change.to);
-  after.occupied |= bit_of(change.to);
+  if (change.captured == EMPTY) changed |= single_square(change.to);
+  after.occupied |= single_square(change.to);
 
   const bool moved = piece_of_side(change.placed, before.side);
   const bool taken = piece_of_side(change.captured, before.side);
@@ -90,7 +88,7 @@ void follow_move(const SideReach& before, const BoardChange& change, SideReach& 
   if (moved) {
     if (change.from >= 0) remove_piece(after, change.from);
     add_piece(after, change.to, change.placed);
-    fresh = bit_of(change.to);
+    fresh = single_square(change.to);
   } else if (taken) {
     remove_piece(after, change.to);
   }

@@ -14,6 +14,20 @@ constexpr SquareSet square_bit(int x, int y) {
   return SquareSet{1} << ((x - 1) * 9 + (y - 1));
 }
 
+namespace detail {
+struct SingleSquares {
+  SquareSet of[81] = {};
+  constexpr SingleSquares() {
+    for (int i = 0; i < 81; ++i) of[i] = SquareSet{1} << i;
+  }
+};
+inline constexpr SingleSquares SINGLE_SQUARES{};
+}  // namespace detail
+
+// The set of the one square with set index 0..80: a load, where a shift of
+// 128 bits by a variable count takes several instructions.
+inline SquareSet single_square(int index) { return detail::SINGLE_SQUARES.of[index]; }
+
 constexpr bool contains(SquareSet set, int x, int y) { return (set & square_bit(x, y)) != 0; }
 
 // Index of the lowest square of a non-empty set.
