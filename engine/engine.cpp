@@ -1,6 +1,11 @@
 #include "engine/engine.h"
 
+#include <algorithm>
+
+#include <thread>
+
 #include "engine/search.h"
+#include "engine/search_team.h"
 
 namespace kumora {
 
@@ -28,6 +33,7 @@ EngineLimits level_limits(int level) {
   if (level >= 5) {
     limits.seconds = LEVEL5_SECONDS;
     limits.iteration_seconds = 0.40 * LEVEL5_SECONDS;
+    limits.threads = core_count();
   } else {
     limits.seconds = LEVEL4_SECONDS;
     limits.iteration_seconds = 0.15 * LEVEL4_SECONDS;
@@ -35,10 +41,19 @@ EngineLimits level_limits(int level) {
   return limits;
 }
 
+EngineLimits hint_limits() {
+  EngineLimits limits = level_limits(4);
+  limits.threads = core_count();
+  return limits;
+}
+
+int core_count() { return std::max(1u, std::thread::hardware_concurrency()); }
+
 Engine::Engine(int table_megabytes, const EngineParameters& parameters)
     : parameters_(parameters),
       table_(std::make_unique<TranspositionTable>(table_megabytes)),
-      workspace_(std::make_unique<SearchWorkspace>()) {}
+      workspace_(std::make_unique<SearchWorkspace>()),
+      helpers_(std::make_unique<SearchTeam>()) {}
 
 Engine::~Engine() = default;
 
@@ -46,8 +61,15 @@ EngineResult Engine::think(const EnginePosition& position, const EngineLimits& l
                            const std::atomic<bool>* stop) {
   // A search limited by nodes alone must give the same move whatever was
   // searched before, so it starts from empty tables.
-  if (limits.seconds <= 0 && limits.nodes > 0) clear();
-  return run_search(position, limits, stop, parameters_, *table_, *workspace_);
+  const bool by_nodes = limits.seconds <= 0 && limits.nodes > 0;
+  if (by_nodes) clear();
+  table_->next_generation();
+  const int helpers = by_nodes ? 0 : std::max(1, limits.threads) - 1;
+  if (helpers == 0) return run_search(position, limits, stop, parameters_, *table_, *workspace_);
+  helpers_->start(helpers, position, parameters_, *table_);
+  EngineResult result = run_search(position, limits, stop, parameters_, *table_, *workspace_);
+  result.nodes += helpers_->stop();
+  return result;
 }
 
 void Engine::clear() {

@@ -44,15 +44,24 @@ EnginePosition engine_position(const GameState& state, int side, int moves_playe
 PositionKey engine_key(const Board& board, const int* lower_hand, const int* upper_hand,
                        int side);
 
-// 0 means unlimited.  With only a node budget the search is deterministic.
+// 0 means unlimited.  With only a node budget the search is deterministic: it
+// then runs on one thread, however many are asked for.
 struct EngineLimits {
   std::int64_t nodes = 0;
   double seconds = 0;            // wall time; the search keeps a margin below it
   double iteration_seconds = 0;  // no new iteration begins after this; 0: a share of seconds
+  int threads = 1;               // search threads sharing the table
 };
 
-// The limits of LEVEL4 and LEVEL5 (level 4 or 5).
+// The limits of LEVEL4 (one thread, so that the window stays light) and
+// LEVEL5 (every core), level 4 or 5.
 EngineLimits level_limits(int level);
+
+// The hint: LEVEL4's time on every core.
+EngineLimits hint_limits();
+
+// The processor's cores (at least 1).
+int core_count();
 
 constexpr int ENGINE_MAX_PV = 32;
 // Scores at or beyond these mean a king capture (or no move) ahead.
@@ -72,6 +81,7 @@ struct EngineResult {
 
 struct SearchWorkspace;
 class TranspositionTable;
+class SearchTeam;
 
 // One engine: its table and work space, allocated once and kept between moves.
 class Engine {
@@ -83,7 +93,9 @@ class Engine {
 
   // Searches until a limit is reached or *stop becomes true (stop may be null).
   // Limited by nodes alone, it forgets earlier searches first, so that the
-  // same position and budget always give the same move.
+  // same position and budget always give the same move.  With more than one
+  // thread, helpers search the same position on the shared table while this
+  // thread's search decides the move and when to stop.
   EngineResult think(const EnginePosition& position, const EngineLimits& limits,
                      const std::atomic<bool>* stop);
 
@@ -94,6 +106,7 @@ class Engine {
   EngineParameters parameters_;
   std::unique_ptr<TranspositionTable> table_;
   std::unique_ptr<SearchWorkspace> workspace_;
+  std::unique_ptr<SearchTeam> helpers_;
 };
 
 // think() on an engine of the calling thread, made at its first use.

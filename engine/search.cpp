@@ -67,8 +67,10 @@ class GameHistory {
 class Search {
  public:
   Search(const EnginePosition& start, const EngineLimits& limits, const std::atomic<bool>* stop,
-         const EngineParameters& parameters, TranspositionTable& table, SearchWorkspace& ws)
-      : start_(start),
+         const EngineParameters& parameters, TranspositionTable& table, SearchWorkspace& ws,
+         int first_depth)
+      : first_depth_(first_depth),
+        start_(start),
         clock_(limits.nodes, limits.seconds, limits.iteration_seconds, stop),
         p_(parameters),
         values_(parameters),
@@ -102,6 +104,7 @@ class Search {
   bool is_draw(int ply) const;
   void store_pv(int ply, const Candidate& move);
 
+  int first_depth_;
   const EnginePosition& start_;
   SearchClock clock_;
   const EngineParameters& p_;
@@ -238,9 +241,9 @@ int Search::search(int depth, int alpha, int beta, int ply, bool null_allowed) {
   if (alpha >= beta) return alpha;
   const bool pv_node = beta - alpha > 1;
 
-  const TableEntry* entry = table_.probe(position_.key);
-  const std::uint16_t table_move = entry != nullptr ? entry->move : 0;
-  if (entry != nullptr && !pv_node && entry->depth >= depth) {
+  const std::optional<TableEntry> entry = table_.probe(position_.key);
+  const std::uint16_t table_move = entry.has_value() ? entry->move : 0;
+  if (entry.has_value() && !pv_node && entry->depth >= depth) {
     const int score = from_table(entry->score, ply);
     if (entry->bound == Bound::Exact || (entry->bound == Bound::Lower && score >= beta) ||
         (entry->bound == Bound::Upper && score <= alpha))
@@ -308,7 +311,8 @@ int Search::quiesce(int alpha, int beta, int ply) {
   PlyData& d = ws_.ply[ply];
   d.pv_length = 0;
   if (clock_.count_node()) return 0;
-  if (const TableEntry* entry = table_.probe(position_.key); entry != nullptr && beta - alpha == 1) {
+  if (const std::optional<TableEntry> entry = table_.probe(position_.key);
+      entry.has_value() && beta - alpha == 1) {
     const int score = from_table(entry->score, ply);
     if (entry->bound == Bound::Exact || (entry->bound == Bound::Lower && score >= beta) ||
         (entry->bound == Bound::Upper && score <= alpha))
@@ -354,9 +358,9 @@ bool Search::prepare_root() {
   read_chains(d, 0);
   generate(d, false);
   if (d.moves.count == 0) return false;
-  const TableEntry* entry = table_.probe(position_.key);
+  const std::optional<TableEntry> entry = table_.probe(position_.key);
   score_moves(d.moves, d.order, position_.board, position_.side,
-              entry != nullptr ? entry->move : 0, d.killers, ws_.history, values_);
+              entry.has_value() ? entry->move : 0, d.killers, ws_.history, values_);
   for (int i = 0; i < d.moves.count; ++i) bring_best_forward(d.moves, d.order, i);
   return true;
 }
@@ -405,14 +409,13 @@ void Search::sort_root_moves(int best_index) {
 
 EngineResult Search::run() {
   EngineResult result;
-  table_.next_generation();
   for (PlyData& ply : ws_.ply) ply.killers.clear();
   if (!prepare_root()) return result;
   PlyData& root = ws_.ply[0];
   result.found = true;
   result.best = root.moves.move[0];
   for (int i = 0; i < root.moves.count; ++i) root_scores_[i] = -INFINITE_SCORE;
-  for (int depth = 1; depth <= MAX_DEPTH; ++depth) {
+  for (int depth = first_depth_; depth <= MAX_DEPTH; ++depth) {
     const int score = search_root(depth, -INFINITE_SCORE, INFINITE_SCORE);
     if (clock_.stopped()) break;
     result.best = root.moves.move[0];
@@ -431,8 +434,8 @@ EngineResult Search::run() {
 
 EngineResult run_search(const EnginePosition& position, const EngineLimits& limits,
                         const std::atomic<bool>* stop, const EngineParameters& parameters,
-                        TranspositionTable& table, SearchWorkspace& workspace) {
-  Search search(position, limits, stop, parameters, table, workspace);
+                        TranspositionTable& table, SearchWorkspace& workspace, int first_depth) {
+  Search search(position, limits, stop, parameters, table, workspace, first_depth);
   return search.run();
 }
 

@@ -36,8 +36,12 @@ struct SearchWorkspace {
   MoveHistory history;
 };
 
+// Iterative deepening from `first_depth` on (a helper thread starts deeper
+// than the search that decides the move, so that they part ways).  The
+// caller starts a new generation of the table first.
 EngineResult run_search(const EnginePosition& position, const EngineLimits& limits,
                         const std::atomic<bool>* stop, const EngineParameters& parameters,
-                        TranspositionTable& table, SearchWorkspace& workspace);
+                        TranspositionTable& table, SearchWorkspace& workspace,
+                        int first_depth = 1);
 
 }  // namespace kumora

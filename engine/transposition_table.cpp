@@ -34,41 +34,75 @@ TranspositionTable::TranspositionTable(int megabytes) {
 }
 
 void TranspositionTable::clear() {
-  for (std::uint64_t i = 0; i <= mask_; ++i) buckets_[i] = Bucket{};
+  for (std::uint64_t i = 0; i <= mask_; ++i)
+    for (Slot& slot : buckets_[i].slot) {
+      slot.check.store(0, std::memory_order_relaxed);
+      slot.data.store(0, std::memory_order_relaxed);
+    }
   generation_ = 0;
 }
 
-const TableEntry* TranspositionTable::probe(PositionKey key) const {
-  const Bucket& bucket = bucket_of(key);
-  for (const TableEntry& entry : bucket.entry)
-    if (entry.key == key && entry.bound != Bound::None) return &entry;
-  return nullptr;
+std::uint64_t TranspositionTable::pack(const TableEntry& e) {
+  return static_cast<std::uint16_t>(e.score) | std::uint64_t{e.move} << 16 |
+         std::uint64_t{static_cast<std::uint8_t>(e.depth)} << 32 |
+         std::uint64_t{static_cast<std::uint8_t>(e.bound)} << 40 | std::uint64_t{e.generation} << 48;
+}
+
+TableEntry TranspositionTable::unpack(PositionKey key, std::uint64_t data) {
+  TableEntry e;
+  e.key = key;
+  e.score = static_cast<std::int16_t>(data & 0xFFFF);
+  e.move = static_cast<std::uint16_t>(data >> 16);
+  e.depth = static_cast<std::int8_t>(data >> 32);
+  e.bound = static_cast<Bound>((data >> 40) & 0xFF);
+  e.generation = static_cast<std::uint8_t>(data >> 48);
+  return e;
+}
+
+TableEntry TranspositionTable::read(const Slot& slot) {
+  const std::uint64_t data = slot.data.load(std::memory_order_relaxed);
+  return unpack(slot.check.load(std::memory_order_relaxed) ^ data, data);
+}
+
+std::optional<TableEntry> TranspositionTable::probe(PositionKey key) const {
+  for (const Slot& slot : bucket_of(key).slot) {
+    const TableEntry entry = read(slot);
+    if (entry.key == key && entry.bound != Bound::None) return entry;
+  }
+  return std::nullopt;
 }
 
 // Replaces the entry of the same key, else the one worth least: shallow and old.
 void TranspositionTable::store(PositionKey key, int score, int depth, Bound bound,
                                std::uint16_t move) {
   Bucket& bucket = bucket_of(key);
-  TableEntry* victim = &bucket.entry[0];
+  Slot* victim = &bucket.slot[0];
+  TableEntry victim_entry = read(*victim);
   int victim_worth = 1 << 30;
-  for (TableEntry& entry : bucket.entry) {
+  for (Slot& slot : bucket.slot) {
+    const TableEntry entry = read(slot);
     if (entry.key == key) {
       // A shallower result does not replace a deeper one unless it is exact.
       if (depth + 2 < entry.depth && bound != Bound::Exact && entry.generation == generation_)
         return;
-      victim = &entry;
+      victim = &slot;
+      victim_entry = entry;
       break;
     }
     const int age = static_cast<std::uint8_t>(generation_ - entry.generation);
     const int worth = entry.bound == Bound::None ? -1000 : entry.depth - 8 * age;
     if (worth < victim_worth) {
-      victim = &entry;
+      victim = &slot;
+      victim_entry = entry;
       victim_worth = worth;
     }
   }
-  if (move == 0 && victim->key == key) move = victim->move;
-  *victim = {key, static_cast<std::int16_t>(score), move,
-             static_cast<std::int8_t>(depth < 127 ? depth : 127), bound, generation_};
+  if (move == 0 && victim_entry.key == key) move = victim_entry.move;
+  const std::uint64_t data =
+      pack({key, static_cast<std::int16_t>(score), move,
+            static_cast<std::int8_t>(depth < 127 ? depth : 127), bound, generation_});
+  victim->data.store(data, std::memory_order_relaxed);
+  victim->check.store(key ^ data, std::memory_order_relaxed);
 }
 
 }  // namespace kumora

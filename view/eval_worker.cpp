@@ -49,14 +49,17 @@ std::vector<std::optional<int>> EvalWorker::known_values() const {
   return values;
 }
 
-void EvalWorker::publish() {
+// Only a call by name crosses to the window's thread, with nothing of the
+// worker's in it: deliver() then reads the values under the lock.
+void EvalWorker::publish() { QMetaObject::invokeMethod(this, "deliver", Qt::QueuedConnection); }
+
+void EvalWorker::deliver() {
   std::vector<std::optional<int>> values;
   {
     std::lock_guard<std::mutex> lock(mutex_);
     values = known_values();
   }
-  QMetaObject::invokeMethod(
-      this, [this, values] { if (on_values) on_values(values); }, Qt::QueuedConnection);
+  if (on_values) on_values(values);
 }
 
 void EvalWorker::run() {

@@ -32,6 +32,8 @@ class EvalWorker : public QObject {
   // The values known so far for the positions asked for (the lock held).
   std::vector<std::optional<int>> known_values() const;
   void publish();
+  // On this object's thread: hands on_values the values known now.
+  Q_INVOKABLE void deliver();
 
   const std::int64_t nodes_;
   std::mutex mutex_;

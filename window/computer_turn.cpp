@@ -81,7 +81,7 @@ ComMove ComputerTurn::specified_move() {
 }
 
 ComMove ComputerTurn::strong_move() {
-  const EngineResult result = strong_.best_move(+1, s_.game.state.level);
+  const EngineResult result = strong_.best_move(+1, level_limits(s_.game.state.level));
   // The time the search took reaches the computer's clock, as the ticks
   // during the specified search bring it there.
   s_.clocks.Timer1_Timer();

@@ -21,7 +21,7 @@ void Hint::HINT_Click() {
   s_.drawing.clear_marks();
   s_.reporter.set_status(tr_noop("Status", "ヒントを考えています"));
   const int side = state.turn == state.lower_side ? -1 : +1;
-  const EngineResult result = search_.best_move(side, 4);
+  const EngineResult result = search_.best_move(side, hint_limits());
   if (!result.found) {
     s_.reporter.set_status(tr_noop("Status", "指せる手がありません"));
     return;

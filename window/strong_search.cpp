@@ -1,7 +1,6 @@
 #include "window/strong_search.h"
 
-#include <thread>
-
+#include "engine/background_search.h"
 #include "kifu/record.h"
 
 namespace kumora {
@@ -24,22 +23,15 @@ EnginePosition StrongSearch::position_with_history(int side) const {
   return position;
 }
 
-EngineResult StrongSearch::best_move(int side, int level) {
+EngineResult StrongSearch::best_move(int side, const EngineLimits& limits) {
   const EnginePosition position = position_with_history(side);
-  EngineLimits limits = level_limits(level);
-  if (node_budget_ > 0) limits = EngineLimits{node_budget_, 0};
-  std::atomic<bool> stop{false};
-  std::atomic<bool> done{false};
-  EngineResult result;
-  std::thread worker([&] {
-    result = engine_.think(position, limits, &stop);
-    done = true;
-  });
-  const bool go_on = s_.host.wait_for([&] { return done.load(); });
-  if (!go_on) stop = true;
-  worker.join();
-  if (!go_on) s_.flow.end_program();
-  return result;
+  const EngineLimits used = node_budget_ > 0 ? EngineLimits{node_budget_, 0} : limits;
+  const BackgroundResult outcome = think_in_background(
+      engine_, position, used, [this](const std::function<bool()>& done) {
+        return s_.host.wait_for(done);
+      });
+  if (outcome.given_up) s_.flow.end_program();
+  return outcome.result;
 }
 
 }  // namespace kumora

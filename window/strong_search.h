@@ -20,11 +20,11 @@ class StrongSearch {
   void set_node_budget(std::int64_t nodes) { node_budget_ = nodes; }
   std::int64_t node_budget() const { return node_budget_; }
 
-  // The best move of `side` (-1 lower, +1 upper) in the shown position, as
-  // `level` (4 or 5) would play it; the game's earlier positions count as
-  // repetitions. Ends the program (ProgramEnded) when the person asks for it
-  // during the search.
-  EngineResult best_move(int side, int level);
+  // The best move of `side` (-1 lower, +1 upper) in the shown position
+  // within `limits` (level_limits, hint_limits), or the node budget when one
+  // is set; the game's earlier positions count as repetitions. Ends the
+  // program (ProgramEnded) when the person asks for it during the search.
+  EngineResult best_move(int side, const EngineLimits& limits);
 
  private:
   EnginePosition position_with_history(int side) const;

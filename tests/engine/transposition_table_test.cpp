@@ -13,7 +13,7 @@ namespace {
 PositionKey in_one_bucket(int n) { return 0x2f1 + (static_cast<PositionKey>(n + 1) << 40); }
 
 bool kept(const TranspositionTable& table, int n) {
-  return table.probe(in_one_bucket(n)) != nullptr;
+  return table.probe(in_one_bucket(n)).has_value();
 }
 
 }  // namespace
@@ -22,16 +22,16 @@ TEST(TranspositionTable, GivesBackWhatWasStored) {
   TranspositionTable table(1);
   table.store(in_one_bucket(0), -1234, 7, Bound::Lower, 42);
   table.store(in_one_bucket(1), 5, 300, Bound::Exact, 0);
-  const TableEntry* entry = table.probe(in_one_bucket(0));
-  ASSERT_NE(entry, nullptr);
+  const std::optional<TableEntry> entry = table.probe(in_one_bucket(0));
+  ASSERT_NE(entry, std::nullopt);
   EXPECT_EQ(entry->score, -1234);
   EXPECT_EQ(entry->depth, 7);
   EXPECT_EQ(entry->bound, Bound::Lower);
   EXPECT_EQ(entry->move, 42);
   EXPECT_EQ(table.probe(in_one_bucket(1))->depth, 127);
-  EXPECT_EQ(table.probe(in_one_bucket(2)), nullptr);
+  EXPECT_EQ(table.probe(in_one_bucket(2)), std::nullopt);
   table.clear();
-  EXPECT_EQ(table.probe(in_one_bucket(0)), nullptr);
+  EXPECT_EQ(table.probe(in_one_bucket(0)), std::nullopt);
 }
 
 TEST(TranspositionTable, ADeepResultOutlivesAShallowOneOfTheSameSearch) {

@@ -1,5 +1,5 @@
 // kumora-match: plays a match between two players from paired random openings.
-//   kumora-match A B GAMES [SEED] [--nodes N] [--jobs J]
+//   kumora-match A B GAMES [SEED] [--nodes N] [--threads T] [--jobs J]
 // Players: L1 L2 L3 (the specified levels), L4 L5 (the engine), R (random), D3.
 // Each opening is played twice, A taking each colour once.  The last line is
 //   result A B games=N wins=W draws=D losses=L score=P elo=E+-M mean_ms=T p99_ms=U max_ms=V
@@ -32,6 +32,8 @@ bool read_settings(int argc, char** argv, Settings& s) {
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--nodes") == 0 && i + 1 < argc) {
       s.options.nodes = std::atoll(argv[++i]);
+    } else if (std::strcmp(argv[i], "--threads") == 0 && i + 1 < argc) {
+      s.options.threads = std::max(1, std::atoi(argv[++i]));
     } else if (std::strcmp(argv[i], "--jobs") == 0 && i + 1 < argc) {
       s.jobs = std::max(1, std::atoi(argv[++i]));
     } else {
@@ -133,8 +135,8 @@ int main(int argc, char** argv) {
   Settings settings;
   if (!read_settings(argc, argv, settings)) {
     std::fprintf(stderr,
-                 "usage: kumora-match A B GAMES [SEED] [--nodes N] [--jobs J]\n"
-                 "players: L1 L2 L3 L4 L5 R D3; L4@NODES, L4:name=value,... for tuning\n");
+                 "usage: kumora-match A B GAMES [SEED] [--nodes N] [--threads T] [--jobs J]\n"
+                 "players: L1 L2 L3 L4 L5 R D3; L4@NODES, L5#THREADS, L4:name=value,... for tuning\n");
     return 2;
   }
   report(settings, play_all(settings));

@@ -1,5 +1,6 @@
 #include "tools/match/players.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <random>
 #include <sstream>
@@ -101,12 +102,17 @@ std::unique_ptr<Player> engine_player(const std::string& player_name, const Play
                                       std::string& error) {
   const int level = player_name[1] - '0';
   EngineLimits limits = level_limits(level);
+  if (options.threads > 0) limits.threads = options.threads;
   if (options.nodes > 0) limits = {options.nodes, 0};
   EngineParameters parameters;
   std::string rest = player_name.substr(2);
   const auto colon = rest.find(':');
   const std::string changes = colon == std::string::npos ? "" : rest.substr(colon + 1);
   rest = rest.substr(0, colon);
+  if (!rest.empty() && rest[0] == '#') {
+    limits.threads = std::max(1, std::atoi(rest.c_str() + 1));
+    rest.clear();
+  }
   if (!rest.empty()) {
     if (rest[0] != '@') {
       error = "unknown player: " + player_name;

@@ -21,10 +21,12 @@ class Player {
 // What the command line says about all players.
 struct PlayerOptions {
   std::int64_t nodes = 0;  // L4 and L5 search this many nodes a move instead of using time
+  int threads = 0;         // search threads of L4 and L5 by time; 0: as the level has it
 };
 
 // A player from its name: L1..L5, R or D3.  L4 and L5 accept a node budget
-// of their own and parameter changes: "L4@20000", "L4:mobility=6,immobile=30".
+// of their own, a number of threads and parameter changes: "L4@20000",
+// "L5#1" (LEVEL5 on one thread), "L4:mobility=6,immobile=30".
 // Null, with `error` set, for a name it does not know.
 std::unique_ptr<Player> make_player(const std::string& player_name, const PlayerOptions& options,
                                     std::uint32_t seed, std::string& error);
