@@ -1,5 +1,6 @@
 #include "archive/archive_title.h"
 
+#include "core/levels.h"
 #include "settings/handicap.h"
 
 namespace kumora {
@@ -11,7 +12,7 @@ const std::string TURNED_MARK = " 反転";
 }  // namespace
 
 std::string archive_title(const ArchivedGameKind& kind) {
-  const std::string mode = kind.vs_com ? COM_TITLE + std::to_string(kind.level) : TWO_PERSON_TITLE;
+  const std::string mode = kind.vs_com ? COM_TITLE + level_name(kind.level) : TWO_PERSON_TITLE;
   const std::string title = kind.handicap ? mode + " " + japanese_caption(kind.handicap_grade) : mode;
   return kind.turned ? title + TURNED_MARK : title;
 }
@@ -47,13 +48,11 @@ bool parse_archive_title(const std::string& whole_title, ArchivedGameKind& kind)
   kind.turned = cut_ending(title, TURNED_MARK);
   kind.handicap = cut_handicap(title, kind.handicap_grade);
   if (title == TWO_PERSON_TITLE) return true;
-  if (title.size() != COM_TITLE.size() + 1 || title.compare(0, COM_TITLE.size(), COM_TITLE) != 0) {
-    return false;
-  }
-  const char digit = title.back();
-  if (digit < '1' || digit > '9') return false;
+  if (title.compare(0, COM_TITLE.size(), COM_TITLE) != 0) return false;
+  const int level = level_named(title.substr(COM_TITLE.size()));
+  if (level == 0) return false;
   kind.vs_com = true;
-  kind.level = digit - '0';
+  kind.level = level;
   return true;
 }
 

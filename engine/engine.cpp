@@ -4,6 +4,7 @@
 
 #include <thread>
 
+#include "engine/ladder.h"
 #include "engine/search.h"
 #include "engine/search_team.h"
 
@@ -65,7 +66,13 @@ EngineResult Engine::think(const EnginePosition& position, const EngineLimits& l
   if (by_nodes) clear();
   table_->next_generation();
   const int helpers = by_nodes ? 0 : std::max(1, limits.threads) - 1;
-  if (helpers == 0) return run_search(position, limits, stop, parameters_, *table_, *workspace_);
+  if (helpers == 0) {
+    EngineResult result = run_search(position, limits, stop, parameters_, *table_, *workspace_);
+    // A weaker level may stop before it has seen everything: never let it
+    // leave its king to be taken when a move avoids that.
+    if (limits.variety > 0 && result.found) result.best = king_kept_safe(position, result.best);
+    return result;
+  }
   helpers_->start(helpers, position, parameters_, *table_);
   EngineResult result = run_search(position, limits, stop, parameters_, *table_, *workspace_);
   result.nodes += helpers_->stop();

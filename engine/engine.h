@@ -51,6 +51,11 @@ struct EngineLimits {
   double seconds = 0;            // wall time; the search keeps a margin below it
   double iteration_seconds = 0;  // no new iteration begins after this; 0: a share of seconds
   int threads = 1;               // search threads sharing the table
+  // The weaker levels: each position's value moves by up to this many
+  // hundredths of a pawn either way, drawn from the position and the seed, so
+  // that the level chooses among near-best moves and games against it differ.
+  int variety = 0;
+  std::uint32_t variety_seed = 0;
 };
 
 // The limits of LEVEL4 (one thread, so that the window stays light) and

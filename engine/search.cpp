@@ -70,6 +70,8 @@ class Search {
          const EngineParameters& parameters, TranspositionTable& table, SearchWorkspace& ws,
          int first_depth)
       : first_depth_(first_depth),
+        variety_(limits.variety),
+        variety_seed_(std::uint64_t{limits.variety_seed} * 0xD6E8FEB86659FD93ULL),
         start_(start),
         clock_(limits.nodes, limits.seconds, limits.iteration_seconds, stop),
         p_(parameters),
@@ -101,10 +103,14 @@ class Search {
   // Plays the move and tells the next ply how its position was reached.
   void play_move(const Candidate& move, MoveUndo& undo, int ply);
   bool in_check(const PlyData& d) const;
+  // The evaluation, moved by the level's variety.
+  int judge(const PlyData& d) const;
   bool is_draw(int ply) const;
   void store_pv(int ply, const Candidate& move);
 
   int first_depth_;
+  int variety_;
+  std::uint64_t variety_seed_;
   const EnginePosition& start_;
   SearchClock clock_;
   const EngineParameters& p_;
@@ -153,6 +159,14 @@ void Search::play_move(const Candidate& move, MoveUndo& undo, int ply) {
   next.change.to = (move.to_x - 1) * 9 + (move.to_y - 1);
   next.change.placed = move.placed;
   next.change.captured = undo.captured;
+}
+
+int Search::judge(const PlyData& d) const {
+  const int value = evaluate(position_, d.mover, d.other, p_, values_);
+  if (variety_ == 0) return value;
+  std::uint64_t h = (position_.key ^ variety_seed_) * 0x9E3779B97F4A7C15ULL;
+  h ^= h >> 29;
+  return value + static_cast<int>(h % (2 * variety_ + 1)) - variety_;
 }
 
 bool Search::in_check(const PlyData& d) const {
@@ -253,7 +267,7 @@ int Search::search(int depth, int alpha, int beta, int ply, bool null_allowed) {
   if (!read_chains(d, ply)) return mate_in(ply);
   const bool checked = in_check(d);
   if (p_.internal_reduction != 0 && table_move == 0 && depth >= 4) --depth;
-  const int eval = checked ? 0 : evaluate(position_, d.mover, d.other, p_, values_);
+  const int eval = checked ? 0 : judge(d);
   if (!pv_node && !checked) {
     if (p_.futility_margin > 0 && depth <= 3 && eval - p_.futility_margin * depth >= beta)
       return eval;
@@ -321,7 +335,7 @@ int Search::quiesce(int alpha, int beta, int ply) {
   // A full record ends the game before a king left capturable can be taken.
   if (start_.moves_played + ply >= RECORD_LIMIT) return DRAW_SCORE;
   if (!read_chains(d, ply)) return mate_in(ply);
-  const int eval = evaluate(position_, d.mover, d.other, p_, values_);
+  const int eval = judge(d);
   if (eval >= beta || ply >= MAX_PLY - 1) return eval;
   const int alpha_before = alpha;
   alpha = std::max(alpha, eval);

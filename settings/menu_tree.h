@@ -5,12 +5,14 @@
 
 #include <string_view>
 
+#include "core/levels.h"
 #include "core/translation.h"
 
 namespace kumora {
 
 enum class MenuId {
-  TAIKYOKU, MATCH_MAN, START, START2, SENTE, GOTE, ZENKAI, LEVEL, LEVEL1, LEVEL2, LEVEL3, LEVEL4,
+  TAIKYOKU, MATCH_MAN, START, START2, SENTE, GOTE, ZENKAI, LEVEL, LEVEL1, LEVEL2, LEVEL3,
+  LEVEL3_1, LEVEL3_2, LEVEL3_3, LEVEL3_4, LEVEL3_5, LEVEL3_6, LEVEL3_7, LEVEL3_8, LEVEL3_9, LEVEL4,
   LEVEL5, OWARI,
   STOP, CANCEL, REVERSE, MATTA,
   REPLAY, AFTER, LBEL_UP, LEBEL_DOWN, HINT,
@@ -45,6 +47,16 @@ inline constexpr MenuItemInfo MENU_TREE[MENU_COUNT] = {
     {MenuId::LEVEL1, "LEVEL1", "LEVEL1", 2},
     {MenuId::LEVEL2, "LEVEL2", "LEVEL2", 2},
     {MenuId::LEVEL3, "LEVEL3", "LEVEL3", 2},
+    // The ladder between LEVEL3 and LEVEL4.
+    {MenuId::LEVEL3_1, "LEVEL3_1", "LEVEL3.1", 2},
+    {MenuId::LEVEL3_2, "LEVEL3_2", "LEVEL3.2", 2},
+    {MenuId::LEVEL3_3, "LEVEL3_3", "LEVEL3.3", 2},
+    {MenuId::LEVEL3_4, "LEVEL3_4", "LEVEL3.4", 2},
+    {MenuId::LEVEL3_5, "LEVEL3_5", "LEVEL3.5", 2},
+    {MenuId::LEVEL3_6, "LEVEL3_6", "LEVEL3.6", 2},
+    {MenuId::LEVEL3_7, "LEVEL3_7", "LEVEL3.7", 2},
+    {MenuId::LEVEL3_8, "LEVEL3_8", "LEVEL3.8", 2},
+    {MenuId::LEVEL3_9, "LEVEL3_9", "LEVEL3.9", 2},
     {MenuId::LEVEL4, "LEVEL4", "LEVEL4", 2},
     {MenuId::LEVEL5, "LEVEL5", "LEVEL5", 2},
     {MenuId::OWARI, "OWARI", tr_noop("Menu", "終わり"), 1},
@@ -81,6 +93,23 @@ inline constexpr MenuItemInfo MENU_TREE[MENU_COUNT] = {
     {MenuId::JAPANESE, "JAPANESE", "日本語", 2},
     {MenuId::ENGLISH, "ENGLISH", "English", 2},
 };
+
+// The menu item of a strength level (core/levels.h), MenuId::COUNT for none.
+inline MenuId level_item(int level) {
+  if (level >= 1 && level <= 3) return static_cast<MenuId>(static_cast<int>(MenuId::LEVEL1) + level - 1);
+  if (level == 4) return MenuId::LEVEL4;
+  if (level == 5) return MenuId::LEVEL5;
+  if (is_ladder_level(level))
+    return static_cast<MenuId>(static_cast<int>(MenuId::LEVEL3_1) + level - LADDER_LEVEL_BASE - 1);
+  return MenuId::COUNT;
+}
+
+// The level of a level's menu item, 0 for any other item.
+inline int item_level(MenuId id) {
+  for (int level = 1; level <= LADDER_LEVEL_BASE + LADDER_STEPS; ++level)
+    if (is_known_level(level) && level_item(level) == id) return level;
+  return 0;
+}
 
 inline const MenuItemInfo& menu_info(MenuId id) { return MENU_TREE[static_cast<int>(id)]; }
 

@@ -5,6 +5,7 @@
 #include "com/com_search.h"
 #include "core/make_move.h"
 #include "core/translation.h"
+#include "engine/ladder.h"
 #include "kifu/record.h"
 #include "window/clocks.h"
 #include "window/drawing.h"
@@ -50,7 +51,7 @@ void ComputerTurn::play_turn() {
 
   s_.drawing.refresh();
   Game& game = s_.game;
-  const ComMove best = game.state.level >= 4 ? strong_move() : specified_move();
+  const ComMove best = is_engine_level(game.state.level) ? strong_move() : specified_move();
   if (!best.found) {
     // Drops the person could not make are no candidates of the computer, so
     // a hand that only allows such drops leaves it without a move.
@@ -81,7 +82,8 @@ ComMove ComputerTurn::specified_move() {
 }
 
 ComMove ComputerTurn::strong_move() {
-  const EngineResult result = strong_.best_move(+1, level_limits(s_.game.state.level));
+  const EngineResult result =
+      strong_.best_move(+1, limits_of_level(s_.game.state.level, strong_.variety_seed()));
   // The time the search took reaches the computer's clock, as the ticks
   // during the specified search bring it there.
   s_.clocks.Timer1_Timer();

@@ -1,5 +1,6 @@
 #include "window/game_summary.h"
 
+#include "core/levels.h"
 #include "core/translation.h"
 #include "kifu/move_notation.h"
 #include "settings/handicap.h"
@@ -28,7 +29,7 @@ std::string mode_text(const GameState& state) {
   std::string text;
   if (state.turn != NO_GAME && state.kifu_mode == OFF) {
     text = state.vs_com == MODE_COM
-               ? fill_in(tr_text("SidePanel", "ＣＯＭ対局 LEVEL%1"), {std::to_string(state.level)})
+               ? fill_in(tr_text("SidePanel", "ＣＯＭ対局 LEVEL%1"), {level_name(state.level)})
                : tr_text("SidePanel", "人間対局");
   }
   if (state.handicap_set == OFF) return text;

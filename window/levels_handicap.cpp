@@ -1,17 +1,12 @@
 #include "window/levels_handicap.h"
 
+#include "core/levels.h"
 #include "core/translation.h"
 #include "settings/handicap.h"
 #include "window/drawing.h"
 #include "window/messages.h"
 
 namespace kumora {
-
-namespace {
-constexpr MenuId LEVEL_ITEMS[6] = {MenuId::COUNT,  MenuId::LEVEL1, MenuId::LEVEL2,
-                                   MenuId::LEVEL3, MenuId::LEVEL4, MenuId::LEVEL5};
-constexpr int HIGHEST_LEVEL = 5;
-}  // namespace
 
 void LevelsHandicap::choose_level(int n) {
   Drawing& d = s_.drawing;
@@ -23,9 +18,10 @@ void LevelsHandicap::choose_level(int n) {
 
 void LevelsHandicap::set_level(int n) {
   GameState& state = s_.game.state;
-  for (int i = 1; i <= HIGHEST_LEVEL; ++i) s_.ticks.set_checked(LEVEL_ITEMS[i], false);
-  if (n >= 1 && n <= HIGHEST_LEVEL) {
-    s_.ticks.set_checked(LEVEL_ITEMS[n], true);
+  for (int level = 1; level <= LADDER_LEVEL_BASE + LADDER_STEPS; ++level)
+    if (is_known_level(level)) s_.ticks.set_checked(level_item(level), false);
+  if (is_known_level(n)) {
+    s_.ticks.set_checked(level_item(n), true);
     state.level = n;
   }
   if (state.vs_com == MODE_COM) show_level(state.level);
@@ -35,6 +31,11 @@ void LevelsHandicap::show_level(int n) {
   Drawing& d = s_.drawing;
   d.print_at(-1.4, 0.2, "LEVEL", SHADOW_COLOUR, 0, 10);
   d.print_at(-1.5, 0.1, "LEVEL", TEXT_COLOUR, 0, 10);
+  if (is_ladder_level(n)) {  // "3.1": a smaller size, so that it stays beside the board
+    d.print_at(0.1, 0.1, level_name(n), SHADOW_COLOUR, 0, 10);
+    d.print_at(0, 0, level_name(n), TEXT_COLOUR, 0, 10);
+    return;
+  }
   d.print_at(0.1, 0.1, n, SHADOW_COLOUR, 0, 12);
   d.print_at(0, 0, n, TEXT_COLOUR, 0, 12);
 }

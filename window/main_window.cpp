@@ -132,11 +132,10 @@ void MainWindow::run_menu(MenuId id) {
     case MenuId::START: start_.START_Click(); break;
     case MenuId::SENTE: start_.SENTE_Click(); break;
     case MenuId::GOTE: start_.GOTE_Click(); break;
-    case MenuId::LEVEL1: levels_.choose_level(1); break;
-    case MenuId::LEVEL2: levels_.choose_level(2); break;
-    case MenuId::LEVEL3: levels_.choose_level(3); break;
-    case MenuId::LEVEL4: levels_.choose_level(4); break;
-    case MenuId::LEVEL5: levels_.choose_level(5); break;
+    case MenuId::LEVEL1: case MenuId::LEVEL2: case MenuId::LEVEL3: case MenuId::LEVEL3_1:
+    case MenuId::LEVEL3_2: case MenuId::LEVEL3_3: case MenuId::LEVEL3_4: case MenuId::LEVEL3_5:
+    case MenuId::LEVEL3_6: case MenuId::LEVEL3_7: case MenuId::LEVEL3_8: case MenuId::LEVEL3_9:
+    case MenuId::LEVEL4: case MenuId::LEVEL5: levels_.choose_level(item_level(id)); break;
     case MenuId::HINT: hint_.HINT_Click(); break;
     case MenuId::LBEL_UP: levels_.LBEL_UP_Click(); break;
     case MenuId::LEBEL_DOWN: levels_.LEBEL_DOWN_Click(); break;

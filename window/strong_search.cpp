@@ -1,9 +1,19 @@
 #include "window/strong_search.h"
 
+#include <random>
+
 #include "engine/background_search.h"
 #include "kifu/record.h"
 
 namespace kumora {
+
+StrongSearch::StrongSearch(WindowServices& services)
+    : s_(services), run_seed_(std::random_device{}()) {}
+
+std::uint32_t StrongSearch::variety_seed() const {
+  const std::uint32_t move = static_cast<std::uint32_t>(s_.game.kifu.kifu_pos);
+  return node_budget_ > 0 ? move : run_seed_ * 2654435761u + move;
+}
 
 EnginePosition StrongSearch::position_with_history(int side) const {
   const GameState& state = s_.game.state;
@@ -25,7 +35,8 @@ EnginePosition StrongSearch::position_with_history(int side) const {
 
 EngineResult StrongSearch::best_move(int side, const EngineLimits& limits) {
   const EnginePosition position = position_with_history(side);
-  const EngineLimits used = node_budget_ > 0 ? EngineLimits{node_budget_, 0} : limits;
+  const bool by_time = limits.nodes == 0;
+  const EngineLimits used = by_time && node_budget_ > 0 ? EngineLimits{node_budget_, 0} : limits;
   const BackgroundResult outcome = think_in_background(
       engine_, position, used, [this](const std::function<bool()>& done) {
         return s_.host.wait_for(done);

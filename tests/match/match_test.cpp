@@ -66,7 +66,8 @@ TEST(MatchGame, OpeningsAreRepeatableAndLeaveAGameToPlay) {
 TEST(MatchGame, GamesBetweenEveryKindOfPlayerEndByTheRules) {
   PlayerOptions options;
   options.nodes = 300;
-  const char* pairs[][2] = {{"R", "L1"}, {"L3", "L4"}, {"L5", "R"}, {"D3", "R"}};
+  const char* pairs[][2] = {{"R", "L1"}, {"L3", "L4"}, {"L5", "R"}, {"D3", "R"}, {"L3.1", "L3"},
+                            {"R", "L3.2"}};
   std::mt19937 rng(7);
   for (const auto& pair : pairs) {
     std::string error;
@@ -84,6 +85,8 @@ TEST(MatchGame, GamesBetweenEveryKindOfPlayerEndByTheRules) {
   }
   std::string error;
   EXPECT_EQ(make_player("L9", options, 1, error), nullptr);
+  EXPECT_EQ(make_player("L3.0", options, 1, error), nullptr);
+  EXPECT_EQ(make_player("L3.10", options, 1, error), nullptr);
   EXPECT_FALSE(error.empty());
   EXPECT_EQ(make_player("L4:no_such=1", options, 1, error), nullptr);
 }

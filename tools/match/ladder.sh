@@ -1,7 +1,8 @@
 #!/bin/sh
-# The ladder of the strong levels, at their real time limits:
-#   LEVEL4 - LEVEL3 400, LEVEL4 - D3 400, LEVEL5 - LEVEL4 400, LEVEL4 - R 1000 games.
-# A full ladder takes hours.  KUMORA_LADDER_SCALE scales every game count
+# The ladder of the computer's levels, at their real limits:
+#   every adjacent pair LEVEL3 - LEVEL3.1 - ... - LEVEL3.9 - LEVEL4, 200 games each;
+#   D3 - LEVEL3, LEVEL4 - D3, LEVEL5 - LEVEL4 400 games, LEVEL4 - R 1000 games.
+# A full ladder takes many hours.  KUMORA_LADDER_SCALE scales every game count
 # (e.g. 0.1 for a tenth), KUMORA_LADDER_SEED picks the openings (1),
 # KUMORA_LADDER_JOBS plays that many games at once (1: fair timing).
 set -e
@@ -15,8 +16,18 @@ games() {
   awk -v n="$1" -v s="$scale" 'BEGIN { g = int(n * s / 2 + 0.5) * 2; if (g < 2) g = 2; print g }'
 }
 
-for pair in "L4 L3 400" "L4 D3 400" "L5 L4 400" "L4 R 1000"; do
-  set -- $pair
+play() {
   echo "== $1 - $2, $(games "$3") games"
   "$match" "$1" "$2" "$(games "$3")" "$seed" --jobs "$jobs" | tail -n 5
+}
+
+lower=L3
+for step in 1 2 3 4 5 6 7 8 9; do
+  play "L3.$step" "$lower" 200
+  lower="L3.$step"
+done
+play L4 "$lower" 200
+for pair in "D3 L3 400" "L4 D3 400" "L5 L4 400" "L4 R 1000"; do
+  set -- $pair
+  play "$1" "$2" "$3"
 done

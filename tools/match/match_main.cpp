@@ -1,6 +1,7 @@
 // kumora-match: plays a match between two players from paired random openings.
 //   kumora-match A B GAMES [SEED] [--nodes N] [--threads T] [--jobs J]
-// Players: L1 L2 L3 (the specified levels), L4 L5 (the engine), R (random), D3.
+// Players: L1 L2 L3 (the specified levels), L3.1 .. L3.9, L4, L5 (the engine),
+// R (random), D3.
 // Each opening is played twice, A taking each colour once.  The last line is
 //   result A B games=N wins=W draws=D losses=L score=P elo=E+-M mean_ms=T p99_ms=U max_ms=V
 #include <atomic>
@@ -136,7 +137,7 @@ int main(int argc, char** argv) {
   if (!read_settings(argc, argv, settings)) {
     std::fprintf(stderr,
                  "usage: kumora-match A B GAMES [SEED] [--nodes N] [--threads T] [--jobs J]\n"
-                 "players: L1 L2 L3 L4 L5 R D3; L4@NODES, L5#THREADS, L4:name=value,... for tuning\n");
+                 "players: L1 L2 L3 L3.1 .. L3.9 L4 L5 R D3; L4@NODES, L5#THREADS, L4:name=value,... for tuning\n");
     return 2;
   }
   report(settings, play_all(settings));

@@ -9,6 +9,7 @@
 #include "com/com_search.h"
 #include "core/reverse.h"
 #include "engine/engine.h"
+#include "engine/ladder.h"
 #include "tools/match/yardstick.h"
 
 namespace kumora::match {
@@ -64,6 +65,26 @@ class EnginePlayer : public Player {
  private:
   Engine engine_;
   EngineLimits limits_;
+};
+
+// A step of the ladder between LEVEL3 and LEVEL4, a new seed every game.
+class LadderPlayer : public Player {
+ public:
+  LadderPlayer(int level, std::uint32_t seed) : level_(level), seed_(seed) {}
+
+  void new_game() override { ++seed_; }
+
+  bool choose(const MatchGame& game, Candidate& move) override {
+    const EngineResult result =
+        engine_.think(engine_view(game), limits_of_level(level_, seed_), nullptr);
+    move = result.best;
+    return result.found;
+  }
+
+ private:
+  int level_;
+  std::uint32_t seed_;
+  Engine engine_{1};
 };
 
 class RandomPlayer : public Player {
@@ -131,9 +152,13 @@ std::unique_ptr<Player> make_player(const std::string& player_name, const Player
   if (player_name == "L1" || player_name == "L2" || player_name == "L3") return std::make_unique<LevelPlayer>(player_name[1] - '0');
   if (player_name.rfind("L4", 0) == 0 || player_name.rfind("L5", 0) == 0)
     return engine_player(player_name, options, error);
+  if (player_name.size() > 1 && player_name[0] == 'L') {
+    const int level = level_named(player_name.substr(1));
+    if (is_ladder_level(level)) return std::make_unique<LadderPlayer>(level, seed);
+  }
   if (player_name == "R") return std::make_unique<RandomPlayer>(seed);
   if (player_name == "D3") return make_yardstick(3);
-  error = "unknown player: " + player_name + " (L1..L5, R, D3)";
+  error = "unknown player: " + player_name + " (L1..L5, L3.1..L3.9, R, D3)";
   return nullptr;
 }
 

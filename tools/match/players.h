@@ -1,5 +1,6 @@
 // The players of a match: the specified levels L1..L3, the engine's levels
-// L4 and L5, a random mover R and the yardstick D3.
+// L4 and L5 and the ladder between them L3.1..L3.9, a random mover R and the
+// yardstick D3.
 #pragma once
 
 #include <cstdint>
@@ -24,7 +25,7 @@ struct PlayerOptions {
   int threads = 0;         // search threads of L4 and L5 by time; 0: as the level has it
 };
 
-// A player from its name: L1..L5, R or D3.  L4 and L5 accept a node budget
+// A player from its name: L1..L5, L3.1..L3.9, R or D3.  L4 and L5 accept a node budget
 // of their own, a number of threads and parameter changes: "L4@20000",
 // "L5#1" (LEVEL5 on one thread), "L4:mobility=6,immobile=30".
 // Null, with `error` set, for a name it does not know.

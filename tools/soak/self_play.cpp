@@ -9,6 +9,7 @@
 #include "core/reverse.h"
 #include "core/text_file.h"
 #include "engine/engine.h"
+#include "engine/ladder.h"
 #include "kifu/record.h"
 #include "kifu/record_file.h"
 #include "kifu/turned_entry.h"
@@ -106,9 +107,13 @@ ComMove engine_move(const Game& game, int level, Checker& check) {
   static Engine engine(1);
   const GameState& s = game.state;
   EngineLimits limits;
-  limits.nodes = ENGINE_SOAK_NODES[level - 4];
-  const EngineResult result =
-      engine.think(engine_position(s, +1, game.kifu.kifu_len), limits, nullptr);
+  if (is_ladder_level(level)) {
+    limits = limits_of_level(level, static_cast<std::uint32_t>(game.kifu.kifu_len));
+  } else {
+    limits.nodes = ENGINE_SOAK_NODES[level - 4];
+  }
+  const EnginePosition position = engine_position(s, +1, game.kifu.kifu_len);
+  const EngineResult result = engine.think(position, limits, nullptr);
   ComMove move;
   if (!result.found) return move;
   const Candidate& c = result.best;
@@ -118,6 +123,12 @@ ComMove engine_move(const Game& game, int level, Checker& check) {
   bool listed = false;
   for (int i = 0; i < list.count; ++i) listed = listed || list.move[i] == c;
   check.expect(listed, "the engine chose a move that is no candidate");
+  if (is_ladder_level(level) && leaves_king_capturable(position, c)) {
+    bool all_leave_it = true;
+    for (int i = 0; i < list.count && all_leave_it; ++i)
+      all_leave_it = leaves_king_capturable(position, list.move[i]);
+    check.expect(all_leave_it, "a ladder level left its king capturable where a move avoids it");
+  }
   return move;
 }
 
@@ -130,7 +141,7 @@ GameEnd play_one_game(Game& game, Checker& check, long& moves) {
     const int level = game.level[game.flipped ? 1 : 0];
     s.level = level <= 3 ? level : 3;
     ComMove best;
-    if (level >= 4) {
+    if (is_engine_level(level)) {
       best = engine_move(game, level, check);
     } else {
       ComWorld world{s, game.tables, game.context, game.reach};
@@ -174,7 +185,10 @@ SoakFigures run_self_play(const SoakOptions& options) {
     set_handicap_position(game.state.board, grade);
     if (options.mixed_levels) {  // one army on an engine level, the other on a specified one
       const int engine_army = g % 2;
-      game.level[engine_army] = 4 + (g / 2) % 2;
+      // LEVEL4, LEVEL5 and every step of the ladder in turn.
+      const int engine_level = (g / 2) % (2 + LADDER_STEPS);
+      game.level[engine_army] = engine_level < 2 ? 4 + engine_level
+                                                 : LADDER_LEVEL_BASE + engine_level - 1;
       game.level[1 - engine_army] = 1 + g % 3;
     }
     switch (play_one_game(game, check, figures.moves)) {

@@ -23,7 +23,7 @@ struct SoakOptions {
   int games = 10;
   uint32_t seed = 1;
   bool random_handicaps = true;  // otherwise every game starts from the even position
-  bool mixed_levels = true;      // one army on LEVEL4 or LEVEL5, the other on 1..3; otherwise level 3
+  bool mixed_levels = true;      // one army on an engine level (LEVEL4, LEVEL5, the ladder), the other on 1..3; otherwise level 3
 };
 
 SoakFigures run_self_play(const SoakOptions& options);
