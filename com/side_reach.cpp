@@ -84,15 +84,19 @@ class ChainFollower {
     }
     stack_[depth_++] = static_cast<std::int8_t>(v);
     state_[v] = ON_STACK;
+    // A link still on the stack once followed is in v's part; a finished one
+    // is a part of its own that v's chains pass through whole.
+    SquareSet beyond = 0;
     for (SquareSet links = r_.links(v); links != 0; links &= links - 1) {
       const int t = lowest_square(links);
       if (state_[t] == UNVISITED) {
         visit(t);
         low_[v] = std::min(low_[v], low_[t]);
-      } else if (state_[t] == ON_STACK) {
-        low_[v] = std::min(low_[v], order_[t]);
       }
+      if (state_[t] == ON_STACK) low_[v] = std::min(low_[v], order_[t]);
+      else beyond |= total_[t];
     }
+    beyond_[v] = beyond;
     if (low_[v] == order_[v]) close_part(v);
   }
 
@@ -105,16 +109,12 @@ class ChainFollower {
     int first = depth_ - 1;
     while (stack_[first] != root) --first;
     const int size = depth_ - first;
-    SquareSet members = 0;
     SquareSet part_steps = 0;
-    for (int i = first; i < depth_; ++i) {
-      members |= single_square(stack_[i]);
-      part_steps |= r_.steps[stack_[i]];
-    }
     SquareSet beyond = 0;
-    for (int i = first; i < depth_; ++i)
-      for (SquareSet out = r_.links(stack_[i]) & ~members; out != 0; out &= out - 1)
-        beyond |= total_[lowest_square(out)];
+    for (int i = first; i < depth_; ++i) {
+      part_steps |= r_.steps[stack_[i]];
+      beyond |= beyond_[stack_[i]];
+    }
     // The steps of the part's other pieces: the members before and after each one.
     SquareSet before[82];
     before[0] = 0;
@@ -134,9 +134,7 @@ class ChainFollower {
 
   // A part of one piece: its chains pass only through the parts it links to.
   void close_single(int piece) {
-    SquareSet beyond = 0;
-    for (SquareSet out = r_.links(piece); out != 0; out &= out - 1)
-      beyond |= total_[lowest_square(out)];
+    const SquareSet beyond = beyond_[piece];
     r_.destinations[piece] = without_second_pawn_columns(r_, piece, beyond & ~r_.own);
     r_.reached |= r_.destinations[piece];
     total_[piece] = r_.steps[piece] | beyond;
@@ -154,6 +152,7 @@ class ChainFollower {
   std::int8_t order_[81];
   std::int8_t low_[81];
   SquareSet total_[81];
+  SquareSet beyond_[81];  // the totals of the finished parts a piece links to
 };
 
 void start_side(SideReach& reach, int side) {

@@ -325,8 +325,9 @@ int Search::quiesce(int alpha, int beta, int ply) {
   PlyData& d = ws_.ply[ply];
   d.pv_length = 0;
   if (clock_.count_node()) return 0;
-  if (const std::optional<TableEntry> entry = table_.probe(position_.key);
-      entry.has_value() && beta - alpha == 1) {
+  if (const std::optional<TableEntry> entry =
+          beta - alpha == 1 ? table_.probe(position_.key) : std::nullopt;
+      entry.has_value()) {
     const int score = from_table(entry->score, ply);
     if (entry->bound == Bound::Exact || (entry->bound == Bound::Lower && score >= beta) ||
         (entry->bound == Bound::Upper && score <= alpha))
