@@ -174,11 +174,14 @@ void add_piece(SideReach& reach, int index, int code) {
 }
 
 // The counts of the pieces' destinations, with the processor's own bit count
-// where it has one (the portable count is several times slower).
+// where it has one (the portable count is several times slower), and the
+// union of their steps.
 __attribute__((target_clones("popcnt", "default"))) void count_chain_ends(SideReach& reach) {
   int ends = 0, stuck = 0;
+  SquareSet steps = 0;
   for (SquareSet left = reach.own; left != 0; left &= left - 1) {
     const int piece = lowest_square(left);
+    steps |= reach.steps[piece];
     const SquareSet destinations = reach.destinations[piece];
     ends += __builtin_popcountll(static_cast<unsigned long long>(destinations)) +
             __builtin_popcountll(static_cast<unsigned long long>(destinations >> 64));
@@ -186,6 +189,7 @@ __attribute__((target_clones("popcnt", "default"))) void count_chain_ends(SideRe
   }
   reach.chain_ends = ends;
   reach.stuck = stuck;
+  reach.all_steps = steps;
 }
 
 }  // namespace

@@ -23,6 +23,7 @@ struct SideReach {
   SquareSet sliders = 0;            // squares of the side's pieces whose steps depend on blockers
   SquareSet own_pawn_columns = 0;   // every square of the columns holding an own pawn
   SquareSet reached = 0;            // every destination of every piece
+  SquareSet all_steps = 0;          // every step of every piece
   int chain_ends = 0;               // destinations counted piece by piece
   int stuck = 0;                    // pieces other than the king without a destination
   std::int16_t code[81] = {};

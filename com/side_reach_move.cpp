@@ -24,6 +24,7 @@ void copy_pieces(const SideReach& from, SideReach& to) {
 
 void copy_chains(const SideReach& from, SideReach& to) {
   to.reached = from.reached;
+  to.all_steps = from.all_steps;
   to.chain_ends = from.chain_ends;
   to.stuck = from.stuck;
   for (SquareSet left = from.own; left != 0; left &= left - 1) {

@@ -21,13 +21,6 @@ constexpr std::array<SquareSet, 81> make_neighbours() {
 
 constexpr std::array<SquareSet, 81> NEIGHBOURS = make_neighbours();
 
-SquareSet all_steps(const SideReach& reach) {
-  SquareSet steps = 0;
-  for (SquareSet pieces = reach.own; pieces != 0; pieces &= pieces - 1)
-    steps |= reach.steps[lowest_square(pieces)];
-  return steps;
-}
-
 bool holds_any(const int* hand) {
   for (int slot = 1; slot <= 7; ++slot)
     if (hand[slot] > 0) return true;
@@ -56,7 +49,7 @@ int king_shelter(const SideReach& own, const SideReach& enemy, const int* enemy_
   int score = p.king_zone_guard * square_count(zone & own.own) -
               p.king_zone_reach * square_count(zone & enemy.reached);
   if (holds_any(enemy_hand))
-    score -= p.king_zone_drop * square_count(zone & ~own.occupied & all_steps(enemy));
+    score -= p.king_zone_drop * square_count(zone & ~own.occupied & enemy.all_steps);
   return score;
 }
 

@@ -33,6 +33,7 @@ std::string difference(const SideReach& kept, const SideReach& built) {
   if (kept.sliders != built.sliders) return "sliders";
   if (kept.reached != built.reached) return "reached";
   if (kept.chain_ends != built.chain_ends || kept.stuck != built.stuck) return "counts";
+  if (kept.all_steps != built.all_steps) return "all steps";
   for (SquareSet left = built.own; left != 0; left &= left - 1) {
     const int i = lowest_square(left);
     if (kept.code[i] != built.code[i]) return "code on " + std::to_string(i);
