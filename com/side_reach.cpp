@@ -69,28 +69,35 @@ class ChainFollower {
     r_.reached = 0;
     for (SquareSet left = r_.own; left != 0; left &= left - 1) {
       const int index = lowest_square(left);
-      if (state_[index] == UNVISITED) visit(index);
+      if (state_[index] == UNVISITED) enter(index);
     }
   }
 
  private:
-  void visit(int v) {
+  // Follows v unless it links nowhere: then it has no chain move, and its
+  // reach is its own steps (finished here, without a call of its own).
+  void enter(int v) {
+    const SquareSet links = r_.links(v);
     state_[v] = DONE;
     order_[v] = low_[v] = next_order_++;
-    if (r_.links(v) == 0) {  // a piece that links nowhere has no chain move
+    if (links == 0) {
       r_.destinations[v] = 0;
       total_[v] = r_.steps[v];
       return;
     }
+    visit(v, links);
+  }
+
+  void visit(int v, SquareSet links) {
     stack_[depth_++] = static_cast<std::int8_t>(v);
     state_[v] = ON_STACK;
     // A link still on the stack once followed is in v's part; a finished one
     // is a part of its own that v's chains pass through whole.
     SquareSet beyond = 0;
-    for (SquareSet links = r_.links(v); links != 0; links &= links - 1) {
+    for (; links != 0; links &= links - 1) {
       const int t = lowest_square(links);
       if (state_[t] == UNVISITED) {
-        visit(t);
+        enter(t);
         low_[v] = std::min(low_[v], low_[t]);
       }
       if (state_[t] == ON_STACK) low_[v] = std::min(low_[v], order_[t]);
