@@ -40,11 +40,8 @@ namespace {
 constexpr int TIMER1_INTERVAL_MS = 50;
 
 bool carries_check_mark(MenuId id) {
+  if (item_level(id) != 0) return true;
   switch (id) {
-    case MenuId::LEVEL1: case MenuId::LEVEL2: case MenuId::LEVEL3: case MenuId::LEVEL3_1:
-    case MenuId::LEVEL3_2: case MenuId::LEVEL3_3: case MenuId::LEVEL3_4: case MenuId::LEVEL3_5:
-    case MenuId::LEVEL3_6: case MenuId::LEVEL3_7: case MenuId::LEVEL3_8: case MenuId::LEVEL3_9:
-    case MenuId::LEVEL4: case MenuId::LEVEL5:
     case MenuId::MIDORI: case MenuId::TATAMI: case MenuId::TAKE: case MenuId::UCHU:
     case MenuId::RENGA: case MenuId::SIDOU: case MenuId::KEIKA: case MenuId::BGM:
     case MenuId::SIDE_PANEL:

@@ -127,15 +127,15 @@ void MainWindow::Form_KeyPress(int key_code) {
 void MainWindow::Form_Unload() { end_program(); }
 
 void MainWindow::run_menu(MenuId id) {
+  if (const int level = item_level(id); level != 0) {
+    levels_.choose_level(level);
+    return;
+  }
   switch (id) {
     case MenuId::TAIKYOKU: hide_file_panel(); break;
     case MenuId::START: start_.START_Click(); break;
     case MenuId::SENTE: start_.SENTE_Click(); break;
     case MenuId::GOTE: start_.GOTE_Click(); break;
-    case MenuId::LEVEL1: case MenuId::LEVEL2: case MenuId::LEVEL3: case MenuId::LEVEL3_1:
-    case MenuId::LEVEL3_2: case MenuId::LEVEL3_3: case MenuId::LEVEL3_4: case MenuId::LEVEL3_5:
-    case MenuId::LEVEL3_6: case MenuId::LEVEL3_7: case MenuId::LEVEL3_8: case MenuId::LEVEL3_9:
-    case MenuId::LEVEL4: case MenuId::LEVEL5: levels_.choose_level(item_level(id)); break;
     case MenuId::HINT: hint_.HINT_Click(); break;
     case MenuId::LBEL_UP: levels_.LBEL_UP_Click(); break;
     case MenuId::LEBEL_DOWN: levels_.LEBEL_DOWN_Click(); break;
