@@ -1,5 +1,6 @@
 #include "tools/soak/self_play.h"
 
+#include <algorithm>
 #include <random>
 
 #include "analysis/analyze_board.h"
@@ -33,6 +34,9 @@ struct Game {
 
 // LEVEL4 and LEVEL5 with small node budgets, so that many games are played.
 constexpr std::int64_t ENGINE_SOAK_NODES[2] = {300, 600};
+// The ladder's steps play with their own variety and king guard, their
+// budgets capped here so that the upper steps do not slow the soak down.
+constexpr std::int64_t LADDER_SOAK_NODES = 1500;
 
 class Checker {
  public:
@@ -109,6 +113,7 @@ ComMove engine_move(const Game& game, int level, Checker& check) {
   EngineLimits limits;
   if (is_ladder_level(level)) {
     limits = limits_of_level(level, static_cast<std::uint32_t>(game.kifu.kifu_len));
+    limits.nodes = std::min(limits.nodes, LADDER_SOAK_NODES);
   } else {
     limits.nodes = ENGINE_SOAK_NODES[level - 4];
   }
