@@ -67,10 +67,15 @@ class ChainFollower {
 
   void run() {
     r_.reached = 0;
+    SquareSet steps = 0;
     for (SquareSet left = r_.own; left != 0; left &= left - 1) {
       const int index = lowest_square(left);
+      steps |= r_.steps[index];
       if (state_[index] == UNVISITED) enter(index);
     }
+    r_.all_steps = steps;
+    r_.chain_ends = ends_;
+    r_.stuck = stuck_;
   }
 
  private:
@@ -82,6 +87,7 @@ class ChainFollower {
     order_[v] = low_[v] = next_order_++;
     if (links == 0) {
       r_.destinations[v] = 0;
+      stuck_ += v != r_.king;
       total_[v] = r_.steps[v];
       return;
     }
@@ -129,9 +135,7 @@ class ChainFollower {
     SquareSet after = 0;
     for (int i = size - 1; i >= 0; --i) {
       const int piece = stack_[first + i];
-      r_.destinations[piece] =
-          without_second_pawn_columns(r_, piece, (before[i] | after | beyond) & ~r_.own);
-      r_.reached |= r_.destinations[piece];
+      finish(piece, (before[i] | after | beyond) & ~r_.own);
       total_[piece] = part_steps | beyond;
       after |= r_.steps[piece];
     }
@@ -142,11 +146,18 @@ class ChainFollower {
   // A part of one piece: its chains pass only through the parts it links to.
   void close_single(int piece) {
     const SquareSet beyond = beyond_[piece];
-    r_.destinations[piece] = without_second_pawn_columns(r_, piece, beyond & ~r_.own);
-    r_.reached |= r_.destinations[piece];
+    finish(piece, beyond & ~r_.own);
     total_[piece] = r_.steps[piece] | beyond;
     state_[piece] = DONE;
     --depth_;
+  }
+
+  void finish(int piece, SquareSet ends) {
+    const SquareSet destinations = without_second_pawn_columns(r_, piece, ends);
+    r_.destinations[piece] = destinations;
+    r_.reached |= destinations;
+    ends_ += square_count(destinations);
+    stuck_ += destinations == 0 && piece != r_.king;
   }
 
   enum : std::uint8_t { UNVISITED, ON_STACK, DONE };
@@ -154,6 +165,8 @@ class ChainFollower {
   std::uint8_t state_[81] = {};
   int next_order_ = 0;
   int depth_ = 0;
+  int ends_ = 0;   // destinations counted piece by piece
+  int stuck_ = 0;  // pieces other than the king without a destination
   // Read only where `state_` says they were written.
   std::int8_t stack_[81];
   std::int8_t order_[81];
@@ -178,25 +191,6 @@ void add_piece(SideReach& reach, int index, int code) {
   }
   if (is_slider(code)) reach.sliders |= single_square(index);
   if (code == reach.side * KING) reach.king = index;
-}
-
-// The counts of the pieces' destinations, with the processor's own bit count
-// where it has one (the portable count is several times slower), and the
-// union of their steps.
-__attribute__((target_clones("popcnt", "default"))) void count_chain_ends(SideReach& reach) {
-  int ends = 0, stuck = 0;
-  SquareSet steps = 0;
-  for (SquareSet left = reach.own; left != 0; left &= left - 1) {
-    const int piece = lowest_square(left);
-    steps |= reach.steps[piece];
-    const SquareSet destinations = reach.destinations[piece];
-    ends += __builtin_popcountll(static_cast<unsigned long long>(destinations)) +
-            __builtin_popcountll(static_cast<unsigned long long>(destinations >> 64));
-    stuck += destinations == 0 && reach.code[piece] != reach.side * KING;
-  }
-  reach.chain_ends = ends;
-  reach.stuck = stuck;
-  reach.all_steps = steps;
 }
 
 }  // namespace
@@ -245,10 +239,7 @@ void complete_side_reach(SideReach& reach) {
   follow_chains(reach);
 }
 
-void follow_chains(SideReach& reach) {
-  ChainFollower(reach).run();
-  count_chain_ends(reach);
-}
+void follow_chains(SideReach& reach) { ChainFollower(reach).run(); }
 
 SquareSet DropMaps::targets(int kind) const {
   switch (kind) {
