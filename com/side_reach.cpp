@@ -121,25 +121,21 @@ class ChainFollower {
     }
     int first = depth_ - 1;
     while (stack_[first] != root) --first;
-    const int size = depth_ - first;
-    SquareSet part_steps = 0;
-    SquareSet beyond = 0;
+    // The squares one member steps to, and those two or more step to: the
+    // others of a member step to the second, and to the first where it does not.
+    SquareSet once = 0, twice = 0, beyond = 0;
     for (int i = first; i < depth_; ++i) {
-      part_steps |= r_.steps[stack_[i]];
+      const SquareSet steps = r_.steps[stack_[i]];
+      twice |= once & steps;
+      once |= steps;
       beyond |= beyond_[stack_[i]];
     }
-    // The steps of the part's other pieces: the members before and after each one.
-    SquareSet before[82];
-    before[0] = 0;
-    for (int i = 0; i < size; ++i) before[i + 1] = before[i] | r_.steps[stack_[first + i]];
-    SquareSet after = 0;
-    for (int i = size - 1; i >= 0; --i) {
-      const int piece = stack_[first + i];
-      finish(piece, (before[i] | after | beyond) & ~r_.own);
-      total_[piece] = part_steps | beyond;
-      after |= r_.steps[piece];
+    for (int i = first; i < depth_; ++i) {
+      const int piece = stack_[i];
+      finish(piece, (twice | (once & ~r_.steps[piece]) | beyond) & ~r_.own);
+      total_[piece] = once | beyond;
+      state_[piece] = DONE;
     }
-    for (int i = first; i < depth_; ++i) state_[stack_[i]] = DONE;
     depth_ = first;
   }
 
