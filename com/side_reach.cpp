@@ -80,18 +80,21 @@ class ChainFollower {
 
  private:
   // Follows v unless it links nowhere: then it has no chain move, and its
-  // reach is its own steps (finished here, without a call of its own).
+  // reach is its own steps (finished at once, without a call of its own).
   void enter(int v) {
     const SquareSet links = r_.links(v);
+    if (begin(v, links)) visit(v, links);
+  }
+
+  // Numbers v as visited; false when it links nowhere and so is finished.
+  bool begin(int v, SquareSet links) {
     state_[v] = DONE;
     order_[v] = low_[v] = next_order_++;
-    if (links == 0) {
-      r_.destinations[v] = 0;
-      stuck_ += v != r_.king;
-      total_[v] = r_.steps[v];
-      return;
-    }
-    visit(v, links);
+    if (links != 0) return true;
+    r_.destinations[v] = 0;
+    stuck_ += v != r_.king;
+    total_[v] = r_.steps[v];
+    return false;
   }
 
   void visit(int v, SquareSet links) {
@@ -103,8 +106,11 @@ class ChainFollower {
     for (; links != 0; links &= links - 1) {
       const int t = lowest_square(links);
       if (state_[t] == UNVISITED) {
-        enter(t);
-        low_[v] = std::min(low_[v], low_[t]);
+        const SquareSet onward = r_.links(t);
+        if (begin(t, onward)) {
+          visit(t, onward);
+          low_[v] = std::min(low_[v], low_[t]);
+        }
       }
       if (state_[t] == ON_STACK) low_[v] = std::min(low_[v], order_[t]);
       else beyond |= total_[t];
