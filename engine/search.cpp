@@ -255,6 +255,8 @@ int Search::search(int depth, int alpha, int beta, int ply, bool null_allowed) {
   if (alpha >= beta) return alpha;
   const bool pv_node = beta - alpha > 1;
 
+  // The chains first, while the table's line comes in from memory (as in quiesce).
+  const bool king_safe = read_chains(d, ply);
   const std::optional<TableEntry> entry = table_.probe(position_.key);
   const std::uint16_t table_move = entry.has_value() ? entry->move : 0;
   if (entry.has_value() && !pv_node && entry->depth >= depth) {
@@ -264,7 +266,7 @@ int Search::search(int depth, int alpha, int beta, int ply, bool null_allowed) {
       return score;
   }
 
-  if (!read_chains(d, ply)) return mate_in(ply);
+  if (!king_safe) return mate_in(ply);
   const bool checked = in_check(d);
   if (p_.internal_reduction != 0 && table_move == 0 && depth >= 4) --depth;
   const int eval = checked ? 0 : judge(d);
@@ -325,6 +327,9 @@ int Search::quiesce(int alpha, int beta, int ply) {
   PlyData& d = ws_.ply[ply];
   d.pv_length = 0;
   if (clock_.count_node()) return 0;
+  // The chains first, while the table's line comes in from memory; a position
+  // whose king can be taken is never stored, so the order changes nothing.
+  const bool king_safe = read_chains(d, ply);
   if (const std::optional<TableEntry> entry =
           beta - alpha == 1 ? table_.probe(position_.key) : std::nullopt;
       entry.has_value()) {
@@ -335,7 +340,7 @@ int Search::quiesce(int alpha, int beta, int ply) {
   }
   // A full record ends the game before a king left capturable can be taken.
   if (start_.moves_played + ply >= RECORD_LIMIT) return DRAW_SCORE;
-  if (!read_chains(d, ply)) return mate_in(ply);
+  if (!king_safe) return mate_in(ply);
   const int eval = judge(d);
   if (eval >= beta || ply >= MAX_PLY - 1) return eval;
   const int alpha_before = alpha;
