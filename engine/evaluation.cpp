@@ -27,10 +27,8 @@ bool holds_any(const int* hand) {
   return false;
 }
 
-int material(const SideReach& reach, const int* hand, const PieceValues& values) {
+int hand_material(const int* hand, const PieceValues& values) {
   int sum = 0;
-  for (SquareSet pieces = reach.own; pieces != 0; pieces &= pieces - 1)
-    sum += values.of(reach.code[lowest_square(pieces)]);
   for (int slot = 1; slot <= 7; ++slot) sum += hand[slot] * values.hand[slot];
   return sum;
 }
@@ -54,10 +52,12 @@ int king_shelter(const SideReach& own, const SideReach& enemy, const int* enemy_
 }
 
 int side_score(const SearchPosition& position, const SideReach& own, const SideReach& enemy,
-               const EngineParameters& p, const PieceValues& values) {
-  return material(own, position.hand_of(own.side), values) + mobility(own, p) +
+               const EngineParameters& p, const PieceValues& values, int on_board) {
+  return on_board + hand_material(position.hand_of(own.side), values) + mobility(own, p) +
          king_shelter(own, enemy, position.hand_of(enemy.side), p);
 }
+
+int side_number(int side) { return side > 0 ? 1 : 0; }
 
 }  // namespace
 
@@ -80,10 +80,26 @@ PieceValues::PieceValues(const EngineParameters& p) {
     hand[slot] = board[HAND_SLOT_CODES[slot]] * p.hand_percent / 100;
 }
 
+int board_material(const SideReach& reach, const PieceValues& values) {
+  int sum = 0;
+  for (SquareSet pieces = reach.own; pieces != 0; pieces &= pieces - 1)
+    sum += values.of(reach.code[lowest_square(pieces)]);
+  return sum;
+}
+
 int evaluate(const SearchPosition& position, const SideReach& mover, const SideReach& other,
              const EngineParameters& parameters, const PieceValues& values) {
-  return side_score(position, mover, other, parameters, values) -
-         side_score(position, other, mover, parameters, values);
+  int on_board[2];
+  on_board[side_number(mover.side)] = board_material(mover, values);
+  on_board[side_number(other.side)] = board_material(other, values);
+  return evaluate_with_material(position, mover, other, parameters, values, on_board);
+}
+
+int evaluate_with_material(const SearchPosition& position, const SideReach& mover,
+                           const SideReach& other, const EngineParameters& parameters,
+                           const PieceValues& values, const int* on_board) {
+  return side_score(position, mover, other, parameters, values, on_board[side_number(mover.side)]) -
+         side_score(position, other, mover, parameters, values, on_board[side_number(other.side)]);
 }
 
 }  // namespace kumora

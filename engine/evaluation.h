@@ -26,4 +26,13 @@ struct PieceValues {
 int evaluate(const SearchPosition& position, const SideReach& mover, const SideReach& other,
              const EngineParameters& parameters, const PieceValues& values);
 
+// The values of a side's pieces on the board.
+int board_material(const SideReach& reach, const PieceValues& values);
+
+// The same evaluation with the board material of each side known already
+// ([0] the lower side, [1] the upper side), as the search keeps it move by move.
+int evaluate_with_material(const SearchPosition& position, const SideReach& mover,
+                           const SideReach& other, const EngineParameters& parameters,
+                           const PieceValues& values, const int* on_board);
+
 }  // namespace kumora

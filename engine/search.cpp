@@ -133,6 +133,8 @@ bool Search::read_chains(PlyData& d, int ply) {
       else scan_sides(position_.board, position_.occupied, d.other, d.mover);
       complete_side_reach(d.mover);
       complete_side_reach(d.other);
+      d.on_board[position_.side > 0 ? 1 : 0] = board_material(d.mover, values_);
+      d.on_board[position_.side > 0 ? 0 : 1] = board_material(d.other, values_);
       break;
     case Arrival::Pass:
       d.mover = before->other;
@@ -151,9 +153,14 @@ bool Search::read_chains(PlyData& d, int ply) {
 }
 
 void Search::play_move(const Candidate& move, MoveUndo& undo, int ply) {
+  const int mover = position_.side > 0 ? 1 : 0;
   play(position_, move, undo);
   table_.prefetch(position_.key);
+  const PlyData& here = ws_.ply[ply];
   PlyData& next = ws_.ply[ply + 1];
+  next.on_board[mover] = here.on_board[mover] + values_.of(move.placed) -
+                         (move.is_drop() ? 0 : values_.of(move.moved));
+  next.on_board[1 - mover] = here.on_board[1 - mover] - values_.of(undo.captured);
   next.arrival = Arrival::Move;
   next.change.from = move.is_drop() ? -1 : (move.from_x - 1) * 9 + (move.from_y - 1);
   next.change.to = (move.to_x - 1) * 9 + (move.to_y - 1);
@@ -162,7 +169,7 @@ void Search::play_move(const Candidate& move, MoveUndo& undo, int ply) {
 }
 
 int Search::judge(const PlyData& d) const {
-  const int value = evaluate(position_, d.mover, d.other, p_, values_);
+  const int value = evaluate_with_material(position_, d.mover, d.other, p_, values_, d.on_board);
   if (variety_ == 0) return value;
   std::uint64_t h = (position_.key ^ variety_seed_) * 0x9E3779B97F4A7C15ULL;
   h ^= h >> 29;
@@ -237,6 +244,8 @@ int Search::null_move_search(int depth, int beta, int ply) {
   const int reduction = 2 + depth / 4;
   pass_turn(position_);
   ws_.ply[ply + 1].arrival = Arrival::Pass;
+  ws_.ply[ply + 1].on_board[0] = ws_.ply[ply].on_board[0];
+  ws_.ply[ply + 1].on_board[1] = ws_.ply[ply].on_board[1];
   path_[ply + 1] = position_.key;
   const int score = -search(depth - 1 - reduction, -beta, -beta + 1, ply + 1, false);
   pass_turn(position_);

@@ -21,6 +21,7 @@ enum class Arrival { Root, Move, Pass };
 struct PlyData {
   Arrival arrival = Arrival::Root;
   BoardChange change;  // of Arrival::Move
+  int on_board[2] = {};  // the values of each side's pieces on the board: [0] lower, [1] upper
   SideReach mover;
   SideReach other;
   CandidateList moves;
