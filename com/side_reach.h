@@ -30,7 +30,6 @@ struct SideReach {
   SquareSet steps[81] = {};         // one step or slide of the piece, any target
   SquareSet destinations[81] = {};  // where its chain moves end
 
-  int count() const { return square_count(own); }
   SquareSet links(int index) const { return steps[index] & own; }  // own pieces among its steps
 };
 
