@@ -15,6 +15,7 @@
 #include "archive/played_order.h"
 #include "archive/replayed_game.h"
 #include "core/file_read.h"
+#include "core/levels.h"
 #include "core/text_file.h"
 #include "settings/handicap.h"
 
@@ -191,6 +192,12 @@ TEST(ArchiveTitle, NamesTheModeAndTheLevel) {
   EXPECT_FALSE(kind.vs_com);
   EXPECT_FALSE(parse_archive_title("練習対局", kind));
   EXPECT_FALSE(parse_archive_title("ＣＯＭ対局 LEVEL", kind));
+  // A step of the ladder between LEVEL3 and LEVEL4 is named as the menu names it.
+  EXPECT_EQ(archive_title({true, LADDER_LEVEL_BASE + 4}), "ＣＯＭ対局 LEVEL3.4");
+  ASSERT_TRUE(parse_archive_title("ＣＯＭ対局 LEVEL3.4", kind));
+  EXPECT_EQ(kind.level, LADDER_LEVEL_BASE + 4);
+  EXPECT_FALSE(parse_archive_title("ＣＯＭ対局 LEVEL3.0", kind));
+  EXPECT_FALSE(parse_archive_title("ＣＯＭ対局 LEVEL6", kind));
 }
 
 TEST(ArchiveTitle, EveryGradeAndLevelIsReadBackAsWritten) {
