@@ -529,6 +529,73 @@
     </message>
 </context>
 <context>
+    <name>Network</name>
+    <message>
+        <source>対局コードが違います</source>
+        <translation>The game code does not match</translation>
+    </message>
+    <message>
+        <source>相手から形式の正しくない行が届きました</source>
+        <translation>The other side sent a malformed line</translation>
+    </message>
+    <message>
+        <source>相手から長すぎる行が届きました</source>
+        <translation>The other side sent a line that is too long</translation>
+    </message>
+    <message>
+        <source>相手から認証できない行が届きました</source>
+        <translation>The other side sent a line that failed authentication</translation>
+    </message>
+    <message>
+        <source>相手から順番の飛んだ行が届きました</source>
+        <translation>The other side sent a line out of order</translation>
+    </message>
+    <message>
+        <source>相手から既に届いた行が再び届きました</source>
+        <translation>The other side sent a line again that had already arrived</translation>
+    </message>
+    <message>
+        <source>相手が手番でないのに指しました</source>
+        <translation>The other side moved out of turn</translation>
+    </message>
+    <message>
+        <source>相手から指せない手が届きました</source>
+        <translation>The other side sent an illegal move</translation>
+    </message>
+    <message>
+        <source>相手から応答がありません</source>
+        <translation>The other side stopped answering</translation>
+    </message>
+    <message>
+        <source>相手から多すぎるデータが届きました</source>
+        <translation>The other side sent too much data</translation>
+    </message>
+    <message>
+        <source>相手が接続を終えました</source>
+        <translation>The other side closed the connection</translation>
+    </message>
+    <message>
+        <source>相手のプログラムと通信の版が合いません</source>
+        <translation>The other side's program speaks another version of the protocol</translation>
+    </message>
+    <message>
+        <source>接続が切れました</source>
+        <translation>The connection was lost</translation>
+    </message>
+    <message>
+        <source>相手に接続できません</source>
+        <translation>Cannot connect to the other side</translation>
+    </message>
+    <message>
+        <source>相手がこちらからの行を拒んで接続を切りました（%1）</source>
+        <translation>The other side refused a line from this side and closed the connection (%1)</translation>
+    </message>
+    <message>
+        <source>対局コードの誤りが続いたため、この招待での接続を受け付けません</source>
+        <translation>Too many wrong game codes: this invitation takes no more joins</translation>
+    </message>
+</context>
+<context>
     <name>Record</name>
     <message>
         <source>%1に改行などの制御文字は使えません</source>

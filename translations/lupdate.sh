@@ -10,4 +10,4 @@ shift 3
 cd "$root"
 exec "$lupdate" -silent -locations none -source-language ja_JP -target-language en \
   -tr-function-alias translate+=tr_text,QT_TRANSLATE_NOOP+=tr_noop \
-  -I . "$@" core kifu settings archive sound window view -ts "$ts"
+  -I . "$@" core kifu settings archive sound net window view -ts "$ts"

@@ -24,8 +24,8 @@ namespace {
 
 const QString SOURCE_ROOT = QString::fromUtf8(KUMORA_SOURCE_DIR);
 // The folders of the program itself; tools and tests show no interface.
-const QStringList PROGRAM_FOLDERS = {"core",  "analysis", "com",    "engine", "kifu", "settings",
-                                     "sound", "archive",  "window", "view",   "app"};
+const QStringList PROGRAM_FOLDERS = {"core",  "analysis", "com", "engine", "kifu", "settings",
+                                     "sound", "archive",  "net", "window", "view", "app"};
 
 using Key = std::pair<QString, QString>;  // context, text
 
