@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QMessageAuthenticationCode>
 #include <QRandomGenerator>
+#include <vector>
 
 namespace kumora {
 
@@ -15,10 +16,9 @@ QByteArray bytes_of(std::string_view text) {
 }  // namespace
 
 std::string random_bytes(size_t count) {
-  std::string bytes(count, '\0');
-  QRandomGenerator* source = QRandomGenerator::system();
-  for (char& byte : bytes) byte = static_cast<char>(source->bounded(256));
-  return bytes;
+  std::vector<quint32> words((count + 3) / 4);
+  QRandomGenerator::system()->fillRange(words.data(), static_cast<qsizetype>(words.size()));
+  return std::string(reinterpret_cast<const char*>(words.data()), count);
 }
 
 std::uint64_t random_number() { return QRandomGenerator::system()->generate64(); }

@@ -12,13 +12,9 @@ int common_moves(const std::vector<std::uint64_t>& ours, const std::vector<std::
 
 std::vector<Message> game_report(const std::vector<std::uint64_t>& keys) {
   const int count = std::min(static_cast<int>(keys.size()), MAX_GAME_MOVES);
-  std::vector<Message> report(1);
-  report[0].kind = MessageKind::GAME;
-  report[0].count = count;
+  std::vector<Message> report{counted_message(MessageKind::GAME, count)};
   for (int first = 0; first < count; first += KEYS_PER_LINE) {
-    Message line;
-    line.kind = MessageKind::KEYS;
-    line.count = first + 1;
+    Message line = counted_message(MessageKind::KEYS, first + 1);
     line.key_count = std::min(KEYS_PER_LINE, count - first);
     std::copy_n(keys.begin() + first, line.key_count, line.keys.begin());
     report.push_back(line);

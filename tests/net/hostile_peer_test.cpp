@@ -27,10 +27,14 @@ class HostileJoin : public ::testing::Test {
   bool host_closed(const std::string& word) {
     return wait_until([&] { return side.last() == "closed " + word; });
   }
-  // A joiner that proved the code and agreed on the game.
-  std::unique_ptr<RawPeer> agreed_peer() {
+  std::unique_ptr<RawPeer> proven_peer() {
     auto peer = std::make_unique<RawPeer>(host->port());
     EXPECT_TRUE(peer->prove(CODE));
+    return peer;
+  }
+  // A joiner that proved the code and agreed on the game.
+  std::unique_ptr<RawPeer> agreed_peer() {
+    auto peer = proven_peer();
     EXPECT_TRUE(peer->agree());
     EXPECT_TRUE(wait_until([&] { return host->status() == NetStatus::PLAYING; }));
     return peer;
@@ -86,8 +90,7 @@ TEST_F(HostileJoin, OversizedLine) {
 TEST_F(HostileJoin, BadMacAndTheGameGoesOnWithTheRealJoiner) {
   start_host(SideChoice::GOTE);
   side.play();
-  auto peer = std::make_unique<RawPeer>(host->port());
-  ASSERT_TRUE(peer->prove(CODE));
+  auto peer = proven_peer();
   std::string line = peer->sealed("game 0", 1);
   char& digit = line[line.size() - 2];
   digit = digit == '0' ? '1' : '0';
@@ -104,22 +107,15 @@ TEST_F(HostileJoin, BadMacAndTheGameGoesOnWithTheRealJoiner) {
   EXPECT_EQ(side.last(), "connected gote 1 0/0/0");
 }
 
-TEST_F(HostileJoin, ReplayedLine) {
+TEST_F(HostileJoin, ReplayedAndReorderedLines) {
   start_host();
-  RawPeer peer(host->port());
-  ASSERT_TRUE(peer.prove(CODE));
-  peer.send(peer.sealed("game 0", 1));
-  peer.send(peer.sealed("game 0", 1));
-  EXPECT_TRUE(host_closed("replay"));
-}
-
-TEST_F(HostileJoin, ReorderedLines) {
-  start_host();
-  RawPeer peer(host->port());
-  ASSERT_TRUE(peer.prove(CODE));
-  peer.send(peer.sealed("ping", 2));
-  peer.send(peer.sealed("game 0", 1));
-  EXPECT_TRUE(host_closed("sequence"));
+  for (const auto& [numbers, reason] :
+       {std::pair{std::pair{1, 1}, "replay"}, {{2, 1}, "sequence"}}) {
+    auto peer = proven_peer();
+    peer->send(peer->sealed("game 0", numbers.first));
+    peer->send(peer->sealed("ping", numbers.second));
+    EXPECT_TRUE(host_closed(reason));
+  }
 }
 
 TEST_F(HostileJoin, IllegalMove) {
