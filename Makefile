@@ -2,7 +2,8 @@
 #   make run    installs what is missing (as root), builds and starts the game
 #   make test   the same set-up, then every test, headless
 #   make bench  the benchmarks
-#   make fuzz   the fuzzers of the record file and the settings file (FUZZ_SECONDS each, 60)
+#   make fuzz   the fuzzers of the record file, the settings file and the network protocol's
+#               lines (FUZZ_SECONDS each, 60)
 #   make package  the Debian package kumora-shogi_VERSION_amd64.deb, in the build directory
 
 BUILD_DIR ?= build

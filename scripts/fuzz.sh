@@ -10,7 +10,8 @@ set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
 out=${FUZZ_BUILD_DIR:-$root/build/fuzz}
-smoke_runs=100000
+# Inputs a smoke run tries; an input of the protocol goes through more readers.
+declare -A smoke_runs=([record_reader]=100000 [settings_reader]=100000 [protocol_lines]=25000)
 
 mode=timed
 seconds=60
@@ -21,7 +22,7 @@ case "${1:-}" in
   *) seconds=$1 ;;
 esac
 
-declare -A seeds=([record_reader]=record [settings_reader]=settings)
+declare -A seeds=([record_reader]=record [settings_reader]=settings [protocol_lines]=protocol)
 for name in "${!seeds[@]}"; do
   if [ ! -x "$out/fuzz_$name" ]; then
     echo "fuzz: $out/fuzz_$name is not built; install clang and libclang-rt-14-dev and build" \
@@ -32,11 +33,11 @@ done
 
 mkdir -p "$out/artifacts"
 status=0
-for name in record_reader settings_reader; do
+for name in record_reader settings_reader protocol_lines; do
   corpus="$out/corpus/$name"
   if [ "$mode" = smoke ]; then
     rm -rf "$corpus"
-    limit=(-runs="$smoke_runs" -seed=1)
+    limit=(-runs="${smoke_runs[$name]}" -seed=1)
   else
     limit=(-max_total_time="$seconds")
   fi
