@@ -172,6 +172,14 @@ TEST_F(SessionPair, ASilentPeerTimesOutBeforeTheHello) {
   EXPECT_EQ(host_side.last(), "closed timeout");
 }
 
+TEST(ByteBudget, CountsEachSecondOnItsOwn) {
+  ByteBudget budget(100);
+  EXPECT_TRUE(budget.spend(60, 5000));
+  EXPECT_TRUE(budget.spend(40, 5999));
+  EXPECT_TRUE(budget.spend(100, 6000));  // a new second
+  EXPECT_FALSE(budget.spend(1, 6999));
+}
+
 TEST_F(SessionPair, MoreBytesASecondThanAllowedIsAFlood) {
   host.start();
   host.receive(std::string(settings.bytes_per_second + 1, '\n'));

@@ -96,6 +96,23 @@ TEST_F(TwoComputers, ResumeAfterTheConnectionIsCutOnEitherSide) {
   play_one(join, join_side, host_side);
 }
 
+// The window waits in a nested event loop while it shows a move: what
+// arrives meanwhile comes after the move has been taken, in order.
+TEST_F(TwoComputers, NoEventInsideAnother) {
+  ASSERT_TRUE(host.host({0, SideChoice::SENTE, {}, ""}));
+  ASSERT_TRUE(join.join(loopback()));
+  ASSERT_TRUE(logged(join_side, "connected gote 0 0/0/0"));
+  join_side.while_moving = [&] {
+    host.send_clock({1, 2});
+    host.resign();
+    wait_until([] { return false; }, 100);
+  };
+  ASSERT_TRUE(host.send_move(host_side.play()));
+  ASSERT_TRUE(logged(join_side, "resigned 1"));
+  EXPECT_EQ(join_side.log, (std::vector<std::string>{"connected gote 0 0/0/0", "move 1 7 1 6",
+                                                     "clock 1 2", "resigned 1"}));
+}
+
 TEST_F(TwoComputers, AgreeOnTheLongestCommonGame) {
   for (int i = 0; i < 6; ++i) host_side.play();
   join_side.keys.assign(host_side.keys.begin(), host_side.keys.begin() + 4);

@@ -35,6 +35,7 @@ void TestSide::cut_to(int moves) {
 }
 
 void TestSide::connected(const GameSetup& setup) {
+  note_nesting();
   cut_to(setup.common_moves);
   const TimeControl& tc = setup.time_control;
   log.push_back("connected " + std::string(setup.own_side == NetSide::SENTE ? "sente " : "gote ") +
@@ -42,18 +43,29 @@ void TestSide::connected(const GameSetup& setup) {
                 std::to_string(tc.byoyomi_seconds) + "/" + std::to_string(tc.increment_seconds));
 }
 
+void TestSide::note_nesting() {
+  if (moving_) log.push_back("nested");
+}
+
 void TestSide::move_received(const NetMove& move) {
+  note_nesting();
   keys.push_back(move.key_after);
   log.push_back("move " + std::to_string(move.from_x) + " " + std::to_string(move.from_y) + " " +
                 std::to_string(move.to_x) + " " + std::to_string(move.to_y));
+  if (!while_moving) return;
+  moving_ = true;
+  while_moving();
+  moving_ = false;
 }
 
 void TestSide::resigned(int moves) {
+  note_nesting();
   cut_to(moves);
   log.push_back("resigned " + std::to_string(moves));
 }
 
 void TestSide::takeback_requested(int moves) {
+  note_nesting();
   log.push_back("takeback? " + std::to_string(moves));
   if (!answer_at_once || !port) return;
   port->answer_takeback(answer_takebacks_yes);
@@ -61,18 +73,24 @@ void TestSide::takeback_requested(int moves) {
 }
 
 void TestSide::takeback_answered(int moves, bool accepted) {
+  note_nesting();
   if (accepted) cut_to(moves);
   log.push_back("takeback " + std::to_string(moves) + (accepted ? " yes" : " no"));
 }
 
 void TestSide::clock_received(const ClockReport& clock) {
+  note_nesting();
   log.push_back("clock " + std::to_string(clock.sente_ms) + " " + std::to_string(clock.gote_ms));
 }
 
 void TestSide::closed(CloseReason reason, bool by_peer) {
+  note_nesting();
   log.push_back(std::string("closed ") + (by_peer ? "by peer " : "") + reason_word(reason));
 }
 
-void TestSide::joins_stopped() { log.push_back("joins stopped"); }
+void TestSide::joins_stopped() {
+  note_nesting();
+  log.push_back("joins stopped");
+}
 
 }  // namespace kumora

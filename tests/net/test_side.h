@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,9 @@ class TestSide : public NetGame, public NetEvents {
   bool answer_takebacks_yes = true;
   bool answer_at_once = false;  // answers a 待った request inside the event
   NetPort* port = nullptr;      // for answer_at_once
+  // Runs inside move_received, as the window's animation does; an event
+  // that arrives meanwhile is logged as "nested".
+  std::function<void()> while_moving;
 
   // A legal move for the side to move, made on this side's game.
   NetMove play();
@@ -42,6 +46,9 @@ class TestSide : public NetGame, public NetEvents {
 
  private:
   void cut_to(int moves);
+  void note_nesting();
+
+  bool moving_ = false;
 };
 
 }  // namespace kumora
