@@ -19,14 +19,14 @@ int tick_interval(const SessionSettings& settings) {
 
 }  // namespace
 
-// Marks a call into the session; what the socket reports meanwhile is
-// handled once the outermost call returns.
+// Marks a call into the session. A loss of the connection reported
+// meanwhile is handled once the outermost call has returned.
 class SocketLink::Entry {
  public:
   explicit Entry(SocketLink& link) : link_(link) { ++link_.depth_; }
   ~Entry() {
-    if (--link_.depth_ == 0 && link_.read_again_) {
-      QTimer::singleShot(0, &link_.timer_, [link = &link_] { link->read_arrived(); });
+    if (--link_.depth_ == 0 && link_.lost_while_busy_) {
+      QTimer::singleShot(0, &link_.timer_, [link = &link_] { link->disconnected(); });
     }
   }
   Entry(const Entry&) = delete;
@@ -76,11 +76,7 @@ void SocketLink::connected() {
 }
 
 void SocketLink::read_arrived() {
-  if (depth_ > 0) {
-    read_again_ = true;
-    return;
-  }
-  read_again_ = false;
+  if (depth_ > 0) return;  // the read under way takes it when the session returns
   Entry entry(*this);
   read_all();
 }
@@ -95,10 +91,8 @@ void SocketLink::read_all() {
 }
 
 void SocketLink::disconnected() {
-  if (depth_ > 0) {
-    read_again_ = true;  // read_arrived finds the socket closed afterwards
-    return;
-  }
+  lost_while_busy_ = depth_ > 0;
+  if (lost_while_busy_) return;
   Entry entry(*this);
   read_all();  // a goodbye that came just before the end
   session_.connection_lost();
@@ -119,7 +113,6 @@ void SocketLink::ticked() {
     owner_.link_unreachable(*this);
     return;
   }
-  if (socket_ && socket_->state() != QAbstractSocket::ConnectedState) return disconnected();
   Entry entry(*this);
   session_.tick();
 }

@@ -2,8 +2,9 @@
 // (no blocking read, at most a buffer's worth at a time), what it writes is
 // sent at once, a timer lets it check the silence. The link does not let
 // the session be entered again while an event it reported is still being
-// handled (the receiver may run a nested event loop); what arrives
-// meanwhile is read afterwards.
+// handled (the receiver may run a nested event loop): what arrives
+// meanwhile is read when the session returns, in order, and a connection
+// lost meanwhile is reported after that.
 #pragma once
 
 #include <QPointer>
@@ -78,7 +79,7 @@ class SocketLink : private SessionLink {
   std::int64_t connect_started_ = 0;
   bool connecting_ = false;
   int depth_ = 0;
-  bool read_again_ = false;
+  bool lost_while_busy_ = false;
 };
 
 }  // namespace kumora
