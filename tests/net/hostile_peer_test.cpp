@@ -22,6 +22,7 @@ class HostileJoin : public ::testing::Test {
 
   void start_host(SideChoice host_side = SideChoice::SENTE, NetSettings settings = {}) {
     host = std::make_unique<QtNetPort>(side, side, settings);
+    side.log.clear();
     ASSERT_TRUE(host->host({0, host_side, {}, CODE}));
   }
   bool host_closed(const std::string& word) {
@@ -69,7 +70,23 @@ TEST_F(HostileJoin, FiveWrongCodesStopTheJoins) {
   EXPECT_EQ(std::count(side.log.begin(), side.log.end(), "closed code"), 5);
   EXPECT_EQ(host->status(), NetStatus::STOPPED);
   RawPeer right_code_too_late(host->port());
-  EXPECT_FALSE(right_code_too_late.connected());
+  EXPECT_TRUE(right_code_too_late.refused());
+}
+
+TEST_F(HostileJoin, AtMostFourJoinsProveTheCodeAtOnce) {
+  start_host();
+  std::vector<std::unique_ptr<RawPeer>> silent;
+  for (int i = 0; i < 4; ++i) {
+    silent.push_back(std::make_unique<RawPeer>(host->port()));
+    EXPECT_EQ(silent.back()->next_line().substr(0, 15), "hello kumora 1 ");
+  }
+  RawPeer fifth(host->port());
+  EXPECT_TRUE(fifth.closed_by_host());
+  EXPECT_EQ(fifth.next_line(), "");
+  silent.pop_back();  // one leaves: room for another
+  ASSERT_TRUE(host_closed("lost"));
+  RawPeer sixth(host->port());
+  EXPECT_EQ(sixth.next_line().substr(0, 15), "hello kumora 1 ");
 }
 
 TEST_F(HostileJoin, NoHello) {
@@ -118,6 +135,13 @@ TEST_F(HostileJoin, ReplayedAndReorderedLines) {
   }
 }
 
+TEST_F(HostileJoin, TheJoinerCannotSetTheTerms) {
+  start_host(SideChoice::SENTE);
+  auto peer = proven_peer();
+  peer->send_sealed("setup gote 0 0 0");  // to play sente itself
+  EXPECT_TRUE(host_closed("malformed"));
+}
+
 TEST_F(HostileJoin, IllegalMove) {
   start_host(SideChoice::GOTE);
   auto peer = agreed_peer();
@@ -129,6 +153,10 @@ TEST_F(HostileJoin, MoveOutOfTurn) {
   start_host(SideChoice::SENTE);
   auto peer = agreed_peer();
   peer->send_sealed(first_move_body());
+  EXPECT_TRUE(host_closed("turn"));
+  start_host(SideChoice::GOTE);
+  auto before_the_game = proven_peer();  // its turn, but before both agreed on the game
+  before_the_game->send_sealed(first_move_body());
   EXPECT_TRUE(host_closed("turn"));
 }
 

@@ -75,13 +75,19 @@ TEST(PlayState, AResignationEndsTheGameAndMayCrossAMove) {
   EXPECT_EQ(sente.check_peer_resignation(0), Verdict::TAKE);  // before seeing the move
   EXPECT_EQ(sente.check_peer_resignation(1), Verdict::TAKE);
   EXPECT_EQ(sente.check_peer_resignation(2), Verdict::REFUSE);
-  sente.take_peer_resignation(0);
-  EXPECT_EQ(sente.moves(), 0);
+  sente.take_peer_move();
+  EXPECT_EQ(sente.check_peer_resignation(1), Verdict::REFUSE);  // it moved since
+  EXPECT_EQ(sente.check_peer_resignation(2), Verdict::TAKE);
+  sente.moved();
+  EXPECT_EQ(sente.check_peer_resignation(1), Verdict::REFUSE);  // it saw move 2
+  EXPECT_EQ(sente.check_peer_resignation(2), Verdict::TAKE);
+  sente.take_peer_resignation(2);
+  EXPECT_EQ(sente.moves(), 2);
   EXPECT_TRUE(sente.over());
   EXPECT_FALSE(sente.may_move());
   EXPECT_FALSE(sente.may_resign());
   EXPECT_EQ(peer_move(sente), Verdict::REFUSE);
-  EXPECT_EQ(sente.check_peer_resignation(0), Verdict::REFUSE);
+  EXPECT_EQ(sente.check_peer_resignation(2), Verdict::REFUSE);
 
   PlayState gote;
   gote.start(NetSide::GOTE, 0);

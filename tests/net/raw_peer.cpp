@@ -23,6 +23,10 @@ bool RawPeer::connected() {
          socket_.state() == QAbstractSocket::ConnectedState;
 }
 
+bool RawPeer::refused() {
+  return closed_by_host() && socket_.error() == QAbstractSocket::ConnectionRefusedError;
+}
+
 bool RawPeer::closed_by_host() {
   return wait_until([this] { return socket_.state() == QAbstractSocket::UnconnectedState; });
 }
@@ -42,8 +46,10 @@ void RawPeer::send(const std::string& bytes) {
 }
 
 std::string RawPeer::next_line() {
-  if (!wait_until([this] { return next_ < lines_.size(); })) return "";
-  return lines_[next_++];
+  wait_until([this] {
+    return next_ < lines_.size() || socket_.state() == QAbstractSocket::UnconnectedState;
+  });
+  return next_ < lines_.size() ? lines_[next_++] : "";
 }
 
 bool RawPeer::received(const std::string& line) {

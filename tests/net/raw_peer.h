@@ -14,10 +14,13 @@ class RawPeer {
   explicit RawPeer(int port);
 
   bool connected();
+  // Whether the connection was refused: no one listens on the port.
+  bool refused();
   // Whether the host closed the connection (waits for it).
   bool closed_by_host();
   void send(const std::string& bytes);
-  // The next line from the host (waits); empty when none came.
+  // The next line from the host (waits); empty when none came before the
+  // connection closed.
   std::string next_line();
   // Everything received so far holds `line` (waits for it).
   bool received(const std::string& line);

@@ -141,23 +141,31 @@ TEST_F(SessionPair, AnotherVersionIsRefused) {
   EXPECT_EQ(host_link.sent.back(), "refused version");
 }
 
-TEST_F(SessionPair, KeptAliveWhileBothSpeakAndTimedOutInSilence) {
+// A side pings when it has said nothing for a while, whatever it heard.
+TEST_F(SessionPair, PingsAfterItsOwnSilence) {
   meet();
   const size_t lines = host_link.sent.size();
-  now += 299;
-  host.tick();
-  EXPECT_EQ(host_link.sent.size(), lines);
-  now += 1;
-  host.tick();
-  ASSERT_EQ(host_link.sent.size(), lines + 1);  // a ping
-  join->tick();
-  pump();
-  now += 999;  // the pings were heard at 300
-  host.tick();
-  join->tick();
-  pump();
+  for (now = 100; now < 1000; now += 100) {
+    join->tick();
+    deliver(join_link, host);  // the joiner's pings reach the host, not the other way
+    host.tick();
+    const size_t pings = static_cast<size_t>(now / settings.keepalive_ms);
+    ASSERT_EQ(host_link.sent.size(), lines + pings) << now;
+  }
   EXPECT_EQ(host_side.last(), "connected sente 0 600/30/0");
-  now += 1001;  // nothing delivered since
+  now = 1000;
+  join->tick();
+  EXPECT_EQ(join_side.last(), "closed timeout");  // it heard nothing since 0
+}
+
+// And times out when it hears nothing, whatever it says.
+TEST_F(SessionPair, TimedOutInTheOtherSidesSilence) {
+  meet();
+  for (now = 300; now < 1000; now += 300) host.tick();
+  now = 999;
+  host.tick();
+  EXPECT_EQ(host_side.last(), "connected sente 0 600/30/0");
+  now = 1000;
   host.tick();
   EXPECT_EQ(host_side.last(), "closed timeout");
 }
