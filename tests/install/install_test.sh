@@ -27,7 +27,7 @@ play_once() {
       for i in $(seq 50); do
         xdotool search --name "Kumora" >/dev/null 2>&1 && break; sleep 0.2; done
       sleep 1.5
-      win=$(xdotool search --name "Kumora" | head -n 1)
+      win=$(xdotool search --name "Kumora" | sed -n 1p)
       xdotool windowactivate --sync "$win" key Escape 2>/dev/null || kill "$pid"
       wait "$pid"' "$prefix/bin/kumora-shogi")
   [ -f "$raw" ] || { echo "none"; return; }

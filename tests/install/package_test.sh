@@ -17,7 +17,7 @@ for tool in cpack dpkg-deb dpkg-shlibdeps apt-get lintian desktop-file-validate 
             Xvfb xdotool; do
   command -v "$tool" >/dev/null || skip "$tool is missing (scripts/setup.sh installs it)"
 done
-if dpkg-query -W -f='${Status}' kumora-shogi 2>/dev/null | grep -q "ok installed"; then
+if grep -q "ok installed" <<<"$(dpkg-query -W -f='${Status}' kumora-shogi 2>/dev/null)"; then
   skip "a kumora-shogi package is installed already and is left alone (apt-get remove kumora-shogi)"
 fi
 
@@ -42,7 +42,7 @@ echo "== lintian"
 lintian --fail-on error,warning --display-info "$deb"
 
 echo "== the description tells the computer's five levels"
-dpkg-deb -f "$deb" Description | grep -q "at five levels" \
+grep -q "at five levels" <<<"$(dpkg-deb -f "$deb" Description)" \
   || { echo "the package's description does not say five levels"; exit 1; }
 
 echo "== installing"
@@ -63,11 +63,12 @@ echo "== appstreamcli validate $metainfo"
 appstreamcli validate --no-net "$metainfo"
 grep -q "at five levels" "$metainfo" && grep -q "五つのﾚﾍﾞﾙ" "$metainfo" \
   || { echo "the metainfo does not say five levels"; exit 1; }
-zcat "$(dpkg -L kumora-shogi | grep '/man6/kumora-shogi.6.gz$')" | grep -q "one of five levels" \
+manual_page=$(dpkg -L kumora-shogi | grep '/man6/kumora-shogi.6.gz$')
+grep -q "one of five levels" <<<"$(zcat "$manual_page")" \
   || { echo "the manual page does not say five levels"; exit 1; }
 grep -q "<release version=\"$version\"" "$metainfo" \
   || { echo "the metainfo has no release $version"; exit 1; }
-zcat /usr/share/doc/kumora-shogi/changelog.gz | head -n 1 | grep -q "^kumora-shogi ($version)" \
+grep -q "^kumora-shogi ($version)" <<<"$(zcat /usr/share/doc/kumora-shogi/changelog.gz | sed -n 1p)" \
   || { echo "the changelog's newest entry is not $version"; exit 1; }
 
 echo "== starting the installed program from its desktop entry"

@@ -45,7 +45,7 @@ one_move_kept() {
 pid=$!
 
 wait_for 30 windows --name Kumora || fail "the window did not appear"
-window=$(windows --name Kumora | head -n 1)
+window=$(windows --name Kumora | sed -n 1p)
 wait_for 10 test -f "$user_folder/Kumora.ini" || fail "no Kumora.ini in $user_folder"
 [ "$(readlink "/proc/$pid/cwd")" = "$user_folder" ] || fail "the program works in $(readlink "/proc/$pid/cwd")"
 
