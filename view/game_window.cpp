@@ -22,6 +22,7 @@
 
 #include "core/translation.h"
 #include "view/eval_worker.h"
+#include "view/graph_points.h"
 #include "view/file_panel_widgets.h"
 #include "view/input_blocker.h"
 #include "view/language.h"
@@ -91,7 +92,7 @@ GameWindow::GameWindow(SoundPort& sound, LanguageSwitch& language)
   };
   eval_ = std::make_unique<EvalWorker>();
   eval_->on_values = [this](const std::vector<std::optional<int>>& values) {
-    side_panel_->show_values(values);
+    side_panel_->show_values(graph_points(values));
   };
   timer1_.setInterval(TIMER1_INTERVAL_MS);
   connect(&timer1_, &QTimer::timeout, this, [this] {
