@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "window/ports.h"
+#include "sound/port/sound_port.h"
 
 namespace kumora {
 

@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "engine/engine.h"
-#include "tests/com/search_corpus.h"
+#include "tests/support/search_corpus.h"
 
 namespace kumora {
 namespace {

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "com/com_search.h"
-#include "tests/com/literal_search.h"
-#include "tests/com/search_corpus.h"
+#include "tests/support/literal_search.h"
+#include "tests/support/search_corpus.h"
 
 namespace kumora {
 namespace {

@@ -24,7 +24,7 @@
 #include "com/reach_map.h"
 #include "core/drops_promotion.h"
 #include "core/make_move.h"
-#include "tests/com/search_corpus.h"
+#include "tests/support/search_corpus.h"
 
 namespace kumora {
 namespace {

@@ -10,7 +10,7 @@
 
 #include "core/constants.h"
 #include "view/pictures.h"
-#include "window/ports.h"
+#include "window/port/ports.h"
 
 namespace kumora {
 

@@ -1,6 +1,6 @@
 // The main window's logic: the game it holds and its event handlers. It knows
 // nothing of Qt; it draws, asks, plays sounds and reads the time through the
-// ports of window/ports.h. Each concern is a part of its own (the drawing,
+// ports of window/port/ports.h. Each concern is a part of its own (the drawing,
 // the clocks, the mouse, the computer's turn, the record, the file panel,
 // levels and handicap, the options); this class owns them and delivers the
 // window's events to them.

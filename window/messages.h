@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "window/ports.h"
+#include "window/port/ports.h"
 
 namespace kumora {
 

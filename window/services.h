@@ -9,7 +9,7 @@
 #include "window/appearance.h"
 #include "window/game.h"
 #include "window/menu_ticks.h"
-#include "window/ports.h"
+#include "window/port/ports.h"
 
 namespace kumora {
 

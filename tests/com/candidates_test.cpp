@@ -11,7 +11,7 @@
 #include "core/drops_promotion.h"
 #include "core/reverse.h"
 #include "tests/com/test_positions.h"
-#include "tests/oracle/random_positions.h"
+#include "tests/support/random_positions.h"
 
 namespace kumora {
 namespace {

@@ -7,7 +7,7 @@
 
 #include "com/reach_map.h"
 #include "core/chain_move.h"
-#include "tests/oracle/random_positions.h"
+#include "tests/support/random_positions.h"
 
 namespace kumora {
 namespace {

@@ -10,7 +10,7 @@
 #include "com/com_search.h"
 #include "com/reach_map.h"
 #include "core/drops_promotion.h"
-#include "tests/com/search_corpus.h"
+#include "tests/support/search_corpus.h"
 #include "tests/com/test_positions.h"
 #include "tests/com/turn_log.h"
 

@@ -9,7 +9,7 @@
 #include "com/evaluations.h"
 #include "com/reach_map.h"
 #include "core/movement.h"
-#include "tests/oracle/random_positions.h"
+#include "tests/support/random_positions.h"
 
 namespace kumora {
 namespace {

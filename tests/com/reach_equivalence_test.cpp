@@ -6,8 +6,8 @@
 
 #include "com/movable.h"
 #include "com/reach_map.h"
-#include "tests/oracle/literal_reach.h"
-#include "tests/oracle/random_positions.h"
+#include "tests/support/literal_reach.h"
+#include "tests/support/random_positions.h"
 
 namespace kumora {
 namespace {

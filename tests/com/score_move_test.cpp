@@ -8,7 +8,7 @@
 #include "com/com_search.h"
 #include "com/evaluations.h"
 #include "com/score_move.h"
-#include "tests/com/search_corpus.h"
+#include "tests/support/search_corpus.h"
 #include "tests/com/test_positions.h"
 #include "tests/com/turn_log.h"
 

@@ -9,8 +9,8 @@
 
 #include "analysis/analyze_board.h"
 #include "com/evaluations.h"
-#include "tests/com/literal_search.h"
-#include "tests/com/search_corpus.h"
+#include "tests/support/literal_search.h"
+#include "tests/support/search_corpus.h"
 #include "tests/com/turn_log.h"
 
 namespace kumora {

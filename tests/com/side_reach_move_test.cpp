@@ -7,7 +7,7 @@
 
 #include "com/candidates.h"
 #include "com/side_reach_move.h"
-#include "tests/oracle/random_positions.h"
+#include "tests/support/random_positions.h"
 
 namespace kumora {
 namespace {

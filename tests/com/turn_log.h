@@ -7,7 +7,7 @@
 
 #include "com/com_search.h"
 #include "core/game_state.h"
-#include "tests/com/search_corpus.h"
+#include "tests/support/search_corpus.h"
 
 namespace kumora::testing {
 

@@ -9,9 +9,9 @@
 #include "core/reverse.h"
 #include "engine/engine.h"
 #include "engine/search_position.h"
-#include "tests/com/search_corpus.h"
+#include "tests/support/search_corpus.h"
 #include "tests/com/test_positions.h"
-#include "tests/oracle/random_positions.h"
+#include "tests/support/random_positions.h"
 
 namespace kumora {
 namespace {

@@ -7,7 +7,7 @@
 #include "core/reverse.h"
 #include "engine/evaluation.h"
 #include "tests/com/test_positions.h"
-#include "tests/oracle/random_positions.h"
+#include "tests/support/random_positions.h"
 
 namespace kumora {
 namespace {

@@ -6,7 +6,7 @@
 #include <set>
 
 #include "engine/ladder.h"
-#include "tests/com/search_corpus.h"
+#include "tests/support/search_corpus.h"
 #include "tests/com/test_positions.h"
 
 namespace kumora {

@@ -6,7 +6,7 @@
 #include <random>
 
 #include "engine/search_position.h"
-#include "tests/oracle/random_positions.h"
+#include "tests/support/random_positions.h"
 
 namespace kumora {
 namespace {

@@ -11,7 +11,7 @@
 #include <sstream>
 
 #include "core/code_page.h"
-#include "kifu/record_fixtures.h"
+#include "tests/kifu/record_fixtures.h"
 #include "kifu/record_line.h"
 
 namespace kumora {

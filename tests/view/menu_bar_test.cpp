@@ -11,7 +11,7 @@
 
 #include "view/game_window.h"
 #include "view/language.h"
-#include "view/qt_app.h"
+#include "tests/view/qt_app.h"
 
 namespace kumora {
 namespace {

@@ -9,7 +9,7 @@
 #include "settings/settings_file.h"
 #include "tests/temporary_folder.h"
 #include "tools/scenario/scenario_runner.h"
-#include "window/gui_app.h"
+#include "tests/window/gui_app.h"
 
 namespace kumora {
 namespace {

@@ -11,7 +11,7 @@
 
 #include "tools/scenario/scenario_runner.h"
 #include "view/language.h"
-#include "window/gui_app.h"
+#include "tests/window/gui_app.h"
 
 namespace kumora {
 namespace {

@@ -10,7 +10,7 @@
 #include "core/game_state.h"
 #include "settings/handicap.h"
 #include "tools/scenario/scenario_runner.h"
-#include "window/gui_app.h"
+#include "tests/window/gui_app.h"
 
 namespace kumora {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "tools/scenario/scenario_runner.h"
-#include "window/gui_app.h"
-#include "window/occurrences.h"
+#include "tests/window/gui_app.h"
+#include "tests/window/occurrences.h"
 
 namespace kumora {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "tools/scenario/scenario_runner.h"
-#include "window/gui_app.h"
+#include "tests/window/gui_app.h"
 
 namespace kumora {
 namespace {

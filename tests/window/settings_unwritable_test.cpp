@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "tools/scenario/scenario_runner.h"
-#include "window/gui_app.h"
-#include "window/occurrences.h"
+#include "tests/window/gui_app.h"
+#include "tests/window/occurrences.h"
 
 namespace kumora {
 namespace {

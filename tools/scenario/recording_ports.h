@@ -10,7 +10,7 @@
 
 #include "core/quoted_text.h"
 #include "window/main_window.h"
-#include "window/ports.h"
+#include "window/port/ports.h"
 
 namespace kumora {
 

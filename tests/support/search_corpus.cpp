@@ -1,4 +1,4 @@
-#include "tests/com/search_corpus.h"
+#include "tests/support/search_corpus.h"
 
 #include <filesystem>
 #include <fstream>

@@ -6,6 +6,8 @@
 #include <functional>
 #include <string>
 
+#include "sound/port/sound_port.h"
+
 namespace kumora {
 
 // Drawing on the window surface. Positions are in twips, colours are indexes
@@ -35,24 +37,6 @@ class Dialogs {
   // Shows a box; answers true for OK or Yes, false for No.
   virtual bool message_box(const std::string& text, const std::string& title, BoxButtons buttons,
                            BoxIcon icon) = 0;
-};
-
-// The sound glue: the sound library's device and buffers, looked up by file name.
-class SoundPort {
- public:
-  virtual ~SoundPort() = default;
-  // Opens the sound device; false when no device could be created.
-  virtual bool initialize() = 0;
-  // Loads a .wav file of the current directory; 0 when there is no device or no
-  // such file. A read failure returns 0 and sets `error` to the whole warning
-  // to show (what could not be read, the file, the system's reason).
-  virtual int load_wave(const std::string& file, int flags, std::string& error) = 0;
-  virtual void play(int buffer) = 0;
-  virtual void play_looping(int buffer) = 0;
-  virtual void stop(int buffer) = 0;
-  virtual void free(int buffer) = 0;
-  // Shuts the device down (when one was opened).
-  virtual void terminate() = 0;
 };
 
 // The time of day, waiting, the clock timer and the program's end.

@@ -1,4 +1,4 @@
-#include "tests/oracle/random_positions.h"
+#include "tests/support/random_positions.h"
 
 #include "com/reach_map.h"
 #include "core/drops_promotion.h"

@@ -1,4 +1,4 @@
-#include "tests/com/literal_search.h"
+#include "tests/support/literal_search.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -6,7 +6,7 @@
 #include "analysis/analyze_board.h"
 #include "com/score_move.h"
 #include "core/drops_promotion.h"
-#include "tests/oracle/literal_reach.h"
+#include "tests/support/literal_reach.h"
 
 namespace kumora::literal {
 

@@ -1,4 +1,4 @@
-#include "tests/oracle/literal_reach.h"
+#include "tests/support/literal_reach.h"
 
 #include "core/drops_promotion.h"
 #include "core/movement.h"
