@@ -22,7 +22,7 @@ ReplayedGame replay_game(const Kifu& kifu, const Board* start) {
   const KifuEntry& last = kifu.entry[kifu.kifu_len];
   game.next_mover = last.moved < 0 ? 1 : -1;
   const bool lower_next = game.next_mover < 0;
-  game.ended = std::abs(last.taken) == KING || kifu.kifu_len >= KIFU_CAPACITY ||
+  game.ended = std::abs(last.taken) == KING || kifu.kifu_len >= RECORD_LIMIT ||
                !side_has_candidate(state.board, lower_next ? state.lower_hand : state.upper_hand,
                                    game.next_mover);
   return game;

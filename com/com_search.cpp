@@ -153,7 +153,7 @@ ComMove search_best_move(ComWorld& w, CandidateSink* sink, TurnTicker* ticker) {
   return Search(w, sink, ticker).run();
 }
 
-bool upper_has_candidate(ReachState& /*unused*/, const GameState& state) {
+bool upper_has_candidate(const GameState& state) {
   if (state.upper_hand_total > 0) return side_has_candidate(state.board, state.upper_hand, +1);
   const int no_hand[8] = {};
   return side_has_candidate(state.board, no_hand, +1);

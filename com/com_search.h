@@ -58,8 +58,6 @@ ComMove search_best_move(ComWorld& w, CandidateSink* sink, TurnTicker* ticker);
 
 // True when the search has at least one candidate (generate_candidates of
 // the upper side, drops only while the upper hand total is above 0).
-// has_movable_piece counts the drops the rules would refuse as well.  The
-// reach tables are not used; the parameter stays for the window's call.
-bool upper_has_candidate(ReachState& reach, const GameState& state);
+bool upper_has_candidate(const GameState& state);
 
 }  // namespace kumora

@@ -8,6 +8,10 @@ namespace kumora {
 constexpr int ON = 1;
 constexpr int OFF = 0;
 
+// The most moves a game's record holds; a game whose record is full ends
+// in a draw.
+constexpr int RECORD_LIMIT = 500;
+
 // An empty square, and "no side" / "no game".
 constexpr int EMPTY = 0;
 constexpr int NO_GAME = 0;

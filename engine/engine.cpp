@@ -84,12 +84,6 @@ void Engine::clear() {
   workspace_->history.clear();
 }
 
-EngineResult engine_think(const EnginePosition& position, const EngineLimits& limits,
-                          const std::atomic<bool>* stop) {
-  thread_local Engine engine;
-  return engine.think(position, limits, stop);
-}
-
 int engine_value_for_lower(const EnginePosition& position, std::int64_t nodes) {
   thread_local Engine engine(1);
   EngineLimits limits;

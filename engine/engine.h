@@ -17,9 +17,6 @@ namespace kumora {
 constexpr double LEVEL4_SECONDS = 1.0;
 constexpr double LEVEL5_SECONDS = 3.0;
 
-// A game ends in a draw when its record is full.
-constexpr int RECORD_LIMIT = 500;
-
 // The position to search and what the game says about how it was reached.
 struct EnginePosition {
   Board board;
@@ -113,10 +110,6 @@ class Engine {
   std::unique_ptr<SearchWorkspace> workspace_;
   std::unique_ptr<SearchTeam> helpers_;
 };
-
-// think() on an engine of the calling thread, made at its first use.
-EngineResult engine_think(const EnginePosition& position, const EngineLimits& limits,
-                          const std::atomic<bool>* stop);
 
 // The position's value for the lower side (hundredths of a pawn), from a
 // small search of `nodes` nodes: for an evaluation graph.

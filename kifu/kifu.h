@@ -1,9 +1,9 @@
 // The in-memory move record.
 #pragma once
 
-namespace kumora {
+#include "core/constants.h"
 
-constexpr int KIFU_CAPACITY = 500;
+namespace kumora {
 
 struct KifuEntry {
   int from_x = 0;
@@ -20,7 +20,7 @@ struct KifuEntry {
 };
 
 struct Kifu {
-  KifuEntry entry[KIFU_CAPACITY + 1];  // 1..kifu_len used; entry 0 holds no move
+  KifuEntry entry[RECORD_LIMIT + 1];  // 1..kifu_len used; entry 0 holds no move
   int kifu_pos = 0;
   int kifu_len = 0;
 };

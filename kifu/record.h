@@ -14,7 +14,7 @@ bool record_move(Kifu& kifu, const Board& board, int from_x, int from_y, int to_
                  int moved, int placed, double lower_clock_before, double lower_clock_after,
                  double upper_clock_before, double upper_clock_after);
 
-inline bool kifu_is_full(const Kifu& kifu) { return kifu.kifu_pos >= KIFU_CAPACITY; }
+inline bool kifu_is_full(const Kifu& kifu) { return kifu.kifu_pos >= RECORD_LIMIT; }
 
 // Undoes entry kifu_pos on the board, the hands and the clocks: the moved
 // piece back on its square (or in its hand), the taken piece back on the

@@ -106,7 +106,7 @@ LoadOutcome read_moves(const std::vector<std::string>& lines, size_t end, Kifu& 
   for (size_t i = HEADER_LINES; i < end; ++i) {
     const int line_number = static_cast<int>(i) + 1;
     if (is_blank(lines[i])) return empty_line(line_number);
-    if (n == KIFU_CAPACITY) {
+    if (n == RECORD_LIMIT) {
       return refused_line(line_number, tr_text("Record", "500手を超える棋譜は読み込めません"));
     }
     if (king_taken)
@@ -141,7 +141,7 @@ std::vector<std::string> record_header_lines(const RecordHeaderTexts& texts,
 std::vector<std::string> record_file_lines(const RecordHeaderTexts& texts, bool sente_is_lower,
                                            const Kifu& kifu) {
   std::vector<std::string> lines = record_header_lines(texts, sente_is_lower);
-  const int last = std::min(kifu.kifu_pos, KIFU_CAPACITY);
+  const int last = std::min(kifu.kifu_pos, RECORD_LIMIT);
   for (int i = 1; i <= last; ++i) lines.push_back(format_move_line(kifu.entry[i]));
   return lines;
 }

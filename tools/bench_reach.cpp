@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "com/movable.h"
 #include "com/reach_map.h"
 #include "tests/support/literal_reach.h"
 #include "tests/support/random_positions.h"
@@ -30,7 +29,6 @@ const std::vector<GameState>& positions() {
 }
 
 using BuildFunction = void (*)(ReachState&, const Board&, int, int, int);
-using MovableFunction = int (*)(ReachState&, const GameState&, int);
 
 // Every map the computer builds for its side: each own piece, each kind in hand.
 int build_side_maps(ReachState& reach, const GameState& state, BuildFunction build) {
@@ -62,25 +60,11 @@ void side_maps(benchmark::State& bench, BuildFunction build) {
                                                         benchmark::Counter::kInvert);
 }
 
-void movable(benchmark::State& bench, MovableFunction has_movable) {
-  ReachState reach;
-  for (auto _ : bench) {
-    for (const GameState& state : positions()) {
-      benchmark::DoNotOptimize(has_movable(reach, state, state.upper_side));
-      benchmark::DoNotOptimize(has_movable(reach, state, state.lower_side));
-    }
-  }
-}
-
 void BM_SideReachMaps_Literal(benchmark::State& s) { side_maps(s, literal::build_reach_map); }
 void BM_SideReachMaps_Fast(benchmark::State& s) { side_maps(s, build_reach_map); }
-void BM_HasMovablePiece_Literal(benchmark::State& s) { movable(s, literal::has_movable_piece); }
-void BM_HasMovablePiece_Fast(benchmark::State& s) { movable(s, has_movable_piece); }
 
 BENCHMARK(BM_SideReachMaps_Literal)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_SideReachMaps_Fast)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_HasMovablePiece_Literal)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_HasMovablePiece_Fast)->Unit(benchmark::kMicrosecond);
 
 // Console output plus, at the end, literal CPU time / fast CPU time of each pair
 // (the medians when run with repetitions).

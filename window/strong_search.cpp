@@ -20,11 +20,11 @@ EnginePosition StrongSearch::position_with_history(int side) const {
   const Kifu& kifu = s_.game.kifu;
   EnginePosition position = engine_position(state, side, kifu.kifu_pos);
   // The positions before each move of the record, stepped back from here.
-  PositionKey earlier[KIFU_CAPACITY + 1];
+  PositionKey earlier[RECORD_LIMIT + 1];
   int count = 0;
   GameState before = state;
   int to_move = side;
-  for (int i = kifu.kifu_pos; i >= 1 && count < KIFU_CAPACITY; --i) {
+  for (int i = kifu.kifu_pos; i >= 1 && count < RECORD_LIMIT; --i) {
     undo_entry(before, kifu.entry[i]);
     to_move = -to_move;
     earlier[count++] = engine_key(before.board, before.lower_hand, before.upper_hand, to_move);

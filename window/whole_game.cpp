@@ -10,7 +10,7 @@ Kifu whole_game(const Game& game) {
   const TurnedHistory& history = game.history;
   Kifu whole = history.before;
   const int before = history.before.kifu_len;
-  const int added = std::min(game.kifu.kifu_len, KIFU_CAPACITY - before);
+  const int added = std::min(game.kifu.kifu_len, RECORD_LIMIT - before);
   for (int i = 1; i <= added; ++i) {
     const KifuEntry& entry = game.kifu.entry[i];
     whole.entry[before + i] = history.turned ? turned_round(entry) : entry;
@@ -28,7 +28,7 @@ void keep_moves_before_turn(Game& game) {
 }
 
 bool whole_game_full(const Game& game) {
-  return moves_before_record(game) + game.kifu.kifu_pos >= KIFU_CAPACITY;
+  return moves_before_record(game) + game.kifu.kifu_pos >= RECORD_LIMIT;
 }
 
 }  // namespace kumora

@@ -230,15 +230,15 @@ TEST(ReplayedGame, AGameEndsWithAKingTakenOrASideThatCannotMove) {
 TEST(ReplayedGame, AFullRecordHasEnded) {
   // Both rooks go two squares and back until the record holds no more.
   Kifu kifu;
-  for (int i = 1; i <= KIFU_CAPACITY; ++i) {
+  for (int i = 1; i <= RECORD_LIMIT; ++i) {
     const bool lower = i % 2 == 1;
     const bool out = ((i - 1) / 2) % 2 == 0;
     const int home = lower ? 8 : 2, away = lower ? 6 : 4, code = lower ? -900 : 900;
     kifu.entry[i] = KifuEntry{8, out ? home : away, 8, out ? away : home, 0, code, code, 0, 0, 0, 0};
   }
-  kifu.kifu_len = KIFU_CAPACITY - 1;
+  kifu.kifu_len = RECORD_LIMIT - 1;
   EXPECT_FALSE(replay_game(kifu).ended);
-  kifu.kifu_len = KIFU_CAPACITY;
+  kifu.kifu_len = RECORD_LIMIT;
   EXPECT_TRUE(replay_game(kifu).ended);
 }
 

@@ -4,7 +4,6 @@
 
 #include <random>
 
-#include "com/movable.h"
 #include "com/reach_map.h"
 #include "tests/support/literal_reach.h"
 #include "tests/support/random_positions.h"
@@ -26,16 +25,6 @@ constexpr int MAX_MOVES = 60;
   return ::testing::AssertionFailure() << "map of (" << x << ", " << y << ") mode " << mode;
 }
 
-::testing::AssertionResult same_movable(const GameState& state, int side) {
-  ReachState fast;
-  ReachState slow;
-  const int fast_answer = has_movable_piece(fast, state, side);
-  const int slow_answer = literal::has_movable_piece(slow, state, side);
-  if (fast_answer == slow_answer && fast.reach_map == slow.reach_map)
-    return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << "has_movable_piece(" << side << ")";
-}
-
 void expect_same_everywhere(const GameState& state, int position) {
   for (int mode = REACH_DESTINATIONS; mode <= REACH_COVERAGE; ++mode) {
     for (int x = 1; x <= 9; ++x) {
@@ -47,8 +36,6 @@ void expect_same_everywhere(const GameState& state, int position) {
     ASSERT_TRUE(same_map(state.board, UPPER_HAND_COLUMN, 1, mode)) << position;
     ASSERT_TRUE(same_map(state.board, LOWER_HAND_COLUMN, 3, mode)) << position;
   }
-  ASSERT_TRUE(same_movable(state, state.upper_side)) << position;
-  ASSERT_TRUE(same_movable(state, state.lower_side)) << position;
 }
 
 TEST(ReachEquivalence, FastMapEqualsLiteralSweepsOnRandomPositions) {

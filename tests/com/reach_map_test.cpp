@@ -1,11 +1,12 @@
-// Reach maps and has_movable_piece on hand-made positions.
+// Reach maps, and whether a side can move, on hand-made positions.
 #include <gtest/gtest.h>
 
 #include <set>
 #include <utility>
 
-#include "com/movable.h"
+#include "com/candidates.h"
 #include "com/reach_map.h"
+#include "core/game_state.h"
 
 namespace kumora {
 namespace {
@@ -97,21 +98,19 @@ TEST(DropMap, PawnFiltersFollowTheLinkAndActOnEarlierFloods) {
   EXPECT_EQ(reached(state.board, LOWER_HAND_COLUMN, 3, REACH_DESTINATIONS), (Squares{{9, 8}}));
 }
 
-TEST(HasMovablePiece, OffForIsolatedPiecesWithAnEmptyHand) {
+TEST(SideHasCandidate, NotForIsolatedPiecesWithAnEmptyHand) {
   GameState state;
   state.board(5, 5) = -KING;
   state.board(1, 9) = -LANCE;
   state.board(5, 1) = KING;
   state.board(9, 1) = LANCE;
-  ReachState reach;
-  EXPECT_EQ(has_movable_piece(reach, state, state.lower_side), OFF);
-  EXPECT_EQ(has_movable_piece(reach, state, state.upper_side), OFF);
+  EXPECT_FALSE(side_has_candidate(state.board, state.lower_hand, -1));
+  EXPECT_FALSE(side_has_candidate(state.board, state.upper_hand, +1));
   // A piece in hand links onto the king and goes on with its steps.
   state.lower_hand[1] = 1;
   state.lower_hand_total = 1;
-  EXPECT_EQ(has_movable_piece(reach, state, state.lower_side), ON);
-  EXPECT_EQ(has_movable_piece(reach, state, state.upper_side), OFF);
-  EXPECT_EQ(has_movable_piece(reach, state, NO_GAME), OFF);
+  EXPECT_TRUE(side_has_candidate(state.board, state.lower_hand, -1));
+  EXPECT_FALSE(side_has_candidate(state.board, state.upper_hand, +1));
 }
 
 }  // namespace

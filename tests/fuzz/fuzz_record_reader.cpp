@@ -36,7 +36,7 @@ bool same_entry(const KifuEntry& a, const KifuEntry& b) {
 
 void check_accepted(const RecordFileContents& read) {
   const Kifu& kifu = read.kifu;
-  require(kifu.kifu_pos == 0 && kifu.kifu_len >= 0 && kifu.kifu_len <= KIFU_CAPACITY);
+  require(kifu.kifu_pos == 0 && kifu.kifu_len >= 0 && kifu.kifu_len <= RECORD_LIMIT);
   for (const std::string* header : {&read.title, &read.top_name, &read.bottom_name}) {
     require(is_valid_utf8(*header));
     require(std::isfinite(title_x(*header)));

@@ -7,13 +7,6 @@ namespace kumora::literal {
 
 namespace {
 
-bool any_reached(const ReachState& reach) {
-  for (int i = 1; i <= 9; ++i)
-    for (int j = 1; j <= 9; ++j)
-      if (reach.reach_map(i, j) == ON) return true;
-  return false;
-}
-
 int sweep(ReachState& reach, const Board& board, int x, int y, int piece, int drop) {
   int count = 0;
   for (int i = 1; i <= 9; ++i)
@@ -74,28 +67,6 @@ void build_reach_map(ReachState& reach, const Board& board, int x, int y, int mo
   } else {
     spread_reach(reach, board, x, y, board(x, y), OFF, mode);
   }
-}
-
-int has_movable_piece(ReachState& reach, const GameState& state, int side) {
-  for (int i = 1; i <= 9; ++i)
-    for (int j = 1; j <= 9; ++j) {
-      const int code = state.board(i, j);
-      if ((side == state.upper_side && code >= 10) || (side == state.lower_side && code <= -10)) {
-        build_reach_map(reach, state.board, i, j, 1);
-        if (any_reached(reach)) return ON;
-      }
-    }
-  for (int k = 1; k <= 7; ++k) {
-    if (side == state.upper_side && state.upper_hand[k] > 0) {
-      build_reach_map(reach, state.board, -1, k, 1);
-      if (any_reached(reach)) return ON;
-    }
-    if (side == state.lower_side && state.lower_hand[k] > 0) {
-      build_reach_map(reach, state.board, 11, k, 1);
-      if (any_reached(reach)) return ON;
-    }
-  }
-  return OFF;
 }
 
 }  // namespace kumora::literal

@@ -10,6 +10,5 @@ namespace kumora::literal {
 void build_reach_map(ReachState& reach, const Board& board, int x, int y, int mode);
 void spread_reach(ReachState& reach, const Board& board, int x, int y, int piece, int drop,
                   int mode);
-int has_movable_piece(ReachState& reach, const GameState& state, int side);
 
 }  // namespace kumora::literal

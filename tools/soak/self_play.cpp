@@ -5,7 +5,6 @@
 
 #include "analysis/analyze_board.h"
 #include "com/com_search.h"
-#include "com/movable.h"
 #include "core/make_move.h"
 #include "core/reverse.h"
 #include "core/text_file.h"
@@ -142,7 +141,7 @@ GameEnd play_one_game(Game& game, Checker& check, long& moves) {
   while (true) {
     if (kifu_is_full(game.kifu)) return GameEnd::RecordFull;
     GameState& s = game.state;
-    if (has_movable_piece(game.reach, s, s.upper_side) == OFF) return GameEnd::NoMove;
+    if (!side_has_candidate(s.board, s.upper_hand, +1)) return GameEnd::NoMove;
     const int level = game.level[game.flipped ? 1 : 0];
     s.level = level <= 3 ? level : 3;
     ComMove best;
@@ -155,7 +154,7 @@ GameEnd play_one_game(Game& game, Checker& check, long& moves) {
     }
     // A hand may show drop squares where no drop is allowed: the side then
     // has no candidate and loses like a side without a movable piece.
-    check.expect(best.found == upper_has_candidate(game.reach, s),
+    check.expect(best.found == upper_has_candidate(s),
                  "the search's answer differs from the candidates");
     if (!best.found) return GameEnd::NoMove;
     record_move(game.kifu, s.board, best.from_x, best.from_y, best.to_x, best.to_y, best.moved,
