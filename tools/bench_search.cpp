@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "com/com_search.h"
+#include "com/com_turn.h"
 #include "tests/support/literal_search.h"
 #include "tests/support/search_corpus.h"
 
@@ -25,7 +26,7 @@ const std::vector<GameState>& corpus() {
 }
 
 double turn_ms(const GameState& position, int level, SearchFunction search) {
-  auto turn = std::make_unique<testing::TurnWorld>(position, level);
+  auto turn = std::make_unique<ComPosition>(position, level);
   const auto start = std::chrono::steady_clock::now();
   prepare_turn(turn->world);
   const ComMove move = search(turn->world, nullptr, nullptr);

@@ -21,6 +21,7 @@
 
 #include "analysis/analyze_board.h"
 #include "com/com_search.h"
+#include "com/com_turn.h"
 #include "com/reach_map.h"
 #include "core/drops_promotion.h"
 #include "core/make_move.h"
@@ -141,10 +142,9 @@ struct RandomPick : CandidateSink {
 };
 
 bool play_upper(std::mt19937& rng, GameState& state) {
-  testing::TurnWorld turn(state, state.level);
-  prepare_turn(turn.world);
+  ComPosition turn(state, state.level);
   RandomPick random(rng);
-  ComMove move = search_best_move(turn.world, &random, nullptr);
+  ComMove move = turn.best_move(&random);
   if (!move.found) return false;
   if (below(rng, 5) == 0) move = random.pick;
   make_move(state, move.from_x, move.from_y, move.to_x, move.to_y, move.placed);

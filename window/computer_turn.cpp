@@ -3,6 +3,7 @@
 #include "analysis/analyze_board.h"
 #include "com/chain_path.h"
 #include "com/com_search.h"
+#include "com/com_turn.h"
 #include "core/make_move.h"
 #include "core/translation.h"
 #include "engine/ladder.h"
@@ -76,9 +77,8 @@ void ComputerTurn::play_turn() {
 ComMove ComputerTurn::specified_move() {
   Game& game = s_.game;
   ComWorld world{game.state, game.tables, game.com_context, game.reach};
-  prepare_turn(world);
   ClockTicker ticker(s_.clocks);
-  return search_best_move(world, nullptr, &ticker);
+  return com_turn(world, nullptr, &ticker);
 }
 
 ComMove ComputerTurn::strong_move() {

@@ -6,6 +6,7 @@
 
 #include "analysis/analyze_board.h"
 #include "com/com_search.h"
+#include "com/com_turn.h"
 #include "com/evaluations.h"
 #include "com/score_move.h"
 #include "tests/support/search_corpus.h"
@@ -83,7 +84,7 @@ TEST(ScoreMove, AnAttackedUndefendedDropLosesItsValuePlus50Plus5) {
   recompute_hand_totals(before);
   Score by_level[3] = {};
   for (int level = 1; level <= 2; ++level) {
-    testing::TurnWorld turn(before, level);
+    ComPosition turn(before, level);
     prepare_turn(turn.world);
     turn.state.board(5, 5) = SILVER;
     analyze_board(turn.state, turn.tables);

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "analysis/analyze_board.h"
+#include "com/com_turn.h"
 #include "com/evaluations.h"
 #include "tests/support/literal_search.h"
 #include "tests/support/search_corpus.h"
@@ -42,7 +43,7 @@ struct TurnRecord {
 };
 
 TurnRecord run(const GameState& position, int level, Search search) {
-  testing::TurnWorld turn(position, level);
+  ComPosition turn(position, level);
   prepare_turn(turn.world);
   Recorder recorder(turn.world);
   TurnRecord result;

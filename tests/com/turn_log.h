@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "com/com_search.h"
+#include "com/com_turn.h"
 #include "core/game_state.h"
 #include "tests/support/search_corpus.h"
 
@@ -49,10 +50,9 @@ struct PlayedTurn {
 
 // The computer's turn on the position at the level: prepare_turn, then the search.
 inline PlayedTurn play_turn(const GameState& position, int level) {
-  TurnWorld turn(position, level);
-  prepare_turn(turn.world);
+  ComPosition turn(position, level);
   PlayedTurn played;
-  played.move = search_best_move(turn.world, &played.log, &played.log);
+  played.move = com_turn(turn.world, &played.log, &played.log);
   played.board_after = turn.state.board;
   return played;
 }

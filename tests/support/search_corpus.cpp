@@ -91,11 +91,6 @@ std::vector<GameState> stored_positions() {
   return positions;
 }
 
-TurnWorld::TurnWorld(const GameState& position, int level) : state(position) {
-  state.level = level;
-  analyze_board(state, tables);
-}
-
 void CandidateDigest::scored(int fx, int fy, int tx, int ty, int placed, Score score) {
   const int64_t fields[] = {fx, fy, tx, ty, placed, score};
   for (int64_t v : fields) {
@@ -115,10 +110,9 @@ std::string signature_line(int position, int level, const ComMove& move,
 }
 
 std::string search_signature(const GameState& position, int index, int level) {
-  TurnWorld turn(position, level);
-  prepare_turn(turn.world);
+  ComPosition turn(position, level);
   CandidateDigest digest;
-  const ComMove move = search_best_move(turn.world, &digest, nullptr);
+  const ComMove move = turn.best_move(&digest);
   return signature_line(index, level, move, digest);
 }
 

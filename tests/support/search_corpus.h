@@ -8,6 +8,7 @@
 
 #include "analysis/attack_tables.h"
 #include "com/com_search.h"
+#include "com/com_turn.h"
 #include "com/reach_state.h"
 #include "core/game_state.h"
 
@@ -21,27 +22,12 @@ std::string pattern_corpus_file();
 std::string signature_file();
 
 // A corpus position is a board, both hands and the level of the game it
-// came from; everything else is set up by TurnWorld.
+// came from; everything else is set up by ComPosition.
 std::vector<GameState> read_corpus(const std::string& path);
 void write_corpus(const std::string& path, const std::vector<GameState>& positions);
 
 // Every stored position: the played ones, then the ones built by hand.
 std::vector<GameState> stored_positions();
-
-// The world of one computer turn on a stored position.  As in play, the
-// tables were last rebuilt after the person's move: the constructor runs
-// analyze_board once, so that the free squares counted before the turn and
-// the upper square tables carried over come from this same position.
-struct TurnWorld {
-  GameState state;
-  AttackTables tables;
-  ComContext context;
-  ReachState reach;
-  ComWorld world{state, tables, context, reach};
-
-  TurnWorld(const GameState& position, int level);
-  TurnWorld(const TurnWorld&) = delete;
-};
 
 // Every scoring of a turn, in order, folded into a count and a digest.
 struct CandidateDigest : CandidateSink {
@@ -55,7 +41,7 @@ struct CandidateDigest : CandidateSink {
 std::string signature_line(int position, int level, const ComMove& move,
                            const CandidateDigest& digest);
 
-// prepare_turn and search_best_move on the position at the level, as a line.
+// The computer's turn on the position at the level, as a line.
 std::string search_signature(const GameState& position, int index, int level);
 
 }  // namespace kumora::testing

@@ -13,6 +13,7 @@
 #include "analysis/analyze_board.h"
 #include "com/chain_path.h"
 #include "com/com_search.h"
+#include "com/com_turn.h"
 #include "com/reach_map.h"
 #include "core/reverse.h"
 #include "sound/sound_glue.h"
@@ -78,13 +79,8 @@ bool click_chain(MainWindow& w, int from_x, int click_y, int to_x, int to_y, int
 bool person_plays_best(MainWindow& w) {
   GameState turned = w.game().state;
   reverse_position(turned);
-  AttackTables tables;
-  ComContext context;
-  ReachState reach;
-  ComWorld world{turned, tables, context, reach};
-  analyze_board(turned, tables);
-  prepare_turn(world);
-  const ComMove best = search_best_move(world, nullptr, nullptr);
+  ComPosition position(turned, turned.level);
+  const ComMove best = position.best_move();
   if (!best.found) return false;
   const bool drop = best.from_x == UPPER_HAND_COLUMN;
   const int from_x = drop ? LOWER_HAND_COLUMN : 10 - best.from_x;

@@ -7,6 +7,7 @@
 
 #include "analysis/analyze_board.h"
 #include "com/com_search.h"
+#include "com/com_turn.h"
 #include "core/reverse.h"
 #include "engine/engine.h"
 #include "engine/ladder.h"
@@ -34,8 +35,7 @@ class LevelPlayer : public Player {
     ReachState reach;
     ComWorld world{state, tables_, context, reach};
     analyze_board(state, tables_);
-    prepare_turn(world);
-    const ComMove best = search_best_move(world, nullptr, nullptr);
+    const ComMove best = com_turn(world);
     if (!best.found) return false;
     move = {static_cast<std::int8_t>(best.from_x), static_cast<std::int8_t>(best.from_y),
             static_cast<std::int8_t>(best.to_x), static_cast<std::int8_t>(best.to_y),

@@ -5,6 +5,7 @@
 #include "analysis/analyze_board.h"
 #include "com/candidates.h"
 #include "com/com_search.h"
+#include "com/com_turn.h"
 #include "com/reach_map.h"
 #include "com/score.h"
 #include "settings/menu_tree.h"
@@ -144,9 +145,8 @@ void print_scores(std::ostream& out, const MainWindow& window) {
   ComContext context = game.com_context;
   ReachState reach = game.reach;
   ComWorld world{state, tables, context, reach};
-  prepare_turn(world);
   PrintingSink sink(out);
-  const ComMove best = search_best_move(world, &sink, nullptr);
+  const ComMove best = com_turn(world, &sink);
   if (!best.found) {
     out << "best none\n";
     return;

@@ -5,6 +5,7 @@
 
 #include "analysis/analyze_board.h"
 #include "com/com_search.h"
+#include "com/com_turn.h"
 #include "core/make_move.h"
 #include "core/reverse.h"
 #include "core/text_file.h"
@@ -149,8 +150,7 @@ GameEnd play_one_game(Game& game, Checker& check, long& moves) {
       best = engine_move(game, level, check);
     } else {
       ComWorld world{s, game.tables, game.context, game.reach};
-      prepare_turn(world);
-      best = search_best_move(world, nullptr, nullptr);
+      best = com_turn(world);
     }
     // A hand may show drop squares where no drop is allowed: the side then
     // has no candidate and loses like a side without a movable piece.
