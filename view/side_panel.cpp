@@ -3,11 +3,29 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QSignalBlocker>
+#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 
 #include "view/eval_graph.h"
 
 namespace kumora {
+
+namespace {
+
+// The highlighted row already marks the position shown; the focus frame
+// around it would come and go with the keyboard focus alone.
+class RowWithoutFocusFrame : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    QStyleOptionViewItem plain(option);
+    plain.state &= ~QStyle::State_HasFocus;
+    QStyledItemDelegate::paint(painter, plain, index);
+  }
+};
+
+}  // namespace
 
 SidePanel::SidePanel(QWidget* parent)
     : QWidget(parent),
@@ -29,6 +47,7 @@ SidePanel::SidePanel(QWidget* parent)
   layout->addWidget(graph_, 2);
   moves_->addItem(QString());
   moves_->setSelectionMode(QAbstractItemView::SingleSelection);
+  moves_->setItemDelegate(new RowWithoutFocusFrame(moves_));
   setMinimumWidth(200);
   connect(moves_, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
     if (!syncing_ && on_position_chosen) on_position_chosen(moves_->row(item));

@@ -25,9 +25,9 @@ play_once() {
     "$with_xvfb" 1024x768x24 bash -c '
       "$0" & pid=$!
       for i in $(seq 50); do
-        xdotool search --name "Kumora" >/dev/null 2>&1 && break; sleep 0.2; done
+        xdotool search --onlyvisible --name "Kumora" >/dev/null 2>&1 && break; sleep 0.2; done
       sleep 1.5
-      win=$(xdotool search --name "Kumora" | sed -n 1p)
+      win=$(xdotool search --onlyvisible --name "Kumora" | sed -n 1p)
       xdotool windowactivate --sync "$win" key Escape 2>/dev/null || kill "$pid"
       wait "$pid"' "$prefix/bin/kumora-shogi")
   [ -f "$raw" ] || { echo "none"; return; }
@@ -40,9 +40,9 @@ english_titles() {
     "$with_xvfb" 1024x768x24 bash -c '
       "$0" --lang en & pid=$!
       for i in $(seq 50); do
-        xdotool search --name "Kumora" >/dev/null 2>&1 && break; sleep 0.2; done
+        xdotool search --onlyvisible --name "Kumora" >/dev/null 2>&1 && break; sleep 0.2; done
       sleep 0.5
-      for win in $(xdotool search --name "Kumora"); do xdotool getwindowname "$win"; done
+      for win in $(xdotool search --onlyvisible --name "Kumora"); do xdotool getwindowname "$win"; done
       kill "$pid"; wait "$pid" 2>/dev/null; true' "$prefix/bin/kumora-shogi")
 }
 
