@@ -9,12 +9,18 @@ namespace {
 const std::string COM_TITLE = "ＣＯＭ対局 LEVEL";
 const std::string TWO_PERSON_TITLE = "人間対局";
 const std::string TURNED_MARK = " 反転";
+const std::string RESIGNED_MARK = " 投了";
+const std::string TIME_MARK = " 時間切れ";
 }  // namespace
 
 std::string archive_title(const ArchivedGameKind& kind) {
   const std::string mode = kind.vs_com ? COM_TITLE + level_name(kind.level) : TWO_PERSON_TITLE;
-  const std::string title = kind.handicap ? mode + " " + japanese_caption(kind.handicap_grade) : mode;
-  return kind.turned ? title + TURNED_MARK : title;
+  std::string title = kind.handicap ? mode + " " + japanese_caption(kind.handicap_grade) : mode;
+  if (!kind.time_control.none()) title += " " + time_control_title(kind.time_control);
+  if (kind.turned) title += TURNED_MARK;
+  if (kind.ended == GameEnd::RESIGNED) title += RESIGNED_MARK;
+  if (kind.ended == GameEnd::TIME_RAN_OUT) title += TIME_MARK;
+  return title;
 }
 
 namespace {
@@ -40,12 +46,28 @@ bool cut_handicap(std::string& title, int& grade) {
   return false;
 }
 
+// The time control that ends the title, cut off; false when none does.
+bool cut_time_control(std::string& title, TimeControl& control) {
+  const size_t at = find_time_control_title(title);
+  if (at == std::string::npos || !parse_time_control_title(title.substr(at), control)) {
+    return false;
+  }
+  title.resize(at - 1);
+  return true;
+}
+
 }  // namespace
 
 bool parse_archive_title(const std::string& whole_title, ArchivedGameKind& kind) {
   std::string title = whole_title;
   kind = ArchivedGameKind{};
+  if (cut_ending(title, RESIGNED_MARK)) {
+    kind.ended = GameEnd::RESIGNED;
+  } else if (cut_ending(title, TIME_MARK)) {
+    kind.ended = GameEnd::TIME_RAN_OUT;
+  }
   kind.turned = cut_ending(title, TURNED_MARK);
+  cut_time_control(title, kind.time_control);
   kind.handicap = cut_handicap(title, kind.handicap_grade);
   if (title == TWO_PERSON_TITLE) return true;
   if (title.compare(0, COM_TITLE.size(), COM_TITLE) != 0) return false;

@@ -1205,6 +1205,33 @@
     </message>
 </context>
 <context>
+    <name>TimeControl</name>
+    <message>
+        <source>持ち時間%1</source>
+        <translation>%1 main time</translation>
+    </message>
+    <message>
+        <source>秒読み%1</source>
+        <translation>%1 byoyomi</translation>
+    </message>
+    <message>
+        <source>加算%1</source>
+        <translation>+%1 per move</translation>
+    </message>
+    <message>
+        <source>%1秒</source>
+        <translation>%1 s</translation>
+    </message>
+    <message>
+        <source>%1分</source>
+        <translation>%1 min</translation>
+    </message>
+    <message>
+        <source>%1分%2秒</source>
+        <translation>%1 min %2 s</translation>
+    </message>
+</context>
+<context>
     <name>kumora::BoardDiagram</name>
     <message>
         <source>持駒</source>

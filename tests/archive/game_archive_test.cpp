@@ -174,14 +174,24 @@ TEST_F(ArchiveFolder, AGameIsHeldByOneProgramAtATime) {
   EXPECT_EQ(first.take(folder(), "2026-12-07 11-30-05"), GameLock::Outcome::UNAVAILABLE);
 }
 
+// A kind as the archive writes it, with no time control and not ended.
+ArchivedGameKind game_kind(bool vs_com, int level, bool handicap = false, int grade = 0) {
+  ArchivedGameKind kind;
+  kind.vs_com = vs_com;
+  kind.level = level;
+  kind.handicap = handicap;
+  kind.handicap_grade = grade;
+  return kind;
+}
+
 TEST(ArchiveTitle, NamesTheModeAndTheLevel) {
   ArchivedGameKind kind;
-  ASSERT_TRUE(parse_archive_title(archive_title({true, 2}), kind));
+  ASSERT_TRUE(parse_archive_title(archive_title(game_kind(true, 2)), kind));
   EXPECT_TRUE(kind.vs_com);
   EXPECT_EQ(kind.level, 2);
-  ASSERT_TRUE(parse_archive_title(archive_title({false, 3}), kind));
+  ASSERT_TRUE(parse_archive_title(archive_title(game_kind(false, 3)), kind));
   EXPECT_FALSE(kind.vs_com);
-  ArchivedGameKind handicap{true, 5, true, -3};
+  const ArchivedGameKind handicap = game_kind(true, 5, true, -3);
   EXPECT_EQ(archive_title(handicap), "ＣＯＭ対局 LEVEL5 ﾊﾝﾃﾞｨｷｬｯﾌﾟ:２段");
   ASSERT_TRUE(parse_archive_title(archive_title(handicap), kind));
   EXPECT_TRUE(kind.handicap);
@@ -193,7 +203,7 @@ TEST(ArchiveTitle, NamesTheModeAndTheLevel) {
   EXPECT_FALSE(parse_archive_title("練習対局", kind));
   EXPECT_FALSE(parse_archive_title("ＣＯＭ対局 LEVEL", kind));
   // A step of the ladder between LEVEL3 and LEVEL4 is named as the menu names it.
-  EXPECT_EQ(archive_title({true, LADDER_LEVEL_BASE + 4}), "ＣＯＭ対局 LEVEL3.4");
+  EXPECT_EQ(archive_title(game_kind(true, LADDER_LEVEL_BASE + 4)), "ＣＯＭ対局 LEVEL3.4");
   ASSERT_TRUE(parse_archive_title("ＣＯＭ対局 LEVEL3.4", kind));
   EXPECT_EQ(kind.level, LADDER_LEVEL_BASE + 4);
   EXPECT_FALSE(parse_archive_title("ＣＯＭ対局 LEVEL3.0", kind));
@@ -203,7 +213,7 @@ TEST(ArchiveTitle, NamesTheModeAndTheLevel) {
 TEST(ArchiveTitle, EveryGradeAndLevelIsReadBackAsWritten) {
   for (int grade = LOWEST_GRADE; grade <= HIGHEST_GRADE; ++grade) {
     for (int level = 1; level <= 5; ++level) {
-      const ArchivedGameKind written{level != 5, level, true, grade};
+      const ArchivedGameKind written = game_kind(level != 5, level, true, grade);
       ArchivedGameKind read;
       ASSERT_TRUE(parse_archive_title(archive_title(written), read)) << archive_title(written);
       EXPECT_EQ(read.vs_com, written.vs_com);
@@ -212,6 +222,29 @@ TEST(ArchiveTitle, EveryGradeAndLevelIsReadBackAsWritten) {
       EXPECT_EQ(read.handicap_grade, grade) << archive_title(written);
     }
   }
+}
+
+TEST(ArchiveTitle, NamesTheTimeControlAndAGameGivenUpOrLostOnTime) {
+  ArchivedGameKind written = game_kind(true, 4, true, 2);
+  written.time_control = {300, 10, 0};
+  written.turned = true;
+  written.ended = GameEnd::TIME_RAN_OUT;
+  EXPECT_EQ(archive_title(written),
+            "ＣＯＭ対局 LEVEL4 ﾊﾝﾃﾞｨｷｬｯﾌﾟ:４級 持ち時間5分 秒読み10秒 反転 時間切れ");
+  ArchivedGameKind read;
+  ASSERT_TRUE(parse_archive_title(archive_title(written), read));
+  EXPECT_EQ(read.time_control, written.time_control);
+  EXPECT_TRUE(read.turned);
+  EXPECT_EQ(read.handicap_grade, 2);
+  EXPECT_EQ(read.ended, GameEnd::TIME_RAN_OUT);
+  ASSERT_TRUE(parse_archive_title("人間対局 秒読み30秒 投了", read));
+  EXPECT_EQ(read.time_control, (TimeControl{0, 30, 0}));
+  EXPECT_EQ(read.ended, GameEnd::RESIGNED);
+  EXPECT_FALSE(read.vs_com);
+  ASSERT_TRUE(parse_archive_title("人間対局", read));
+  EXPECT_TRUE(read.time_control.none());
+  EXPECT_EQ(read.ended, GameEnd::NONE);
+  EXPECT_FALSE(parse_archive_title("人間対局 持ち時間5", read));
 }
 
 TEST(ReplayedGame, AGameEndsWithAKingTakenOrASideThatCannotMove) {
