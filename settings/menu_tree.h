@@ -11,7 +11,8 @@
 namespace kumora {
 
 enum class MenuId {
-  TAIKYOKU, MATCH_MAN, START, START2, SENTE, GOTE, ZENKAI, LEVEL, LEVEL1, LEVEL2, LEVEL3,
+  TAIKYOKU, MATCH_MAN, START, START2, SENTE, GOTE, ZENKAI, TOURYOU, JIKAN, LEVEL, LEVEL1, LEVEL2,
+  LEVEL3,
   LEVEL3_1, LEVEL3_2, LEVEL3_3, LEVEL3_4, LEVEL3_5, LEVEL3_6, LEVEL3_7, LEVEL3_8, LEVEL3_9, LEVEL4,
   LEVEL5, OWARI,
   STOP, CANCEL, REVERSE, MATTA,
@@ -43,6 +44,8 @@ inline constexpr MenuItemInfo MENU_TREE[MENU_COUNT] = {
     {MenuId::SENTE, "SENTE", tr_noop("Menu", "先手"), 2},
     {MenuId::GOTE, "GOTE", tr_noop("Menu", "後手"), 2},
     {MenuId::ZENKAI, "ZENKAI", tr_noop("Menu", "前回の続き"), 1},
+    {MenuId::TOURYOU, "TOURYOU", tr_noop("Menu", "投了"), 1},
+    {MenuId::JIKAN, "JIKAN", tr_noop("Menu", "持ち時間"), 1},
     {MenuId::LEVEL, "LEVEL", tr_noop("Menu", "COM対局ﾚﾍﾞﾙ"), 1},
     {MenuId::LEVEL1, "LEVEL1", "LEVEL1", 2},
     {MenuId::LEVEL2, "LEVEL2", "LEVEL2", 2},
@@ -127,7 +130,7 @@ inline bool find_menu_item(std::string_view name, MenuId& id) {
 // Items the Qt window handles itself: the logic has nothing to do for them.
 inline bool is_window_only_item(MenuId id) {
   return id == MenuId::SIDE_PANEL || id == MenuId::ASOBIKATA || id == MenuId::JAPANESE ||
-         id == MenuId::ENGLISH;
+         id == MenuId::ENGLISH || id == MenuId::JIKAN;
 }
 
 // True when the item opens a submenu instead of running a command.

@@ -99,6 +99,10 @@
         <source>思考中</source>
         <translation>Thinking</translation>
     </message>
+    <message>
+        <source>秒読み %1</source>
+        <translation>Byoyomi %1</translation>
+    </message>
 </context>
 <context>
     <name>File</name>
@@ -392,6 +396,26 @@
         <source>待った</source>
         <translation>Take Back</translation>
     </message>
+    <message>
+        <source>あなたの時間が切れました</source>
+        <translation>You ran out of time</translation>
+    </message>
+    <message>
+        <source>ＣＯＭの時間が切れました</source>
+        <translation>The computer ran out of time</translation>
+    </message>
+    <message>
+        <source>先手の時間が切れました</source>
+        <translation>Sente ran out of time</translation>
+    </message>
+    <message>
+        <source>後手の時間が切れました</source>
+        <translation>Gote ran out of time</translation>
+    </message>
+    <message>
+        <source>時間切れ</source>
+        <translation>Out of Time</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -526,6 +550,14 @@
     <message>
         <source>遊び方</source>
         <translation>How to Play</translation>
+    </message>
+    <message>
+        <source>投了</source>
+        <translation>Resign</translation>
+    </message>
+    <message>
+        <source>持ち時間</source>
+        <translation>Time Control...</translation>
     </message>
 </context>
 <context>
@@ -1202,6 +1234,14 @@
     <message>
         <source>待ったしました。後手の番です</source>
         <translation>Move taken back. Gote&apos;s turn</translation>
+    </message>
+    <message>
+        <source>時間切れです</source>
+        <translation>Out of time</translation>
+    </message>
+    <message>
+        <source>投了しました</source>
+        <translation>Resigned</translation>
     </message>
 </context>
 <context>

@@ -49,6 +49,8 @@ ArchivedGameKind ArchiveKeeper::game_kind() const {
   kind.turned = s_.game.history.turned;
   // Turning the board negates the grade; the game began with the other.
   kind.handicap_grade = kind.turned ? -state.handicap_grade : state.handicap_grade;
+  kind.time_control = s_.game.time_control;
+  kind.ended = ended_;
   return kind;
 }
 
@@ -99,7 +101,16 @@ void ArchiveKeeper::move_recorded() {
   }
 }
 
+void ArchiveKeeper::game_ended(GameEnd how) {
+  ended_ = how;
+  // A game given up before its first move leaves nothing to keep; the moves
+  // an earlier game left in the record are not this game's.
+  if (file_name_.empty() && s_.game.kifu.kifu_pos == 0) return;
+  move_recorded();
+}
+
 void ArchiveKeeper::game_closed() {
+  ended_ = GameEnd::NONE;
   lock_.release();
   file_name_.clear();
   started_.clear();
@@ -134,6 +145,7 @@ bool ArchiveKeeper::find_unfinished(std::string& name, RecordFileContents& conte
     ArchivedGameKind kind;
     LoadOutcome outcome;
     if (!read_kept_game(archive_.folder() + "/" + file, read, kind, outcome)) continue;
+    if (kind.ended != GameEnd::NONE) continue;
     const Board start = kept_game_start(kind);
     if (read.kifu.kifu_len == 0 || replay_game(read.kifu, &start).ended) continue;
     name = file.substr(0, file.size() - std::string(RECORD_FILE_EXTENSION).size());
@@ -198,6 +210,7 @@ void ArchiveKeeper::resume(const std::string& name, const RecordFileContents& co
   state.lower_side = kifu.entry[1].moved < 0 ? state.SENTE : state.GOTE;
   state.upper_side = -state.lower_side;
   state.turn = kifu.entry[n].moved < 0 ? state.upper_side : state.lower_side;
+  s_.game.time_control = kind.time_control;
   state.vs_com = kind.vs_com ? MODE_COM : MODE_MAN;
   if (kind.vs_com) levels_.set_level(kind.level);
   if (kind.turned) turn_as_left();

@@ -29,6 +29,9 @@ class ArchiveKeeper {
 
   // After every move (and a take-back): the whole game written to its file.
   void move_recorded();
+  // The game was lost by resignation or on time: its file says so, and
+  // "前回の続き" no longer offers it.
+  void game_ended(GameEnd how);
   // The game was reset: the next move starts a new file.
   void game_closed();
   // Before a save replaces the file at `path`: a regular file there is
@@ -59,6 +62,7 @@ class ArchiveKeeper {
   std::string file_name_;  // the present game's file, without the extension
   std::string started_;    // when the present game began, naming its files
   Kifu kept_;              // what the present game's file holds
+  GameEnd ended_ = GameEnd::NONE;
   bool failure_reported_ = false;
 };
 

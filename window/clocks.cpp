@@ -4,14 +4,32 @@
 
 #include "window/clock_text.h"
 #include "window/drawing.h"
+#include "window/messages.h"
 
 namespace kumora {
 
+bool Clocks::clocks_shown() const {
+  return s_.ticks.is_checked(MenuId::KEIKA) || countdown_.active();
+}
+
+int Clocks::running_side() const {
+  const GameState& state = s_.game.state;
+  if (!timer1_enabled_) return 0;
+  return state.turn == state.lower_side || state.turn == state.upper_side ? state.turn : 0;
+}
+
+std::string Clocks::clock_text(int side, double seconds) const {
+  if (!countdown_.active()) return format_hms(seconds);
+  const double used = side == running_side() ? s_.game.state.turn_elapsed : 0;
+  return countdown_.clock_text(side, used);
+}
+
 void Clocks::show_clock(int side, double seconds) {
-  if (!s_.ticks.is_checked(MenuId::KEIKA)) return;
+  if (!clocks_shown()) return;
   const GameState& state = s_.game.state;
   Drawing& d = s_.drawing;
-  const std::string text = format_hms(seconds);
+  const std::string text = clock_text(side, seconds);
+  if (side == running_side()) shown_text_ = text;
   if (side == state.lower_side) {
     clear_clock(side);
     d.print_at(13.1, 9.3, text, SHADOW_COLOUR, 0, 12);
@@ -49,6 +67,13 @@ void Clocks::show_both() {
 void Clocks::Timer1_Timer() {
   GameState& state = s_.game.state;
   state.turn_elapsed = elapsed(turn_start_time_, s_.host.now());
+  if (countdown_.active()) {
+    const int side = running_side();
+    if (side == 0 || countdown_.clock_text(side, state.turn_elapsed) == shown_text_) return;
+    show_clock(side, 0);
+    s_.drawing.refresh();
+    return;
+  }
   const int whole = static_cast<int>(std::floor(state.turn_elapsed));
   if (whole == shown_seconds_) return;
   shown_seconds_ = whole;
@@ -65,16 +90,67 @@ void Clocks::set_timer1(bool enabled) {
   s_.host.set_timer_enabled(enabled);
 }
 
-void Clocks::start_turn() { turn_start_time_ = s_.host.now(); }
+void Clocks::start_turn() {
+  turn_start_time_ = s_.host.now();
+  if (!countdown_.active()) return;
+  // Each turn is timed from its start, and both clocks show what is left.
+  s_.game.state.turn_elapsed = 0;
+  shown_text_.clear();
+  show_both();
+}
 
 void Clocks::restart_turn_clock() {
   start_turn();
-  if (s_.ticks.is_checked(MenuId::KEIKA)) set_timer1(true);
+  if (clocks_shown()) set_timer1(true);
+}
+
+void Clocks::begin_countdown() {
+  if (!countdown_.active()) return;
+  set_timer1(true);
+  show_both();
+}
+
+void Clocks::settle_turn_time() {
+  if (countdown_.active()) Timer1_Timer();
+}
+
+bool Clocks::end_if_out_of_time() {
+  const GameState& state = s_.game.state;
+  const int side = running_side();
+  if (!countdown_.active() || side == 0) return false;
+  // The computer's turn looks at its own clock when it has chosen its move.
+  if (state.vs_com == MODE_COM && side == state.upper_side) return false;
+  if (countdown_.time_left(side, state.turn_elapsed) > 0) return false;
+  lose_on_time(side);
+  return true;
+}
+
+void Clocks::lose_on_time(int side) {
+  const GameState& state = s_.game.state;
+  const bool vs_com = state.vs_com == MODE_COM;
+  const char* text;
+  Winner winner;
+  if (vs_com) {
+    const bool person = side == state.lower_side;
+    text = person ? tr_noop("Game", "あなたの時間が切れました")
+                  : tr_noop("Game", "ＣＯＭの時間が切れました");
+    winner = person ? Winner::COMPUTER : Winner::PERSON;
+  } else {
+    const bool sente = side == state.SENTE;
+    text = sente ? tr_noop("Game", "先手の時間が切れました")
+                 : tr_noop("Game", "後手の時間が切れました");
+    winner = sente ? Winner::GOTE : Winner::SENTE;
+  }
+  set_timer1(false);
+  s_.reporter.set_status(tr_noop("Status", "時間切れです"));
+  s_.messages.tell(tr_text("Game", text), tr_text("Game", "時間切れ"));
+  s_.flow.end_game_early(GameEnd::TIME_RAN_OUT, winner);
 }
 
 void Clocks::reset() {
   set_timer1(false);
   shown_seconds_ = 0;
+  shown_text_.clear();
 }
 
 }  // namespace kumora

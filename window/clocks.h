@@ -1,36 +1,62 @@
 // The thinking-time clocks beside the board and the timer that keeps the
-// running one up to date.
+// running one up to date. Without a time control they count each side's
+// time up, shown while 経過時間 is ticked; with one they count down what
+// is left, always shown, and the side whose time runs out loses.
 #pragma once
 
+#include <string>
+
+#include "window/countdown.h"
 #include "window/services.h"
 
 namespace kumora {
 
 class Clocks {
  public:
-  explicit Clocks(WindowServices& services) : s_(services) {}
+  explicit Clocks(WindowServices& services) : s_(services), countdown_(services.game) {}
 
-  // The tick of the clock timer: redraws the running clock when its whole
-  // number of seconds changes.
+  // The tick of the clock timer: redraws the running clock when what it
+  // shows changes.
   void Timer1_Timer();
   void show_clock(int side, double seconds);
   void clear_clock(int side);
-  // Both clocks with their accumulated totals.
+  // Both clocks with their accumulated totals (with a time control: with
+  // the time each side has left).
   void show_both();
 
   void set_timer1(bool enabled);
   bool timer1_enabled() const { return timer1_enabled_; }
-  // The turn starts now; the timer runs when the elapsed time is shown.
+  // The turn starts now; the timer runs when the clocks are shown.
   void restart_turn_clock();
   // The turn starts now.
   void start_turn();
   // The timer stopped and nothing shown yet (the game reset).
   void reset();
 
+  const Countdown& countdown() const { return countdown_; }
+  // A new game with a time control begins: both clocks shown, the timer on.
+  void begin_countdown();
+  // The running turn's time read from the clock now (with a time control,
+  // so that a move takes exactly the time it took).
+  void settle_turn_time();
+  // With a time control, when the person to move has no time left: ends
+  // the game as lost on time and answers true.
+  bool end_if_out_of_time();
+  // The message of a side that ran out of time, and who then wins.
+  void lose_on_time(int side);
+
  private:
+  // The clocks are shown: 経過時間 is ticked or the game is played on time.
+  bool clocks_shown() const;
+  std::string clock_text(int side, double seconds) const;
+  // The side whose clock runs, or 0.
+  int running_side() const;
+
   WindowServices& s_;
+  Countdown countdown_;
   float turn_start_time_ = 0;
   int shown_seconds_ = 0;
+  std::string shown_text_;  // of the running clock, with a time control
   bool timer1_enabled_ = false;
 };
 

@@ -53,6 +53,7 @@ void ComputerTurn::play_turn() {
   s_.drawing.refresh();
   Game& game = s_.game;
   const ComMove best = is_engine_level(game.state.level) ? strong_move() : specified_move();
+  if (out_of_time()) return;
   if (!best.found) {
     // Drops the person could not make are no candidates of the computer, so
     // a hand that only allows such drops leaves it without a move.
@@ -81,9 +82,30 @@ ComMove ComputerTurn::specified_move() {
   return com_turn(world, nullptr, &ticker);
 }
 
+bool ComputerTurn::out_of_time() {
+  const Countdown& countdown = s_.clocks.countdown();
+  if (!countdown.active()) return false;
+  s_.clocks.settle_turn_time();
+  const GameState& state = s_.game.state;
+  if (countdown.time_left(state.upper_side, state.turn_elapsed) > 0) return false;
+  s_.clocks.lose_on_time(state.upper_side);
+  return true;
+}
+
+EngineLimits ComputerTurn::limits_on_clock() const {
+  EngineLimits limits = limits_of_level(s_.game.state.level, strong_.variety_seed());
+  const Countdown& countdown = s_.clocks.countdown();
+  if (!countdown.active()) return limits;
+  // Within its own clock, and never slower than its level.
+  const double seconds = countdown.computer_seconds();
+  if (limits.seconds > 0 && limits.seconds <= seconds) return limits;
+  if (limits.seconds > 0) limits.iteration_seconds *= seconds / limits.seconds;
+  limits.seconds = seconds;
+  return limits;
+}
+
 ComMove ComputerTurn::strong_move() {
-  const EngineResult result =
-      strong_.best_move(+1, limits_of_level(s_.game.state.level, strong_.variety_seed()));
+  const EngineResult result = strong_.best_move(+1, limits_on_clock());
   // The time the search took reaches the computer's clock, as the ticks
   // during the specified search bring it there.
   s_.clocks.Timer1_Timer();
@@ -121,6 +143,9 @@ void ComputerTurn::show_com_path(const ComMove& best) {
 void ComputerTurn::play_com_move(const ComMove& best) {
   GameState& state = s_.game.state;
   Kifu& kifu = s_.game.kifu;
+  // The move is decided: on time, the computer's clock stops here and does
+  // not count the showing of the move.
+  if (s_.clocks.countdown().active()) s_.clocks.set_timer1(false);
   record_move(kifu, state.board, best.from_x, best.from_y, best.to_x, best.to_y, best.moved,
               best.placed, state.lower_clock, state.lower_clock, state.upper_clock,
               state.upper_clock + state.turn_elapsed);
@@ -162,7 +187,9 @@ void ComputerTurn::hand_turn_back() {
   state.upper_clock += state.turn_elapsed;
   s_.clocks.start_turn();
   state.turn = state.lower_side;
-  if (s_.ticks.is_checked(MenuId::KEIKA)) s_.clocks.set_timer1(true);
+  if (s_.ticks.is_checked(MenuId::KEIKA) || s_.clocks.countdown().active()) {
+    s_.clocks.set_timer1(true);
+  }
   s_.reporter.set_status(tr_noop("Status", "あなたの番です"));
 }
 

@@ -2,6 +2,7 @@
 // the move shown link by link along its chain, and what follows from it.
 #pragma once
 
+#include "engine/engine.h"
 #include "window/services.h"
 
 namespace kumora {
@@ -24,6 +25,10 @@ class ComputerTurn {
   ComMove specified_move();
   // The move of the strong search (LEVEL4, LEVEL5).
   ComMove strong_move();
+  // The level's limits, held within the computer's clock on time.
+  EngineLimits limits_on_clock() const;
+  // On time: the computer lost when its time ran out before it chose.
+  bool out_of_time();
   void show_com_path(const ComMove& best);
   void play_com_move(const ComMove& best);
   void after_com_move(const ComMove& best);

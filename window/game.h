@@ -7,6 +7,7 @@
 #include "com/search_context.h"
 #include "core/game_state.h"
 #include "kifu/kifu.h"
+#include "settings/time_control.h"
 
 namespace kumora {
 
@@ -25,6 +26,8 @@ struct Game {
   ComContext com_context;
   ReachState reach;
   TurnedHistory history;
+  // The time control the game was started with; none for most games.
+  TimeControl time_control;
 };
 
 }  // namespace kumora

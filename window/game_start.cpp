@@ -27,6 +27,7 @@ void GameStart::START_Click() {
     state.lower_side = state.SENTE;
     state.upper_side = state.GOTE;
     state.turn = state.SENTE;
+    begin_new_game_clock();
     s_.messages.tell(tr_text("Game", "先手の番です"), " ");
   } else if (state.turn == state.SENTE) {
     s_.messages.tell(tr_text("Game", "先手の番です"), " ");
@@ -36,6 +37,11 @@ void GameStart::START_Click() {
   state.stepped = OFF;
   show_turn_status();
   end_if_person_cannot_move();
+}
+
+void GameStart::begin_new_game_clock() {
+  s_.game.time_control = next_time_control_;
+  s_.clocks.begin_countdown();
 }
 
 void GameStart::start_vs_com_display() {
@@ -57,6 +63,7 @@ void GameStart::SENTE_Click() {
     state.lower_side = state.SENTE;
     state.upper_side = state.GOTE;
     state.turn = state.SENTE;
+    begin_new_game_clock();
     s_.reporter.set_status(tr_noop("Status", "あなたの番です"));
     s_.messages.tell(tr_text("Game", "MANの番です"), " ");
   } else if (state.turn == state.lower_side) {
@@ -86,6 +93,7 @@ void GameStart::GOTE_Click() {
     state.lower_side = state.GOTE;
     state.upper_side = state.SENTE;
     state.turn = state.SENTE;
+    s_.game.time_control = next_time_control_;  // the computer's turn starts the clocks
     s_.flow.com_ban();
   } else if (state.turn == state.lower_side) {
     s_.messages.tell(tr_text("Game", "MANの番です"), tr_text("Game", "対局"));

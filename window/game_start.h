@@ -23,13 +23,21 @@ class GameStart {
   // loses, with the message of that case. The computer's turn tells its own.
   bool end_if_person_cannot_move();
 
+  // The time control of the games started from now on (none by default).
+  void set_next_time_control(const TimeControl& control) { next_time_control_ = control; }
+  const TimeControl& next_time_control() const { return next_time_control_; }
+
  private:
   void start_vs_com_display();
+  // A new game takes the time control chosen for new games, and on time
+  // both clocks show from its start.
+  void begin_new_game_clock();
   // The status line names the side to move.
   void show_turn_status();
 
   WindowServices& s_;
   LevelsHandicap& levels_;
+  TimeControl next_time_control_;
 };
 
 }  // namespace kumora

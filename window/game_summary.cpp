@@ -4,6 +4,7 @@
 #include "core/translation.h"
 #include "kifu/move_notation.h"
 #include "settings/handicap.h"
+#include "settings/time_control.h"
 #include "window/whole_game.h"
 
 namespace kumora {
@@ -25,12 +26,17 @@ std::string turn_text(const GameState& state) {
   return tr_text("SidePanel", TURNS[side][mover]);
 }
 
-std::string mode_text(const GameState& state) {
+std::string mode_text(const Game& game) {
+  const GameState& state = game.state;
   std::string text;
   if (state.turn != NO_GAME && state.kifu_mode == OFF) {
     text = state.vs_com == MODE_COM
                ? fill_in(tr_text("SidePanel", "ＣＯＭ対局 LEVEL%1"), {level_name(state.level)})
                : tr_text("SidePanel", "人間対局");
+    if (!game.time_control.none()) {
+      text =
+          fill_in(tr_text("SidePanel", "%1 %2"), {text, time_control_caption(game.time_control)});
+    }
   }
   if (state.handicap_set == OFF) return text;
   if (text.empty()) return caption_text(state.handicap_grade);
@@ -59,7 +65,7 @@ GameSummary summarize(const Game& game) {
   const GameState& state = game.state;
   GameSummary summary;
   summary.turn = turn_text(state);
-  summary.mode = mode_text(state);
+  summary.mode = mode_text(game);
   name_players(state, summary);
   // The whole game, across a turn of the board, as it began.
   const Kifu whole = whole_game(game);

@@ -22,7 +22,8 @@ MainWindow::MainWindow(Canvas& canvas, Dialogs& dialogs, SoundPort& sound, Host&
       computer_(services_, strong_),
       hint_(services_, strong_),
       mouse_(services_),
-      start_(services_, levels_) {}
+      start_(services_, levels_),
+      resignation_(services_) {}
 
 void MainWindow::Form_Load(bool maximised) {
   messages_.load_sounds();
@@ -71,6 +72,7 @@ void MainWindow::reset_game() {
   set_initial_position(state);
   recompute_hand_totals(state);
   game_.history = TurnedHistory{};
+  game_.time_control = TimeControl{};
   archive_.game_closed();
   redraw_all();
 }
@@ -107,8 +109,24 @@ void MainWindow::redraw_game_texts() {
   drawing_.refresh();
 }
 
+void MainWindow::Timer1_Timer() {
+  clocks_.Timer1_Timer();
+  clocks_.end_if_out_of_time();
+}
+
 void MainWindow::Form_MouseDown(int button, int shift, double x, double y) {
+  // On time, the clock is read first: a click after the time ran out loses.
+  if (clocks_.countdown().active() && clocks_.timer1_enabled()) {
+    clocks_.Timer1_Timer();
+    if (clocks_.end_if_out_of_time()) return;
+  }
   mouse_.Form_MouseDown(button, shift, x, y);
+}
+
+void MainWindow::end_game_early(GameEnd how, Winner winner) {
+  clocks_.set_timer1(false);
+  archive_.game_ended(how);
+  start_.game_over_prompt(winner);
 }
 
 void MainWindow::end_program() {
@@ -152,6 +170,7 @@ void MainWindow::run_menu(MenuId id) {
     case MenuId::KIFU_WRITE: file_panel_.KIFU_WRITE_Click(); break;
     case MenuId::SAIKIN: file_panel_.SAIKIN_Click(); break;
     case MenuId::ZENKAI: archive_.ZENKAI_Click(); break;
+    case MenuId::TOURYOU: resignation_.TOURYOU_Click(); break;
     case MenuId::MIDORI: options_.choose_background(id, BACKGROUND_MIDORI); break;
     case MenuId::TATAMI: options_.choose_background(id, BACKGROUND_TATAMI); break;
     case MenuId::TAKE: options_.choose_background(id, BACKGROUND_TAKE); break;

@@ -21,6 +21,7 @@
 #include "window/mouse_input.h"
 #include "window/options.h"
 #include "window/record_stepping.h"
+#include "window/resignation.h"
 #include "window/services.h"
 #include "window/strong_search.h"
 #include "window/whole_game.h"
@@ -43,7 +44,11 @@ class MainWindow : private GameFlow {
   void Form_MouseDown(int button, int shift, double x, double y);
   void Form_KeyPress(int key_code);
   void Form_Unload();
-  void Timer1_Timer() { clocks_.Timer1_Timer(); }
+  // The clock timer's tick; on time, a person whose time ran out loses.
+  void Timer1_Timer();
+  // The running clock brought up to date and nothing else: what the window
+  // does with a tick that comes while a handler is still running.
+  void show_running_clock() { clocks_.Timer1_Timer(); }
   // Runs the handler of a menu item, as choosing it (or opening its menu) does.
   void run_menu(MenuId id);
 
@@ -73,6 +78,12 @@ class MainWindow : private GameFlow {
   void set_engine_nodes(std::int64_t nodes) { strong_.set_node_budget(nodes); }
   std::int64_t engine_nodes() const { return strong_.node_budget(); }
 
+  // The time control of games started from now on (対局 → 持ち時間).
+  void set_time_control(const TimeControl& control) { start_.set_next_time_control(control); }
+  const TimeControl& time_control() const { return start_.next_time_control(); }
+  // A game is being played that 投了 can give up.
+  bool can_resign() const { return resignation_.possible(); }
+
   bool is_checked(MenuId id) const { return ticks_.is_checked(id); }
   bool timer1_enabled() const { return clocks_.timer1_enabled(); }
   bool program_ended() const { return program_ended_; }
@@ -95,6 +106,7 @@ class MainWindow : private GameFlow {
  private:
   void com_ban() override { computer_.play_turn(); }
   void game_over_prompt(Winner winner) override { start_.game_over_prompt(winner); }
+  void end_game_early(GameEnd how, Winner winner) override;
   bool end_if_person_cannot_move() override { return start_.end_if_person_cannot_move(); }
   void hide_file_panel() override { file_panel_.hide(); }
   void move_recorded() override { archive_.move_recorded(); }
@@ -119,6 +131,7 @@ class MainWindow : private GameFlow {
   Hint hint_;
   MouseInput mouse_;
   GameStart start_;
+  Resignation resignation_;
   WindowPlacement placement_;
   bool program_ended_ = false;
 };

@@ -134,8 +134,11 @@ void Options::KEIKA_Click() {
   const GameState& state = s_.game.state;
   if (s_.ticks.is_checked(MenuId::KEIKA)) {
     s_.ticks.set_checked(MenuId::KEIKA, false);
-    s_.clocks.clear_clock(state.lower_side);
-    s_.clocks.clear_clock(state.upper_side);
+    // A game on time keeps its clocks whatever the option says.
+    if (!s_.clocks.countdown().active()) {
+      s_.clocks.clear_clock(state.lower_side);
+      s_.clocks.clear_clock(state.upper_side);
+    }
   } else {
     s_.ticks.set_checked(MenuId::KEIKA, true);
     s_.clocks.show_clock(state.upper_side, state.upper_clock);

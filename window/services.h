@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "archive/archive_title.h"
 #include "core/translation.h"
 #include "window/appearance.h"
 #include "window/game.h"
@@ -40,6 +41,9 @@ class GameFlow {
   virtual void com_ban() = 0;
   // Announces the winner and asks for another game.
   virtual void game_over_prompt(Winner winner) = 0;
+  // A game lost by resignation or on time: the clock stops, the kept game
+  // is marked as ended, and the winner is announced as at any end.
+  virtual void end_game_early(GameEnd how, Winner winner) = 0;
   // When a person is to move and has no move the rules allow, ends the game
   // as after a move that left them so; answers whether it did.
   virtual bool end_if_person_cannot_move() = 0;

@@ -36,7 +36,10 @@ EnginePosition StrongSearch::position_with_history(int side) const {
 EngineResult StrongSearch::best_move(int side, const EngineLimits& limits) {
   const EnginePosition position = position_with_history(side);
   const bool by_time = limits.nodes == 0;
-  const EngineLimits used = by_time && node_budget_ > 0 ? EngineLimits{node_budget_, 0} : limits;
+  EngineLimits used = by_time && node_budget_ > 0 ? EngineLimits{node_budget_, 0} : limits;
+  // Playing by a budget, a level's own budget is not cut short by the clock
+  // either, so that its move is the same on every machine.
+  if (node_budget_ > 0) used.seconds = used.iteration_seconds = 0;
   const BackgroundResult outcome = think_in_background(
       engine_, position, used, [this](const std::function<bool()>& done) {
         return s_.host.wait_for(done);

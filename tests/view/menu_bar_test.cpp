@@ -26,7 +26,8 @@ struct ExpectedItem {
 const std::vector<ExpectedItem> EXPECTED = {
     {0, "対局", false},        {1, "対局(人間)", false},  {2, "スタート", false},
     {1, "対局(COM)", false},   {2, "先手", false},        {2, "後手", false},
-    {1, "前回の続き", false},  {1, "COM対局ﾚﾍﾞﾙ", false}, {2, "LEVEL1", false},
+    {1, "前回の続き", false},  {1, "投了", false},        {1, "持ち時間", false},
+    {1, "COM対局ﾚﾍﾞﾙ", false}, {2, "LEVEL1", false},
     {2, "LEVEL2", false},      {2, "LEVEL3", true},       {2, "LEVEL3.1", false},
     {2, "LEVEL3.2", false},    {2, "LEVEL3.3", false},    {2, "LEVEL3.4", false},
     {2, "LEVEL3.5", false},    {2, "LEVEL3.6", false},    {2, "LEVEL3.7", false},

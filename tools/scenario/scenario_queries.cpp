@@ -45,6 +45,11 @@ void print_window_state(std::ostream& out, const MainWindow& window) {
   out << "\nfiles";
   for (const std::string& name : panel.files) out << " " << quoted(name);
   out << "\n";
+  const TimeControl& game_control = window.game().time_control;
+  if (!window.time_control().none() || !game_control.none()) {
+    out << "timecontrol next " << time_control_numbers(window.time_control()) << " game "
+        << time_control_numbers(game_control) << "\n";
+  }
 }
 
 }  // namespace

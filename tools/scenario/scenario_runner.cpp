@@ -177,6 +177,13 @@ void Session::run_line(const std::string& line) {
   } else if (command == "tick") {
     need(1);
     if (window_->timer1_enabled()) window_->Timer1_Timer();
+  } else if (command == "timecontrol") {
+    need(4);
+    const TimeControl control{to_int(words[1]), to_int(words[2]), to_int(words[3])};
+    if (!valid_time_control(control)) {
+      throw BadLine{"timecontrol takes seconds 0..36000, a main time or byoyomi first"};
+    }
+    window_->set_time_control(control);
   } else if (command == "setup") {
     need(1);
     run_setup();

@@ -1,0 +1,29 @@
+#include "window/resignation.h"
+
+#include "window/drawing.h"
+#include "window/messages.h"
+
+namespace kumora {
+
+bool Resignation::possible() const {
+  const GameState& state = s_.game.state;
+  return state.turn != NO_GAME && state.kifu_mode == OFF;
+}
+
+void Resignation::TOURYOU_Click() {
+  s_.flow.hide_file_panel();
+  GameState& state = s_.game.state;
+  if (!possible()) {
+    s_.reporter.set_status(tr_noop("Status", "「対局」で対局を始めて下さい"));
+    s_.messages.refuse(tr_text("Game", "「対局」で始めて下さい"), tr_text("Game", "開始"));
+    return;
+  }
+  Winner winner = Winner::COMPUTER;
+  if (state.vs_com != MODE_COM) winner = state.turn == state.SENTE ? Winner::GOTE : Winner::SENTE;
+  state.select_state = 0;
+  s_.drawing.clear_marks();
+  s_.reporter.set_status(tr_noop("Status", "投了しました"));
+  s_.flow.end_game_early(GameEnd::RESIGNED, winner);
+}
+
+}  // namespace kumora
