@@ -93,15 +93,9 @@ bool ComputerTurn::out_of_time() {
 }
 
 EngineLimits ComputerTurn::limits_on_clock() const {
-  EngineLimits limits = limits_of_level(s_.game.state.level, strong_.variety_seed());
+  const EngineLimits limits = limits_of_level(s_.game.state.level, strong_.variety_seed());
   const Countdown& countdown = s_.clocks.countdown();
-  if (!countdown.active()) return limits;
-  // Within its own clock, and never slower than its level.
-  const double seconds = countdown.computer_seconds();
-  if (limits.seconds > 0 && limits.seconds <= seconds) return limits;
-  if (limits.seconds > 0) limits.iteration_seconds *= seconds / limits.seconds;
-  limits.seconds = seconds;
-  return limits;
+  return countdown.active() ? limits_within(limits, countdown.computer_seconds()) : limits;
 }
 
 ComMove ComputerTurn::strong_move() {

@@ -40,6 +40,14 @@ double main_time_left(const TimeControl& control, const Kifu& whole, bool lower_
   return left;
 }
 
+EngineLimits limits_within(const EngineLimits& level, double seconds) {
+  EngineLimits limits = level;
+  if (limits.seconds > 0 && limits.seconds <= seconds) return limits;
+  if (limits.seconds > 0) limits.iteration_seconds *= seconds / limits.seconds;
+  limits.seconds = seconds;
+  return limits;
+}
+
 bool Countdown::active() const {
   const GameState& state = game_.state;
   return !game_.time_control.none() && state.turn != NO_GAME && state.kifu_mode == OFF;

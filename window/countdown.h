@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "engine/engine.h"
 #include "window/game.h"
 
 namespace kumora {
@@ -15,6 +16,11 @@ namespace kumora {
 // whole game `whole`: each move takes its time from the main time, byoyomi
 // covering what the main time cannot, and the increment comes after it.
 double main_time_left(const TimeControl& control, const Kifu& whole, bool lower_player);
+
+// A level's limits held within `seconds` of the clock: the level's own when
+// it thinks no longer than that (never slower than the level), else cut to
+// them; a level held by positions alone keeps its budget as well.
+EngineLimits limits_within(const EngineLimits& level, double seconds);
 
 class Countdown {
  public:

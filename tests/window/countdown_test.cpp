@@ -86,5 +86,21 @@ TEST(Countdown, TheComputerThinksWellInsideWhatItHasLeft) {
   EXPECT_GT(Countdown(early).computer_seconds(), 10);
 }
 
+TEST(Countdown, TheComputerIsNeverSlowerThanItsLevel) {
+  const EngineLimits level4 = level_limits(4);
+  const EngineLimits roomy = limits_within(level4, level4.seconds * 10);
+  EXPECT_DOUBLE_EQ(roomy.seconds, level4.seconds);
+  EXPECT_DOUBLE_EQ(roomy.iteration_seconds, level4.iteration_seconds);
+  const EngineLimits short_of_time = limits_within(level4, level4.seconds / 4);
+  EXPECT_DOUBLE_EQ(short_of_time.seconds, level4.seconds / 4);
+  EXPECT_DOUBLE_EQ(short_of_time.iteration_seconds, level4.iteration_seconds / 4);
+  // A ladder step searches a number of positions, now within the clock too.
+  EngineLimits ladder;
+  ladder.nodes = 5000;
+  const EngineLimits held = limits_within(ladder, 2.5);
+  EXPECT_EQ(held.nodes, 5000);
+  EXPECT_DOUBLE_EQ(held.seconds, 2.5);
+}
+
 }  // namespace
 }  // namespace kumora
