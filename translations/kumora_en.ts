@@ -416,6 +416,14 @@
         <source>時間切れ</source>
         <translation>Out of Time</translation>
     </message>
+    <message>
+        <source>投了しますか？</source>
+        <translation>Resign this game?</translation>
+    </message>
+    <message>
+        <source>投了</source>
+        <translation>Resign</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -1269,6 +1277,35 @@
     <message>
         <source>%1分%2秒</source>
         <translation>%1 min %2 s</translation>
+    </message>
+</context>
+<context>
+    <name>TimeControlDialog</name>
+    <message>
+        <source>持ち時間</source>
+        <translation>Main time</translation>
+    </message>
+    <message>
+        <source> 分</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source> 秒</source>
+        <translation> s</translation>
+    </message>
+    <message>
+        <source>秒読み</source>
+        <translation>Byoyomi</translation>
+    </message>
+    <message>
+        <source>加算（1手ごと）</source>
+        <translation>Increment (each move)</translation>
+    </message>
+    <message>
+        <source>次に始める対局から使います。
+すべて0にすると持ち時間なしです。</source>
+        <translation>Used for the games you start from now on.
+All 0: no time control.</translation>
     </message>
 </context>
 <context>

@@ -3,6 +3,7 @@
 #include <climits>
 #include <cstdint>
 
+#include "core/levels.h"
 #include "settings/user_folders.h"
 
 namespace kumora {
@@ -64,6 +65,26 @@ Language DesktopSettings::language() const {
 
 void DesktopSettings::set_language(Language language) {
   set({{"language", language_code(language)}});
+}
+
+std::optional<int> DesktopSettings::level() const {
+  const int level = level_named(file_.value("level"));
+  if (level == 0) return std::nullopt;
+  return level;
+}
+
+void DesktopSettings::set_level(int level) {
+  if (is_known_level(level)) set({{"level", level_name(level)}});
+}
+
+TimeControl DesktopSettings::time_control() const {
+  TimeControl control;
+  parse_time_control_numbers(file_.value("time_control"), control);
+  return control;
+}
+
+void DesktopSettings::set_time_control(const TimeControl& control) {
+  set({{"time_control", time_control_numbers(control)}});
 }
 
 void DesktopSettings::set(const std::map<std::string, std::string>& values) {

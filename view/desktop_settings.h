@@ -1,6 +1,7 @@
 // What the window remembers in the desktop's settings folder
 // ($XDG_CONFIG_HOME/kumora-shogi/window.ini): its size and place, the side
-// panel and the language. Kumora.ini keeps only the game's four options.
+// panel, the language, the computer's level last chosen and the time control
+// for new games. Kumora.ini keeps only the game's four options.
 #pragma once
 
 #include <map>
@@ -9,6 +10,7 @@
 
 #include "core/translation.h"
 #include "settings/key_value_file.h"
+#include "settings/time_control.h"
 
 namespace kumora {
 
@@ -32,6 +34,13 @@ class DesktopSettings {
   // Japanese until another language is chosen.
   Language language() const;
   void set_language(Language language);
+  // The level last chosen on the menu; none until one was (or when the file
+  // names no level the menu has).
+  std::optional<int> level() const;
+  void set_level(int level);
+  // None (all zero) until one was chosen, or when the file's is not valid.
+  TimeControl time_control() const;
+  void set_time_control(const TimeControl& control);
 
  private:
   // The file cannot be written: the choice is kept for this run only.

@@ -29,6 +29,7 @@
 #include "view/rules_window.h"
 #include "view/side_panel.h"
 #include "view/surface_view.h"
+#include "view/time_control_dialog.h"
 #include "view/window_fit.h"
 #include "view/window_layout.h"
 #include "window/game_summary.h"
@@ -96,7 +97,9 @@ GameWindow::GameWindow(SoundPort& sound, LanguageSwitch& language)
   };
   timer1_.setInterval(TIMER1_INTERVAL_MS);
   connect(&timer1_, &QTimer::timeout, this, [this] {
-    deliver([this] { logic_.Timer1_Timer(); });
+    // A tick while a handler waits or shows a box only brings the clock up
+    // to date: a loss on time is found by the next tick after it.
+    deliver([this] { handling_ > 1 ? logic_.show_running_clock() : logic_.Timer1_Timer(); });
   });
   view_->on_resized = [this] { place_file_panel(); };
   build_menus();
@@ -111,12 +114,34 @@ GameWindow::~GameWindow() = default;
 void GameWindow::load() {
   deliver([this] { logic_.Form_Load(isMaximized()); });
   if (ended_) return;
+  restore_play_choices();
   const std::optional<WindowPlace> place = settings_.window_place();
   if (place) {
     restore_place(*place);
   } else {
     size_for_screen();
   }
+}
+
+void GameWindow::restore_play_choices() {
+  logic_.set_time_control(settings_.time_control());
+  const std::optional<int> level = settings_.level();
+  if (level && *level != logic_.game().state.level) {
+    deliver([&] { logic_.run_menu(level_item(*level)); });
+  }
+}
+
+bool GameWindow::confirm_resignation() {
+  if (!logic_.can_resign()) return true;  // the logic refuses as with no game
+  return message_box(tr_text("Game", "投了しますか？"), tr_text("Game", "投了"),
+                     BoxButtons::YesNo, BoxIcon::None);
+}
+
+void GameWindow::choose_time_control() {
+  const std::optional<TimeControl> chosen = ask_time_control(this, logic_.time_control());
+  if (!chosen) return;
+  logic_.set_time_control(*chosen);
+  settings_.set_time_control(*chosen);
 }
 
 void GameWindow::restore_place(const WindowPlace& place) {
@@ -179,9 +204,11 @@ void GameWindow::build_menus() {
     connect(action, &QAction::triggered, this, [this, id] {
       if (is_window_only_item(id)) {
         run_window_item(id);
-      } else {
-        deliver([&] { logic_.run_menu(id); });
+        return;
       }
+      if (id == MenuId::TOURYOU && !confirm_resignation()) return;
+      deliver([&] { logic_.run_menu(id); });
+      if (item_level(id) != 0) settings_.set_level(logic_.game().state.level);
     });
   }
   sync_check_marks();
@@ -253,6 +280,7 @@ void GameWindow::open_rules_window() {
 void GameWindow::run_window_item(MenuId id) {
   if (id == MenuId::SIDE_PANEL) set_side_panel_shown(!settings_.side_panel_shown());
   if (id == MenuId::ASOBIKATA) open_rules_window();
+  if (id == MenuId::JIKAN) choose_time_control();
   if (id == MenuId::JAPANESE) choose_language(Language::JAPANESE);
   if (id == MenuId::ENGLISH) choose_language(Language::ENGLISH);
   sync_check_marks();
@@ -331,9 +359,12 @@ void GameWindow::sync_view() {
 
 void GameWindow::deliver(const std::function<void()>& handler) {
   if (ended_) return;
+  ++handling_;
   try {
     handler();
+    --handling_;
   } catch (const ProgramEnded&) {
+    --handling_;
     ended_ = true;
     timer1_.stop();
     remember_geometry();

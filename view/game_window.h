@@ -82,6 +82,12 @@ class GameWindow : public QMainWindow, public Dialogs, public Host {
   // the last move's marks, the background of the bands.
   void sync_view();
   void run_window_item(MenuId id);
+  // The level and the time control chosen in an earlier run.
+  void restore_play_choices();
+  // Asks before 投了 gives the game up; true to go on.
+  bool confirm_resignation();
+  // 対局 → 持ち時間: the dialog, and the choice remembered.
+  void choose_time_control();
   void set_side_panel_shown(bool shown);
   void lay_out_side_panel();
   // The menu bar's and the status line's height together.
@@ -112,6 +118,9 @@ class GameWindow : public QMainWindow, public Dialogs, public Host {
   std::map<MenuId, QAction*> actions_;
   std::map<MenuId, QMenu*> menus_;
   bool ended_ = false;
+  // How many handlers are running, one inside another (a tick while a
+  // handler waits or shows a box).
+  int handling_ = 0;
   // While the logic waits: input is discarded, an end request is noted.
   InputBlocker* waiting_ = nullptr;
 };

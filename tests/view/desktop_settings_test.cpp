@@ -41,6 +41,25 @@ TEST(DesktopSettings, AFirstRunShowsTheSidePanelInJapaneseAndLaterRunsRemember) 
   EXPECT_TRUE(std::filesystem::exists(config.file("kumora-shogi/window.ini")));
 }
 
+TEST(DesktopSettings, TheLevelAndTheTimeControlAreRememberedWhenValid) {
+  testing::TemporaryFolder config;
+  setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
+  EXPECT_FALSE(DesktopSettings().level());
+  EXPECT_TRUE(DesktopSettings().time_control().none());
+  DesktopSettings().set_level(34);  // LEVEL3.4
+  DesktopSettings().set_time_control({300, 10, 0});
+  EXPECT_EQ(DesktopSettings().level(), 34);
+  EXPECT_EQ(DesktopSettings().time_control(), (TimeControl{300, 10, 0}));
+  DesktopSettings().set_level(6);  // no such level: the last one stays
+  EXPECT_EQ(DesktopSettings().level(), 34);
+  for (const char* line : {"level=6\ntime_control=0 0 5", "level=3.0\ntime_control=300 10",
+                           "level=\ntime_control=-300 10 0"}) {
+    std::ofstream(config.file("kumora-shogi/window.ini")) << "[General]\n" << line << "\n";
+    EXPECT_FALSE(DesktopSettings().level()) << line;
+    EXPECT_TRUE(DesktopSettings().time_control().none()) << line;
+  }
+}
+
 TEST(DesktopSettings, APlaceThatIsNoNumbersIsNoPlace) {
   testing::TemporaryFolder config;
   setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);

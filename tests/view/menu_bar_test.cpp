@@ -9,6 +9,8 @@
 #include <QTemporaryDir>
 #include <vector>
 
+#include "core/levels.h"
+#include "view/desktop_settings.h"
 #include "view/game_window.h"
 #include "view/language.h"
 #include "tests/view/qt_app.h"
@@ -91,6 +93,31 @@ TEST(MenuBar, HoldsTheWholeTreeWithItsCaptionsAndTicks) {
     }
   }
   QDir::setCurrent(previous);
+}
+
+// A level and a time control chosen in an earlier run are the window's
+// again; a level chosen now is remembered for the next.
+TEST(MenuBar, TicksTheLevelAndSetsTheTimeControlChosenBefore) {
+  ensure_qt_app();
+  QTemporaryDir config;
+  ASSERT_TRUE(config.isValid());
+  const QByteArray previous_config = qgetenv("XDG_CONFIG_HOME");
+  qputenv("XDG_CONFIG_HOME", config.path().toUtf8());
+  DesktopSettings().set_level(4);
+  DesktopSettings().set_time_control({300, 10, 0});
+  {
+    SilentSound sound;
+    LanguageSwitch language({});
+    GameWindow window(sound, language);
+    window.load();
+    EXPECT_TRUE(window.action(MenuId::LEVEL4)->isChecked());
+    EXPECT_FALSE(window.action(MenuId::LEVEL3)->isChecked());
+    EXPECT_EQ(window.logic().game().state.level, 4);
+    EXPECT_EQ(window.logic().time_control(), (TimeControl{300, 10, 0}));
+    window.action(MenuId::LEVEL3_2)->trigger();
+    EXPECT_EQ(DesktopSettings().level(), LADDER_LEVEL_BASE + 2);
+  }
+  qputenv("XDG_CONFIG_HOME", previous_config);
 }
 
 }  // namespace
