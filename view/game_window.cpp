@@ -354,6 +354,7 @@ void GameWindow::sync_view() {
   status_->setText(QString::fromStdString(logic_.status_text()));
   view_->set_background(logic_.appearance().background);
   view_->set_last_move(last_move_squares(game));
+  view_->set_chain_numbers(logic_.chain_numbers());
   if (!side_panel_->isHidden()) eval_->evaluate(record_positions(game));
 }
 

@@ -40,6 +40,14 @@ void SurfaceView::set_last_move(const LastMoveSquares& last_move) {
   update();
 }
 
+void SurfaceView::set_chain_numbers(const ChainNumbers& numbers) {
+  if (numbers.cells == numbers_.cells &&
+      numbers.ends_at_destination == numbers_.ends_at_destination)
+    return;
+  numbers_ = numbers;
+  update();
+}
+
 QRectF SurfaceView::cell_rect(const Cell& cell) const {
   const QRectF target = target_rect();
   const double scale = fit_factor() / TWIPS_PER_PIXEL;
@@ -92,12 +100,37 @@ void SurfaceView::paint_last_move(QPainter& painter) {
   mark(last_move_.to, 40, 190);
 }
 
+// A round badge in the cell's upper left corner, inside the frame, so that
+// the piece stays readable: dark blue for the links, red for the destination.
+void SurfaceView::paint_chain_numbers(QPainter& painter) {
+  if (numbers_.empty()) return;
+  painter.setRenderHint(QPainter::Antialiasing);
+  const double unit = fit_factor();
+  for (size_t i = 0; i < numbers_.cells.size(); ++i) {
+    const QRectF cell = cell_rect(numbers_.cells[i]);
+    const double size = std::max(11.0, cell.width() * 0.48);
+    const double inset = std::max(2.0, 3.0 * unit);
+    const QRectF badge(cell.left() + inset, cell.top() + inset, size, size);
+    const bool destination = numbers_.ends_at_destination && i + 1 == numbers_.cells.size();
+    painter.setPen(QPen(QColor(255, 255, 255, 230), std::max(1.0, 1.2 * unit)));
+    painter.setBrush(destination ? QColor(200, 30, 30, 235) : QColor(25, 55, 150, 235));
+    painter.drawEllipse(badge);
+    QFont font = painter.font();
+    font.setBold(true);
+    font.setPixelSize(std::max(8, static_cast<int>(size * 0.7)));
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(badge, Qt::AlignCenter, QString::number(i + 1));
+  }
+}
+
 void SurfaceView::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::SmoothPixmapTransform);
   paint_bands(painter);
   painter.drawImage(target_rect(), surface_.image());
   paint_last_move(painter);
+  paint_chain_numbers(painter);
 }
 
 QString SurfaceView::describe() const {
@@ -108,6 +141,7 @@ QString SurfaceView::describe() const {
                      .arg(target.width(), 0, 'f', 1)
                      .arg(target.height(), 0, 'f', 1)
                      .arg(background_);
+  if (!numbers_.empty()) text += ", numbers " + QString::fromStdString(describe_numbers(numbers_));
   if (!last_move_.present) return text + ", no last move";
   const auto cell = [](const Cell& c) { return QString("%1,%2").arg(c.x).arg(c.y); };
   text += ", last move " + cell(last_move_.from) + " to " + cell(last_move_.to);

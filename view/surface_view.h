@@ -7,6 +7,7 @@
 
 #include "view/pictures.h"
 #include "view/qt_canvas.h"
+#include "window/chain_numbers.h"
 #include "window/last_move.h"
 
 namespace kumora {
@@ -38,6 +39,8 @@ class SurfaceView : public QWidget {
   void set_background(int code);
   // The last move, tinted softly under the cell frames.
   void set_last_move(const LastMoveSquares& last_move);
+  // The click order of a chain, written over the cells' frames.
+  void set_chain_numbers(const ChainNumbers& numbers);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
@@ -48,12 +51,14 @@ class SurfaceView : public QWidget {
   QRectF target_rect() const;
   void paint_bands(QPainter& painter);
   void paint_last_move(QPainter& painter);
+  void paint_chain_numbers(QPainter& painter);
   QRectF cell_rect(const Cell& cell) const;
 
   const ImageCanvas& surface_;
   Pictures pictures_;
   int background_ = 0;
   LastMoveSquares last_move_;
+  ChainNumbers numbers_;
 };
 
 }  // namespace kumora

@@ -36,6 +36,7 @@ void Drawing::frame_cell(int colour, double x, double y) {
 }
 
 void Drawing::clear_marks() {
+  clear_numbers();
   for (int x = 1; x <= 9; ++x) {
     for (int y = 1; y <= 9; ++y) frame_cell(PLAIN_CELL_COLOUR, x, y);
   }

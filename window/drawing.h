@@ -3,7 +3,9 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
+#include "window/chain_numbers.h"
 #include "window/services.h"
 
 namespace kumora {
@@ -24,7 +26,12 @@ class Drawing {
 
   void paint_cell(int code, double x, double y);
   void frame_cell(int colour, double x, double y);
+  // Every board square back to its plain frame; the chain's numbers go too.
   void clear_marks();
+  // Writes the click order over the frames of a chain (until clear_marks).
+  void show_numbers(ChainNumbers numbers) { numbers_ = std::move(numbers); }
+  void clear_numbers() { numbers_ = ChainNumbers{}; }
+  const ChainNumbers& numbers() const { return numbers_; }
   void print_at(double x, double y, const PrintValue& value, int colour, int mode, int size);
   void print_small(double x, double y, const std::string& text, int colour);
   // Prints a text at a position in twips (the header lines of a record file).
@@ -56,6 +63,7 @@ class Drawing {
   Canvas& canvas_;
   WindowServices& s_;
   bool font_bold_ = false;
+  ChainNumbers numbers_;
 };
 
 }  // namespace kumora

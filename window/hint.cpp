@@ -37,9 +37,13 @@ void Hint::HINT_Click() {
 void Hint::frame_chain(const Candidate& move) {
   Drawing& d = s_.drawing;
   const std::vector<Cell> cells = move_clicks(s_.game.state.board, move);
+  ChainNumbers numbers;
   for (size_t i = 0; i < cells.size(); ++i) {
     if (i > 0) d.wait(0.2);
     d.frame_cell(HINT_COLOUR, cells[i].x, cells[i].y);
+    numbers.cells.push_back(cells[i]);
+    numbers.ends_at_destination = i + 1 == cells.size();
+    d.show_numbers(numbers);
     d.refresh();
   }
 }

@@ -79,6 +79,7 @@ void MainWindow::reset_game() {
 
 void MainWindow::redraw_all() {
   const GameState& state = game_.state;
+  drawing_.clear_numbers();
   drawing_.paint_background(appearance_.background);
   drawing_.draw_coordinates();
   drawing_.draw_lower_hand();

@@ -71,6 +71,9 @@ class MainWindow : private GameFlow {
   // list's), as stepping with 戻/進 does; a position from before the board
   // was turned round is refused as 戻 refuses at the record's start.
   void step_to(int position) { stepping_.step_to(position - moves_before_record(game_)); }
+  // The click order written over the frames of a chain (a hint's move, or
+  // the person's move under construction).
+  const ChainNumbers& chain_numbers() const { return drawing_.numbers(); }
   // The status line: why a click was refused or what to do next.
   std::string status_text() const { return reporter_.status(); }
 

@@ -21,6 +21,18 @@ bool is_piece(int code) { return code >= 10 || code <= -10; }
 
 void MouseInput::Form_MouseDown(int button, int shift, double x, double y) {
   (void)shift;
+  // A hint's numbers stay until the next press.
+  s_.drawing.clear_numbers();
+  handle_press(button, x, y);
+  number_chain_links();
+}
+
+void MouseInput::number_chain_links() {
+  if (s_.game.state.select_state != 1 || chain_links_.empty()) return;
+  s_.drawing.show_numbers({chain_links_, false});
+}
+
+void MouseInput::handle_press(int button, double x, double y) {
   GameState& state = s_.game.state;
   s_.flow.hide_file_panel();
   if (state.kifu_mode == ON) {
@@ -127,6 +139,7 @@ void MouseInput::click_board_square(int button, int x, int y) {
     move[CUR_FROM_Y] = y;
     move[CUR_PIECE] = code;
     state.chain_count += 1;
+    chain_links_.push_back({x, y});
     d.show_guidance(x, y, guide_colour, code, state.chain_count);
     d.frame_cell(SELECTED_COLOUR, x, y);
     d.frame_cell(CHAIN_START_COLOUR, state.chain_start_x, state.chain_start_y);
@@ -146,6 +159,7 @@ void MouseInput::select_board_piece(int x, int y) {
   move[CUR_FROM_Y] = state.chain_start_y = y;
   move[CUR_PIECE] = state.chain_piece = code;
   s_.drawing.show_guidance(x, y, s_.appearance.guide_colour, code, 0);
+  chain_links_ = {{x, y}};
   if (state.belongs_to_turn(code)) {
     state.select_state = 1;
     s_.drawing.frame_cell(SELECTED_COLOUR, x, y);
@@ -240,6 +254,7 @@ void MouseInput::select_hand_piece(int x, int y, int code) {
   move[CUR_FROM_X] = state.chain_start_x = x;
   move[CUR_FROM_Y] = state.chain_start_y = y;
   move[CUR_PIECE] = state.chain_piece = code;
+  chain_links_ = {{x, y}};
   s_.drawing.frame_cell(SELECTED_COLOUR, x, y);
   s_.drawing.show_guidance(x, y, s_.appearance.guide_colour, code, 0);
   s_.reporter.set_status(tr_noop("Status", "次に、打つ駒を置く自分の駒をクリックします"));

@@ -3,6 +3,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
+
+#include "window/cell.h"
 
 #include "window/services.h"
 
@@ -18,6 +21,9 @@ class MouseInput {
   void Form_MouseDown(int button, int shift, double x, double y);
 
  private:
+  void handle_press(int button, double x, double y);
+  // The links of the move under construction, numbered over their frames.
+  void number_chain_links();
   bool resume_stepped_game();
   // Why a click the chain could not use was refused, in words.
   const char* refused_step_status(int x, int y) const;
@@ -32,6 +38,9 @@ class MouseInput {
   void after_person_move_two_persons(bool upper_moved);
 
   WindowServices& s_;
+  // The move under construction: its piece (or hand cell), then each own
+  // piece it stepped on, in click order.
+  std::vector<Cell> chain_links_;
 };
 
 }  // namespace kumora

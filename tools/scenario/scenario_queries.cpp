@@ -204,6 +204,10 @@ bool run_extra_command(const std::vector<std::string>& words, const std::string&
     print_window_state(out, window);
     return true;
   }
+  if (words[0] == "numbers" && words.size() == 1) {
+    out << "numbers " << describe_numbers(window.chain_numbers()) << "\n";
+    return true;
+  }
   if (words[0] == "movelist" && words.size() == 1) {
     print_move_list(out, window);
     return true;
