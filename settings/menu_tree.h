@@ -18,7 +18,7 @@ enum class MenuId {
   STOP, CANCEL, REVERSE, MATTA,
   REPLAY, AFTER, LBEL_UP, LEBEL_DOWN, HINT,
   KIFU, KIFU_READ, KIFU_WRITE, SAIKIN,
-  OPTION, HAIKEI_GA, MIDORI, TATAMI, TAKE, UCHU, RENGA, SIDOU, KEIKA, BGM, SIDE_PANEL,
+  OPTION, HAIKEI_GA, MIDORI, TATAMI, TAKE, UCHU, RENGA, SIDOU, KEIKA, BGM, SIDE_PANEL, HAYAI,
   SONOTA, VER, ASOBIKATA, LANGUAGE, JAPANESE, ENGLISH,
   COUNT
 };
@@ -87,6 +87,7 @@ inline constexpr MenuItemInfo MENU_TREE[MENU_COUNT] = {
     {MenuId::KEIKA, "KEIKA", tr_noop("Menu", "経過時間"), 1},
     {MenuId::BGM, "BGM", "BGM", 1},
     {MenuId::SIDE_PANEL, "SIDE_PANEL", tr_noop("Menu", "サイドパネル"), 1},
+    {MenuId::HAYAI, "HAYAI", tr_noop("Menu", "COMの手を速く表示"), 1},
     {MenuId::SONOTA, "SONOTA", tr_noop("Menu", "その他"), 0},
     {MenuId::VER, "VER", tr_noop("Menu", "ﾊﾞｰｼﾞｮﾝ情報"), 1},
     {MenuId::ASOBIKATA, "ASOBIKATA", tr_noop("Menu", "遊び方"), 1},

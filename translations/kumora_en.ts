@@ -548,6 +548,10 @@
         <translation>Side Panel</translation>
     </message>
     <message>
+        <source>COMの手を速く表示</source>
+        <translation>Show Computer Moves Quickly</translation>
+    </message>
+    <message>
         <source>その他</source>
         <translation>Other</translation>
     </message>

@@ -57,6 +57,10 @@ bool DesktopSettings::side_panel_shown() const {
 
 void DesktopSettings::set_side_panel_shown(bool shown) { set({{"side_panel", yes_no(shown)}}); }
 
+bool DesktopSettings::quick_com_moves() const { return file_.value("quick_com_moves") == "true"; }
+
+void DesktopSettings::set_quick_com_moves(bool quick) { set({{"quick_com_moves", yes_no(quick)}}); }
+
 Language DesktopSettings::language() const {
   Language language = Language::JAPANESE;
   language_from_code(file_.value("language"), language);

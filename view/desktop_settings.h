@@ -31,6 +31,9 @@ class DesktopSettings {
   void set_window_place(const WindowPlace& place);
   bool side_panel_shown() const;
   void set_side_panel_shown(bool shown);
+  // The computer's move shown in about half a second (ｵﾌﾟｼｮﾝ); off until chosen.
+  bool quick_com_moves() const;
+  void set_quick_com_moves(bool quick);
   // Japanese until another language is chosen.
   Language language() const;
   void set_language(Language language);

@@ -46,7 +46,7 @@ bool carries_check_mark(MenuId id) {
   switch (id) {
     case MenuId::MIDORI: case MenuId::TATAMI: case MenuId::TAKE: case MenuId::UCHU:
     case MenuId::RENGA: case MenuId::SIDOU: case MenuId::KEIKA: case MenuId::BGM:
-    case MenuId::SIDE_PANEL:
+    case MenuId::SIDE_PANEL: case MenuId::HAYAI:
     case MenuId::JAPANESE:
     case MenuId::ENGLISH:
       return true;
@@ -112,7 +112,10 @@ GameWindow::GameWindow(SoundPort& sound, LanguageSwitch& language)
 GameWindow::~GameWindow() = default;
 
 void GameWindow::load() {
-  deliver([this] { logic_.Form_Load(isMaximized()); });
+  deliver([this] {
+    logic_.Form_Load(isMaximized());
+    if (settings_.quick_com_moves()) logic_.run_menu(MenuId::HAYAI);
+  });
   if (ended_) return;
   restore_play_choices();
   const std::optional<WindowPlace> place = settings_.window_place();
@@ -209,6 +212,7 @@ void GameWindow::build_menus() {
       if (id == MenuId::TOURYOU && !confirm_resignation()) return;
       deliver([&] { logic_.run_menu(id); });
       if (item_level(id) != 0) settings_.set_level(logic_.game().state.level);
+      if (id == MenuId::HAYAI) settings_.set_quick_com_moves(logic_.is_checked(id));
     });
   }
   sync_check_marks();

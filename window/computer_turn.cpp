@@ -131,7 +131,7 @@ void ComputerTurn::show_com_path(const ComMove& best) {
     ++count;
   }
   s_.reporter.path_shown(reach.path_x + 1, reach.path_y + 1, count);
-  s_.drawing.draw_chain_path(best.to_x, best.to_y);
+  s_.drawing.draw_chain_path(count);
 }
 
 void ComputerTurn::play_com_move(const ComMove& best) {
@@ -140,10 +140,13 @@ void ComputerTurn::play_com_move(const ComMove& best) {
   // The move is decided: on time, the computer's clock stops here and does
   // not count the showing of the move.
   if (s_.clocks.countdown().active()) s_.clocks.set_timer1(false);
+  // The thinking time ends where the showing begins; the record, and with it
+  // the side panel's move list, gains the move once the board shows it.
+  const double upper_clock_after = state.upper_clock + state.turn_elapsed;
+  show_com_path(best);
   record_move(kifu, state.board, best.from_x, best.from_y, best.to_x, best.to_y, best.moved,
               best.placed, state.lower_clock, state.lower_clock, state.upper_clock,
-              state.upper_clock + state.turn_elapsed);
-  show_com_path(best);
+              upper_clock_after);
   state.move_count += 1;
   s_.drawing.show_move_number(state.move_count);
   const MoveRedraw redraw =

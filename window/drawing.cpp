@@ -202,14 +202,14 @@ void Drawing::wait(double seconds) {
   if (!s_.host.wait(seconds)) s_.flow.end_program();
 }
 
-void Drawing::blink_cell(int x, int y, int times) {
+void Drawing::blink_cell(int x, int y, int times, double pause) {
   const bool upper_hand_cell = x == UPPER_HAND_COLUMN;
   const int shown_row = upper_hand_cell ? 8 - y : y;
   for (int i = 0; i < times; ++i) {
     paint_cell(EMPTY, x, shown_row);
     frame_cell(WINDOW_COLOUR, x, shown_row);
     canvas_.refresh();
-    wait(0.2);
+    wait(pause);
     if (upper_hand_cell) {
       draw_upper_hand();
     } else if (Board::on_board(x, y)) {
@@ -217,16 +217,17 @@ void Drawing::blink_cell(int x, int y, int times) {
     }
     frame_cell(WINDOW_COLOUR, x, shown_row);
     canvas_.refresh();
-    wait(0.2);
+    wait(pause);
   }
 }
 
-void Drawing::draw_chain_path(int to_x, int to_y) {
+void Drawing::draw_chain_path(int cells) {
   const ReachState& reach = s_.game.reach;
-  for (int i = 1; i <= 8; ++i) {
-    blink_cell(reach.path_x[i], reach.path_y[i], 2);
-    if (reach.path_x[i] == to_x && reach.path_y[i] == to_y) break;
-  }
+  constexpr int BLINKS = 2;
+  constexpr double QUICK_SECONDS = 0.5;
+  const double pause =
+      s_.ticks.is_checked(MenuId::HAYAI) ? QUICK_SECONDS / (cells * BLINKS * 2) : 0.2;
+  for (int i = 1; i <= cells; ++i) blink_cell(reach.path_x[i], reach.path_y[i], BLINKS, pause);
 }
 
 void Drawing::refresh() { canvas_.refresh(); }

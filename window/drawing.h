@@ -53,10 +53,13 @@ class Drawing {
   // Frames every square the next link of a move can use.
   void show_guidance(int from_x, int from_y, int colour, int piece, int chain_count);
 
-  void blink_cell(int x, int y, int times);
+  // Blinks a cell `times` times, each half of a blink lasting `pause` seconds.
+  void blink_cell(int x, int y, int times, double pause = 0.2);
   void wait(double seconds);
-  // Blinks the chain path of the computer's move up to its destination.
-  void draw_chain_path(int to_x, int to_y);
+  // Blinks the first `cells` cells of the chain path (the computer's move from
+  // its origin to its destination): 0.8 seconds a cell, or half a second in
+  // all when HAYAI is ticked.
+  void draw_chain_path(int cells);
   void refresh();
 
  private:

@@ -180,6 +180,7 @@ void MainWindow::run_menu(MenuId id) {
     case MenuId::SIDOU: options_.SIDOU_Click(); break;
     case MenuId::KEIKA: options_.KEIKA_Click(); break;
     case MenuId::BGM: options_.BGM_Click(); break;
+    case MenuId::HAYAI: options_.HAYAI_Click(); break;
     case MenuId::VER: options_.VER_Click(); break;
     default: break;
   }

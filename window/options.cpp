@@ -24,6 +24,10 @@ constexpr int BACKGROUND_CODES[] = {BACKGROUND_MIDORI, BACKGROUND_TATAMI, BACKGR
                                     BACKGROUND_UCHU, BACKGROUND_RENGA};
 }  // namespace
 
+void Options::HAYAI_Click() {
+  s_.ticks.set_checked(MenuId::HAYAI, !s_.ticks.is_checked(MenuId::HAYAI));
+}
+
 void Options::check_background(int code) {
   for (int i = 0; i < 5; ++i) s_.ticks.set_checked(BACKGROUND_ITEMS[i], BACKGROUND_CODES[i] == code);
 }

@@ -22,6 +22,9 @@ class Options {
   void SIDOU_Click();
   void KEIKA_Click();
   void BGM_Click();
+  // The computer's move shown in about half a second instead of link by
+  // link; kept by the window, not in the settings file.
+  void HAYAI_Click();
   void VER_Click();
   // The text of the about box.
   static std::string about_text();

@@ -94,3 +94,19 @@ TEST(WindowFit, ASizeLargerThanTheScreenIsCutToItAndMovedOntoIt) {
 
 }  // namespace
 }  // namespace kumora
+
+namespace kumora {
+namespace {
+
+TEST(DesktopSettings, TheQuickShowingOfTheComputersMoveIsOffUntilChosen) {
+  testing::TemporaryFolder config;
+  setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
+  EXPECT_FALSE(DesktopSettings().quick_com_moves());
+  DesktopSettings().set_quick_com_moves(true);
+  EXPECT_TRUE(DesktopSettings().quick_com_moves());
+  DesktopSettings().set_quick_com_moves(false);
+  EXPECT_FALSE(DesktopSettings().quick_com_moves());
+}
+
+}  // namespace
+}  // namespace kumora

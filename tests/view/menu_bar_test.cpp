@@ -42,7 +42,8 @@ const std::vector<ExpectedItem> EXPECTED = {
     {0, "ｵﾌﾟｼｮﾝ", false},      {1, "背景画", false},      {2, "緑", true},
     {2, "畳", false},          {2, "竹", false},          {2, "宇宙", false},
     {2, "煉瓦", false},        {1, "移動指導", false},    {1, "経過時間", true},
-    {1, "BGM", true},          {1, "サイドパネル", true}, {0, "その他", false},
+    {1, "BGM", true},          {1, "サイドパネル", true}, {1, "COMの手を速く表示", false},
+    {0, "その他", false},
     {1, "ﾊﾞｰｼﾞｮﾝ情報", false}, {1, "遊び方", false},      {1, "Language / 言語", false},
     {2, "日本語", true},       {2, "English", false},
 };

@@ -1,0 +1,119 @@
+// How the computer's move is shown: link by link (0.8 seconds a cell), or in
+// about half a second in all with ｵﾌﾟｼｮﾝ → COMの手を速く表示, which the
+// window keeps out of "Kumora.ini"; and the record gains the move only once
+// the board shows it, so that the side panel's move list never runs ahead.
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
+#include <numeric>
+#include <sstream>
+
+#include "core/text_file.h"
+#include "settings/settings_file.h"
+#include "tests/temporary_folder.h"
+#include "tests/window/gui_app.h"
+#include "tools/scenario/recording_ports.h"
+#include "window/main_window.h"
+
+namespace kumora {
+namespace {
+
+class NoCanvas : public Canvas {
+ public:
+  void paint_picture(int, double, double) override {}
+  void frame_rect(int, double, double, double, double) override {}
+  void print_text(double, double, const std::string&, int, int, bool) override {}
+  void refresh() override {}
+};
+
+// Notes every wait, with the length of the record at the time.
+class WaitingHost : public FakeHost {
+ public:
+  bool wait(double seconds) override {
+    waits.push_back(seconds);
+    record_lengths.push_back(window == nullptr ? -1 : window->game().kifu.kifu_len);
+    return true;
+  }
+  const MainWindow* window = nullptr;
+  std::vector<double> waits;
+  std::vector<int> record_lengths;
+};
+
+class ComputerMoveShowing : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ensure_gui_app();
+    folder_.enter();
+    setenv("XDG_DATA_HOME", folder_.path().c_str(), 1);
+    host_.window = &window_;
+    window_.Form_Load();
+    window_.run_menu(MenuId::SENTE);
+  }
+
+  void click(int x, int y) {
+    window_.Form_MouseDown(1, 0, BOARD_X0 + CELL_W * x + CELL_W / 2.0,
+                           BOARD_Y0 + CELL_H * y + CELL_H / 2.0);
+  }
+
+  // The person's rook through its pawn to ２六; the computer answers within
+  // the same press. Answers the waits of the computer's showing.
+  std::vector<double> computer_reply() {
+    click(8, 8);
+    click(8, 7);
+    host_.waits.clear();
+    host_.record_lengths.clear();
+    click(8, 6);
+    return host_.waits;
+  }
+
+  testing::TemporaryFolder folder_;
+  NoCanvas canvas_;
+  std::ostringstream boxes_;
+  RecordingDialogs dialogs_{boxes_};
+  RecordingSound sound_{boxes_};
+  WaitingHost host_;
+  MainWindow window_{canvas_, dialogs_, sound_, host_};
+};
+
+double total(const std::vector<double>& waits) {
+  return std::accumulate(waits.begin(), waits.end(), 0.0);
+}
+
+TEST_F(ComputerMoveShowing, LinkByLinkUnlessQuickIsTicked) {
+  const std::vector<double> normal = computer_reply();
+  ASSERT_EQ(window_.game().kifu.kifu_len, 2);
+  // Two blinks of two halves for each cell of the chain, origin to destination.
+  ASSERT_GE(normal.size(), 8u);
+  ASSERT_EQ(normal.size() % 4, 0u);
+  EXPECT_NEAR(total(normal), 0.2 * normal.size(), 1e-9);
+
+  window_.run_menu(MenuId::HAYAI);
+  EXPECT_TRUE(window_.is_checked(MenuId::HAYAI));
+  window_.run_menu(MenuId::CANCEL);
+  window_.run_menu(MenuId::SENTE);
+  const std::vector<double> quick = computer_reply();
+  EXPECT_EQ(quick.size(), normal.size()) << "every cell still blinks";
+  EXPECT_NEAR(total(quick), 0.5, 1e-9);
+
+  window_.run_menu(MenuId::HAYAI);
+  EXPECT_FALSE(window_.is_checked(MenuId::HAYAI));
+}
+
+TEST_F(ComputerMoveShowing, TheRecordGainsTheMoveWhenTheBoardShowsIt) {
+  computer_reply();
+  ASSERT_FALSE(host_.record_lengths.empty());
+  for (const int length : host_.record_lengths) EXPECT_EQ(length, 1) << "while showing";
+  EXPECT_EQ(window_.game().kifu.kifu_len, 2);
+}
+
+TEST_F(ComputerMoveShowing, TheQuickOptionStaysOutOfTheSettingsFile) {
+  TextFileLines before;
+  ASSERT_TRUE(read_text_file(SETTINGS_FILE_NAME, before));
+  window_.run_menu(MenuId::HAYAI);
+  TextFileLines after;
+  ASSERT_TRUE(read_text_file(SETTINGS_FILE_NAME, after));
+  EXPECT_EQ(after.lines, before.lines);
+}
+
+}  // namespace
+}  // namespace kumora
