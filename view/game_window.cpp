@@ -21,6 +21,7 @@
 #include <QStatusBar>
 
 #include "core/translation.h"
+#include "view/busy_menus.h"
 #include "view/eval_worker.h"
 #include "view/graph_points.h"
 #include "view/file_panel_widgets.h"
@@ -404,10 +405,15 @@ bool GameWindow::keep_alive(const std::function<void(QEventLoop&)>& arm) {
   QEventLoop loop;
   InputBlocker blocker;
   blocker.on_end_requested = [&loop] { loop.quit(); };
+  blocker.lets_through = [this](const QObject* target) {
+    return reaches_while_busy(target, *this);
+  };
   InputBlocker* outer = waiting_;
   waiting_ = &blocker;
+  if (outer == nullptr) enable_game_commands(actions_, menus_, false);
   arm(loop);
   loop.exec();
+  if (outer == nullptr) enable_game_commands(actions_, menus_, true);
   waiting_ = outer;
   const bool end_requested = blocker.end_requested();
   if (end_requested && outer != nullptr) outer->request_end();

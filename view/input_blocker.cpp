@@ -43,6 +43,9 @@ void InputBlocker::request_end() {
 }
 
 bool InputBlocker::eventFilter(QObject* watched, QEvent* event) {
+  if (lets_through && is_input(event->type()) && lets_through(watched)) {
+    return QObject::eventFilter(watched, event);
+  }
   if (event->type() == QEvent::KeyPress &&
       static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
     request_end();

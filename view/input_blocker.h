@@ -21,6 +21,8 @@ class InputBlocker : public QObject {
   void request_end();
   // Called once when the end is requested.
   std::function<void()> on_end_requested;
+  // When set: input for the objects it answers true for passes (Esc too).
+  std::function<bool(const QObject*)> lets_through;
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;

@@ -45,15 +45,22 @@ void ComputerTurn::show_thinking() {
   d.frame_cell(WINDOW_COLOUR, 1, 8);
 }
 
+void ComputerTurn::show_thinking_again() {
+  if (thinking_) show_thinking();
+}
+
 void ComputerTurn::play_turn() {
   s_.clocks.restart_turn_clock();
   show_thinking();
+  thinking_ = true;
   s_.reporter.set_status(tr_noop("Status", "ＣＯＭが考えています"));
 
   s_.drawing.refresh();
   Game& game = s_.game;
   const ComMove best = is_engine_level(game.state.level) ? strong_move() : specified_move();
+  thinking_ = false;
   if (out_of_time()) return;
+  thinking_ = best.found && !whole_game_full(game);
   if (!best.found) {
     // Drops the person could not make are no candidates of the computer, so
     // a hand that only allows such drops leaves it without a move.
@@ -144,6 +151,7 @@ void ComputerTurn::play_com_move(const ComMove& best) {
   // the side panel's move list, gains the move once the board shows it.
   const double upper_clock_after = state.upper_clock + state.turn_elapsed;
   show_com_path(best);
+  thinking_ = false;
   record_move(kifu, state.board, best.from_x, best.from_y, best.to_x, best.to_y, best.moved,
               best.placed, state.lower_clock, state.lower_clock, state.upper_clock,
               upper_clock_after);

@@ -18,6 +18,10 @@ class ComputerTurn {
 
   // com_ban: the whole turn, called with the upper side to move.
   void play_turn();
+  // Prints the thinking caption again after a redraw of the window, while
+  // the computer is thinking or showing its move (the display options and
+  // the language may be changed meanwhile).
+  void show_thinking_again();
 
  private:
   void show_thinking();
@@ -36,6 +40,7 @@ class ComputerTurn {
 
   WindowServices& s_;
   StrongSearch& strong_;
+  bool thinking_ = false;
 };
 
 }  // namespace kumora

@@ -89,6 +89,7 @@ void MainWindow::redraw_all() {
   if (state.vs_com == MODE_COM) levels_.show_level(state.level);
   if (state.handicap_set == ON) levels_.show_handicap_caption(state.handicap_grade);
   drawing_.paint_cell(1, 11.2, 0);
+  computer_.show_thinking_again();
   drawing_.refresh();
 }
 
@@ -107,6 +108,7 @@ void MainWindow::redraw_game_texts() {
                             e.placed, TEXT_COLOUR);
   }
   if (state.kifu_mode == ON) file_panel_.print_headers();
+  computer_.show_thinking_again();
   drawing_.refresh();
 }
 

@@ -123,6 +123,7 @@ void Options::SIDOU_Click() {
     }
     for (int y = 1; y <= 7; ++y) d.frame_cell(PLAIN_CELL_COLOUR, UPPER_HAND_COLUMN, y);
     for (int y = 3; y <= 9; ++y) d.frame_cell(PLAIN_CELL_COLOUR, LOWER_HAND_COLUMN, y);
+    d.clear_numbers();
     s_.ticks.set_checked(MenuId::SIDOU, false);
     look.guidance_on = OFF;
     look.guide_colour = PLAIN_CELL_COLOUR;

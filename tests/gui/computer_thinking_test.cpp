@@ -1,6 +1,7 @@
 // The window while the strong computer thinks: it keeps painting, a click or a key
 // made meanwhile is discarded rather than applied after the computer's move,
-// and Esc ends the program in the middle of the search.
+// the display options work while the commands that change the game are greyed
+// out, and Esc ends the program in the middle of the search.
 #include <QApplication>
 #include <QDir>
 #include <QListWidget>
@@ -39,6 +40,7 @@ class ComputerThinking : public WindowTestCase {
  private slots:
   void initTestCase();
   void the_window_paints_and_discards_clicks_while_level5_thinks();
+  void the_display_options_work_while_level5_thinks();
   void escape_ends_the_program_during_the_search();
 
  private:
@@ -89,6 +91,35 @@ void ComputerThinking::the_window_paints_and_discards_clicks_while_level5_thinks
   boxes_.take_seen();
 }
 
+void ComputerThinking::the_display_options_work_while_level5_thinks() {
+  bool thinking_before = false;
+  bool thinking_after = false;
+  bool matta_greyed = false;
+  bool chose = false;
+  int background = -1;
+  // The lance through its pawn to １六.
+  driver_->click_cell(9, 9);
+  driver_->click_cell(9, 7);
+  QTimer::singleShot(500, this, [&] {
+    const GameState& state = logic().game().state;
+    thinking_before = state.turn == state.upper_side;
+    matta_greyed = !window_->action(MenuId::MATTA)->isEnabled();
+    chose = driver_->choose({u8("ｵﾌﾟｼｮﾝ"), u8("背景画"), u8("畳")});
+    background = logic().appearance().background;
+    thinking_after = state.turn == state.upper_side;
+  });
+  driver_->click_cell(9, 6);  // returns once the computer has moved
+  QVERIFY(thinking_before);
+  QVERIFY(matta_greyed);
+  QVERIFY(chose);
+  QCOMPARE(background, BACKGROUND_TATAMI);
+  QVERIFY2(thinking_after, "the background changed while the computer was still thinking");
+  QCOMPARE(logic().game().kifu.kifu_len, 4);
+  QVERIFY(window_->action(MenuId::MATTA)->isEnabled());
+  QVERIFY(logic().is_checked(MenuId::TATAMI));
+  boxes_.take_seen();
+}
+
 void ComputerThinking::escape_ends_the_program_during_the_search() {
   driver_->click_cell(2, 8);
   driver_->click_cell(3, 7);
@@ -96,7 +127,7 @@ void ComputerThinking::escape_ends_the_program_during_the_search() {
   driver_->click_cell(3, 6);  // the computer's turn begins, and Esc comes during it
   QTRY_VERIFY_WITH_TIMEOUT(logic().program_ended(), WAIT_MS);
   // The search was stopped: the computer made no move.
-  QCOMPARE(logic().game().kifu.kifu_len, 3);
+  QCOMPARE(logic().game().kifu.kifu_len, 5);
 }
 
 }  // namespace kumora

@@ -1,5 +1,6 @@
 // While the program waits, nothing a person does with mouse, wheel or keys
 // reaches the window, a double click included; Esc asks for the end once.
+// What the window lets through (its menu bar, a box) gets everything, Esc too.
 #include <gtest/gtest.h>
 
 #include <QKeyEvent>
@@ -79,6 +80,25 @@ TEST(InputBlocker, EscAsksForTheEndOnce) {
   EXPECT_TRUE(blocker.end_requested());
   EXPECT_EQ(asked, 1);
   EXPECT_EQ(window.inputs, 0);
+}
+
+TEST(InputBlocker, WhatIsLetThroughGetsEverythingTheRestNothing) {
+  ensure_qt_app();
+  CountingWidget window;
+  CountingWidget menu_bar;
+  InputBlocker blocker;
+  blocker.lets_through = [&](const QObject* target) { return target == &menu_bar; };
+  for (const auto& event : what_a_person_does()) {
+    QCoreApplication::sendEvent(&menu_bar, event.get());
+    QCoreApplication::sendEvent(&window, event.get());
+  }
+  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QCoreApplication::sendEvent(&menu_bar, &escape);
+  EXPECT_EQ(menu_bar.inputs, 7);
+  EXPECT_EQ(window.inputs, 0);
+  EXPECT_FALSE(blocker.end_requested()) << "Esc closes a menu or a box";
+  QCoreApplication::sendEvent(&window, &escape);
+  EXPECT_TRUE(blocker.end_requested());
 }
 
 }  // namespace

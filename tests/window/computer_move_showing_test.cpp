@@ -2,11 +2,16 @@
 // about half a second in all with ｵﾌﾟｼｮﾝ → COMの手を速く表示, which the
 // window keeps out of "Kumora.ini"; and the record gains the move only once
 // the board shows it, so that the side panel's move list never runs ahead.
+// A display option chosen meanwhile (the real window runs it during the
+// wait) redraws the window with the thinking caption still on it.
 #include <gtest/gtest.h>
 #include <stdlib.h>
 
+#include <algorithm>
+#include <functional>
 #include <numeric>
 #include <sstream>
+#include <utility>
 
 #include "core/text_file.h"
 #include "settings/settings_file.h"
@@ -18,12 +23,20 @@
 namespace kumora {
 namespace {
 
-class NoCanvas : public Canvas {
+// Keeps the texts printed, and notes a picture painted where the computer's
+// thinking caption and last move are printed (left of the board, row 8).
+class TextCanvas : public Canvas {
  public:
-  void paint_picture(int, double, double) override {}
+  void paint_picture(int, double x, double y) override {
+    if (y == BOARD_Y0 + 8 * CELL_H && x < BOARD_X0 + CELL_W) texts.push_back(PAINTED_OVER);
+  }
   void frame_rect(int, double, double, double, double) override {}
-  void print_text(double, double, const std::string&, int, int, bool) override {}
+  void print_text(double, double, const std::string& text, int, int, bool) override {
+    texts.push_back(text);
+  }
   void refresh() override {}
+  std::vector<std::string> texts;
+  static constexpr const char* PAINTED_OVER = "(painted over)";
 };
 
 // Notes every wait, with the length of the record at the time.
@@ -32,9 +45,12 @@ class WaitingHost : public FakeHost {
   bool wait(double seconds) override {
     waits.push_back(seconds);
     record_lengths.push_back(window == nullptr ? -1 : window->game().kifu.kifu_len);
+    if (during_wait) std::exchange(during_wait, nullptr)();
     return true;
   }
-  const MainWindow* window = nullptr;
+  MainWindow* window = nullptr;
+  // Runs once, within the next wait.
+  std::function<void()> during_wait;
   std::vector<double> waits;
   std::vector<int> record_lengths;
 };
@@ -67,7 +83,7 @@ class ComputerMoveShowing : public ::testing::Test {
   }
 
   testing::TemporaryFolder folder_;
-  NoCanvas canvas_;
+  TextCanvas canvas_;
   std::ostringstream boxes_;
   RecordingDialogs dialogs_{boxes_};
   RecordingSound sound_{boxes_};
@@ -104,6 +120,34 @@ TEST_F(ComputerMoveShowing, TheRecordGainsTheMoveWhenTheBoardShowsIt) {
   ASSERT_FALSE(host_.record_lengths.empty());
   for (const int length : host_.record_lengths) EXPECT_EQ(length, 1) << "while showing";
   EXPECT_EQ(window_.game().kifu.kifu_len, 2);
+}
+
+// The last thing drawn where the caption stands is the caption.
+bool caption_shown(const std::vector<std::string>& drawn) {
+  const auto last = std::find_if(drawn.rbegin(), drawn.rend(), [](const std::string& text) {
+    return text == TextCanvas::PAINTED_OVER || text == "思考中";
+  });
+  return last != drawn.rend() && *last == "思考中";
+}
+
+TEST_F(ComputerMoveShowing, ABackgroundChosenWhileShowingKeepsTheThinkingCaption) {
+  // The second reply, so that the computer's last move is printed again too.
+  computer_reply();
+  click(9, 9);
+  click(9, 7);
+  std::vector<std::string> redrawn;
+  host_.during_wait = [&] {
+    canvas_.texts.clear();
+    window_.run_menu(MenuId::TATAMI);
+    redrawn = canvas_.texts;
+  };
+  click(9, 6);
+  ASSERT_EQ(window_.game().kifu.kifu_len, 4);
+  EXPECT_TRUE(caption_shown(redrawn));
+  // Once the move is shown, a redraw leaves the caption out.
+  canvas_.texts.clear();
+  window_.run_menu(MenuId::MIDORI);
+  EXPECT_FALSE(caption_shown(canvas_.texts));
 }
 
 TEST_F(ComputerMoveShowing, TheQuickOptionStaysOutOfTheSettingsFile) {

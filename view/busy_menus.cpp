@@ -1,0 +1,58 @@
+#include "view/busy_menus.h"
+
+#include <QAction>
+#include <QMenu>
+#include <QMenuBar>
+#include <QWidget>
+
+namespace kumora {
+
+bool works_while_busy(MenuId id) {
+  switch (id) {
+    case MenuId::OPTION:
+    case MenuId::HAIKEI_GA:
+    case MenuId::MIDORI:
+    case MenuId::TATAMI:
+    case MenuId::TAKE:
+    case MenuId::UCHU:
+    case MenuId::RENGA:
+    case MenuId::SIDOU:
+    case MenuId::KEIKA:
+    case MenuId::BGM:
+    case MenuId::SIDE_PANEL:
+    case MenuId::HAYAI:
+    case MenuId::SONOTA:
+    case MenuId::VER:
+    case MenuId::ASOBIKATA:
+    case MenuId::LANGUAGE:
+    case MenuId::JAPANESE:
+    case MenuId::ENGLISH:
+      return true;
+    default:
+      return false;
+  }
+}
+
+bool reaches_while_busy(const QObject* target, const QWidget& window) {
+  // Events come to the platform window first and are then handed to the
+  // widget under the mouse or with the focus: they are judged there.
+  if (target == nullptr || !target->isWidgetType()) return true;
+  const auto* widget = static_cast<const QWidget*>(target);
+  if (widget->window() != &window) return true;
+  for (const QWidget* w = widget; w != nullptr; w = w->parentWidget()) {
+    if (qobject_cast<const QMenuBar*>(w) != nullptr) return true;
+  }
+  return false;
+}
+
+void enable_game_commands(const std::map<MenuId, QAction*>& actions,
+                          const std::map<MenuId, QMenu*>& menus, bool enabled) {
+  for (const auto& [id, action] : actions) {
+    if (!works_while_busy(id)) action->setEnabled(enabled);
+  }
+  for (const auto& [id, menu] : menus) {
+    if (!works_while_busy(id)) menu->menuAction()->setEnabled(enabled);
+  }
+}
+
+}  // namespace kumora
