@@ -27,8 +27,8 @@ CommandLine bad_value(const std::string& option, const std::vector<std::string>&
   if (value_index >= arguments.size()) {
     line.mistake = "option '" + option + "' needs a value (" + allowed + ")";
   } else {
-    line.mistake = "invalid value '" + arguments[value_index] + "' for " + option + " (" +
-                   allowed + ")";
+    line.mistake =
+        "invalid value '" + arguments[value_index] + "' for " + option + " (" + allowed + ")";
   }
   return line;
 }
@@ -80,7 +80,9 @@ std::string usage_text(const std::string& user_folder) {
          "the game works in the current folder: Kumora.ini and the record files are\n"
          "kept there.\n"
          "\n"
-         "  --user-folder  work in " + user_folder + " (made when missing):\n"
+         "  --user-folder  work in " +
+         user_folder +
+         " (made when missing):\n"
          "                 Kumora.ini and the record files are kept there and the\n"
          "                 file panel opens there\n"
          "  --nodes N      LEVEL4, LEVEL5 and the hint search N positions a move\n"
@@ -92,7 +94,9 @@ std::string usage_text(const std::string& user_folder) {
          "  --version      print the version and end\n"
          "\n"
          "使い方: kumora-shogi [ｵﾌﾟｼｮﾝ]...\n"
-         "  --user-folder  " + user_folder + " で動作 (Kumora.ini と棋譜をそこに置く)\n"
+         "  --user-folder  " +
+         user_folder +
+         " で動作 (Kumora.ini と棋譜をそこに置く)\n"
          "  --nodes N      LEVEL4・LEVEL5・ヒントが時間でなく N 局面読んで指す\n"
          "  --lang en|ja   英語 (en) か日本語 (ja) で表示 (無ければ前回選んだ言語)\n"
          "  -h, --help     この説明を表示して終了\n"

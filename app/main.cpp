@@ -30,8 +30,7 @@ int answer(const kumora::CommandLine& line) {
     std::cout << kumora::version_text() << '\n';
     return 0;
   }
-  std::cerr << "kumora-shogi: " << line.mistake << "\n\n"
-            << kumora::usage_text(folder);
+  std::cerr << "kumora-shogi: " << line.mistake << "\n\n" << kumora::usage_text(folder);
   return EXIT_USAGE;
 }
 

@@ -120,9 +120,8 @@ bool GameArchive::keep_replaced(const std::string& path, const std::string& time
                                 std::string& error) const {
   if (!make_folder(error)) return false;
   const std::string original = std::filesystem::path(path).filename().string();
-  const std::string name =
-      new_game_name(timestamp + " 上書き前 " + utf8_prefix(without_extension(original),
-                                                           MAX_KEPT_NAME_BYTES));
+  const std::string name = new_game_name(
+      timestamp + " 上書き前 " + utf8_prefix(without_extension(original), MAX_KEPT_NAME_BYTES));
   std::string bytes;
   const FileRead read = read_regular_file(path, RECORD_FILE_MAX_BYTES, bytes);
   if (!read.ok()) {

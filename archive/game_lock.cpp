@@ -15,7 +15,8 @@ constexpr int ATTEMPTS = 5;
 
 // The regular file open on `fd` is the one the path names.
 bool same_file(int fd, const std::string& path) {
-  struct stat open {}, named {};
+  struct stat open {
+  }, named{};
   return fstat(fd, &open) == 0 && S_ISREG(open.st_mode) && lstat(path.c_str(), &named) == 0 &&
          open.st_dev == named.st_dev && open.st_ino == named.st_ino;
 }

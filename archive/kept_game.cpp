@@ -28,8 +28,8 @@ bool read_kept_game_text(const std::string& bytes, RecordFileContents& contents,
 
 }  // namespace
 
-bool read_kept_game(const std::string& path, RecordFileContents& contents,
-                    ArchivedGameKind& kind, LoadOutcome& outcome) {
+bool read_kept_game(const std::string& path, RecordFileContents& contents, ArchivedGameKind& kind,
+                    LoadOutcome& outcome) {
   std::string bytes;
   if (!read_regular_file(path, RECORD_FILE_MAX_BYTES, bytes).ok()) return false;
   return read_kept_game_text(bytes, contents, kind, outcome);
@@ -45,8 +45,8 @@ bool reads_as_written_record(const std::string& bytes) {
   RecordFileContents contents;
   ArchivedGameKind kind;
   LoadOutcome outcome;
-  const bool read = read_kept_game_text(bytes, contents, kind, outcome) ||
-                    load_record_text(bytes, contents).ok;
+  const bool read =
+      read_kept_game_text(bytes, contents, kind, outcome) || load_record_text(bytes, contents).ok;
   return read && contents.kifu.kifu_len >= 1;
 }
 

@@ -15,8 +15,8 @@ Board kept_game_start(const ArchivedGameKind& kind);
 
 // False when the file is no kept game (its title is not one the archive
 // writes) or its moves do not replay; `outcome` then says why when it can.
-bool read_kept_game(const std::string& path, RecordFileContents& contents,
-                    ArchivedGameKind& kind, LoadOutcome& outcome);
+bool read_kept_game(const std::string& path, RecordFileContents& contents, ArchivedGameKind& kind,
+                    LoadOutcome& outcome);
 
 // Whether a file's bytes are a record as the program writes them: every line
 // ended by CR LF, at least one move, and the moves replaying from the

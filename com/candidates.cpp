@@ -7,9 +7,12 @@ namespace kumora {
 namespace {
 
 Candidate board_candidate(int x, int y, int index, int moved, int placed) {
-  return {static_cast<std::int8_t>(x), static_cast<std::int8_t>(y),
-          static_cast<std::int8_t>(square_x(index)), static_cast<std::int8_t>(square_y(index)),
-          static_cast<std::int16_t>(moved), static_cast<std::int16_t>(placed)};
+  return {static_cast<std::int8_t>(x),
+          static_cast<std::int8_t>(y),
+          static_cast<std::int8_t>(square_x(index)),
+          static_cast<std::int8_t>(square_y(index)),
+          static_cast<std::int16_t>(moved),
+          static_cast<std::int16_t>(placed)};
 }
 
 void add_versions(int x, int y, int index, int moving, bool promoted_only, CandidateList& list) {

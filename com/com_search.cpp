@@ -4,8 +4,8 @@
 #include <cstdlib>
 
 #include "analysis/analyze_board.h"
-#include "com/evaluations.h"
 #include "com/candidates.h"
+#include "com/evaluations.h"
 #include "com/score_move.h"
 
 namespace kumora {
@@ -137,8 +137,8 @@ Score score_candidate(ComWorld& w, const Candidate& c) {
     board(c.to_x, c.to_y) = c.placed;
   } else {
     w.context.moving_piece = c.moved;
-    w.context.mover_king_distance = std::max(std::abs(c.from_x - state.lower_king_x),
-                                             std::abs(c.from_y - state.lower_king_y));
+    w.context.mover_king_distance =
+        std::max(std::abs(c.from_x - state.lower_king_x), std::abs(c.from_y - state.lower_king_y));
     board(c.from_x, c.from_y) = EMPTY;
     board(c.to_x, c.to_y) = c.placed;
   }

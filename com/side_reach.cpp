@@ -112,8 +112,10 @@ class ChainFollower {
           low_[v] = std::min(low_[v], low_[t]);
         }
       }
-      if (state_[t] == ON_STACK) low_[v] = std::min(low_[v], order_[t]);
-      else beyond |= total_[t];
+      if (state_[t] == ON_STACK)
+        low_[v] = std::min(low_[v], order_[t]);
+      else
+        beyond |= total_[t];
     }
     beyond_[v] = beyond;
     if (low_[v] == order_[v]) close_part(v);
@@ -199,8 +201,14 @@ void add_piece(SideReach& reach, int index, int code) {
 
 bool is_slider(int code) {
   switch (code < 0 ? -code : code) {
-    case LANCE: case BISHOP: case HORSE: case ROOK: case DRAGON: return true;
-    default: return false;
+    case LANCE:
+    case BISHOP:
+    case HORSE:
+    case ROOK:
+    case DRAGON:
+      return true;
+    default:
+      return false;
   }
 }
 
@@ -220,16 +228,20 @@ void scan_sides(const Board& board, SquareSet squares, SideReach& upper, SideRea
     const int code = cell_of(board, index);
     if (code == EMPTY) continue;
     occupied |= single_square(index);
-    if (code >= 10) add_piece(upper, index, code);
-    else if (code <= -10) add_piece(lower, index, code);
+    if (code >= 10)
+      add_piece(upper, index, code);
+    else if (code <= -10)
+      add_piece(lower, index, code);
   }
   upper.occupied = lower.occupied = occupied;
 }
 
 void build_side_reach(const Board& board, int side, SideReach& reach) {
   SideReach other;
-  if (side > 0) scan_sides(board, ALL_SQUARES, reach, other);
-  else scan_sides(board, ALL_SQUARES, other, reach);
+  if (side > 0)
+    scan_sides(board, ALL_SQUARES, reach, other);
+  else
+    scan_sides(board, ALL_SQUARES, other, reach);
   complete_side_reach(reach);
 }
 
@@ -245,10 +257,14 @@ void follow_chains(SideReach& reach) { ChainFollower(reach).run(); }
 
 SquareSet DropMaps::targets(int kind) const {
   switch (kind) {
-    case 1: return any_kind & pawn_or_lance & ~own_pawn_columns;
-    case 2: return any_kind & pawn_or_lance;
-    case 3: return any_kind & knight;
-    default: return any_kind;
+    case 1:
+      return any_kind & pawn_or_lance & ~own_pawn_columns;
+    case 2:
+      return any_kind & pawn_or_lance;
+    case 3:
+      return any_kind & knight;
+    default:
+      return any_kind;
   }
 }
 

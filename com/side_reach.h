@@ -15,17 +15,17 @@ namespace kumora {
 // `own` upward visits them in the scan order of the board (column outer, row
 // inner).  The tables hold meaningful values on the side's own squares only.
 struct SideReach {
-  int side = 0;                     // +1 the upper side (positive codes), -1 the lower side
-  int king = -1;                    // set index of the side's king, -1 when it has none
-  SquareSet own = 0;                // squares of the side's pieces
-  SquareSet occupied = 0;           // squares of every piece
-  SquareSet pawns = 0;              // squares of the side's unpromoted pawns
-  SquareSet sliders = 0;            // squares of the side's pieces whose steps depend on blockers
-  SquareSet own_pawn_columns = 0;   // every square of the columns holding an own pawn
-  SquareSet reached = 0;            // every destination of every piece
-  SquareSet all_steps = 0;          // every step of every piece
-  int chain_ends = 0;               // destinations counted piece by piece
-  int stuck = 0;                    // pieces other than the king without a destination
+  int side = 0;                    // +1 the upper side (positive codes), -1 the lower side
+  int king = -1;                   // set index of the side's king, -1 when it has none
+  SquareSet own = 0;               // squares of the side's pieces
+  SquareSet occupied = 0;          // squares of every piece
+  SquareSet pawns = 0;             // squares of the side's unpromoted pawns
+  SquareSet sliders = 0;           // squares of the side's pieces whose steps depend on blockers
+  SquareSet own_pawn_columns = 0;  // every square of the columns holding an own pawn
+  SquareSet reached = 0;           // every destination of every piece
+  SquareSet all_steps = 0;         // every step of every piece
+  int chain_ends = 0;              // destinations counted piece by piece
+  int stuck = 0;                   // pieces other than the king without a destination
   std::int16_t code[81] = {};
   SquareSet steps[81] = {};         // one step or slide of the piece, any target
   SquareSet destinations[81] = {};  // where its chain moves end

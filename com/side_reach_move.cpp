@@ -94,8 +94,10 @@ void follow_move(const SideReach& before, const BoardChange& change, SideReach& 
   if (pieces_changed && after.pawns != before.pawns)
     after.own_pawn_columns = columns_holding(after.pawns);
   const bool slides_changed = update_slides(after, changed, fresh);
-  if (pieces_changed || slides_changed) follow_chains(after);
-  else copy_chains(before, after);
+  if (pieces_changed || slides_changed)
+    follow_chains(after);
+  else
+    copy_chains(before, after);
 }
 
 }  // namespace kumora

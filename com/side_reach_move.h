@@ -10,10 +10,10 @@ namespace kumora {
 
 // What a move changed on the board, by set index.
 struct BoardChange {
-  int from = -1;          // the origin the piece left; -1 for a drop
-  int to = 0;             // the destination
-  int placed = EMPTY;     // the code standing on the destination now
-  int captured = EMPTY;   // the code that stood there before
+  int from = -1;         // the origin the piece left; -1 for a drop
+  int to = 0;            // the destination
+  int placed = EMPTY;    // the code standing on the destination now
+  int captured = EMPTY;  // the code that stood there before
 };
 
 // `after` becomes the reach of before.side once the change is made; the same

@@ -10,9 +10,7 @@ namespace kumora {
 
 using SquareSet = unsigned __int128;
 
-constexpr SquareSet square_bit(int x, int y) {
-  return SquareSet{1} << ((x - 1) * 9 + (y - 1));
-}
+constexpr SquareSet square_bit(int x, int y) { return SquareSet{1} << ((x - 1) * 9 + (y - 1)); }
 
 namespace detail {
 struct SingleSquares {

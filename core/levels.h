@@ -14,10 +14,14 @@ inline bool is_ladder_level(int level) {
   return level > LADDER_LEVEL_BASE && level <= LADDER_LEVEL_BASE + LADDER_STEPS;
 }
 
-inline bool is_known_level(int level) { return (level >= 1 && level <= 5) || is_ladder_level(level); }
+inline bool is_known_level(int level) {
+  return (level >= 1 && level <= 5) || is_ladder_level(level);
+}
 
 // Does the engine play this level (LEVEL4, LEVEL5 and the ladder)?
-inline bool is_engine_level(int level) { return level == 4 || level == 5 || is_ladder_level(level); }
+inline bool is_engine_level(int level) {
+  return level == 4 || level == 5 || is_ladder_level(level);
+}
 
 // The level as the menu and the captions name it after "LEVEL": "3", "3.1".
 inline std::string level_name(int level) {

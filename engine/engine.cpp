@@ -22,8 +22,7 @@ EnginePosition engine_position(const GameState& state, int side, int moves_playe
   return position;
 }
 
-PositionKey engine_key(const Board& board, const int* lower_hand, const int* upper_hand,
-                       int side) {
+PositionKey engine_key(const Board& board, const int* lower_hand, const int* upper_hand, int side) {
   return position_key(board, lower_hand, upper_hand, side > 0 ? +1 : -1);
 }
 

@@ -22,8 +22,8 @@ struct EnginePosition {
   Board board;
   int lower_hand[8] = {};
   int upper_hand[8] = {};
-  int side = +1;          // to move: -1 the lower pieces, +1 the upper pieces
-  int moves_played = 0;   // moves already in the record
+  int side = +1;         // to move: -1 the lower pieces, +1 the upper pieces
+  int moves_played = 0;  // moves already in the record
   static constexpr int HISTORY_CAPACITY = RECORD_LIMIT + 1;
   int history_count = 0;  // keys of the earlier positions of the game, oldest first
   PositionKey history[HISTORY_CAPACITY] = {};
@@ -38,8 +38,7 @@ struct EnginePosition {
 EnginePosition engine_position(const GameState& state, int side, int moves_played);
 
 // The key of a position, as the engine keys it; for the history of a game.
-PositionKey engine_key(const Board& board, const int* lower_hand, const int* upper_hand,
-                       int side);
+PositionKey engine_key(const Board& board, const int* lower_hand, const int* upper_hand, int side);
 
 // 0 means unlimited.  With only a node budget the search is deterministic: it
 // then runs on one thread, however many are asked for.

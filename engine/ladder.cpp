@@ -14,9 +14,9 @@ struct LadderStep {
 
 // Each step searches about twice the nodes of the one below and strays less
 // from the best move.
-constexpr LadderStep STEPS[LADDER_STEPS + 1] = {
-    {0, 0},       {120, 40},    {220, 35},    {400, 30},    {800, 25},
-    {1200, 22},   {3000, 15},   {8000, 10},   {20000, 6},   {50000, 3}};
+constexpr LadderStep STEPS[LADDER_STEPS + 1] = {{0, 0},     {120, 40},  {220, 35},  {400, 30},
+                                                {800, 25},  {1200, 22}, {3000, 15}, {8000, 10},
+                                                {20000, 6}, {50000, 3}};
 
 }  // namespace
 

@@ -129,8 +129,10 @@ bool Search::read_chains(PlyData& d, int ply) {
   const PlyData* before = ply > 0 ? &ws_.ply[ply - 1] : nullptr;
   switch (d.arrival) {
     case Arrival::Root:
-      if (position_.side > 0) scan_sides(position_.board, position_.occupied, d.mover, d.other);
-      else scan_sides(position_.board, position_.occupied, d.other, d.mover);
+      if (position_.side > 0)
+        scan_sides(position_.board, position_.occupied, d.mover, d.other);
+      else
+        scan_sides(position_.board, position_.occupied, d.other, d.mover);
       complete_side_reach(d.mover);
       complete_side_reach(d.other);
       d.on_board[position_.side > 0 ? 1 : 0] = board_material(d.mover, values_);
@@ -291,8 +293,8 @@ int Search::search(int depth, int alpha, int beta, int ply, bool null_allowed) {
 
   generate(d, false);
   if (d.moves.count == 0) return mated_in(ply);
-  score_moves(d.moves, d.order, position_.board, position_.side, table_move, d.killers,
-              ws_.history, values_);
+  score_moves(d.moves, d.order, position_.board, position_.side, table_move, d.killers, ws_.history,
+              values_);
   const int alpha_before = alpha;
   int best = -INFINITE_SCORE;
   Candidate best_move;
@@ -324,7 +326,9 @@ int Search::search(int depth, int alpha, int beta, int ply, bool null_allowed) {
       break;
     }
   }
-  const Bound bound = best >= beta ? Bound::Lower : best > alpha_before ? Bound::Exact : Bound::Upper;
+  const Bound bound = best >= beta          ? Bound::Lower
+                      : best > alpha_before ? Bound::Exact
+                                            : Bound::Upper;
   table_.store(position_.key, to_table(best, ply), depth, bound, move_code(best_move));
   return best;
 }
@@ -375,7 +379,9 @@ int Search::quiesce(int alpha, int beta, int ply) {
     store_pv(ply, move);
     if (alpha >= beta) break;
   }
-  const Bound bound = best >= beta ? Bound::Lower : best > alpha_before ? Bound::Exact : Bound::Upper;
+  const Bound bound = best >= beta          ? Bound::Lower
+                      : best > alpha_before ? Bound::Exact
+                                            : Bound::Upper;
   table_.store(position_.key, to_table(best, ply), 0, bound, 0);
   return best;
 }

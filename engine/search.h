@@ -20,7 +20,7 @@ enum class Arrival { Root, Move, Pass };
 // What one ply of the search keeps while its moves are tried.
 struct PlyData {
   Arrival arrival = Arrival::Root;
-  BoardChange change;  // of Arrival::Move
+  BoardChange change;    // of Arrival::Move
   int on_board[2] = {};  // the values of each side's pieces on the board: [0] lower, [1] upper
   SideReach mover;
   SideReach other;
@@ -42,7 +42,6 @@ struct SearchWorkspace {
 // caller starts a new generation of the table first.
 EngineResult run_search(const EnginePosition& position, const EngineLimits& limits,
                         const std::atomic<bool>* stop, const EngineParameters& parameters,
-                        TranspositionTable& table, SearchWorkspace& workspace,
-                        int first_depth = 1);
+                        TranspositionTable& table, SearchWorkspace& workspace, int first_depth = 1);
 
 }  // namespace kumora

@@ -19,8 +19,8 @@ void SearchTeam::start(int count, const EnginePosition& position,
     threads_.emplace_back([this, i, &position, &parameters, &table] {
       // Every second helper starts a ply deeper than the others.
       const int first_depth = 2 + i % 2;
-      nodes_[i] = run_search(position, EngineLimits{}, &stop_, parameters, table,
-                             *workspaces_[i], first_depth)
+      nodes_[i] = run_search(position, EngineLimits{}, &stop_, parameters, table, *workspaces_[i],
+                             first_depth)
                       .nodes;
     });
   }

@@ -45,7 +45,8 @@ void TranspositionTable::clear() {
 std::uint64_t TranspositionTable::pack(const TableEntry& e) {
   return static_cast<std::uint16_t>(e.score) | std::uint64_t{e.move} << 16 |
          std::uint64_t{static_cast<std::uint8_t>(e.depth)} << 32 |
-         std::uint64_t{static_cast<std::uint8_t>(e.bound)} << 40 | std::uint64_t{e.generation} << 48;
+         std::uint64_t{static_cast<std::uint8_t>(e.bound)} << 40 |
+         std::uint64_t{e.generation} << 48;
 }
 
 TableEntry TranspositionTable::unpack(PositionKey key, std::uint64_t data) {

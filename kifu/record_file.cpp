@@ -132,8 +132,7 @@ LoadOutcome read_moves(const std::vector<std::string>& lines, size_t end, Kifu& 
 
 }  // namespace
 
-std::vector<std::string> record_header_lines(const RecordHeaderTexts& texts,
-                                             bool sente_is_lower) {
+std::vector<std::string> record_header_lines(const RecordHeaderTexts& texts, bool sente_is_lower) {
   if (sente_is_lower) return {texts.title, texts.gote_name, texts.sente_name};
   return {texts.title, texts.sente_name, texts.gote_name};
 }
@@ -199,8 +198,7 @@ SaveOutcome save_record_file(const std::string& folder, const std::string& file_
   return outcome;
 }
 
-LoadOutcome load_record_file(const std::string& path, RecordFileContents& out,
-                             const Board* start) {
+LoadOutcome load_record_file(const std::string& path, RecordFileContents& out, const Board* start) {
   std::string bytes;
   const FileRead read = read_regular_file(path, RECORD_FILE_MAX_BYTES, bytes);
   if (!read.ok()) {

@@ -11,15 +11,62 @@
 namespace kumora {
 
 enum class MenuId {
-  TAIKYOKU, MATCH_MAN, START, START2, SENTE, GOTE, ZENKAI, TOURYOU, JIKAN, LEVEL, LEVEL1, LEVEL2,
+  TAIKYOKU,
+  MATCH_MAN,
+  START,
+  START2,
+  SENTE,
+  GOTE,
+  ZENKAI,
+  TOURYOU,
+  JIKAN,
+  LEVEL,
+  LEVEL1,
+  LEVEL2,
   LEVEL3,
-  LEVEL3_1, LEVEL3_2, LEVEL3_3, LEVEL3_4, LEVEL3_5, LEVEL3_6, LEVEL3_7, LEVEL3_8, LEVEL3_9, LEVEL4,
-  LEVEL5, OWARI,
-  STOP, CANCEL, REVERSE, MATTA,
-  REPLAY, AFTER, LBEL_UP, LEBEL_DOWN, HINT,
-  KIFU, KIFU_READ, KIFU_WRITE, SAIKIN,
-  OPTION, HAIKEI_GA, MIDORI, TATAMI, TAKE, UCHU, RENGA, SIDOU, KEIKA, BGM, SIDE_PANEL, HAYAI,
-  SONOTA, VER, ASOBIKATA, LANGUAGE, JAPANESE, ENGLISH,
+  LEVEL3_1,
+  LEVEL3_2,
+  LEVEL3_3,
+  LEVEL3_4,
+  LEVEL3_5,
+  LEVEL3_6,
+  LEVEL3_7,
+  LEVEL3_8,
+  LEVEL3_9,
+  LEVEL4,
+  LEVEL5,
+  OWARI,
+  STOP,
+  CANCEL,
+  REVERSE,
+  MATTA,
+  REPLAY,
+  AFTER,
+  LBEL_UP,
+  LEBEL_DOWN,
+  HINT,
+  KIFU,
+  KIFU_READ,
+  KIFU_WRITE,
+  SAIKIN,
+  OPTION,
+  HAIKEI_GA,
+  MIDORI,
+  TATAMI,
+  TAKE,
+  UCHU,
+  RENGA,
+  SIDOU,
+  KEIKA,
+  BGM,
+  SIDE_PANEL,
+  HAYAI,
+  SONOTA,
+  VER,
+  ASOBIKATA,
+  LANGUAGE,
+  JAPANESE,
+  ENGLISH,
   COUNT
 };
 
@@ -100,7 +147,8 @@ inline constexpr MenuItemInfo MENU_TREE[MENU_COUNT] = {
 
 // The menu item of a strength level (core/levels.h), MenuId::COUNT for none.
 inline MenuId level_item(int level) {
-  if (level >= 1 && level <= 3) return static_cast<MenuId>(static_cast<int>(MenuId::LEVEL1) + level - 1);
+  if (level >= 1 && level <= 3)
+    return static_cast<MenuId>(static_cast<int>(MenuId::LEVEL1) + level - 1);
   if (level == 4) return MenuId::LEVEL4;
   if (level == 5) return MenuId::LEVEL5;
   if (is_ladder_level(level))

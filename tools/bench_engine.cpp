@@ -1,8 +1,8 @@
 // The engine on every stored position of the computer's turn, under the
 // limits of LEVEL4 (1 s a move): nodes searched per second on one core and
 // the depth of the last finished iteration.  Nodes per second are given per
-// second of wall time and per second of this thread's processor time.  KUMORA_BENCH_POSITIONS limits
-// the number of positions (all by default).
+// second of wall time and per second of this thread's processor time.  KUMORA_BENCH_POSITIONS
+// limits the number of positions (all by default).
 #include <benchmark/benchmark.h>
 
 #include <time.h>

@@ -55,9 +55,8 @@ void side_maps(benchmark::State& bench, BuildFunction build) {
     benchmark::DoNotOptimize(reach.reach_map);
   }
   bench.SetItemsProcessed(maps);
-  bench.counters["per_map"] =
-      benchmark::Counter(static_cast<double>(maps), benchmark::Counter::kIsRate |
-                                                        benchmark::Counter::kInvert);
+  bench.counters["per_map"] = benchmark::Counter(
+      static_cast<double>(maps), benchmark::Counter::kIsRate | benchmark::Counter::kInvert);
 }
 
 void BM_SideReachMaps_Literal(benchmark::State& s) { side_maps(s, literal::build_reach_map); }

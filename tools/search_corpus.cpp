@@ -39,10 +39,9 @@ struct GradeSquare {
   int x, y, piece;
 };
 constexpr GradeSquare GRADE_SQUARES[20] = {
-    {6, 9, -110}, {4, 9, -110}, {7, 9, -100}, {3, 9, -100}, {8, 9, -30}, {2, 9, -30},
-    {9, 9, -20},  {1, 9, -20},  {8, 8, -900}, {2, 8, -800}, {8, 2, 800}, {2, 2, 900},
-    {9, 1, 20},   {1, 1, 20},   {8, 1, 30},   {2, 1, 30},   {7, 1, 100}, {3, 1, 100},
-    {6, 1, 110},  {4, 1, 110}};
+    {6, 9, -110}, {4, 9, -110}, {7, 9, -100}, {3, 9, -100}, {8, 9, -30}, {2, 9, -30}, {9, 9, -20},
+    {1, 9, -20},  {8, 8, -900}, {2, 8, -800}, {8, 2, 800},  {2, 2, 900}, {9, 1, 20},  {1, 1, 20},
+    {8, 1, 30},   {2, 1, 30},   {7, 1, 100},  {3, 1, 100},  {6, 1, 110}, {4, 1, 110}};
 
 int below(std::mt19937& rng, int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng); }
 
@@ -122,9 +121,9 @@ bool play_lower(std::mt19937& rng, GameState& state) {
     if (below(rng, 4) == 0 && gives_check_to_upper(state, m, m.piece)) checks.push_back(m);
   }
   const int choice = below(rng, 10);
-  const std::vector<Move>& pool =
-      (choice < 3 && !captures.empty()) ? captures : (choice < 6 && !checks.empty()) ? checks
-                                                                                       : moves;
+  const std::vector<Move>& pool = (choice < 3 && !captures.empty()) ? captures
+                                  : (choice < 6 && !checks.empty()) ? checks
+                                                                    : moves;
   const Move& m = pool[below(rng, static_cast<int>(pool.size()))];
   make_move(state, m.from_x, m.from_y, m.to_x, m.to_y, lower_placed(rng, m));
   return true;

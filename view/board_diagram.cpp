@@ -121,9 +121,10 @@ QImage zone_tinted(const QImage& picture, const QImage& empty_square) {
       const auto blend = [alpha](int under, int over) {
         return static_cast<int>(std::lround(under * (1 - alpha) + over * alpha));
       };
-      tinted.setPixel(x, y, qRgba(blend(qRed(pixel), ZONE_TINT.red()),
-                                  blend(qGreen(pixel), ZONE_TINT.green()),
-                                  blend(qBlue(pixel), ZONE_TINT.blue()), qAlpha(pixel)));
+      tinted.setPixel(
+          x, y,
+          qRgba(blend(qRed(pixel), ZONE_TINT.red()), blend(qGreen(pixel), ZONE_TINT.green()),
+                blend(qBlue(pixel), ZONE_TINT.blue()), qAlpha(pixel)));
     }
   }
   return tinted;
@@ -224,8 +225,8 @@ void BoardDiagram::paint_cells(QPainter& painter) {
       const QRectF cell = cell_rect({x, y});
       const QImage picture = pictures_.picture(state_.board(x, y), scale);
       const bool in_zone = diagram_.promotion_zone && y <= 3;
-      painter.drawImage(cell, in_zone ? zone_tinted(picture, pictures_.picture(EMPTY, scale))
-                                      : picture);
+      painter.drawImage(cell,
+                        in_zone ? zone_tinted(picture, pictures_.picture(EMPTY, scale)) : picture);
       frame_cell(painter, cell, qb_color(PLAIN_CELL_COLOUR), frame);
     }
   }

@@ -1,8 +1,8 @@
 #include "view/eval_graph.h"
 
+#include <QFontMetricsF>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QFontMetricsF>
 #include <QPainterPath>
 #include <algorithm>
 #include <cmath>

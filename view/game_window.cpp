@@ -23,8 +23,8 @@
 #include "core/translation.h"
 #include "view/busy_menus.h"
 #include "view/eval_worker.h"
-#include "view/graph_points.h"
 #include "view/file_panel_widgets.h"
+#include "view/graph_points.h"
 #include "view/input_blocker.h"
 #include "view/language.h"
 #include "view/rules_window.h"
@@ -45,9 +45,16 @@ constexpr int TIMER1_INTERVAL_MS = 50;
 bool carries_check_mark(MenuId id) {
   if (item_level(id) != 0) return true;
   switch (id) {
-    case MenuId::MIDORI: case MenuId::TATAMI: case MenuId::TAKE: case MenuId::UCHU:
-    case MenuId::RENGA: case MenuId::SIDOU: case MenuId::KEIKA: case MenuId::BGM:
-    case MenuId::SIDE_PANEL: case MenuId::HAYAI:
+    case MenuId::MIDORI:
+    case MenuId::TATAMI:
+    case MenuId::TAKE:
+    case MenuId::UCHU:
+    case MenuId::RENGA:
+    case MenuId::SIDOU:
+    case MenuId::KEIKA:
+    case MenuId::BGM:
+    case MenuId::SIDE_PANEL:
+    case MenuId::HAYAI:
     case MenuId::JAPANESE:
     case MenuId::ENGLISH:
       return true;
@@ -137,8 +144,8 @@ void GameWindow::restore_play_choices() {
 
 bool GameWindow::confirm_resignation() {
   if (!logic_.can_resign()) return true;  // the logic refuses as with no game
-  return message_box(tr_text("Game", "投了しますか？"), tr_text("Game", "投了"),
-                     BoxButtons::YesNo, BoxIcon::None);
+  return message_box(tr_text("Game", "投了しますか？"), tr_text("Game", "投了"), BoxButtons::YesNo,
+                     BoxIcon::None);
 }
 
 void GameWindow::choose_time_control() {
@@ -193,9 +200,8 @@ void GameWindow::build_menus() {
     if (menu_has_children(id)) {
       QMenu* menu = item.depth == 0 ? menuBar()->addMenu(QString())
                                     : parents[item.depth - 1]->addMenu(QString());
-      connect(menu, &QMenu::aboutToShow, this, [this, id] {
-        deliver([&] { logic_.run_menu(id); });
-      });
+      connect(menu, &QMenu::aboutToShow, this,
+              [this, id] { deliver([&] { logic_.run_menu(id); }); });
       parents[item.depth] = menu;
       menus_[id] = menu;
       continue;
@@ -383,13 +389,12 @@ void GameWindow::deliver(const std::function<void()>& handler) {
   view_->update();
 }
 
-bool GameWindow::message_box(const std::string& text, const std::string& title,
-                             BoxButtons buttons, BoxIcon icon) {
-  QMessageBox box(icon == BoxIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
-                  QString::fromStdString(title), QString::fromStdString(text),
-                  buttons == BoxButtons::YesNo ? QMessageBox::Yes | QMessageBox::No
-                                               : QMessageBox::Ok,
-                  this);
+bool GameWindow::message_box(const std::string& text, const std::string& title, BoxButtons buttons,
+                             BoxIcon icon) {
+  QMessageBox box(
+      icon == BoxIcon::Exclamation ? QMessageBox::Warning : QMessageBox::NoIcon,
+      QString::fromStdString(title), QString::fromStdString(text),
+      buttons == BoxButtons::YesNo ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, this);
   return box.exec() != QMessageBox::No;
 }
 

@@ -256,8 +256,7 @@ QColor face_ink(const Face& face) {
 
 // At a small size an outline scaled to the box blurs the strokes; the font's
 // own hinting at a whole pixel size keeps them on the pixel grid.
-void paint_face_hinted(QPainter& painter, const Face& face, double size, bool upper,
-                       double scale) {
+void paint_face_hinted(QPainter& painter, const Face& face, double size, bool upper, double scale) {
   painter.save();
   painter.resetTransform();
   if (upper) {
@@ -274,8 +273,8 @@ void paint_face_hinted(QPainter& painter, const Face& face, double size, bool up
     const QRectF device(box.left() * scale, box.top() * scale, box.width() * scale,
                         box.height() * scale);
     // A kanji's ink fills about nine tenths of its em square.
-    font.setPixelSize(std::max(4, static_cast<int>(std::lround(
-                                      std::min(device.width(), device.height() / 1.1) / 0.9))));
+    font.setPixelSize(std::max(
+        4, static_cast<int>(std::lround(std::min(device.width(), device.height() / 1.1) / 0.9))));
     painter.setFont(font);
     painter.drawText(device, Qt::AlignCenter, QString(face.text[static_cast<int>(i)]));
   }
@@ -566,14 +565,22 @@ QImage Pictures::picture(int code, double scale) {
 
 QImage Pictures::render(int code, double scale) {
   switch (code) {
-    case EMPTY: return render_board_square(scale);
-    case TITLE_PICTURE: return render_title(scale);
-    case HAIKEI_MIDORI: return render_felt(scale);
-    case HAIKEI_TATAMI: return render_tatami(scale);
-    case HAIKEI_TAKE: return render_bamboo(scale);
-    case HAIKEI_UCHU: return render_space(scale);
-    case HAIKEI_RENGA: return render_brick(scale);
-    default: return render_piece(code, scale);
+    case EMPTY:
+      return render_board_square(scale);
+    case TITLE_PICTURE:
+      return render_title(scale);
+    case HAIKEI_MIDORI:
+      return render_felt(scale);
+    case HAIKEI_TATAMI:
+      return render_tatami(scale);
+    case HAIKEI_TAKE:
+      return render_bamboo(scale);
+    case HAIKEI_UCHU:
+      return render_space(scale);
+    case HAIKEI_RENGA:
+      return render_brick(scale);
+    default:
+      return render_piece(code, scale);
   }
 }
 

@@ -118,8 +118,12 @@ void ReplayCanvas::print_text(double x, double y, const std::string& text, int c
 
 void ReplayCanvas::draw(const Operation& op) {
   switch (op.kind) {
-    case Kind::Picture: surface_.paint_picture(op.code_or_colour, op.x1, op.y1); break;
-    case Kind::Frame: surface_.frame_rect(op.code_or_colour, op.x1, op.y1, op.x2, op.y2); break;
+    case Kind::Picture:
+      surface_.paint_picture(op.code_or_colour, op.x1, op.y1);
+      break;
+    case Kind::Frame:
+      surface_.frame_rect(op.code_or_colour, op.x1, op.y1, op.x2, op.y2);
+      break;
     case Kind::Text:
       surface_.print_text(op.x1, op.y1, op.text, op.code_or_colour, op.size, op.bold);
       break;
@@ -139,7 +143,8 @@ std::vector<std::string> ReplayCanvas::describe() const {
     if (op.kind == Kind::Picture && is_background(op.code_or_colour)) {
       ++tiles[op.code_or_colour];
     } else if (op.kind == Kind::Picture) {
-      lines.push_back(place_name(op.x1, op.y1, "picture ") + " = " + picture_name(op.code_or_colour));
+      lines.push_back(place_name(op.x1, op.y1, "picture ") + " = " +
+                      picture_name(op.code_or_colour));
     } else if (op.kind == Kind::Text) {
       lines.push_back("text " + one_decimal(op.x1) + "," + one_decimal(op.y1) + " = colour " +
                       std::to_string(op.code_or_colour) + " size " + std::to_string(op.size) +
@@ -158,10 +163,10 @@ std::vector<std::string> ReplayCanvas::describe_frames() const {
     if (op.kind != Kind::Frame) continue;
     const bool whole_cell = op.x2 - op.x1 == CELL_W && op.y2 - op.y1 == CELL_H;
     const std::string place = place_name(op.x1, op.y1, "");
-    lines.push_back("frame " +
-                    (whole_cell ? place
-                                : place + " to " + one_decimal(op.x2) + "," + one_decimal(op.y2)) +
-                    " = colour " + std::to_string(op.code_or_colour));
+    lines.push_back(
+        "frame " +
+        (whole_cell ? place : place + " to " + one_decimal(op.x2) + "," + one_decimal(op.y2)) +
+        " = colour " + std::to_string(op.code_or_colour));
   }
   return lines;
 }

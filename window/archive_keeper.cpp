@@ -94,9 +94,8 @@ void ArchiveKeeper::move_recorded() {
   kept_ = whole;
   const GameState& state = s_.game.state;
   std::string error;
-  if (!archive_.write_game(file_name_, header_texts(game_kind()),
-                           state.SENTE == state.lower_side, whole,
-                           timestamp_time(s_.host.timestamp()), error)) {
+  if (!archive_.write_game(file_name_, header_texts(game_kind()), state.SENTE == state.lower_side,
+                           whole, timestamp_time(s_.host.timestamp()), error)) {
     report_failure(error);
   }
 }

@@ -13,8 +13,7 @@ class StrongSearch;
 
 class ComputerTurn {
  public:
-  ComputerTurn(WindowServices& services, StrongSearch& strong)
-      : s_(services), strong_(strong) {}
+  ComputerTurn(WindowServices& services, StrongSearch& strong) : s_(services), strong_(strong) {}
 
   // com_ban: the whole turn, called with the upper side to move.
   void play_turn();

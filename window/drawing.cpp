@@ -10,8 +10,7 @@ namespace {
 
 const char* const FULL_WIDTH_DIGITS[10] = {"０", "１", "２", "３", "４",
                                            "５", "６", "７", "８", "９"};
-const char* const KANJI_NUMERALS[10] = {"〇", "一", "二", "三", "四",
-                                        "五", "六", "七", "八", "九"};
+const char* const KANJI_NUMERALS[10] = {"〇", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
 
 double cell_left(double x) { return BOARD_X0 + x * CELL_W; }
 double cell_top(double y) { return BOARD_Y0 + y * CELL_H; }

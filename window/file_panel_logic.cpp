@@ -133,7 +133,8 @@ bool FilePanel::keep_file_replaced(const RecordHeaderTexts& texts) {
 }
 
 void FilePanel::print_headers() {
-  const HeaderPlaces places = place_headers(headers_.title, headers_.top_name, headers_.bottom_name);
+  const HeaderPlaces places =
+      place_headers(headers_.title, headers_.top_name, headers_.bottom_name);
   Drawing& d = s_.drawing;
   d.print_text_at_twips(places.title.x, places.title.y, headers_.title, HAND_COUNT_COLOUR, 12);
   d.print_text_at_twips(places.top_name.x, places.top_name.y, headers_.top_name, TEXT_COLOUR, 12);

@@ -15,8 +15,7 @@ class ArchiveKeeper;
 
 class FilePanel {
  public:
-  FilePanel(WindowServices& services, ArchiveKeeper& archive)
-      : s_(services), archive_(archive) {}
+  FilePanel(WindowServices& services, ArchiveKeeper& archive) : s_(services), archive_(archive) {}
 
   // What the panel shows; the text boxes are edited from outside.
   const FilePanelState& state() const { return panel_; }

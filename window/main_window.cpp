@@ -104,8 +104,8 @@ void MainWindow::redraw_game_texts() {
     const bool upper = e.placed > 0;
     if (shown[upper]) continue;
     shown[upper] = true;
-    drawing_.show_last_move(upper ? state.upper_side : state.lower_side, e.to_x, e.to_y,
-                            e.placed, TEXT_COLOUR);
+    drawing_.show_last_move(upper ? state.upper_side : state.lower_side, e.to_x, e.to_y, e.placed,
+                            TEXT_COLOUR);
   }
   if (state.kifu_mode == ON) file_panel_.print_headers();
   computer_.show_thinking_again();
@@ -153,38 +153,101 @@ void MainWindow::run_menu(MenuId id) {
     return;
   }
   switch (id) {
-    case MenuId::TAIKYOKU: hide_file_panel(); break;
-    case MenuId::START: start_.START_Click(); break;
-    case MenuId::SENTE: start_.SENTE_Click(); break;
-    case MenuId::GOTE: start_.GOTE_Click(); break;
-    case MenuId::HINT: hint_.HINT_Click(); break;
-    case MenuId::LBEL_UP: levels_.LBEL_UP_Click(); break;
-    case MenuId::LEBEL_DOWN: levels_.LEBEL_DOWN_Click(); break;
-    case MenuId::OWARI: end_program(); break;
-    case MenuId::STOP: hide_file_panel(); break;
-    case MenuId::CANCEL: stepping_.CANCEL_Click(); break;
-    case MenuId::REVERSE: start_.REVERSE_Click(); break;
-    case MenuId::MATTA: stepping_.MATTA_Click(); break;
-    case MenuId::REPLAY: stepping_.REPLAY_Click(); break;
-    case MenuId::AFTER: stepping_.AFTER_Click(); break;
-    case MenuId::OPTION: hide_file_panel(); break;
-    case MenuId::SONOTA: hide_file_panel(); break;
-    case MenuId::KIFU_READ: file_panel_.KIFU_READ_Click(); break;
-    case MenuId::KIFU_WRITE: file_panel_.KIFU_WRITE_Click(); break;
-    case MenuId::SAIKIN: file_panel_.SAIKIN_Click(); break;
-    case MenuId::ZENKAI: archive_.ZENKAI_Click(); break;
-    case MenuId::TOURYOU: resignation_.TOURYOU_Click(); break;
-    case MenuId::MIDORI: options_.choose_background(id, BACKGROUND_MIDORI); break;
-    case MenuId::TATAMI: options_.choose_background(id, BACKGROUND_TATAMI); break;
-    case MenuId::TAKE: options_.choose_background(id, BACKGROUND_TAKE); break;
-    case MenuId::UCHU: options_.choose_background(id, BACKGROUND_UCHU); break;
-    case MenuId::RENGA: options_.choose_background(id, BACKGROUND_RENGA); break;
-    case MenuId::SIDOU: options_.SIDOU_Click(); break;
-    case MenuId::KEIKA: options_.KEIKA_Click(); break;
-    case MenuId::BGM: options_.BGM_Click(); break;
-    case MenuId::HAYAI: options_.HAYAI_Click(); break;
-    case MenuId::VER: options_.VER_Click(); break;
-    default: break;
+    case MenuId::TAIKYOKU:
+      hide_file_panel();
+      break;
+    case MenuId::START:
+      start_.START_Click();
+      break;
+    case MenuId::SENTE:
+      start_.SENTE_Click();
+      break;
+    case MenuId::GOTE:
+      start_.GOTE_Click();
+      break;
+    case MenuId::HINT:
+      hint_.HINT_Click();
+      break;
+    case MenuId::LBEL_UP:
+      levels_.LBEL_UP_Click();
+      break;
+    case MenuId::LEBEL_DOWN:
+      levels_.LEBEL_DOWN_Click();
+      break;
+    case MenuId::OWARI:
+      end_program();
+      break;
+    case MenuId::STOP:
+      hide_file_panel();
+      break;
+    case MenuId::CANCEL:
+      stepping_.CANCEL_Click();
+      break;
+    case MenuId::REVERSE:
+      start_.REVERSE_Click();
+      break;
+    case MenuId::MATTA:
+      stepping_.MATTA_Click();
+      break;
+    case MenuId::REPLAY:
+      stepping_.REPLAY_Click();
+      break;
+    case MenuId::AFTER:
+      stepping_.AFTER_Click();
+      break;
+    case MenuId::OPTION:
+      hide_file_panel();
+      break;
+    case MenuId::SONOTA:
+      hide_file_panel();
+      break;
+    case MenuId::KIFU_READ:
+      file_panel_.KIFU_READ_Click();
+      break;
+    case MenuId::KIFU_WRITE:
+      file_panel_.KIFU_WRITE_Click();
+      break;
+    case MenuId::SAIKIN:
+      file_panel_.SAIKIN_Click();
+      break;
+    case MenuId::ZENKAI:
+      archive_.ZENKAI_Click();
+      break;
+    case MenuId::TOURYOU:
+      resignation_.TOURYOU_Click();
+      break;
+    case MenuId::MIDORI:
+      options_.choose_background(id, BACKGROUND_MIDORI);
+      break;
+    case MenuId::TATAMI:
+      options_.choose_background(id, BACKGROUND_TATAMI);
+      break;
+    case MenuId::TAKE:
+      options_.choose_background(id, BACKGROUND_TAKE);
+      break;
+    case MenuId::UCHU:
+      options_.choose_background(id, BACKGROUND_UCHU);
+      break;
+    case MenuId::RENGA:
+      options_.choose_background(id, BACKGROUND_RENGA);
+      break;
+    case MenuId::SIDOU:
+      options_.SIDOU_Click();
+      break;
+    case MenuId::KEIKA:
+      options_.KEIKA_Click();
+      break;
+    case MenuId::BGM:
+      options_.BGM_Click();
+      break;
+    case MenuId::HAYAI:
+      options_.HAYAI_Click();
+      break;
+    case MenuId::VER:
+      options_.VER_Click();
+      break;
+    default:
+      break;
   }
 }
 

@@ -231,8 +231,8 @@ void MouseInput::click_off_board(int x, int y) {
   GameState& state = s_.game.state;
   int* move = state.cur_move;
   if (is_piece(move[CUR_PIECE])) {
-    s_.drawing.show_guidance(move[CUR_FROM_X], move[CUR_FROM_Y], PLAIN_CELL_COLOUR,
-                             move[CUR_PIECE], state.chain_count);
+    s_.drawing.show_guidance(move[CUR_FROM_X], move[CUR_FROM_Y], PLAIN_CELL_COLOUR, move[CUR_PIECE],
+                             state.chain_count);
     s_.drawing.frame_cell(PLAIN_CELL_COLOUR, move[CUR_FROM_X], move[CUR_FROM_Y]);
   }
   if (x == LOWER_HAND_COLUMN && y >= 3 && y <= 9) {

@@ -18,8 +18,8 @@
 namespace kumora {
 
 namespace {
-constexpr MenuId BACKGROUND_ITEMS[] = {MenuId::MIDORI, MenuId::TATAMI, MenuId::TAKE,
-                                       MenuId::UCHU, MenuId::RENGA};
+constexpr MenuId BACKGROUND_ITEMS[] = {MenuId::MIDORI, MenuId::TATAMI, MenuId::TAKE, MenuId::UCHU,
+                                       MenuId::RENGA};
 constexpr int BACKGROUND_CODES[] = {BACKGROUND_MIDORI, BACKGROUND_TATAMI, BACKGROUND_TAKE,
                                     BACKGROUND_UCHU, BACKGROUND_RENGA};
 }  // namespace
@@ -29,7 +29,8 @@ void Options::HAYAI_Click() {
 }
 
 void Options::check_background(int code) {
-  for (int i = 0; i < 5; ++i) s_.ticks.set_checked(BACKGROUND_ITEMS[i], BACKGROUND_CODES[i] == code);
+  for (int i = 0; i < 5; ++i)
+    s_.ticks.set_checked(BACKGROUND_ITEMS[i], BACKGROUND_CODES[i] == code);
 }
 
 void Options::apply_default_settings(bool repaint) {
@@ -170,8 +171,9 @@ void Options::VER_Click() {
 }
 
 std::string Options::about_text() {
-  return fill_in(tr_text("Game", "雲羅将棋 Kumora Shogi\rバージョン %1\r\r自分の駒をつないで動かす将棋"),
-                 {KUMORA_VERSION});
+  return fill_in(
+      tr_text("Game", "雲羅将棋 Kumora Shogi\rバージョン %1\r\r自分の駒をつないで動かす将棋"),
+      {KUMORA_VERSION});
 }
 
 }  // namespace kumora

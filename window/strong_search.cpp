@@ -41,9 +41,8 @@ EngineResult StrongSearch::best_move(int side, const EngineLimits& limits) {
   // either, so that its move is the same on every machine.
   if (node_budget_ > 0) used.seconds = used.iteration_seconds = 0;
   const BackgroundResult outcome = think_in_background(
-      engine_, position, used, [this](const std::function<bool()>& done) {
-        return s_.host.wait_for(done);
-      });
+      engine_, position, used,
+      [this](const std::function<bool()>& done) { return s_.host.wait_for(done); });
   if (outcome.given_up) s_.flow.end_program();
   return outcome.result;
 }

@@ -26,8 +26,8 @@ class StrongSearch {
 
   // The best move of `side` (-1 lower, +1 upper) in the shown position
   // within `limits` (limits_of_level, hint_limits); a search by time plays
-  // by the node budget instead when one is set; the game's earlier positions count as repetitions. Ends the
-  // program (ProgramEnded) when the person asks for it during the search.
+  // by the node budget instead when one is set; the game's earlier positions count as repetitions.
+  // Ends the program (ProgramEnded) when the person asks for it during the search.
   EngineResult best_move(int side, const EngineLimits& limits);
 
  private:

@@ -29,8 +29,8 @@ TEST(CommandLine, NodesTakeAWholeNumberAboveZero) {
   for (const char* value : {"0", "-5", "12x", ""}) {
     const CommandLine wrong = parse_command_line({"--nodes", value});
     EXPECT_EQ(wrong.request, Request::MISTAKE) << value;
-    EXPECT_EQ(wrong.mistake, "invalid value '" + std::string(value) +
-                                 "' for --nodes (a whole number above 0)");
+    EXPECT_EQ(wrong.mistake,
+              "invalid value '" + std::string(value) + "' for --nodes (a whole number above 0)");
   }
   EXPECT_EQ(parse_command_line({"--nodes"}).mistake,
             "option '--nodes' needs a value (a whole number above 0)");
@@ -59,8 +59,8 @@ TEST(CommandLine, HelpAndVersionWinOverWhatFollows) {
 }
 
 TEST(CommandLine, AnythingElseIsAMistakeNamedInTheAnswer) {
-  for (const char* argument : {"--bogus", "--user-folder=x", "-user-folder", "record.棋譜", "",
-                               "--HELP", "-platform"}) {
+  for (const char* argument :
+       {"--bogus", "--user-folder=x", "-user-folder", "record.棋譜", "", "--HELP", "-platform"}) {
     const CommandLine line = parse_command_line({"--user-folder", argument, "--help"});
     EXPECT_EQ(line.request, Request::MISTAKE) << argument;
     EXPECT_EQ(line.mistake, "unknown option '" + std::string(argument) + "'");

@@ -101,7 +101,8 @@ TEST_F(ArchiveFolder, PrunesOnlyRecordsItWroteAndNeverTheGameBeingPlayed) {
   const fs::path games(folder());
   fs::create_directories(games);
   std::string record;
-  ASSERT_TRUE(cp932_text({"人間対局", "後手", "先手", " 8886-900-900   0    0    0    0    0"}, record));
+  ASSERT_TRUE(
+      cp932_text({"人間対局", "後手", "先手", " 8886-900-900   0    0    0    0    0"}, record));
   for (int i = 0; i < ARCHIVE_KEEPS; ++i) {
     char name[40];
     std::snprintf(name, sizeof name, "2099-01-01 00-00-00 %03d.棋譜", i);
@@ -109,7 +110,8 @@ TEST_F(ArchiveFolder, PrunesOnlyRecordsItWroteAndNeverTheGameBeingPlayed) {
     const struct timespec times[2] = {{NOW, 999999999}, {NOW, 999999999}};
     utimensat(AT_FDCWD, (games / name).c_str(), times, 0);
   }
-  std::ofstream(games / "2000-01-01 00-00-00 lf.棋譜") << "title\nA\nB\n 8886-900-900   0    0    0    0    0\n";
+  std::ofstream(games / "2000-01-01 00-00-00 lf.棋譜")
+      << "title\nA\nB\n 8886-900-900   0    0    0    0    0\n";
   std::ofstream(games / "2000-01-01 00-00-01 no moves.棋譜") << "title\r\nA\r\nB\r\n\r\n";
   fs::create_symlink("2099-01-01 00-00-00 100.棋譜", games / "2000-01-01 00-00-02 link.棋譜");
   std::ofstream(games / "2000-01-01 00-00-03 big.棋譜", std::ios::binary) << record;
@@ -267,7 +269,8 @@ TEST(ReplayedGame, AFullRecordHasEnded) {
     const bool lower = i % 2 == 1;
     const bool out = ((i - 1) / 2) % 2 == 0;
     const int home = lower ? 8 : 2, away = lower ? 6 : 4, code = lower ? -900 : 900;
-    kifu.entry[i] = KifuEntry{8, out ? home : away, 8, out ? away : home, 0, code, code, 0, 0, 0, 0};
+    kifu.entry[i] =
+        KifuEntry{8, out ? home : away, 8, out ? away : home, 0, code, code, 0, 0, 0, 0};
   }
   kifu.kifu_len = RECORD_LIMIT - 1;
   EXPECT_FALSE(replay_game(kifu).ended);

@@ -29,8 +29,8 @@ void add_map(const ReachState& reach, int x, int y, int moving, std::vector<Cand
     for (int ty = 1; ty <= 9; ++ty) {
       if (reach.reach_map(tx, ty) != ON) continue;
       auto c = [&](int placed) {
-        return Candidate{static_cast<std::int8_t>(x), static_cast<std::int8_t>(y),
-                         static_cast<std::int8_t>(tx), static_cast<std::int8_t>(ty),
+        return Candidate{static_cast<std::int8_t>(x),       static_cast<std::int8_t>(y),
+                         static_cast<std::int8_t>(tx),      static_cast<std::int8_t>(ty),
                          static_cast<std::int16_t>(moving), static_cast<std::int16_t>(placed)};
       };
       const int promoted = promoted_code(x, y, tx, ty, moving);
@@ -90,7 +90,8 @@ std::vector<Candidate> sorted_board_moves(const std::vector<Candidate>& moves, b
       turned.push_back(c);
       continue;
     }
-    turned.push_back({static_cast<std::int8_t>(10 - c.from_x), static_cast<std::int8_t>(10 - c.from_y),
+    turned.push_back({static_cast<std::int8_t>(10 - c.from_x),
+                      static_cast<std::int8_t>(10 - c.from_y),
                       static_cast<std::int8_t>(10 - c.to_x), static_cast<std::int8_t>(10 - c.to_y),
                       static_cast<std::int16_t>(-c.moved), static_cast<std::int16_t>(-c.placed)});
   }
@@ -147,16 +148,17 @@ SquareSet squares(std::initializer_list<std::pair<int, int>> list) {
 TEST(Candidates, LowerDropsMirrorTheLastRowAndSecondPawnRules) {
   // Lower gold on row 1 (no pawn or lance may start there), lower silver on
   // row 2 (no knight), a lower pawn in column 3 and a lower promoted pawn in column 6.
-  const GameState position = position_of({{5, 9, -KING}, {7, 1, -GOLD}, {2, 2, -SILVER},
-                                          {3, 7, -PAWN}, {6, 5, -TOKIN}, {9, 5, KING}});
+  const GameState position = position_of(
+      {{5, 9, -KING}, {7, 1, -GOLD}, {2, 2, -SILVER}, {3, 7, -PAWN}, {6, 5, -TOKIN}, {9, 5, KING}});
   const Board& board = position.board;
-  const SquareSet king_and_tokin = squares({{4, 8}, {5, 8}, {6, 8}, {4, 9}, {6, 9}, {5, 4},
-                                            {6, 4}, {7, 4}, {5, 5}, {7, 5}, {6, 6}});
+  const SquareSet king_and_tokin = squares(
+      {{4, 8}, {5, 8}, {6, 8}, {4, 9}, {6, 9}, {5, 4}, {6, 4}, {7, 4}, {5, 5}, {7, 5}, {6, 6}});
   const SquareSet silver = squares({{1, 1}, {2, 1}, {3, 1}, {1, 3}, {3, 3}});
   const SquareSet pawn = squares({{3, 6}});
   const SquareSet gold = squares({{6, 1}, {8, 1}, {7, 2}});
   EXPECT_EQ(drop_targets(board, -1, 1), (king_and_tokin | silver) & ~column_squares(3))
-      << "no start on the gold of row 1, no second pawn in column 3, the promoted pawn does not count";
+      << "no start on the gold of row 1, no second pawn in column 3, the promoted pawn does not "
+         "count";
   EXPECT_EQ(drop_targets(board, -1, 2), king_and_tokin | silver | pawn);
   EXPECT_EQ(drop_targets(board, -1, 3), king_and_tokin | pawn) << "no start on rows 1 and 2";
   for (int kind = 4; kind <= 7; ++kind)

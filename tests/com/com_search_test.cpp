@@ -10,13 +10,12 @@
 #include "com/com_search.h"
 #include "com/reach_map.h"
 #include "core/drops_promotion.h"
-#include "tests/support/search_corpus.h"
 #include "tests/com/test_positions.h"
 #include "tests/com/turn_log.h"
+#include "tests/support/search_corpus.h"
 
 namespace kumora {
 namespace {
-
 
 using testing::Scoring;
 using testing::ScoringLog;
@@ -31,8 +30,13 @@ ComMove run_turn(const GameState& position, int level, ScoringLog& log) {
 TEST(ComSearch, TakingTheKingEndsTheSearchAtOnce) {
   // The gold on (4, 7) takes the king over the pawn on (5, 8); the silver on
   // (6, 7) could do the same later in the scan.
-  GameState position = position_of({{1, 1, KING}, {2, 1, GOLD}, {4, 7, GOLD}, {5, 8, PAWN},
-                                    {6, 7, SILVER}, {5, 9, -KING}, {1, 9, -PAWN}});
+  GameState position = position_of({{1, 1, KING},
+                                    {2, 1, GOLD},
+                                    {4, 7, GOLD},
+                                    {5, 8, PAWN},
+                                    {6, 7, SILVER},
+                                    {5, 9, -KING},
+                                    {1, 9, -PAWN}});
   position.upper_hand[7] = 1;
   recompute_hand_totals(position);
   ScoringLog recorder;
@@ -58,9 +62,8 @@ TEST(ComSearch, OnATieOnlyPawnBishopAndRookArePlacedPromoted) {
   struct Case {
     int x, y, piece, placed;
   };
-  const Case cases[] = {{5, 6, PAWN, TOKIN},         {5, 6, LANCE, LANCE},
-                        {4, 5, KNIGHT, KNIGHT},      {4, 6, SILVER, SILVER},
-                        {4, 6, BISHOP, HORSE},       {5, 6, ROOK, DRAGON}};
+  const Case cases[] = {{5, 6, PAWN, TOKIN},    {5, 6, LANCE, LANCE},  {4, 5, KNIGHT, KNIGHT},
+                        {4, 6, SILVER, SILVER}, {4, 6, BISHOP, HORSE}, {5, 6, ROOK, DRAGON}};
   for (const Case& c : cases) {
     const GameState position = position_of(
         {{1, 1, KING}, {c.x, c.y, c.piece}, {5, 7, GOLD}, {6, 7, -KING}, {9, 9, -PAWN}});
@@ -101,8 +104,8 @@ bool holds(SquareSet set, std::initializer_list<std::pair<int, int>> squares) {
 TEST(ComSearch, DropsUseOnlyLinksTheKindMayBeDroppedOn) {
   // Gold on row 9 (no pawn or lance drop there), silver on row 8 (no knight
   // drop there), and an upper pawn in column 7.
-  const GameState position = position_of({{5, 1, KING}, {3, 9, GOLD}, {8, 8, SILVER},
-                                          {7, 3, PAWN}, {1, 5, -KING}});
+  const GameState position =
+      position_of({{5, 1, KING}, {3, 9, GOLD}, {8, 8, SILVER}, {7, 3, PAWN}, {1, 5, -KING}});
   const Board& board = position.board;
   ReachState reach;
   build_reach_map(reach, board, UPPER_HAND_COLUMN, 1, REACH_DESTINATIONS);
@@ -111,8 +114,9 @@ TEST(ComSearch, DropsUseOnlyLinksTheKindMayBeDroppedOn) {
   // Pawn: no start on the gold; the silver's squares stay, column 7 goes.
   EXPECT_TRUE(holds(drop_targets(board, +1, 1),
                     {{4, 1}, {6, 1}, {4, 2}, {5, 2}, {6, 2}, {8, 9}, {9, 9}, {9, 7}}));
-  EXPECT_TRUE(holds(drop_targets(board, +1, 2), {{4, 1}, {6, 1}, {4, 2}, {5, 2}, {6, 2}, {7, 4},
-                                                   {7, 9}, {8, 9}, {9, 9}, {7, 7}, {9, 7}}));
+  EXPECT_TRUE(holds(
+      drop_targets(board, +1, 2),
+      {{4, 1}, {6, 1}, {4, 2}, {5, 2}, {6, 2}, {7, 4}, {7, 9}, {8, 9}, {9, 9}, {7, 7}, {9, 7}}));
   // Knight: neither the gold nor the silver.
   EXPECT_TRUE(holds(drop_targets(board, +1, 3), {{4, 1}, {6, 1}, {4, 2}, {5, 2}, {6, 2}, {7, 4}}));
   for (int kind = 4; kind <= 7; ++kind)
@@ -157,14 +161,14 @@ TEST(ComSearch, FirstBestCandidateAndItsPlacedPieceOnEveryStoredPosition) {
     if (stops) {  // the last scoring is this move (its promoted version, maybe)
       const Scoring& last = recorder.entries.back();
       ASSERT_EQ(std::make_pair(last.fx * 10 + last.fy, last.tx * 10 + last.ty),
-                std::make_pair(e.fx * 10 + e.fy, e.tx * 10 + e.ty)) << n;
+                std::make_pair(e.fx * 10 + e.fy, e.tx * 10 + e.ty))
+          << n;
     }
 
-    const bool two_versions = first + 1 < recorder.entries.size() &&
-                              recorder.entries[first + 1].fx == e.fx &&
-                              recorder.entries[first + 1].fy == e.fy &&
-                              recorder.entries[first + 1].tx == e.tx &&
-                              recorder.entries[first + 1].ty == e.ty && e.placed == move.moved;
+    const bool two_versions =
+        first + 1 < recorder.entries.size() && recorder.entries[first + 1].fx == e.fx &&
+        recorder.entries[first + 1].fy == e.fy && recorder.entries[first + 1].tx == e.tx &&
+        recorder.entries[first + 1].ty == e.ty && e.placed == move.moved;
     if (!two_versions) {
       ASSERT_EQ(move.placed, e.placed) << n;
       continue;

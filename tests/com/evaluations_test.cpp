@@ -287,7 +287,7 @@ TEST(BishopForkThreat, FirstBishopCheckSquareDecides) {
   marks(7, 7) = 1;
   EXPECT_EQ(bishop_fork_threat(world.w, 5, 5, SILVER), 0);
   EXPECT_EQ(bishop_fork_threat(world.w, 9, 9, SILVER), 1000);  // (4, 6) is off its lines
-  world.place({{3, 5, -HORSE}});  // steps to (4, 6)
+  world.place({{3, 5, -HORSE}});                               // steps to (4, 6)
   EXPECT_EQ(bishop_fork_threat(world.w, 5, 5, SILVER), 1000);
   EXPECT_EQ(bishop_fork_threat(world.w, 1, 1, SILVER), 0);  // nothing reached from (1, 1)
 }
@@ -317,8 +317,8 @@ TEST(DropGains, KnightForkFromEitherSideAndOnlyFromRowSix) {
     EXPECT_EQ(knight_drop_gain(left.w, 5, y), y == 6 ? 9010 : 0) << y;
   }
   // Beside the edge: a big piece two columns away still counts from (3, 7) and (7, 7).
-  World edges{{3, 7, PAWN}, {1, 7, -BISHOP}, {7, 7, PAWN}, {9, 7, -HORSE}, {5, 7, -ROOK},
-              {1, 1, KING}, {9, 9, -KING}};
+  World edges{{3, 7, PAWN},  {1, 7, -BISHOP}, {7, 7, PAWN}, {9, 7, -HORSE},
+              {5, 7, -ROOK}, {1, 1, KING},    {9, 9, -KING}};
   edges.analyze();
   ASSERT_EQ(edges.tables.lower_attacker(3, 7), -ROOK);
   ASSERT_EQ(edges.tables.lower_attacker(7, 7), -ROOK);

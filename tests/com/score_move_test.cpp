@@ -9,9 +9,9 @@
 #include "com/com_turn.h"
 #include "com/evaluations.h"
 #include "com/score_move.h"
-#include "tests/support/search_corpus.h"
 #include "tests/com/test_positions.h"
 #include "tests/com/turn_log.h"
+#include "tests/support/search_corpus.h"
 
 namespace kumora {
 namespace {
@@ -30,8 +30,8 @@ TEST(ScoreText, OneDecimalWithSign) {
 // The upper king stands attacked by a lower rook; the gold on (8, 7) can take
 // the lower king on (9, 9) over the silver on (8, 8).
 GameState king_capture_in_check() {
-  return position_of({{5, 1, KING}, {5, 5, -ROOK}, {8, 7, GOLD}, {8, 8, SILVER}, {9, 9, -KING},
-                      {1, 9, -PAWN}});
+  return position_of(
+      {{5, 1, KING}, {5, 5, -ROOK}, {8, 7, GOLD}, {8, 8, SILVER}, {9, 9, -KING}, {1, 9, -PAWN}});
 }
 
 TEST(ScoreMove, TakingTheKingScores9999EvenWhenTheOwnKingIsAttacked) {
@@ -78,8 +78,8 @@ TEST(ScoreMove, MateByAPawnIsRefusedAndByAnyOtherPieceScores9998) {
 // square the link it passed last covers), so the search never meets this
 // term: score_move is called on the position after the drop.
 TEST(ScoreMove, AnAttackedUndefendedDropLosesItsValuePlus50Plus5) {
-  GameState before = position_of({{5, 1, KING}, {4, 1, GOLD}, {5, 6, -PAWN}, {9, 9, -KING},
-                                  {3, 4, SILVER}});
+  GameState before =
+      position_of({{5, 1, KING}, {4, 1, GOLD}, {5, 6, -PAWN}, {9, 9, -KING}, {3, 4, SILVER}});
   before.upper_hand[4] = 1;
   recompute_hand_totals(before);
   Score by_level[3] = {};
@@ -98,8 +98,8 @@ TEST(ScoreMove, AnAttackedUndefendedDropLosesItsValuePlus50Plus5) {
 
 TEST(ScoreMove, LevelOneAndTwoLeaveOutTheLaterGroups) {
   // The knight on (2, 1) goes over the pawn on (3, 3) to (3, 4).
-  const GameState before = position_of({{5, 1, KING}, {4, 1, GOLD}, {2, 1, KNIGHT},
-                                        {3, 3, PAWN}, {9, 9, -KING}, {1, 9, -PAWN}});
+  const GameState before = position_of(
+      {{5, 1, KING}, {4, 1, GOLD}, {2, 1, KNIGHT}, {3, 3, PAWN}, {9, 9, -KING}, {1, 9, -PAWN}});
   Score by_level[4] = {};
   for (int level = 1; level <= 3; ++level)
     by_level[level] = play_turn(before, level).log.score_of(2, 1, 3, 4, KNIGHT).value_or(-1);
@@ -136,9 +136,14 @@ TEST(ScoreMove, ApproachIsMeasuredFromTheOriginToThePersonsKing) {
 // king, or to (3, 8), two columns away; the dragon on the king's row is the
 // cheapest defender of both squares.  Only the diagonal neighbour gains 900.
 TEST(ScoreMove, DragonBackedPieceGains900OnlyDiagonallyNextToTheKing) {
-  const GameState before =
-      position_of({{9, 1, KING}, {3, 9, DRAGON}, {2, 8, SILVER}, {5, 8, PAWN}, {5, 9, -KING},
-                   {4, 9, -GOLD}, {6, 8, -GOLD}, {1, 7, -PAWN}});
+  const GameState before = position_of({{9, 1, KING},
+                                        {3, 9, DRAGON},
+                                        {2, 8, SILVER},
+                                        {5, 8, PAWN},
+                                        {5, 9, -KING},
+                                        {4, 9, -GOLD},
+                                        {6, 8, -GOLD},
+                                        {1, 7, -PAWN}});
   const PlayedTurn turn = play_turn(before, 1);
   const auto next_to_king = turn.log.score_of(2, 8, 4, 8, SILVER);
   const auto two_columns_away = turn.log.score_of(2, 8, 3, 8, SILVER);
@@ -164,8 +169,8 @@ TEST(ScoreMove, TakingAPromotedPawnLanceOrKnightGains50More) {
 TEST(ScoreMove, PawnFacingALowerPawnEndsWithMinusFiveAtLevelThree) {
   // The pawn on (5, 3) passes its silver on (5, 4) and stops on (5, 5), in
   // front of a lower pawn that attacks it as often as the silver defends it.
-  const GameState before = position_of({{5, 1, KING}, {5, 3, PAWN}, {5, 4, SILVER},
-                                        {5, 6, -PAWN}, {9, 9, -KING}});
+  const GameState before =
+      position_of({{5, 1, KING}, {5, 3, PAWN}, {5, 4, SILVER}, {5, 6, -PAWN}, {9, 9, -KING}});
   const Score at_two = play_turn(before, 2).log.score_of(5, 3, 5, 5, PAWN).value_or(-999);
   const Score at_three = play_turn(before, 3).log.score_of(5, 3, 5, 5, PAWN).value_or(-999);
   // -0.1 for the step, +0.6 for the silver behind it, then -5 and the end.

@@ -10,9 +10,9 @@
 #include "analysis/analyze_board.h"
 #include "com/com_turn.h"
 #include "com/evaluations.h"
+#include "tests/com/turn_log.h"
 #include "tests/support/literal_search.h"
 #include "tests/support/search_corpus.h"
-#include "tests/com/turn_log.h"
 
 namespace kumora {
 namespace {

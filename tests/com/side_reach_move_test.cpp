@@ -38,7 +38,8 @@ std::string difference(const SideReach& kept, const SideReach& built) {
     const int i = lowest_square(left);
     if (kept.code[i] != built.code[i]) return "code on " + std::to_string(i);
     if (kept.steps[i] != built.steps[i]) return "steps of " + std::to_string(i);
-    if (kept.destinations[i] != built.destinations[i]) return "destinations of " + std::to_string(i);
+    if (kept.destinations[i] != built.destinations[i])
+      return "destinations of " + std::to_string(i);
   }
   return "";
 }

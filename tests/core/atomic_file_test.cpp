@@ -79,7 +79,7 @@ TEST_F(AtomicFile, ALinkIsReplacedItselfWithTheUsualPermissions) {
   const std::string target = path("shared.ini");
   std::ofstream(target) << "theirs";
   fs::permissions(target, fs::perms::all & ~(fs::perms::owner_exec | fs::perms::group_exec |
-                                               fs::perms::others_exec));  // 666
+                                             fs::perms::others_exec));  // 666
   fs::create_symlink(target, path("Kumora.ini"));
   const mode_t old_mask = umask(022);
   std::string error;

@@ -9,9 +9,9 @@
 #include "core/reverse.h"
 #include "engine/engine.h"
 #include "engine/search_position.h"
-#include "tests/support/search_corpus.h"
 #include "tests/com/test_positions.h"
 #include "tests/support/random_positions.h"
+#include "tests/support/search_corpus.h"
 
 namespace kumora {
 namespace {
@@ -34,15 +34,20 @@ bool is_candidate(const EnginePosition& position, const Candidate& move) {
 
 // The gold on (4, 7) takes the king over the pawn on (5, 8).
 GameState capture_in_one() {
-  return position_of({{1, 1, KING}, {2, 1, GOLD}, {4, 7, GOLD}, {5, 8, PAWN}, {6, 7, SILVER},
-                      {5, 9, -KING}, {1, 9, -PAWN}});
+  return position_of({{1, 1, KING},
+                      {2, 1, GOLD},
+                      {4, 7, GOLD},
+                      {5, 8, PAWN},
+                      {6, 7, SILVER},
+                      {5, 9, -KING},
+                      {1, 9, -PAWN}});
 }
 
 // A silver dropped next to the gold on (2, 8) takes the cornered king next
 // move, whatever the lower pawns do.
 GameState capture_in_three() {
-  GameState state = position_of({{9, 1, KING}, {2, 8, GOLD}, {1, 9, -KING}, {9, 5, -PAWN},
-                                 {9, 6, -PAWN}});
+  GameState state =
+      position_of({{9, 1, KING}, {2, 8, GOLD}, {1, 9, -KING}, {9, 5, -PAWN}, {9, 6, -PAWN}});
   state.upper_hand[4] = 1;
   recompute_hand_totals(state);
   return state;
@@ -111,8 +116,13 @@ TEST(EngineSearch, ASideWithoutCandidatesHasNoMoveAndIsLost) {
 // The upper side is a rook and a bishop behind but every move it has leads
 // to a position the game has seen: each counts as a draw.
 TEST(EngineSearch, RepeatedPositionsAndTheFullRecordAreDraws) {
-  GameState state = position_of({{1, 1, KING}, {2, 1, GOLD}, {5, 9, -KING}, {4, 9, -GOLD},
-                                 {6, 9, -GOLD}, {2, 8, -BISHOP}, {8, 8, -ROOK}});
+  GameState state = position_of({{1, 1, KING},
+                                 {2, 1, GOLD},
+                                 {5, 9, -KING},
+                                 {4, 9, -GOLD},
+                                 {6, 9, -GOLD},
+                                 {2, 8, -BISHOP},
+                                 {8, 8, -ROOK}});
   const EnginePosition plain = to_move(state, +1);
   EXPECT_LT(think_nodes(plain, 20000).score_cp, -500);
 

@@ -26,15 +26,17 @@ EngineParameters every_term_on() {
 }
 
 TEST(EngineSignature, NodeBudgetResultsEqualTheStoredSignature) {
-  const std::string path = (std::filesystem::path(__FILE__).parent_path().parent_path() /
-                            "data" / "engine_signature.txt").string();
+  const std::string path = (std::filesystem::path(__FILE__).parent_path().parent_path() / "data" /
+                            "engine_signature.txt")
+                               .string();
   const std::vector<GameState> corpus = testing::read_corpus(testing::corpus_file());
   Engine shipped(4), switched_on(4, every_term_on());
   std::ostringstream lines;
   for (size_t n = 0; n < corpus.size(); n += 8)
     for (Engine* engine : {&shipped, &switched_on})
       for (int side : {+1, -1}) {
-        const EngineResult r = engine->think(engine_position(corpus[n], side, 0), {8000, 0}, nullptr);
+        const EngineResult r =
+            engine->think(engine_position(corpus[n], side, 0), {8000, 0}, nullptr);
         lines << n << ' ' << side << ' ' << r.score_cp << ' ' << r.depth;
         for (const Candidate& m : std::vector<Candidate>(r.pv, r.pv + r.pv_length))
           lines << ' ' << int(m.from_x) << ',' << int(m.from_y) << ',' << int(m.to_x) << ','

@@ -6,8 +6,8 @@
 #include <set>
 
 #include "engine/ladder.h"
-#include "tests/support/search_corpus.h"
 #include "tests/com/test_positions.h"
+#include "tests/support/search_corpus.h"
 
 namespace kumora {
 namespace {
@@ -44,8 +44,8 @@ TEST(Ladder, ASeedRepeatsItsMovesAndOtherSeedsVary) {
     EXPECT_EQ(engine.think(position, limits, nullptr).best, first) << n;
     std::set<std::uint64_t> moves;
     for (std::uint32_t seed = 1; seed <= 6; ++seed) {
-      const Candidate m = engine.think(position, limits_of_level(LADDER_LEVEL_BASE + 2, seed),
-                                       nullptr).best;
+      const Candidate m =
+          engine.think(position, limits_of_level(LADDER_LEVEL_BASE + 2, seed), nullptr).best;
       moves.insert(std::uint64_t(m.from_x) << 24 | m.from_y << 16 | m.to_x << 8 | m.to_y);
     }
     differing += moves.size() > 1;

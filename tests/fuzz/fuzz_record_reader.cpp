@@ -30,8 +30,7 @@ bool same_entry(const KifuEntry& a, const KifuEntry& b) {
          a.placed == b.placed && a.moved == b.moved && a.taken == b.taken &&
          a.lower_clock_before == b.lower_clock_before &&
          a.lower_clock_after == b.lower_clock_after &&
-         a.upper_clock_before == b.upper_clock_before &&
-         a.upper_clock_after == b.upper_clock_after;
+         a.upper_clock_before == b.upper_clock_before && a.upper_clock_after == b.upper_clock_after;
 }
 
 void check_accepted(const RecordFileContents& read) {
@@ -66,9 +65,9 @@ void check_any_entry_formats(const uint8_t* data, size_t size) {
   if (size < sizeof integers + sizeof clocks) return;
   std::memcpy(integers, data, sizeof integers);
   std::memcpy(clocks, data + sizeof integers, sizeof clocks);
-  const KifuEntry entry{integers[0], integers[1], integers[2], integers[3], integers[4],
-                        integers[5], integers[6], clocks[0],   clocks[1],   clocks[2],
-                        clocks[3]};
+  const KifuEntry entry{integers[0], integers[1], integers[2], integers[3],
+                        integers[4], integers[5], integers[6], clocks[0],
+                        clocks[1],   clocks[2],   clocks[3]};
   const std::string line = format_move_line(entry);
   require(line.size() == MOVE_LINE_WIDTH);
   KifuEntry read;

@@ -45,7 +45,6 @@ class ComputerThinking : public WindowTestCase {
 
  private:
   MainWindow& logic() { return window_->logic(); }
-
 };
 
 void ComputerThinking::initTestCase() {

@@ -5,8 +5,8 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QLabel>
 #include <QFontMetrics>
+#include <QLabel>
 #include <QListWidget>
 #include <QLocale>
 #include <QMenuBar>

@@ -1,13 +1,13 @@
 #include "tests/gui/stored_looks.h"
 
+#include <fontconfig/fontconfig.h>
 #include <QDir>
 #include <QFile>
 #include <QFontInfo>
 #include <QGuiApplication>
 #include <QRawFont>
-#include <QtEndian>
-#include <fontconfig/fontconfig.h>
 #include <QScreen>
+#include <QtEndian>
 
 namespace kumora {
 
@@ -25,9 +25,7 @@ constexpr int DENSE_PIXELS = TILE * TILE / 16;  // 9 of 144
 
 bool updating() { return qEnvironmentVariableIntValue("KUMORA_UPDATE_LOOKS") == 1; }
 
-QString stored_path(const QString& name) {
-  return QDir(KUMORA_LOOKS_DIR).filePath(name + ".png");
-}
+QString stored_path(const QString& name) { return QDir(KUMORA_LOOKS_DIR).filePath(name + ".png"); }
 
 bool differs(QRgb a, QRgb b) {
   return std::abs(qRed(a) - qRed(b)) > CHANNEL_TOLERANCE ||
@@ -82,7 +80,8 @@ Difference compare_pixels(const QImage& shown, const QImage& stored) {
 // (anti-aliasing, hinting, sub-pixel order): Qt follows it.
 QString rendering_settings(const QString& family, bool bold) {
   FcPattern* pattern = FcPatternCreate();
-  FcPatternAddString(pattern, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.toUtf8().constData()));
+  FcPatternAddString(pattern, FC_FAMILY,
+                     reinterpret_cast<const FcChar8*>(family.toUtf8().constData()));
   FcPatternAddInteger(pattern, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
   FcConfigSubstitute(nullptr, pattern, FcMatchPattern);
   FcDefaultSubstitute(pattern);
@@ -95,13 +94,14 @@ QString rendering_settings(const QString& family, bool bold) {
     if (match && FcPatternGetBool(match, property, 0, &on) == FcResultMatch) return on ? 1 : 0;
     return -1;
   };
-  const QString settings = QString("antialias %1 hinting %2 hintstyle %3 autohint %4 rgba %5 lcdfilter %6")
-                               .arg(number(FC_ANTIALIAS))
-                               .arg(number(FC_HINTING))
-                               .arg(number(FC_HINT_STYLE))
-                               .arg(number(FC_AUTOHINT))
-                               .arg(number(FC_RGBA))
-                               .arg(number(FC_LCD_FILTER));
+  const QString settings =
+      QString("antialias %1 hinting %2 hintstyle %3 autohint %4 rgba %5 lcdfilter %6")
+          .arg(number(FC_ANTIALIAS))
+          .arg(number(FC_HINTING))
+          .arg(number(FC_HINT_STYLE))
+          .arg(number(FC_AUTOHINT))
+          .arg(number(FC_RGBA))
+          .arg(number(FC_LCD_FILTER));
   if (match) FcPatternDestroy(match);
   FcPatternDestroy(pattern);
   return settings;
@@ -162,7 +162,8 @@ bool stored_looks_apply() {
   if (updating()) {
     return file.open(QIODevice::WriteOnly) && file.write(drawing_fingerprint().toUtf8()) > 0;
   }
-  return file.open(QIODevice::ReadOnly) && QString::fromUtf8(file.readAll()) == drawing_fingerprint();
+  return file.open(QIODevice::ReadOnly) &&
+         QString::fromUtf8(file.readAll()) == drawing_fingerprint();
 }
 
 QString compare_with_stored_look(const QImage& shown_image, const QString& name) {
@@ -183,8 +184,9 @@ QString compare_with_stored_look(const QImage& shown_image, const QString& name)
   const Difference difference = compare_pixels(shown, stored);
   if (difference.dense_tiles == 0) return QString();
   const QRect& where = difference.where;
-  return QString("%1: %2 tiles of %3 x %3 pixels differ within (%4, %5) %6 x %7 "
-                 "(and %8 scattered pixels); see %9")
+  return QString(
+             "%1: %2 tiles of %3 x %3 pixels differ within (%4, %5) %6 x %7 "
+             "(and %8 scattered pixels); see %9")
       .arg(name)
       .arg(difference.dense_tiles)
       .arg(TILE)

@@ -68,15 +68,14 @@ bool WindowDriver::choose(const QStringList& captions) {
   click_at(bar, bar.actionGeometry(action).center(), Qt::LeftButton);
   for (int depth = 1; depth < captions.size(); ++depth) {
     QMenu* menu = action->menu();
-    if (menu == nullptr || !QTest::qWaitFor([menu] { return menu->isVisible(); },
-                                            MENU_OPEN_TIMEOUT_MS)) {
+    if (menu == nullptr ||
+        !QTest::qWaitFor([menu] { return menu->isVisible(); }, MENU_OPEN_TIMEOUT_MS)) {
       qWarning("the menu %s did not open", qPrintable(action->text()));
       return false;
     }
     action = find_caption(menu->actions(), captions[depth]);
     if (action == nullptr) {
-      qWarning("no item %s in the menu %s", qPrintable(captions[depth]),
-               qPrintable(menu->title()));
+      qWarning("no item %s in the menu %s", qPrintable(captions[depth]), qPrintable(menu->title()));
       return false;
     }
     click_at(*menu, menu->actionGeometry(action).center(), Qt::LeftButton);
@@ -91,8 +90,7 @@ void WindowDriver::click_cell(int x, int y, Qt::MouseButton button, QPointF with
 }
 
 void WindowDriver::click_widget(QWidget& widget, QPoint position) {
-  click_at(widget, position == QPoint(-1, -1) ? widget.rect().center() : position,
-           Qt::LeftButton);
+  click_at(widget, position == QPoint(-1, -1) ? widget.rect().center() : position, Qt::LeftButton);
 }
 
 void WindowDriver::click_list_row(QListWidget& list, int row) {

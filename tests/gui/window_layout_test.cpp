@@ -56,7 +56,6 @@ class WindowLayout : public WindowTestCase {
   QListWidget& moves() { return window_->side_panel().move_list(); }
   void play(std::initializer_list<std::pair<int, int>> clicks);
   void expect_boxes(const Boxes& expected);
-
 };
 
 void WindowLayout::play(std::initializer_list<std::pair<int, int>> clicks) {
@@ -76,7 +75,8 @@ void WindowLayout::initTestCase() {
 void WindowLayout::first_start_fills_most_of_the_screen_height() {
   const QRect available = window_->screen()->availableGeometry();
   const double share = static_cast<double>(window_->height()) / available.height();
-  QVERIFY2(share > 0.77 && share < 0.83, qPrintable(QString("window at %1 of the height").arg(share)));
+  QVERIFY2(share > 0.77 && share < 0.83,
+           qPrintable(QString("window at %1 of the height").arg(share)));
   QVERIFY(window_->side_panel().isVisible());
   // The board's view has the surface's proportions: no empty bands at first.
   const QSize view = driver_->view().size();
@@ -88,8 +88,7 @@ void WindowLayout::first_start_fills_most_of_the_screen_height() {
   QVERIFY(std::abs(window_->now() - QTime::currentTime().msecsSinceStartOfDay() / 1000.0) < 5);
   const std::string stamp = window_->timestamp();
   QVERIFY(is_archive_file_name(stamp + RECORD_FILE_EXTENSION));
-  QCOMPARE(QString::fromStdString(stamp.substr(0, 10)),
-           QDate::currentDate().toString(Qt::ISODate));
+  QCOMPARE(QString::fromStdString(stamp.substr(0, 10)), QDate::currentDate().toString(Qt::ISODate));
 }
 
 void WindowLayout::the_side_panel_follows_a_game() {
@@ -102,7 +101,8 @@ void WindowLayout::the_side_panel_follows_a_game() {
   QCOMPARE(moves().currentRow(), 2);
   QCOMPARE(window_->status_line().text(), u8("先手の番です"));
   QStringList captions;
-  for (const QLabel* label : window_->side_panel().findChildren<QLabel*>()) captions << label->text();
+  for (const QLabel* label : window_->side_panel().findChildren<QLabel*>())
+    captions << label->text();
   QVERIFY2(captions.contains(u8("先手の番")) && captions.contains(u8("人間対局")),
            qPrintable(captions.join(", ")));
 }
@@ -184,13 +184,15 @@ void WindowLayout::a_read_record_shows_its_title_inside_the_window() {
   // A short title, printed where the record layout would put it off the
   // window's left edge: it is centred under the board instead.
   std::string error;
-  QVERIFY(write_text_file_atomic("王取り.棋譜", {"王取りテスト", "山田太郎名人", "田中花子",
-                                                 " 8886-900-900   0    0    0    0    0"},
-                                 error));
+  QVERIFY(write_text_file_atomic(
+      "王取り.棋譜",
+      {"王取りテスト", "山田太郎名人", "田中花子", " 8886-900-900   0    0    0    0    0"},
+      error));
   QVERIFY(driver_->choose({u8("棋譜"), u8("読込")}));
   const PanelWidgets panel = find_panel_widgets(driver_->view());
   QVERIFY(click_listed_file(*driver_, panel, u8("王取り.棋譜"), WAIT_MS));
-  expect_boxes({{u8("棋譜"), u8(" 読み込みました")}, {u8("棋譜"), u8("棋譜を '進 'で進めて下さい")}});
+  expect_boxes(
+      {{u8("棋譜"), u8(" 読み込みました")}, {u8("棋譜"), u8("棋譜を '進 'で進めて下さい")}});
   QCOMPARE(logic().game().state.kifu_mode, ON);
   driver_->press_key(Qt::Key_Right);
   QTRY_COMPARE_WITH_TIMEOUT(logic().game().kifu.kifu_pos, 1, WAIT_MS);

@@ -71,13 +71,14 @@ void WindowLooks::initTestCase() {
   enter_named_folder();
   std::string error;
   // Guidance on; no clock, whose seconds would differ from run to run.
-  QVERIFY(write_text_file_atomic("Kumora.ini", {"背景画像=緑", "移動指導=ON", "経過時間=OFF", "BGM=OFF"},
-                                 error));
-  QVERIFY(write_text_file_atomic("王取り.棋譜", {"王取りテスト", "山田太郎名人", "田中花子",
-                                                 " 8886-900-900   0    0    0    0    0"},
-                                 error));
-  QVERIFY(write_text_file_atomic("練習対局.棋譜", {"練習", "", "", " 7776-100-100   0    0    0    0    0"},
-                                 error));
+  QVERIFY(write_text_file_atomic("Kumora.ini",
+                                 {"背景画像=緑", "移動指導=ON", "経過時間=OFF", "BGM=OFF"}, error));
+  QVERIFY(write_text_file_atomic(
+      "王取り.棋譜",
+      {"王取りテスト", "山田太郎名人", "田中花子", " 8886-900-900   0    0    0    0    0"},
+      error));
+  QVERIFY(write_text_file_atomic("練習対局.棋譜",
+                                 {"練習", "", "", " 7776-100-100   0    0    0    0    0"}, error));
   QApplication::setCursorFlashTime(0);  // a text cursor that does not blink
   QVERIFY(open_window(set_up_like_the_program(), parse_command_line({"--nodes", "20000"})));
   if (!stored_looks_apply()) {

@@ -135,11 +135,10 @@ void WindowSettingsFile::a_named_pipe_neither_hangs_the_start_nor_the_end() {
 void WindowSettingsFile::absurd_sizes_give_a_window_that_fits_the_screen_data() {
   QTest::addColumn<QByteArray>("file");
   QTest::addColumn<bool>("old_form");
-  QTest::newRow("100000 x 100000") << QByteArray("x=10\ny=10\nwidth=100000\nheight=100000\n")
-                                   << false;
+  QTest::newRow("100000 x 100000")
+      << QByteArray("x=10\ny=10\nwidth=100000\nheight=100000\n") << false;
   QTest::newRow("near INT_MAX")
-      << QByteArray("x=2147483000\ny=-2147483000\nwidth=2147483647\nheight=2147483646\n")
-      << false;
+      << QByteArray("x=2147483000\ny=-2147483000\nwidth=2147483647\nheight=2147483646\n") << false;
   QTest::newRow("nothing at all") << QByteArray("x=0\ny=0\nwidth=0\nheight=-5\n") << false;
   QTest::newRow("as earlier versions wrote") << QByteArray() << true;
 }
@@ -158,10 +157,13 @@ void WindowSettingsFile::absurd_sizes_give_a_window_that_fits_the_screen() {
   QVERIFY(start());
   const QRect screen = window_->screen()->availableGeometry();
   const QRect inside = window_->geometry();
-  QVERIFY2(screen.contains(inside),
-           qPrintable(QString("window at %1,%2 %3x%4 on a screen of %5x%6")
-                          .arg(inside.x()).arg(inside.y()).arg(inside.width())
-                          .arg(inside.height()).arg(screen.width()).arg(screen.height())));
+  QVERIFY2(screen.contains(inside), qPrintable(QString("window at %1,%2 %3x%4 on a screen of %5x%6")
+                                                   .arg(inside.x())
+                                                   .arg(inside.y())
+                                                   .arg(inside.width())
+                                                   .arg(inside.height())
+                                                   .arg(screen.width())
+                                                   .arg(screen.height())));
   // Never below the smallest window, in which the board is whole.
   QVERIFY(window_->minimumWidth() >= 360 && window_->minimumHeight() >= 288);
   QVERIFY2(inside.width() >= window_->minimumWidth() && inside.height() >= window_->minimumHeight(),

@@ -11,8 +11,8 @@
 #include <sstream>
 
 #include "core/code_page.h"
-#include "tests/kifu/record_fixtures.h"
 #include "kifu/record_line.h"
+#include "tests/kifu/record_fixtures.h"
 
 namespace kumora {
 namespace {
@@ -66,8 +66,8 @@ TEST(SaveRecordFile, WritesCodePage932HeaderAndOneLinePerMove) {
   ASSERT_TRUE(saved.ok) << saved.message;
   EXPECT_EQ(saved.path, folder.path() + "/対局1.棋譜");
 
-  std::string expected = cp932("名人戦") + "\r\n" + cp932("後手花子") + "\r\n" +
-                         cp932("先手太郎") + "\r\n";
+  std::string expected =
+      cp932("名人戦") + "\r\n" + cp932("後手花子") + "\r\n" + cp932("先手太郎") + "\r\n";
   for (int i = 1; i <= game.kifu.kifu_pos; ++i) {
     expected += format_move_line(game.kifu.entry[i]) + "\r\n";
   }
@@ -181,7 +181,8 @@ TEST(SaveRecordFile, NamesTheFieldThatCodePage932CannotHold) {
     const char* message;
   };
   const Case cases[] = {
-      {{"対局\xF0\x9F\x98\x80", "a", "b"}, "対局名の「\xF0\x9F\x98\x80」は棋譜ﾌｧｲﾙに書き込めません"},
+      {{"対局\xF0\x9F\x98\x80", "a", "b"},
+       "対局名の「\xF0\x9F\x98\x80」は棋譜ﾌｧｲﾙに書き込めません"},
       {{"t", "한국", "b"}, "先手の「한」は棋譜ﾌｧｲﾙに書き込めません"},
       // iconv would turn this wave dash silently into another character
       {{"t", "a", "〜"}, "後手の「〜」は棋譜ﾌｧｲﾙに書き込めません"},
@@ -247,8 +248,8 @@ TEST(SaveRecordFile, SaysWhyAVanishedFolderCannotBeWritten) {
   const std::string gone = folder.path() + "/gone";
   const SaveOutcome saved = save_record_file(gone, "game", TEXTS, true, game.kifu);
   EXPECT_FALSE(saved.ok);
-  EXPECT_EQ(saved.message, "棋譜ﾌｧｲﾙを書き込めませんでした\r" + gone + "/game.棋譜\r" +
-                               std::strerror(ENOENT));
+  EXPECT_EQ(saved.message,
+            "棋譜ﾌｧｲﾙを書き込めませんでした\r" + gone + "/game.棋譜\r" + std::strerror(ENOENT));
 }
 
 TEST(LoadRecordFile, SaysWhyAFileCannotBeRead) {
@@ -290,7 +291,8 @@ TEST(LoadRecordText, RefusesABadLineByItsNumberAndTouchesNothing) {
   };
   const Case cases[] = {
       {{std::string(ROOK_8886) + "0"}, 4, "37文字より長い行です"},
-      {{ROOK_8886, " 2224 900 9O0   0    5    5    0    2"}, 5,
+      {{ROOK_8886, " 2224 900 9O0   0    5    5    0    2"},
+       5,
        "10-13桁目に数字でない文字があります"},
       {{" 8886-900-900   0    0    5    0   ５"}, 4, "半角でない文字があります"},
       {{" 8880-900-900   0    0    5    0    0"}, 4, "移動先が盤の外です"},
@@ -314,7 +316,8 @@ TEST(LoadRecordText, RefusesABadLineByItsNumberAndTouchesNothing) {
       // takes a pawn and promotes, then drops it on its own pawn
       {{KING_5976, SILVER_3192, KNIGHT_8965, SILVER_7174, TOKIN_7753, KNIGHT_8165,
         "11317 -10 -10 -10    0    0    0    0"},
-       10, "駒のある升に打っています"},
+       10,
+       "駒のある升に打っています"},
   };
   for (const Case& c : cases) {
     RecordFileContents out;
@@ -323,8 +326,8 @@ TEST(LoadRecordText, RefusesABadLineByItsNumberAndTouchesNothing) {
     const LoadOutcome loaded = load_record_text(record_text(c.moves), out);
     EXPECT_FALSE(loaded.ok) << c.reason;
     EXPECT_EQ(loaded.line_number, c.line) << c.reason;
-    EXPECT_EQ(loaded.message, "棋譜ﾌｧｲﾙの" + std::to_string(c.line) +
-                                  "行目が正しくありません\r" + c.reason);
+    EXPECT_EQ(loaded.message,
+              "棋譜ﾌｧｲﾙの" + std::to_string(c.line) + "行目が正しくありません\r" + c.reason);
     EXPECT_EQ(out.title, "before");
     EXPECT_EQ(out.kifu.kifu_len, 7);
   }
@@ -342,9 +345,9 @@ TEST(LoadRecordText, SaysWhichLineBetweenMovesIsEmpty) {
 
 TEST(LoadRecordText, EndsWithTheCaptureOfAKing) {
   const std::vector<std::string> moves = {
-      KING_5976, SILVER_3192, KNIGHT_8965, SILVER_7174, " 3916-100-100   0",
-      " 2275 900 900   0", " 7773 -10 -10  10", " 7485 100 100   0", " 2826-800-800   0",
-      " 7576 900 900-950"};  // the rook takes the lower king
+      KING_5976,           SILVER_3192,         KNIGHT_8965,         SILVER_7174,
+      " 3916-100-100   0", " 2275 900 900   0", " 7773 -10 -10  10", " 7485 100 100   0",
+      " 2826-800-800   0", " 7576 900 900-950"};  // the rook takes the lower king
   RecordFileContents read;
   ASSERT_TRUE(load_record_text(record_text(moves), read).ok);
   EXPECT_EQ(read.kifu.kifu_len, 10);
@@ -371,7 +374,8 @@ TEST(LoadRecordText, HoldsAtMostFiveHundredMoves) {
   EXPECT_EQ(read.kifu.kifu_len, 500);
   const LoadOutcome loaded = load_record_text(record_text(king_shuffle(501)), read);
   EXPECT_FALSE(loaded.ok);
-  EXPECT_EQ(loaded.message, "棋譜ﾌｧｲﾙの504行目が正しくありません\r500手を超える棋譜は読み込めません");
+  EXPECT_EQ(loaded.message,
+            "棋譜ﾌｧｲﾙの504行目が正しくありません\r500手を超える棋譜は読み込めません");
 }
 
 TEST(LoadRecordText, FindsNoMovesInAFileOfHeadersOnly) {
@@ -428,7 +432,8 @@ TEST(LoadRecordText, ShowsHeadersInCodePage932OrUtf8) {
 TEST(RecordFileRoundTrip, HalfWidthKatakanaHeadersReadBackAsWritten) {
   TemporaryFolder folder;
   const GameRecorder game = testing::game_with_captures_drops_and_promotions();
-  const SaveOutcome saved = save_record_file(folder.path(), "k", {"ﾏｲ", "ﾕｷ", "ﾘｶ"}, true, game.kifu);
+  const SaveOutcome saved =
+      save_record_file(folder.path(), "k", {"ﾏｲ", "ﾕｷ", "ﾘｶ"}, true, game.kifu);
   ASSERT_TRUE(saved.ok) << saved.message;
   RecordFileContents read;
   ASSERT_TRUE(load_record_file(saved.path, read).ok);

@@ -4,11 +4,11 @@
 
 #include <random>
 
+#include "core/reverse.h"
+#include "tests/com/test_positions.h"
 #include "tools/match/match_game.h"
 #include "tools/match/match_stats.h"
 #include "tools/match/players.h"
-#include "core/reverse.h"
-#include "tests/com/test_positions.h"
 
 namespace kumora::match {
 namespace {
@@ -66,8 +66,8 @@ TEST(MatchGame, OpeningsAreRepeatableAndLeaveAGameToPlay) {
 TEST(MatchGame, GamesBetweenEveryKindOfPlayerEndByTheRules) {
   PlayerOptions options;
   options.nodes = 300;
-  const char* pairs[][2] = {{"R", "L1"}, {"L3", "L4"}, {"L5", "R"}, {"D3", "R"}, {"L3.1", "L3"},
-                            {"R", "L3.2"}};
+  const char* pairs[][2] = {{"R", "L1"}, {"L3", "L4"},   {"L5", "R"},
+                            {"D3", "R"}, {"L3.1", "L3"}, {"R", "L3.2"}};
   std::mt19937 rng(7);
   for (const auto& pair : pairs) {
     std::string error;
@@ -111,8 +111,13 @@ void d3_moves_for_both_sides(GameState state, Candidate moves[2]) {
 // The gold on (4, 7) takes the king over the pawn on (5, 8); quiet moves
 // that keep the capture for later must not look better.
 TEST(Yardstick, TakesTheKingAtOnce) {
-  const GameState state = position_of({{1, 1, KING}, {2, 1, GOLD}, {4, 7, GOLD}, {5, 8, PAWN},
-                                        {6, 7, SILVER}, {5, 9, -KING}, {1, 9, -PAWN}});
+  const GameState state = position_of({{1, 1, KING},
+                                       {2, 1, GOLD},
+                                       {4, 7, GOLD},
+                                       {5, 8, PAWN},
+                                       {6, 7, SILVER},
+                                       {5, 9, -KING},
+                                       {1, 9, -PAWN}});
   Candidate moves[2];
   d3_moves_for_both_sides(state, moves);
   EXPECT_EQ(moves[0].to_x, 5);
@@ -124,8 +129,8 @@ TEST(Yardstick, TakesTheKingAtOnce) {
 // A silver dropped next to the gold on (2, 8) takes the cornered king next
 // move, whatever the lower pawns do; the upper side has nothing else to win with.
 TEST(Yardstick, FindsAKingCaptureThreePliesAhead) {
-  GameState state = position_of({{9, 1, KING}, {2, 8, GOLD}, {1, 9, -KING}, {9, 5, -PAWN},
-                                 {9, 6, -PAWN}});
+  GameState state =
+      position_of({{9, 1, KING}, {2, 8, GOLD}, {1, 9, -KING}, {9, 5, -PAWN}, {9, 6, -PAWN}});
   state.upper_hand[4] = 1;
   recompute_hand_totals(state);
   Candidate moves[2];

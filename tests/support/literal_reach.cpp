@@ -12,8 +12,7 @@ int sweep(ReachState& reach, const Board& board, int x, int y, int piece, int dr
   for (int i = 1; i <= 9; ++i)
     for (int j = 1; j <= 9; ++j) {
       const int v = board(i, j);
-      if (!same_owner(v, piece) || reach.reach_expanded(i, j) != OFF ||
-          reach.reach_map(i, j) != ON)
+      if (!same_owner(v, piece) || reach.reach_expanded(i, j) != OFF || reach.reach_map(i, j) != ON)
         continue;
       const int link = (drop == ON || i != x || j != y) ? 1 : 0;
       for (int k = 1; k <= 9; ++k)

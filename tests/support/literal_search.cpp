@@ -105,15 +105,15 @@ BoardTable legal_drop_map(const Board& board, int k) {
   for (int i = 1; i <= 9; ++i)
     for (int j = 1; j <= 9; ++j) {
       const int v = board(i, j);
-      const bool legal_start =
-          (k == 1 || k == 2) ? j != 9 : (k == 3 ? j != 8 && j != 9 : true);
+      const bool legal_start = (k == 1 || k == 2) ? j != 9 : (k == 3 ? j != 8 && j != 9 : true);
       if (v >= 10 && legal_start) spread_reach(reach, board, i, j, v, ON, 1);
     }
   BoardTable map;
   for (int tx = 1; tx <= 9; ++tx)
     for (int ty = 1; ty <= 9; ++ty) {
       const bool second_pawn = k == 1 && second_pawn_in_file(board, -1, tx, 10) == ON;
-      map(tx, ty) = (full(tx, ty) == ON && reach.reach_map(tx, ty) == ON && !second_pawn) ? ON : OFF;
+      map(tx, ty) =
+          (full(tx, ty) == ON && reach.reach_map(tx, ty) == ON && !second_pawn) ? ON : OFF;
     }
   return map;
 }
@@ -132,8 +132,7 @@ void drops(Turn& turn) {
         st.board(tx, ty) = piece;
         const Score s = turn.score(0, piece, -1, k, tx, ty);
         st.board(tx, ty) = 0;
-        if (turn.keep_if_better(s, -1, k, tx, ty, piece, piece) && turn.best.score >= 99980)
-          return;
+        if (turn.keep_if_better(s, -1, k, tx, ty, piece, piece) && turn.best.score >= 99980) return;
       }
   }
 }

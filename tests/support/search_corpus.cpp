@@ -103,8 +103,8 @@ void CandidateDigest::scored(int fx, int fy, int tx, int ty, int placed, Score s
 std::string signature_line(int position, int level, const ComMove& move,
                            const CandidateDigest& digest) {
   std::ostringstream line;
-  line << position << ' ' << level << ' ' << move.from_x << ' ' << move.from_y << ' '
-       << move.to_x << ' ' << move.to_y << ' ' << move.moved << ' ' << move.placed << ' '
+  line << position << ' ' << level << ' ' << move.from_x << ' ' << move.from_y << ' ' << move.to_x
+       << ' ' << move.to_y << ' ' << move.moved << ' ' << move.placed << ' '
        << score_text(move.score) << ' ' << digest.count << ' ' << std::hex << digest.hash;
   return line.str();
 }

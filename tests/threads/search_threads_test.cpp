@@ -23,10 +23,21 @@ GameState even_position() {
 
 // A middle game with pieces in both hands.
 GameState busy_position() {
-  GameState state = position_of({{5, 1, KING}, {4, 1, GOLD}, {6, 1, GOLD}, {3, 2, SILVER},
-                                 {2, 2, ROOK}, {5, 3, PAWN}, {4, 3, PAWN}, {6, 4, KNIGHT},
-                                 {5, 9, -KING}, {4, 9, -GOLD}, {6, 8, -SILVER}, {8, 8, -ROOK},
-                                 {5, 7, -PAWN}, {6, 7, -PAWN}, {3, 6, -BISHOP}});
+  GameState state = position_of({{5, 1, KING},
+                                 {4, 1, GOLD},
+                                 {6, 1, GOLD},
+                                 {3, 2, SILVER},
+                                 {2, 2, ROOK},
+                                 {5, 3, PAWN},
+                                 {4, 3, PAWN},
+                                 {6, 4, KNIGHT},
+                                 {5, 9, -KING},
+                                 {4, 9, -GOLD},
+                                 {6, 8, -SILVER},
+                                 {8, 8, -ROOK},
+                                 {5, 7, -PAWN},
+                                 {6, 7, -PAWN},
+                                 {3, 6, -BISHOP}});
   state.upper_hand[1] = 2;
   state.lower_hand[4] = 1;
   recompute_hand_totals(state);
@@ -75,8 +86,8 @@ TEST(SearchThreads, ABackgroundSearchEndsByItselfOrWhenItsWaiterGivesUp) {
   EngineLimits limits;
   limits.seconds = 0.2;
   limits.threads = 2;
-  const BackgroundResult finished = think_in_background(
-      engine, position, limits, [](const std::function<bool()>& done) {
+  const BackgroundResult finished =
+      think_in_background(engine, position, limits, [](const std::function<bool()>& done) {
         while (!done()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
         return true;
       });
@@ -85,12 +96,11 @@ TEST(SearchThreads, ABackgroundSearchEndsByItselfOrWhenItsWaiterGivesUp) {
 
   // Without limits only giving up ends it; the move found so far is legal.
   const auto start = std::chrono::steady_clock::now();
-  const BackgroundResult stopped =
-      think_in_background(engine, position, EngineLimits{0, 0, 0, 2},
-                          [](const std::function<bool()>&) {
-                            std::this_thread::sleep_for(std::chrono::milliseconds(30));
-                            return false;
-                          });
+  const BackgroundResult stopped = think_in_background(
+      engine, position, EngineLimits{0, 0, 0, 2}, [](const std::function<bool()>&) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+        return false;
+      });
   EXPECT_TRUE(stopped.given_up);
   EXPECT_TRUE(is_candidate(position, stopped.result.best));
   EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(20));

@@ -19,8 +19,8 @@ TEST(GraphPoints, TheSideToMovesShareCancelsAndTheTrendStays) {
 }
 
 TEST(GraphPoints, AKingCaptureAheadAndUnknownValues) {
-  const std::vector<std::optional<int>> values = {40, std::nullopt, 60, 80, ENGINE_MATE - 3,
-                                                   -ENGINE_MATE + 2, 100};
+  const std::vector<std::optional<int>> values = {
+      40, std::nullopt, 60, 80, ENGINE_MATE - 3, -ENGINE_MATE + 2, 100};
   const auto points = graph_points(values);
   EXPECT_EQ(points[1], std::nullopt) << "not valued yet";
   EXPECT_EQ(points[2], std::nullopt) << "the value before it is not known yet";

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "core/levels.h"
+#include "tests/view/qt_app.h"
 #include "view/desktop_settings.h"
 #include "view/game_window.h"
 #include "view/language.h"
-#include "tests/view/qt_app.h"
 
 namespace kumora {
 namespace {
@@ -26,25 +26,33 @@ struct ExpectedItem {
 
 // The whole tree as a person sees it after the first start (no settings file).
 const std::vector<ExpectedItem> EXPECTED = {
-    {0, "対局", false},        {1, "対局(人間)", false},  {2, "スタート", false},
-    {1, "対局(COM)", false},   {2, "先手", false},        {2, "後手", false},
-    {1, "前回の続き", false},  {1, "投了", false},        {1, "持ち時間", false},
-    {1, "COM対局ﾚﾍﾞﾙ", false}, {2, "LEVEL1", false},
-    {2, "LEVEL2", false},      {2, "LEVEL3", true},       {2, "LEVEL3.1", false},
-    {2, "LEVEL3.2", false},    {2, "LEVEL3.3", false},    {2, "LEVEL3.4", false},
-    {2, "LEVEL3.5", false},    {2, "LEVEL3.6", false},    {2, "LEVEL3.7", false},
-    {2, "LEVEL3.8", false},    {2, "LEVEL3.9", false},    {2, "LEVEL4", false},
-    {2, "LEVEL5", false},      {1, "終わり", false},      {0, "局面", false},
-    {1, "最初", false},        {1, "反転", false},        {1, "待った", false},
-    {0, "戻", false},          {0, "進", false},          {0, "△", false},
-    {0, "▽", false},           {0, "ヒント", false},      {0, "棋譜", false},
-    {1, "読込", false},        {1, "書込", false},        {1, "最近の対局", false},
-    {0, "ｵﾌﾟｼｮﾝ", false},      {1, "背景画", false},      {2, "緑", true},
-    {2, "畳", false},          {2, "竹", false},          {2, "宇宙", false},
-    {2, "煉瓦", false},        {1, "移動指導", false},    {1, "経過時間", true},
-    {1, "BGM", true},          {1, "サイドパネル", true}, {1, "COMの手を速く表示", false},
-    {0, "その他", false},
-    {1, "ﾊﾞｰｼﾞｮﾝ情報", false}, {1, "遊び方", false},      {1, "Language / 言語", false},
+    {0, "対局", false},        {1, "対局(人間)", false},
+    {2, "スタート", false},    {1, "対局(COM)", false},
+    {2, "先手", false},        {2, "後手", false},
+    {1, "前回の続き", false},  {1, "投了", false},
+    {1, "持ち時間", false},    {1, "COM対局ﾚﾍﾞﾙ", false},
+    {2, "LEVEL1", false},      {2, "LEVEL2", false},
+    {2, "LEVEL3", true},       {2, "LEVEL3.1", false},
+    {2, "LEVEL3.2", false},    {2, "LEVEL3.3", false},
+    {2, "LEVEL3.4", false},    {2, "LEVEL3.5", false},
+    {2, "LEVEL3.6", false},    {2, "LEVEL3.7", false},
+    {2, "LEVEL3.8", false},    {2, "LEVEL3.9", false},
+    {2, "LEVEL4", false},      {2, "LEVEL5", false},
+    {1, "終わり", false},      {0, "局面", false},
+    {1, "最初", false},        {1, "反転", false},
+    {1, "待った", false},      {0, "戻", false},
+    {0, "進", false},          {0, "△", false},
+    {0, "▽", false},           {0, "ヒント", false},
+    {0, "棋譜", false},        {1, "読込", false},
+    {1, "書込", false},        {1, "最近の対局", false},
+    {0, "ｵﾌﾟｼｮﾝ", false},      {1, "背景画", false},
+    {2, "緑", true},           {2, "畳", false},
+    {2, "竹", false},          {2, "宇宙", false},
+    {2, "煉瓦", false},        {1, "移動指導", false},
+    {1, "経過時間", true},     {1, "BGM", true},
+    {1, "サイドパネル", true}, {1, "COMの手を速く表示", false},
+    {0, "その他", false},      {1, "ﾊﾞｰｼﾞｮﾝ情報", false},
+    {1, "遊び方", false},      {1, "Language / 言語", false},
     {2, "日本語", true},       {2, "English", false},
 };
 

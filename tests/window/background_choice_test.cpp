@@ -8,8 +8,8 @@
 #include "core/text_file.h"
 #include "settings/settings_file.h"
 #include "tests/temporary_folder.h"
-#include "tools/scenario/scenario_runner.h"
 #include "tests/window/gui_app.h"
+#include "tools/scenario/scenario_runner.h"
 
 namespace kumora {
 namespace {

@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "tests/window/gui_app.h"
 #include "tools/scenario/scenario_runner.h"
 #include "view/language.h"
-#include "tests/window/gui_app.h"
 
 namespace kumora {
 namespace {

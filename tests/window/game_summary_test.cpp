@@ -14,8 +14,8 @@ namespace {
 
 void play(Game& game, const KifuEntry& e) {
   GameState& state = game.state;
-  record_move(game.kifu, state.board, e.from_x, e.from_y, e.to_x, e.to_y, e.moved, e.placed, 0,
-              0, 0, 0);
+  record_move(game.kifu, state.board, e.from_x, e.from_y, e.to_x, e.to_y, e.moved, e.placed, 0, 0,
+              0, 0);
   redo_entry(state, game.kifu.entry[game.kifu.kifu_pos]);
   state.turn = -state.turn;
 }
@@ -125,8 +125,8 @@ TEST(RecordPositions, TheWholeGameAcrossATurnOfTheBoard) {
   play(game, {1, 7, 1, 6, 0, -PAWN, -PAWN});  // the second player's pawn, now below
 
   const GameSummary summary = summarize(game);
-  EXPECT_EQ(summary.moves, (std::vector<std::string>{"1 ▲２六飛", "2 △８四飛", "3 ▲９六香",
-                                                     "4 △１四歩"}));
+  EXPECT_EQ(summary.moves,
+            (std::vector<std::string>{"1 ▲２六飛", "2 △８四飛", "3 ▲９六香", "4 △１四歩"}));
   EXPECT_EQ(summary.position, 4);
   const Kifu whole = whole_game(game);
   EXPECT_EQ(whole.entry[4].from_x, 9);

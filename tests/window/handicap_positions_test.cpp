@@ -9,8 +9,8 @@
 
 #include "core/game_state.h"
 #include "settings/handicap.h"
-#include "tools/scenario/scenario_runner.h"
 #include "tests/window/gui_app.h"
+#include "tools/scenario/scenario_runner.h"
 
 namespace kumora {
 namespace {

@@ -5,9 +5,9 @@
 #include <sstream>
 #include <string>
 
-#include "tools/scenario/scenario_runner.h"
 #include "tests/window/gui_app.h"
 #include "tests/window/occurrences.h"
+#include "tools/scenario/scenario_runner.h"
 
 namespace kumora {
 namespace {
@@ -16,10 +16,10 @@ namespace {
 std::string shuttle_rounds(int rounds) {
   std::string script = "menu START\n";
   for (int i = 0; i < rounds; ++i) {
-    script += "click 5 9\nclick 6 9\nclick 6 8\n";   // lower king up to (6, 8)
-    script += "click 5 1\nclick 4 1\nclick 4 2\n";   // upper king down to (4, 2)
-    script += "click 6 8\nclick 6 9\nclick 5 9\n";   // lower king back
-    script += "click 4 2\nclick 4 1\nclick 5 1\n";   // upper king back
+    script += "click 5 9\nclick 6 9\nclick 6 8\n";  // lower king up to (6, 8)
+    script += "click 5 1\nclick 4 1\nclick 4 2\n";  // upper king down to (4, 2)
+    script += "click 6 8\nclick 6 9\nclick 5 9\n";  // lower king back
+    script += "click 4 2\nclick 4 1\nclick 5 1\n";  // upper king back
   }
   return script;
 }

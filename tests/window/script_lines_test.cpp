@@ -4,8 +4,8 @@
 #include <sstream>
 #include <string>
 
-#include "tools/scenario/scenario_runner.h"
 #include "tests/window/gui_app.h"
+#include "tools/scenario/scenario_runner.h"
 
 namespace kumora {
 namespace {

@@ -9,9 +9,9 @@
 #include <sstream>
 #include <vector>
 
-#include "tools/scenario/scenario_runner.h"
 #include "tests/window/gui_app.h"
 #include "tests/window/occurrences.h"
+#include "tools/scenario/scenario_runner.h"
 
 namespace kumora {
 namespace {

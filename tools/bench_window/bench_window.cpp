@@ -28,8 +28,7 @@ namespace {
 class BenchWindow : public GameWindow {
  public:
   using GameWindow::GameWindow;
-  bool message_box(const std::string&, const std::string&, BoxButtons buttons,
-                   BoxIcon) override {
+  bool message_box(const std::string&, const std::string&, BoxButtons buttons, BoxIcon) override {
     return buttons == BoxButtons::Ok;
   }
   // The animation's waits only cost time, not memory.

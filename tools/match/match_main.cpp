@@ -45,11 +45,13 @@ bool read_settings(int argc, char** argv, Settings& s) {
   s.a = plain[0];
   s.b = plain[1];
   s.games = std::atoi(plain[2].c_str());
-  if (plain.size() == 4) s.seed = static_cast<std::uint32_t>(std::strtoul(plain[3].c_str(), nullptr, 10));
+  if (plain.size() == 4)
+    s.seed = static_cast<std::uint32_t>(std::strtoul(plain[3].c_str(), nullptr, 10));
   return s.games > 0;
 }
 
-std::unique_ptr<Player> player(const std::string& player_name, const Settings& s, std::uint32_t seed) {
+std::unique_ptr<Player> player(const std::string& player_name, const Settings& s,
+                               std::uint32_t seed) {
   std::string error;
   auto made = make_player(player_name, s.options, seed, error);
   if (!made) {
@@ -103,10 +105,18 @@ void report(const Settings& s, const std::vector<GameOutcome>& outcomes) {
     moves += o.moves;
     times.insert(times.end(), o.a_ms.begin(), o.a_ms.end());
     switch (o.end) {
-      case GameEnd::KingTaken: (o.a_ended_it ? a_took : b_took) += 1; break;
-      case GameEnd::NoMove: (o.a_ended_it ? a_stuck : b_stuck) += 1; break;
-      case GameEnd::Illegal: (o.a_ended_it ? a_illegal : b_illegal) += 1; break;
-      case GameEnd::RecordFull: ++full; break;
+      case GameEnd::KingTaken:
+        (o.a_ended_it ? a_took : b_took) += 1;
+        break;
+      case GameEnd::NoMove:
+        (o.a_ended_it ? a_stuck : b_stuck) += 1;
+        break;
+      case GameEnd::Illegal:
+        (o.a_ended_it ? a_illegal : b_illegal) += 1;
+        break;
+      case GameEnd::RecordFull:
+        ++full;
+        break;
     }
   }
   const double score = 100.0 * (wins + 0.5 * draws) / s.games;
@@ -116,16 +126,20 @@ void report(const Settings& s, const std::vector<GameOutcome>& outcomes) {
               (s.games + 1) / 2, s.seed);
   std::printf("A wins %d, draws %d, losses %d: score %.1f%%\n", wins, draws, losses, score);
   std::printf("Elo difference %+.0f, 95%% interval %+.0f .. %+.0f\n", elo.elo, elo.low, elo.high);
-  std::printf("ends: A took the king %d, B took the king %d, A had no move %d, B had no move %d, "
-              "record full %d, illegal move by A %d, by B %d; %.1f moves a game\n",
-              a_took, b_took, a_stuck, b_stuck, full, a_illegal, b_illegal,
-              static_cast<double>(moves) / s.games);
-  std::printf("A's time a move: mean %.1f ms, median %.1f ms, 99th percentile %.1f ms, max %.1f ms "
-              "(%zu moves)\n", t.mean, t.median, t.p99, t.max, times.size());
-  std::printf("result %s %s games=%d wins=%d draws=%d losses=%d score=%.1f elo=%.0f+-%.0f "
-              "mean_ms=%.1f p99_ms=%.1f max_ms=%.1f\n",
-              s.a.c_str(), s.b.c_str(), s.games, wins, draws, losses, score, elo.elo, elo.margin,
-              t.mean, t.p99, t.max);
+  std::printf(
+      "ends: A took the king %d, B took the king %d, A had no move %d, B had no move %d, "
+      "record full %d, illegal move by A %d, by B %d; %.1f moves a game\n",
+      a_took, b_took, a_stuck, b_stuck, full, a_illegal, b_illegal,
+      static_cast<double>(moves) / s.games);
+  std::printf(
+      "A's time a move: mean %.1f ms, median %.1f ms, 99th percentile %.1f ms, max %.1f ms "
+      "(%zu moves)\n",
+      t.mean, t.median, t.p99, t.max, times.size());
+  std::printf(
+      "result %s %s games=%d wins=%d draws=%d losses=%d score=%.1f elo=%.0f+-%.0f "
+      "mean_ms=%.1f p99_ms=%.1f max_ms=%.1f\n",
+      s.a.c_str(), s.b.c_str(), s.games, wins, draws, losses, score, elo.elo, elo.margin, t.mean,
+      t.p99, t.max);
 }
 
 }  // namespace
@@ -137,7 +151,8 @@ int main(int argc, char** argv) {
   if (!read_settings(argc, argv, settings)) {
     std::fprintf(stderr,
                  "usage: kumora-match A B GAMES [SEED] [--nodes N] [--threads T] [--jobs J]\n"
-                 "players: L1 L2 L3 L3.1 .. L3.9 L4 L5 R D3; L4@NODES, L5#THREADS, L4:name=value,... for tuning\n");
+                 "players: L1 L2 L3 L3.1 .. L3.9 L4 L5 R D3; L4@NODES, L5#THREADS, "
+                 "L4:name=value,... for tuning\n");
     return 2;
   }
   report(settings, play_all(settings));

@@ -38,7 +38,7 @@ class LevelPlayer : public Player {
     const ComMove best = com_turn(world);
     if (!best.found) return false;
     move = {static_cast<std::int8_t>(best.from_x), static_cast<std::int8_t>(best.from_y),
-            static_cast<std::int8_t>(best.to_x), static_cast<std::int8_t>(best.to_y),
+            static_cast<std::int8_t>(best.to_x),   static_cast<std::int8_t>(best.to_y),
             static_cast<std::int16_t>(best.moved), static_cast<std::int16_t>(best.placed)};
     if (game.side < 0) move = turned_round(move);
     return true;
@@ -149,7 +149,8 @@ std::unique_ptr<Player> engine_player(const std::string& player_name, const Play
 
 std::unique_ptr<Player> make_player(const std::string& player_name, const PlayerOptions& options,
                                     std::uint32_t seed, std::string& error) {
-  if (player_name == "L1" || player_name == "L2" || player_name == "L3") return std::make_unique<LevelPlayer>(player_name[1] - '0');
+  if (player_name == "L1" || player_name == "L2" || player_name == "L3")
+    return std::make_unique<LevelPlayer>(player_name[1] - '0');
   if (player_name.rfind("L4", 0) == 0 || player_name.rfind("L5", 0) == 0)
     return engine_player(player_name, options, error);
   if (player_name.size() > 1 && player_name[0] == 'L') {

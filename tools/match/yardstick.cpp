@@ -33,7 +33,8 @@ std::vector<ScoredMove> scored_moves(GameState& state) {
   generate_candidates(state.board, state.upper_hand_total > 0 ? state.upper_hand : no_hand, +1,
                       list);
   std::vector<ScoredMove> moves;
-  for (int i = 0; i < list.count; ++i) moves.push_back({list.move[i], score_candidate(world, list.move[i])});
+  for (int i = 0; i < list.count; ++i)
+    moves.push_back({list.move[i], score_candidate(world, list.move[i])});
   std::stable_sort(moves.begin(), moves.end(),
                    [](const ScoredMove& a, const ScoredMove& b) { return a.score > b.score; });
   return moves;

@@ -67,8 +67,7 @@ void make_copies(const std::vector<std::string>& words, const std::string& line,
   report(out, done, "copy " + words[2]);
 }
 
-void set_time(const std::vector<std::string>& words, const std::string& line,
-              std::ostream& out) {
+void set_time(const std::vector<std::string>& words, const std::string& line, std::ostream& out) {
   const std::time_t time = timestamp_time(words[1] + " " + words[2]);
   const std::string name = rest_after(line, 3);
   const struct timespec times[2] = {{time, 0}, {time, 0}};
@@ -76,8 +75,7 @@ void set_time(const std::vector<std::string>& words, const std::string& line,
          "touch " + name);
 }
 
-void make_sized(const std::vector<std::string>& words, const std::string& line,
-                std::ostream& out) {
+void make_sized(const std::vector<std::string>& words, const std::string& line, std::ostream& out) {
   const long long bytes = whole_number(words[1]);
   const std::string name = rest_after(line, 2);
   const int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);

@@ -42,11 +42,11 @@ void RecordingCanvas::frame_rect(int colour, double x1, double y1, double x2, do
   if (x >= -1 && x <= 11 && y >= 0 && y <= 10) marks_[x + 1][y] = colour;
 }
 
-void RecordingCanvas::print_text(double x, double y, const std::string& text, int colour,
-                                 int size, bool bold) {
+void RecordingCanvas::print_text(double x, double y, const std::string& text, int colour, int size,
+                                 bool bold) {
   surface_.print_text(x, y, text, colour, size, bold);
-  paints_.push_back("text " + one_decimal(x) + " " + one_decimal(y) + " " +
-                    std::to_string(colour) + " " + std::to_string(size) + " " + quoted(text));
+  paints_.push_back("text " + one_decimal(x) + " " + one_decimal(y) + " " + std::to_string(colour) +
+                    " " + std::to_string(size) + " " + quoted(text));
 }
 
 bool RecordingDialogs::message_box(const std::string& text, const std::string& title,

@@ -63,11 +63,10 @@ void print_dump(std::ostream& out, const MainWindow& window) {
   }
   print_hand(out, "lower_hand", s.lower_hand, s.lower_hand_total);
   print_hand(out, "upper_hand", s.upper_hand, s.upper_hand_total);
-  out << "state turn=" << s.turn << " lower_side=" << s.lower_side
-      << " upper_side=" << s.upper_side << " move_count=" << s.move_count
-      << " kifu_pos=" << kifu.kifu_pos << " kifu_len=" << kifu.kifu_len
-      << " winner=" << s.winner << " vs_com=" << s.vs_com << " kifu_mode=" << s.kifu_mode
-      << " reversed=" << s.reversed << " stepped=" << s.stepped
+  out << "state turn=" << s.turn << " lower_side=" << s.lower_side << " upper_side=" << s.upper_side
+      << " move_count=" << s.move_count << " kifu_pos=" << kifu.kifu_pos
+      << " kifu_len=" << kifu.kifu_len << " winner=" << s.winner << " vs_com=" << s.vs_com
+      << " kifu_mode=" << s.kifu_mode << " reversed=" << s.reversed << " stepped=" << s.stepped
       << " select_state=" << s.select_state << " chain_count=" << s.chain_count
       << " level=" << s.level << " handicap_grade=" << s.handicap_grade
       << " handicap_set=" << s.handicap_set << " lower_clock=" << one_decimal(s.lower_clock)
@@ -156,8 +155,8 @@ void print_scores(std::ostream& out, const MainWindow& window) {
     out << "best none\n";
     return;
   }
-  out << "best " << best.from_x << " " << best.from_y << " " << best.to_x << " " << best.to_y
-      << " " << best.moved << " " << best.placed << " " << score_text(best.score) << "\n";
+  out << "best " << best.from_x << " " << best.from_y << " " << best.to_x << " " << best.to_y << " "
+      << best.moved << " " << best.placed << " " << score_text(best.score) << "\n";
 }
 
 // Every move the side to move may make, each as the cells a person clicks:

@@ -12,9 +12,9 @@
 #include "core/text_file.h"
 #include "tools/scenario/recording_ports.h"
 #include "tools/scenario/scenario_queries.h"
-#include "window/main_window.h"
 #include "view/qt_canvas.h"
 #include "view/replay_canvas.h"
+#include "window/main_window.h"
 #include "window/mouse_input.h"
 
 namespace kumora {
@@ -218,7 +218,8 @@ void Session::run_line(const std::string& line) {
     print_reach(out_, *window_, x, y, mode);
   } else if (command == "shot") {
     if (words.size() < 2) throw BadLine{"shot FILE"};
-    if (!surface_.save_png(rest_of_line(line))) out_ << "error cannot write " << rest_of_line(line) << "\n";
+    if (!surface_.save_png(rest_of_line(line)))
+      out_ << "error cannot write " << rest_of_line(line) << "\n";
   } else if (command == "restart") {
     need(1);
     restart();

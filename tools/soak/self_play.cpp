@@ -27,7 +27,7 @@ struct Game {
   AttackTables tables;
   ComContext context;
   ReachState reach;
-  Kifu kifu;           // every move, in the orientation of the first position
+  Kifu kifu;  // every move, in the orientation of the first position
   bool flipped = false;
   int level[2] = {3, 3};  // of the army that moves first, and of the other
 };
@@ -60,8 +60,10 @@ int hand_sum(const int* hand) {
 }
 
 void check_position(const GameState& s, Checker& check) {
-  check.expect(s.lower_hand_total == hand_sum(s.lower_hand), "lower hand total differs from its sum");
-  check.expect(s.upper_hand_total == hand_sum(s.upper_hand), "upper hand total differs from its sum");
+  check.expect(s.lower_hand_total == hand_sum(s.lower_hand),
+               "lower hand total differs from its sum");
+  check.expect(s.upper_hand_total == hand_sum(s.upper_hand),
+               "upper hand total differs from its sum");
   int lower_kings = 0, upper_kings = 0;
   for (int x = 1; x <= 9; ++x) {
     for (int y = 1; y <= 9; ++y) {
@@ -191,14 +193,20 @@ SoakFigures run_self_play(const SoakOptions& options) {
       const int engine_army = g % 2;
       // LEVEL4, LEVEL5 and every step of the ladder in turn.
       const int engine_level = (g / 2) % (2 + LADDER_STEPS);
-      game.level[engine_army] = engine_level < 2 ? 4 + engine_level
-                                                 : LADDER_LEVEL_BASE + engine_level - 1;
+      game.level[engine_army] =
+          engine_level < 2 ? 4 + engine_level : LADDER_LEVEL_BASE + engine_level - 1;
       game.level[1 - engine_army] = 1 + g % 3;
     }
     switch (play_one_game(game, check, figures.moves)) {
-      case GameEnd::KingCaptured: ++figures.king_captures; break;
-      case GameEnd::NoMove: ++figures.no_move_ends; break;
-      case GameEnd::RecordFull: ++figures.full_records; break;
+      case GameEnd::KingCaptured:
+        ++figures.king_captures;
+        break;
+      case GameEnd::NoMove:
+        ++figures.no_move_ends;
+        break;
+      case GameEnd::RecordFull:
+        ++figures.full_records;
+        break;
     }
     // Record files start from the even position; a handicap game is never saved.
     if (grade == 0) check_record_file_reads_back(game, check);

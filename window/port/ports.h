@@ -67,11 +67,24 @@ class Host {
 class WindowObserver {
  public:
   virtual ~WindowObserver() = default;
-  virtual void clock_printed(bool lower, const std::string& text) { (void)lower; (void)text; }
-  virtual void move_made(int fx, int fy, int tx, int ty, int moved, int placed, int taken) {
-    (void)fx; (void)fy; (void)tx; (void)ty; (void)moved; (void)placed; (void)taken;
+  virtual void clock_printed(bool lower, const std::string& text) {
+    (void)lower;
+    (void)text;
   }
-  virtual void path_shown(const int* xs, const int* ys, int count) { (void)xs; (void)ys; (void)count; }
+  virtual void move_made(int fx, int fy, int tx, int ty, int moved, int placed, int taken) {
+    (void)fx;
+    (void)fy;
+    (void)tx;
+    (void)ty;
+    (void)moved;
+    (void)placed;
+    (void)taken;
+  }
+  virtual void path_shown(const int* xs, const int* ys, int count) {
+    (void)xs;
+    (void)ys;
+    (void)count;
+  }
 };
 
 }  // namespace kumora
