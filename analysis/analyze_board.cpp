@@ -139,7 +139,11 @@ void PieceWalker::walk_lower(int c, int x, int y) {
     case -SILVER:
       lower_silver_steps(x, y);
       break;
-    case -GOLD: case -TOKIN: case -PROMOTED_LANCE: case -PROMOTED_KNIGHT: case -PROMOTED_SILVER:
+    case -GOLD:
+    case -TOKIN:
+    case -PROMOTED_LANCE:
+    case -PROMOTED_KNIGHT:
+    case -PROMOTED_SILVER:
       lower_gold_steps(c, x, y);
       break;
     case -BISHOP:
@@ -185,7 +189,11 @@ void PieceWalker::walk_upper(int c, int x, int y) {
     case SILVER:
       upper_silver_steps(x, y);
       break;
-    case GOLD: case TOKIN: case PROMOTED_LANCE: case PROMOTED_KNIGHT: case PROMOTED_SILVER:
+    case GOLD:
+    case TOKIN:
+    case PROMOTED_LANCE:
+    case PROMOTED_KNIGHT:
+    case PROMOTED_SILVER:
       upper_gold_steps(x, y);
       break;
     case BISHOP:

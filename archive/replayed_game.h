@@ -8,7 +8,7 @@
 namespace kumora {
 
 struct ReplayedGame {
-  GameState state;   // after entries 1..kifu_len, from the initial position
+  GameState state;     // after entries 1..kifu_len, from the initial position
   int next_mover = 0;  // -1 lower, 1 upper
   bool ended = false;  // a king was taken, the record is full, or the next mover cannot move
 };

@@ -67,7 +67,8 @@ SquareSet upper_coverage(const GameState& state) {
   }
   if (hand_holds_something) return upper | reach_of_all;
   SquareSet covered = upper;
-  for (SquareSet left = linked; left != 0; left &= left - 1) covered |= reach_of[lowest_square(left)];
+  for (SquareSet left = linked; left != 0; left &= left - 1)
+    covered |= reach_of[lowest_square(left)];
   return covered;
 }
 
@@ -270,8 +271,8 @@ int lower_king_mated(ComWorld& w) {
 }
 
 Score board_safety(ComWorld& w, int p, int tx, int ty) {
-  SafetyWalk walk{w, w.state.board, w.tables, w.state.lower_hand, w.state.upper_king_x,
-                  w.state.upper_king_y};
+  SafetyWalk walk{
+      w, w.state.board, w.tables, w.state.lower_hand, w.state.upper_king_x, w.state.upper_king_y};
   const bool hand_not_empty = w.state.lower_hand_total > 0;
   const bool candidate_unattacked = w.tables.lower_attack_count.at_or_empty(tx, ty) == 0;
   for (int i = 1; i <= 9; ++i)
@@ -296,7 +297,8 @@ Score bishop_fork_threat(const ComWorld& w, int tx, int ty, int p) {
   for (int i = 1; i <= 9; ++i)
     for (int j = 1; j <= 9; ++j) {
       if (w.context.bishop_check_squares(i, j) != 1) continue;
-      if (can_step(board, tx, ty, i, j, -BISHOP) == OFF && can_step(board, tx, ty, i, j, -HORSE) == OFF)
+      if (can_step(board, tx, ty, i, j, -BISHOP) == OFF &&
+          can_step(board, tx, ty, i, j, -HORSE) == OFF)
         continue;
       // The first such square decides.
       for (int k = 1; k <= 9; ++k)

@@ -92,7 +92,8 @@ SquareSet flood(ReachSets& sets, const SideView& view, int x, int y, int piece, 
     const int index = lowest_square(pending);
     pending &= pending - 1;
     const SquareSet here = SquareSet{1} << index;
-    SquareSet targets = reach_targets(board, square_x(index), square_y(index), code_at(board, index));
+    SquareSet targets =
+        reach_targets(board, square_x(index), square_y(index), code_at(board, index));
     if (here == origin) targets = view.own_among(targets, piece);
     if (targets == 0) continue;
     sets.expanded |= here;
@@ -121,8 +122,7 @@ void spread(ReachSets& sets, const SideView& view, int x, int y, int piece, int 
 
 }  // namespace
 
-void spread_sets(ReachSets& sets, const Board& board, int x, int y, int piece, int drop,
-                 int mode) {
+void spread_sets(ReachSets& sets, const Board& board, int x, int y, int piece, int drop, int mode) {
   spread(sets, SideView(board, piece), x, y, piece, drop, mode);
 }
 

@@ -25,10 +25,21 @@ struct Candidate {
   int hx, hy, ux, uy;
 
   Candidate(ComWorld& world, int captured, int placed, int from_x, int from_y, int to_x, int to_y)
-      : w(world), st(world.state), at(world.tables), ctx(world.context), c(captured), p(placed),
-        m(from_x < 0 ? placed : world.context.moving_piece), fx(from_x), fy(from_y), tx(to_x), ty(to_y),
-        hx(world.state.lower_king_x), hy(world.state.lower_king_y),
-        ux(world.state.upper_king_x), uy(world.state.upper_king_y) {}
+      : w(world),
+        st(world.state),
+        at(world.tables),
+        ctx(world.context),
+        c(captured),
+        p(placed),
+        m(from_x < 0 ? placed : world.context.moving_piece),
+        fx(from_x),
+        fy(from_y),
+        tx(to_x),
+        ty(to_y),
+        hx(world.state.lower_king_x),
+        hy(world.state.lower_king_y),
+        ux(world.state.upper_king_x),
+        uy(world.state.upper_king_y) {}
 
   bool drop() const { return fx < 0; }
   int B(int x, int y) const { return st.board.at_or_empty(x, y); }
@@ -63,8 +74,8 @@ using Final = std::optional<Score>;
 
 void check_terms(const Candidate& k, Score& s) {
   if (k.lk() == -KING && k.ua() > 0) s += tenths(100);
-  const bool diagonal_next_to_king = k.tx != k.hx && k.ty != k.hy && near(k.tx, k.hx, 2) &&
-                                     near(k.ty, k.hy, 2);
+  const bool diagonal_next_to_king =
+      k.tx != k.hx && k.ty != k.hy && near(k.tx, k.hx, 2) && near(k.ty, k.hy, 2);
   if (k.la() <= 2 && k.UD(k.tx, k.ty) == DRAGON && diagonal_next_to_king &&
       (k.UDx(k.tx, k.ty) == k.hx || k.UDy(k.tx, k.ty) == k.hy))
     s += tenths(900);
@@ -306,8 +317,7 @@ Score gold_terms(const Candidate& k, Score s) {
   if (k.ty > k.fy && k.fx != k.tx) s -= 5;
   if (k.ty == 4) return (k.B(6, 4) == BISHOP && k.LA(6, 4) > 0) ? s - tenths(5) : s;
   if (k.ty != 2) return s;
-  if (k.B(8, 3) == PAWN && k.B(8, 6) == -PAWN && k.tx == 7 && k.LD(8, 6) == -ROOK)
-    s += tenths(10);
+  if (k.B(8, 3) == PAWN && k.B(8, 6) == -PAWN && k.tx == 7 && k.LD(8, 6) == -ROOK) s += tenths(10);
   if (k.lower_hand(6) > 0 && k.UA0(k.tx, 3) == 0 && k.B(k.tx, 3) >= 10) {
     s += tenths(2);
     if (k.UA0(k.tx, 4) == 1 && k.B(k.tx, 4) == BISHOP) return s + tenths(125);
@@ -357,8 +367,7 @@ Score rook_board_move_terms(const Candidate& k, Score s) {
       if (k.UA(8, k.fy) < k.UA0(8, k.fy)) s -= tenths(11);
       if (k.B(7, k.fy) == PAWN && k.ty != k.fy) s -= tenths(11);
     }
-    if (k.LA(k.fx, k.fy) == 0 && k.fx == 2 && k.fy == 2 && k.tx == 2 && k.ty == 3)
-      s -= tenths(1);
+    if (k.LA(k.fx, k.fy) == 0 && k.fx == 2 && k.fy == 2 && k.tx == 2 && k.ty == 3) s -= tenths(1);
   }
   if (k.free_or_king_attacked()) {
     if (count_safe_moves(k.w, k.tx, k.ty, ROOK) <= 1) return s - tenths(35);
@@ -402,18 +411,30 @@ Score king_terms(const Candidate& k, Score s) {
 
 Score group_three(const Candidate& k, Score s) {
   switch (k.p) {
-    case PAWN: return pawn_terms(k, s);
-    case TOKIN: return k.ua() >= k.la() ? s + tenths(1) : s;
-    case LANCE: return lance_terms(k, s);
-    case KNIGHT: return knight_terms(k, s);
-    case SILVER: return silver_terms(k, s);
-    case GOLD: return gold_terms(k, s);
-    case BISHOP: return bishop_terms(k, s);
-    case HORSE: return s + tenths(big_piece_crowding(k.w, k.tx, k.ty));
-    case ROOK: return rook_terms(k, s);
-    case DRAGON: return dragon_terms(k, s);
-    case KING: return king_terms(k, s);
-    default: return s;  // promoted lance, knight and silver have no pattern
+    case PAWN:
+      return pawn_terms(k, s);
+    case TOKIN:
+      return k.ua() >= k.la() ? s + tenths(1) : s;
+    case LANCE:
+      return lance_terms(k, s);
+    case KNIGHT:
+      return knight_terms(k, s);
+    case SILVER:
+      return silver_terms(k, s);
+    case GOLD:
+      return gold_terms(k, s);
+    case BISHOP:
+      return bishop_terms(k, s);
+    case HORSE:
+      return s + tenths(big_piece_crowding(k.w, k.tx, k.ty));
+    case ROOK:
+      return rook_terms(k, s);
+    case DRAGON:
+      return dragon_terms(k, s);
+    case KING:
+      return king_terms(k, s);
+    default:
+      return s;  // promoted lance, knight and silver have no pattern
   }
 }
 

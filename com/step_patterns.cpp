@@ -28,47 +28,78 @@ struct StepPattern {
 };
 
 // Kinds in the order of the pattern table; the lower player's are mirrored.
-constexpr int KINDS[] = {PAWN,   LANCE, KNIGHT, SILVER, GOLD, TOKIN, PROMOTED_LANCE, PROMOTED_KNIGHT,
-                         PROMOTED_SILVER, BISHOP, HORSE, ROOK, DRAGON, KING};
+constexpr int KINDS[] = {
+    PAWN,   LANCE, KNIGHT, SILVER, GOLD, TOKIN, PROMOTED_LANCE, PROMOTED_KNIGHT, PROMOTED_SILVER,
+    BISHOP, HORSE, ROOK,   DRAGON, KING};
 constexpr int KIND_COUNT = sizeof(KINDS) / sizeof(KINDS[0]);
 
 constexpr void add_gold_steps(StepPattern& p, int f) {
-  p.add_step(-1, f); p.add_step(0, f); p.add_step(1, f);
-  p.add_step(-1, 0); p.add_step(1, 0);
+  p.add_step(-1, f);
+  p.add_step(0, f);
+  p.add_step(1, f);
+  p.add_step(-1, 0);
+  p.add_step(1, 0);
   p.add_step(0, -f);
 }
 
 constexpr StepPattern make_pattern(int kind, int f) {
   StepPattern p;
   switch (kind) {
-    case PAWN: p.add_step(0, f); break;
-    case LANCE: p.add_ray(0, f); break;
-    case KNIGHT: p.add_step(-1, 2 * f); p.add_step(1, 2 * f); break;
-    case SILVER:
-      p.add_step(-1, f); p.add_step(0, f); p.add_step(1, f);
-      p.add_step(-1, -f); p.add_step(1, -f);
+    case PAWN:
+      p.add_step(0, f);
       break;
-    case GOLD: case TOKIN: case PROMOTED_LANCE: case PROMOTED_KNIGHT: case PROMOTED_SILVER:
+    case LANCE:
+      p.add_ray(0, f);
+      break;
+    case KNIGHT:
+      p.add_step(-1, 2 * f);
+      p.add_step(1, 2 * f);
+      break;
+    case SILVER:
+      p.add_step(-1, f);
+      p.add_step(0, f);
+      p.add_step(1, f);
+      p.add_step(-1, -f);
+      p.add_step(1, -f);
+      break;
+    case GOLD:
+    case TOKIN:
+    case PROMOTED_LANCE:
+    case PROMOTED_KNIGHT:
+    case PROMOTED_SILVER:
       add_gold_steps(p, f);
       break;
     case HORSE:
-      p.add_step(0, 1); p.add_step(0, -1); p.add_step(1, 0); p.add_step(-1, 0);
+      p.add_step(0, 1);
+      p.add_step(0, -1);
+      p.add_step(1, 0);
+      p.add_step(-1, 0);
       [[fallthrough]];
     case BISHOP:
-      p.add_ray(1, 1); p.add_ray(1, -1); p.add_ray(-1, 1); p.add_ray(-1, -1);
+      p.add_ray(1, 1);
+      p.add_ray(1, -1);
+      p.add_ray(-1, 1);
+      p.add_ray(-1, -1);
       break;
     case DRAGON:
-      p.add_step(1, 1); p.add_step(1, -1); p.add_step(-1, 1); p.add_step(-1, -1);
+      p.add_step(1, 1);
+      p.add_step(1, -1);
+      p.add_step(-1, 1);
+      p.add_step(-1, -1);
       [[fallthrough]];
     case ROOK:
-      p.add_ray(0, 1); p.add_ray(0, -1); p.add_ray(1, 0); p.add_ray(-1, 0);
+      p.add_ray(0, 1);
+      p.add_ray(0, -1);
+      p.add_ray(1, 0);
+      p.add_ray(-1, 0);
       break;
     case KING:
       for (int dx = -1; dx <= 1; ++dx)
         for (int dy = -1; dy <= 1; ++dy)
           if (dx != 0 || dy != 0) p.add_step(dx, dy);
       break;
-    default: break;
+    default:
+      break;
   }
   return p;
 }
@@ -150,7 +181,7 @@ int highest_square(SquareSet set) {
 // The squares of one slide up to and including the first occupied one.  Set
 // indexes grow along a direction whose step 9 dx + dy is positive.
 SquareSet slide(SquareSet occupied, int index, int dx, int dy) {
-  const SquareSet (&beyond)[81] = RAY_TABLE.beyond[dx + 1][dy + 1];
+  const SquareSet(&beyond)[81] = RAY_TABLE.beyond[dx + 1][dy + 1];
   const SquareSet line = beyond[index];
   const SquareSet blockers = line & occupied;
   if (blockers == 0) return line;

@@ -30,23 +30,36 @@ using BoardTable = Board;
 
 inline bool is_upper_piece(int code) { return code >= 10; }
 inline bool is_lower_piece(int code) { return code <= -10; }
-inline bool same_owner(int a, int b) {
-  return (a >= 10 && b >= 10) || (a <= -10 && b <= -10);
-}
+inline bool same_owner(int a, int b) { return (a >= 10 && b >= 10) || (a <= -10 && b <= -10); }
 
 // Hand slot 1..7 of a piece kind, promoted or not (the never produced 111
 // counts as a gold); 0 for a king or a code that is no piece. The one table
 // of which slot a captured or dropped piece uses.
 inline int hand_index(int code) {
   switch (std::abs(code)) {
-    case PAWN: case TOKIN: return 1;
-    case LANCE: case PROMOTED_LANCE: return 2;
-    case KNIGHT: case PROMOTED_KNIGHT: return 3;
-    case SILVER: case PROMOTED_SILVER: return 4;
-    case GOLD: case PROMOTED_GOLD: return 5;
-    case BISHOP: case HORSE: return 6;
-    case ROOK: case DRAGON: return 7;
-    default: return 0;
+    case PAWN:
+    case TOKIN:
+      return 1;
+    case LANCE:
+    case PROMOTED_LANCE:
+      return 2;
+    case KNIGHT:
+    case PROMOTED_KNIGHT:
+      return 3;
+    case SILVER:
+    case PROMOTED_SILVER:
+      return 4;
+    case GOLD:
+    case PROMOTED_GOLD:
+      return 5;
+    case BISHOP:
+    case HORSE:
+      return 6;
+    case ROOK:
+    case DRAGON:
+      return 7;
+    default:
+      return 0;
   }
 }
 

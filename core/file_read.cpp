@@ -59,7 +59,8 @@ std::string read_failure_reason(const FileRead& read, const std::string& kind) {
       return tr_text("File", "通常のﾌｧｲﾙではありません");
     case ReadStatus::TooLarge:
       return fill_in(tr_text("File", "%1としては大きすぎます"), {kind});
-    default: return read.system_error;
+    default:
+      return read.system_error;
   }
 }
 

@@ -10,7 +10,6 @@ namespace kumora {
 // and `chain_count` links already passed.  Own pieces within reach are always
 // marked; empty and enemy squares only once a link has been passed; a drop
 // never marks an enemy square.
-BoardTable guidance_squares(const Board& board, int from_x, int from_y, int piece,
-                            int chain_count);
+BoardTable guidance_squares(const Board& board, int from_x, int from_y, int piece, int chain_count);
 
 }  // namespace kumora

@@ -9,9 +9,9 @@ namespace kumora {
 // window can repaint in this order: the hand that received a capture, the
 // origin (painted empty), the hand the piece was dropped from, the target.
 struct MoveRedraw {
-  int captured = EMPTY;   // the code that stood on the target
-  int capture_hand = 0;   // hand column that received it (11 lower, -1 upper), 0 if none
-  int drop_hand = 0;      // hand column the piece came from, 0 for a board move
+  int captured = EMPTY;  // the code that stood on the target
+  int capture_hand = 0;  // hand column that received it (11 lower, -1 upper), 0 if none
+  int drop_hand = 0;     // hand column the piece came from, 0 for a board move
 };
 
 // Puts `piece` on the target, credits a captured piece to the captor's hand and

@@ -27,11 +27,18 @@ int squares_between_empty(const Board& board, int from_x, int from_y, int to_x, 
 // Drop restrictions of the last rows; the target is already known to be empty.
 int drop_allowed(int to_y, int piece) {
   switch (piece) {
-    case -PAWN: case -LANCE: return to_y == 1 ? OFF : ON;
-    case PAWN: case LANCE: return to_y == 9 ? OFF : ON;
-    case -KNIGHT: return to_y <= 2 ? OFF : ON;
-    case KNIGHT: return to_y >= 8 ? OFF : ON;
-    default: return std::abs(piece) >= 10 ? ON : OFF;
+    case -PAWN:
+    case -LANCE:
+      return to_y == 1 ? OFF : ON;
+    case PAWN:
+    case LANCE:
+      return to_y == 9 ? OFF : ON;
+    case -KNIGHT:
+      return to_y <= 2 ? OFF : ON;
+    case KNIGHT:
+      return to_y >= 8 ? OFF : ON;
+    default:
+      return std::abs(piece) >= 10 ? ON : OFF;
   }
 }
 
@@ -51,7 +58,11 @@ int board_step(const Board& board, int from_x, int from_y, int to_x, int to_y, i
       return (dy == 2 * f && std::abs(dx) == 1) ? ON : OFF;
     case SILVER:
       return ((std::abs(dx) <= 1 && dy == f) || (dy == -f && std::abs(dx) == 1)) ? ON : OFF;
-    case GOLD: case TOKIN: case PROMOTED_LANCE: case PROMOTED_KNIGHT: case PROMOTED_SILVER:
+    case GOLD:
+    case TOKIN:
+    case PROMOTED_LANCE:
+    case PROMOTED_KNIGHT:
+    case PROMOTED_SILVER:
       return ((std::abs(dx) <= 1 && (dy == f || dy == 0)) || (dy == -f && dx == 0)) ? ON : OFF;
     case BISHOP:
       return diagonal_path_clear(board, from_x, from_y, to_x, to_y);
@@ -82,8 +93,8 @@ int diagonal_path_clear(const Board& board, int from_x, int from_y, int to_x, in
   return squares_between_empty(board, from_x, from_y, to_x, to_y);
 }
 
-int can_step_with_target(const Board& board, int from_x, int from_y, int to_x, int to_y,
-                         int piece, int target_code) {
+int can_step_with_target(const Board& board, int from_x, int from_y, int to_x, int to_y, int piece,
+                         int target_code) {
   if (!Board::on_board(to_x, to_y) || (to_x == from_x && to_y == from_y)) return OFF;
   if (same_owner(piece, target_code)) return OFF;
   if (is_hand_column(from_x)) {

@@ -26,8 +26,8 @@ int can_step_or_chain(const Board& board, int from_x, int from_y, int to_x, int 
                       int chain_count);
 
 // can_step as if the target held `target_code` instead of what stands there.
-int can_step_with_target(const Board& board, int from_x, int from_y, int to_x, int to_y,
-                         int piece, int target_code);
+int can_step_with_target(const Board& board, int from_x, int from_y, int to_x, int to_y, int piece,
+                         int target_code);
 
 // A hand cell's column: 11 for the lower hand, -1 for the upper hand.
 inline bool is_hand_column(int x) { return x == LOWER_HAND_COLUMN || x == UPPER_HAND_COLUMN; }

@@ -14,20 +14,13 @@ struct Names {
 };
 
 constexpr Names NAMES[] = {
-    {PAWN, "歩", "歩", false},
-    {TOKIN, "と", "と", true},
-    {LANCE, "香", "香", false},
-    {PROMOTED_LANCE, "香成", "杏", true},
-    {KNIGHT, "桂", "桂", false},
-    {PROMOTED_KNIGHT, "桂成", "圭", true},
-    {SILVER, "銀", "銀", false},
-    {PROMOTED_SILVER, "銀成", "全", true},
-    {GOLD, "金", "金", false},
-    {BISHOP, "角", "角", false},
-    {HORSE, "角成", "馬", true},
-    {ROOK, "飛", "飛", false},
-    {DRAGON, "飛成", "龍", true},
-    {KING, "王", "王", false},
+    {PAWN, "歩", "歩", false},    {TOKIN, "と", "と", true},
+    {LANCE, "香", "香", false},   {PROMOTED_LANCE, "香成", "杏", true},
+    {KNIGHT, "桂", "桂", false},  {PROMOTED_KNIGHT, "桂成", "圭", true},
+    {SILVER, "銀", "銀", false},  {PROMOTED_SILVER, "銀成", "全", true},
+    {GOLD, "金", "金", false},    {BISHOP, "角", "角", false},
+    {HORSE, "角成", "馬", true},  {ROOK, "飛", "飛", false},
+    {DRAGON, "飛成", "龍", true}, {KING, "王", "王", false},
 };
 
 const Names* names_of(int code) {

@@ -35,8 +35,8 @@ class SearchClock {
 
   std::chrono::steady_clock::time_point start_;
   std::int64_t node_budget_;
-  double hard_seconds_ = 0;      // stop here (0: never)
-  double iteration_seconds_ = 0; // no new iteration after this (0: always)
+  double hard_seconds_ = 0;       // stop here (0: never)
+  double iteration_seconds_ = 0;  // no new iteration after this (0: always)
   const std::atomic<bool>* stop_;
   std::int64_t nodes_ = 0;
   bool stopped_ = false;

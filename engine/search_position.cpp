@@ -14,8 +14,10 @@ void change_hand(SearchPosition& position, int owner, int slot, int by) {
 void put(SearchPosition& position, int code, int x, int y) {
   position.key ^= square_key(position.board(x, y), x, y) ^ square_key(code, x, y);
   position.board(x, y) = code;
-  if (code == EMPTY) position.occupied &= ~square_bit(x, y);
-  else position.occupied |= square_bit(x, y);
+  if (code == EMPTY)
+    position.occupied &= ~square_bit(x, y);
+  else
+    position.occupied |= square_bit(x, y);
 }
 
 }  // namespace
@@ -45,8 +47,7 @@ void play(SearchPosition& position, const Candidate& move, MoveUndo& undo) {
     put(position, EMPTY, move.from_x, move.from_y);
   }
   undo.captured = position.board(move.to_x, move.to_y);
-  if (const int slot = hand_index(undo.captured); slot != 0)
-    change_hand(position, mover, slot, +1);
+  if (const int slot = hand_index(undo.captured); slot != 0) change_hand(position, mover, slot, +1);
   put(position, move.placed, move.to_x, move.to_y);
   pass_turn(position);
 }

@@ -7,9 +7,9 @@ namespace kumora {
 namespace {
 
 // The piece codes that get words, upper then lower.
-constexpr int KEYED_KINDS[] = {PAWN, LANCE, KNIGHT, SILVER, GOLD, BISHOP, ROOK, KING,
-                               TOKIN, PROMOTED_LANCE, PROMOTED_KNIGHT, PROMOTED_SILVER,
-                               PROMOTED_GOLD, HORSE, DRAGON};
+constexpr int KEYED_KINDS[] = {
+    PAWN,  LANCE,          KNIGHT,          SILVER,          GOLD,          BISHOP, ROOK,  KING,
+    TOKIN, PROMOTED_LANCE, PROMOTED_KNIGHT, PROMOTED_SILVER, PROMOTED_GOLD, HORSE,  DRAGON};
 constexpr int KIND_COUNT = sizeof(KEYED_KINDS) / sizeof(KEYED_KINDS[0]);
 constexpr int HAND_COUNTS = MAX_KEYED_HAND_COUNT + 1;
 

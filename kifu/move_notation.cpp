@@ -7,7 +7,8 @@ namespace kumora {
 
 namespace {
 
-const char* const FULL_WIDTH_DIGITS[10] = {"", "１", "２", "３", "４", "５", "６", "７", "８", "９"};
+const char* const FULL_WIDTH_DIGITS[10] = {"",   "１", "２", "３", "４",
+                                           "５", "６", "７", "８", "９"};
 const char* const KANJI_NUMERALS[10] = {"", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
 
 bool is_drop(const KifuEntry& e) { return !Board::on_board(e.from_x, e.from_y); }
@@ -20,21 +21,36 @@ bool is_one_character(const std::string& utf8) { return utf8.size() <= 3; }
 
 std::string notation_piece_name(int code) {
   switch (code < 0 ? -code : code) {
-    case PAWN: return "歩";
-    case LANCE: return "香";
-    case KNIGHT: return "桂";
-    case SILVER: return "銀";
-    case GOLD: return "金";
-    case BISHOP: return "角";
-    case ROOK: return "飛";
-    case KING: return "王";
-    case TOKIN: return "と";
-    case PROMOTED_LANCE: return "成香";
-    case PROMOTED_KNIGHT: return "成桂";
-    case PROMOTED_SILVER: return "成銀";
-    case HORSE: return "馬";
-    case DRAGON: return "竜";
-    default: return {};
+    case PAWN:
+      return "歩";
+    case LANCE:
+      return "香";
+    case KNIGHT:
+      return "桂";
+    case SILVER:
+      return "銀";
+    case GOLD:
+      return "金";
+    case BISHOP:
+      return "角";
+    case ROOK:
+      return "飛";
+    case KING:
+      return "王";
+    case TOKIN:
+      return "と";
+    case PROMOTED_LANCE:
+      return "成香";
+    case PROMOTED_KNIGHT:
+      return "成桂";
+    case PROMOTED_SILVER:
+      return "成銀";
+    case HORSE:
+      return "馬";
+    case DRAGON:
+      return "竜";
+    default:
+      return {};
   }
 }
 

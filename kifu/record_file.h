@@ -50,8 +50,7 @@ struct SaveOutcome {
 // whole new file is there or the old one is left as it was. Nothing is
 // written when the name or a header text is refused.
 SaveOutcome save_record_file(const std::string& folder, const std::string& file_name,
-                             const RecordHeaderTexts& texts, bool sente_is_lower,
-                             const Kifu& kifu);
+                             const RecordHeaderTexts& texts, bool sente_is_lower, const Kifu& kifu);
 
 // What a record file holds: the header lines as UTF-8 text to show, and its
 // moves as entries 1..kifu_len with kifu_pos = 0.

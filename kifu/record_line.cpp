@@ -115,10 +115,10 @@ MoveLineProblem parse_move_line(const std::string& line, KifuEntry& entry) {
   int clocks[4] = {};
   KifuEntry read;
   const Target targets[] = {
-      {FROM_X, &read.from_x},      {FROM_Y, &read.from_y},      {TO_X, &read.to_x},
-      {TO_Y, &read.to_y},          {PLACED, &read.placed},      {MOVED, &read.moved},
-      {TAKEN, &read.taken},        {LOWER_BEFORE, &clocks[0]},  {LOWER_AFTER, &clocks[1]},
-      {UPPER_BEFORE, &clocks[2]},  {UPPER_AFTER, &clocks[3]},
+      {FROM_X, &read.from_x},     {FROM_Y, &read.from_y},     {TO_X, &read.to_x},
+      {TO_Y, &read.to_y},         {PLACED, &read.placed},     {MOVED, &read.moved},
+      {TAKEN, &read.taken},       {LOWER_BEFORE, &clocks[0]}, {LOWER_AFTER, &clocks[1]},
+      {UPPER_BEFORE, &clocks[2]}, {UPPER_AFTER, &clocks[3]},
   };
   for (const Target& target : targets) {
     if (!field_value(line, target.column, *target.value)) {

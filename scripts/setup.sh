@@ -10,13 +10,13 @@ packages=(
   libgtest-dev libbenchmark-dev
   fonts-noto-cjk libfontconfig-dev
   xvfb xauth xdotool imagemagick sox time
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev clang-format
   dpkg-dev lintian desktop-file-utils appstream
 )
 
 missing=()
 for package in "${packages[@]}"; do
-  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then
+  if ! grep -q "install ok installed" <<<"$(dpkg-query -W -f='${Status}' "$package" 2>/dev/null)"; then
     missing+=("$package")
   fi
 done

@@ -18,18 +18,15 @@ const char* const GRADE_NAMES[21] = {
 
 // Grades -9..10.
 constexpr HandicapSquare SQUARES[20] = {
-    {6, 9, -110}, {4, 9, -110}, {7, 9, -100}, {3, 9, -100}, {8, 9, -30},
-    {2, 9, -30},  {9, 9, -20},  {1, 9, -20},  {8, 8, -900}, {2, 8, -800},
-    {8, 2, 800},  {2, 2, 900},  {9, 1, 20},   {1, 1, 20},   {8, 1, 30},
-    {2, 1, 30},   {7, 1, 100},  {3, 1, 100},  {6, 1, 110},  {4, 1, 110},
+    {6, 9, -110}, {4, 9, -110}, {7, 9, -100}, {3, 9, -100}, {8, 9, -30}, {2, 9, -30}, {9, 9, -20},
+    {1, 9, -20},  {8, 8, -900}, {2, 8, -800}, {8, 2, 800},  {2, 2, 900}, {9, 1, 20},  {1, 1, 20},
+    {8, 1, 30},   {2, 1, 30},   {7, 1, 100},  {3, 1, 100},  {6, 1, 110}, {4, 1, 110},
 };
 }  // namespace
 
 HandicapSquare handicap_square(int grade) { return SQUARES[grade + 9]; }
 
-int contents_after_step_up(int grade) {
-  return grade <= 0 ? handicap_square(grade).piece : EMPTY;
-}
+int contents_after_step_up(int grade) { return grade <= 0 ? handicap_square(grade).piece : EMPTY; }
 
 int contents_after_step_down(int grade) {
   return grade <= 0 ? EMPTY : handicap_square(grade).piece;

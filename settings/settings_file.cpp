@@ -8,8 +8,8 @@ struct BackgroundName {
   const char* line;
 };
 constexpr BackgroundName BACKGROUND_LINES[] = {
-    {BACKGROUND_MIDORI, "背景画=緑"}, {BACKGROUND_TAKE, "背景画=竹"},
-    {BACKGROUND_TATAMI, "背景画=畳"}, {BACKGROUND_UCHU, "背景画=宇宙"},
+    {BACKGROUND_MIDORI, "背景画=緑"},  {BACKGROUND_TAKE, "背景画=竹"},
+    {BACKGROUND_TATAMI, "背景画=畳"},  {BACKGROUND_UCHU, "背景画=宇宙"},
     {BACKGROUND_RENGA, "背景画=煉瓦"},
 };
 }  // namespace

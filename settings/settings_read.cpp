@@ -26,8 +26,8 @@ struct EncodedLines {
   std::string music_on = cp932_of(MUSIC_ON_LINE);
 
   EncodedLines() {
-    for (const int code : {BACKGROUND_MIDORI, BACKGROUND_TATAMI, BACKGROUND_TAKE,
-                           BACKGROUND_UCHU, BACKGROUND_RENGA}) {
+    for (const int code : {BACKGROUND_MIDORI, BACKGROUND_TATAMI, BACKGROUND_TAKE, BACKGROUND_UCHU,
+                           BACKGROUND_RENGA}) {
       backgrounds.emplace_back(code, cp932_of(background_line(code)));
     }
   }

@@ -158,8 +158,8 @@ struct Buffer {
   int loop_channel = -1;  // the channel it loops on, -1 when not looping
 };
 
-int g_device = 0;               // the open device's handle, 0 when none
-int g_last_device = 0;          // handles are never reused within a process
+int g_device = 0;       // the open device's handle, 0 when none
+int g_last_device = 0;  // handles are never reused within a process
 int g_last_buffer = 0;
 int g_channels = 0;
 std::unordered_map<int, Buffer> g_buffers;

@@ -24,7 +24,8 @@ int usage() {
 }
 
 std::string fresh_temporary_directory() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "kumora-scenario-XXXXXX").string();
+  std::string pattern =
+      (std::filesystem::temp_directory_path() / "kumora-scenario-XXXXXX").string();
   if (!mkdtemp(pattern.data())) return {};
   return pattern;
 }

@@ -2,8 +2,8 @@
 
 #include <QApplication>
 #include <QComboBox>
-#include <QFrame>
 #include <QFont>
+#include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -195,7 +195,8 @@ void FilePanelWidgets::place(double factor, double left, double top) {
     widget->setGeometry(QRect(top_left, bottom_right - QPoint(1, 1)));
     QFont font(JAPANESE_FONT);
     font.setPixelSize(std::max(6, static_cast<int>(h * factor * 0.6)));
-    if (widget == dir1_ || widget == file1_) font.setPixelSize(std::max(6, static_cast<int>(200 * factor)));
+    if (widget == dir1_ || widget == file1_)
+      font.setPixelSize(std::max(6, static_cast<int>(200 * factor)));
     widget->setFont(font);
   };
   const int icon_size = std::max(8, static_cast<int>(200 * factor));

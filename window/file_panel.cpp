@@ -19,9 +19,10 @@ bool ends_with(const std::string& text, const std::string& end) {
 
 bool is_user_mount(const std::string& point, const std::string& type) {
   static const char* const SYSTEM_TYPES[] = {
-      "proc", "sysfs", "devtmpfs", "devpts", "tmpfs", "cgroup", "cgroup2", "securityfs",
-      "pstore", "bpf", "debugfs", "tracefs", "mqueue", "hugetlbfs", "configfs", "fusectl",
-      "autofs", "binfmt_misc", "overlay", "nsfs", "rpc_pipefs", "efivarfs", "ramfs"};
+      "proc",    "sysfs",      "devtmpfs",   "devpts",   "tmpfs",   "cgroup",
+      "cgroup2", "securityfs", "pstore",     "bpf",      "debugfs", "tracefs",
+      "mqueue",  "hugetlbfs",  "configfs",   "fusectl",  "autofs",  "binfmt_misc",
+      "overlay", "nsfs",       "rpc_pipefs", "efivarfs", "ramfs"};
   for (const char* system : SYSTEM_TYPES) {
     if (type == system) return false;
   }

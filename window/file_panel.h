@@ -48,10 +48,10 @@ struct FilePanelState {
   std::string text[5];               // Text1..Text4 at 1..4
   // Paths and names are the file system's bytes, which need not be UTF-8;
   // they are shown as file_name_text (core/code_page.h) and opened as they are.
-  std::string drive = "/";           // Drive1.Drive
-  std::string dir_path;              // Dir1.Path
-  std::string file_path;             // File1.Path
-  std::vector<std::string> files;    // what File1 lists: the record files of file_path
+  std::string drive = "/";         // Drive1.Drive
+  std::string dir_path;            // Dir1.Path
+  std::string file_path;           // File1.Path
+  std::vector<std::string> files;  // what File1 lists: the record files of file_path
 };
 
 // The record files of a folder: regular files whose name, as shown, ends

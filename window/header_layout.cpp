@@ -47,8 +47,8 @@ HeaderPlaces place_headers(const std::string& title, const std::string& top_name
     places.title = {specified, BELOW_BOARD_Y};
     return places;
   }
-  const double centred = std::clamp(BOARD_CENTRE_X - width / 2, 0.0,
-                                    std::max(0.0, SURFACE_W_TWIPS - width));
+  const double centred =
+      std::clamp(BOARD_CENTRE_X - width / 2, 0.0, std::max(0.0, SURFACE_W_TWIPS - width));
   const bool clear = !overlaps(centred, width, name_x, name_width);
   places.title = {centred, clear ? BELOW_BOARD_Y : BELOW_BOARD_Y + LINE_HEIGHT};
   return places;

@@ -12,7 +12,7 @@ namespace kumora {
 
 struct LastMoveSquares {
   bool present = false;
-  Cell from;               // a board square, or the hand cell of a drop
+  Cell from;  // a board square, or the hand cell of a drop
   Cell to;
   std::vector<Cell> links;  // the chain's own pieces between them, in order
 };

@@ -50,8 +50,10 @@ TEST(AnalyzeBoard, TwoKingsAlone) {
   Position pos{{5, 9, -KING}, {5, 1, KING}};
   pos.analyze();
   const AttackTables& t = pos.tables;
-  EXPECT_EQ(squares_not(t.lower_attack_count, 0), (Squares{{4, 8}, {5, 8}, {6, 8}, {4, 9}, {6, 9}}));
-  EXPECT_EQ(squares_not(t.upper_attack_count, 0), (Squares{{4, 1}, {6, 1}, {4, 2}, {5, 2}, {6, 2}}));
+  EXPECT_EQ(squares_not(t.lower_attack_count, 0),
+            (Squares{{4, 8}, {5, 8}, {6, 8}, {4, 9}, {6, 9}}));
+  EXPECT_EQ(squares_not(t.upper_attack_count, 0),
+            (Squares{{4, 1}, {6, 1}, {4, 2}, {5, 2}, {6, 2}}));
   EXPECT_EQ(t.lower_attack_count(5, 8), 1);
   EXPECT_EQ(t.upper_attack_count(5, 2), 1);
   EXPECT_EQ(squares_not(t.lower_defender, 999), Squares{});
@@ -135,7 +137,7 @@ TEST(AnalyzeBoard, UpperGoldLikePiecesDefendAs110AndLeaveTheSquares) {
 
 TEST(AnalyzeBoard, UpperKindsThatRecordNoAttack) {
   // Knight, silver, king and the horse's orthogonal steps count only.
-  Position pos{{5, 3, KNIGHT}, {4, 5, -GOLD}, {8, 1, KING}, {7, 2, -PAWN},
+  Position pos{{5, 3, KNIGHT}, {4, 5, -GOLD}, {8, 1, KING},  {7, 2, -PAWN},
                {2, 2, SILVER}, {2, 3, -PAWN}, {5, 8, HORSE}, {5, 9, -ROOK}};
   pos.analyze();
   const AttackTables& t = pos.tables;
@@ -186,8 +188,8 @@ TEST(AnalyzeBoard, LowerRookLineGoesOnBehindTheUpperKing) {
   EXPECT_EQ(t.lower_attacker(5, 2), -ROOK);
   EXPECT_EQ(lower_attacker_square(t, 5, 5), std::make_pair(5, 9));
   EXPECT_EQ(lower_attacker_square(t, 5, 2), std::make_pair(5, 9));
-  EXPECT_EQ(t.lower_defender(1, 9), -ROOK);   // the leftward line ends on its own king
-  EXPECT_EQ(t.lower_attack_count(1, 8), 1);   // only the king
+  EXPECT_EQ(t.lower_defender(1, 9), -ROOK);  // the leftward line ends on its own king
+  EXPECT_EQ(t.lower_attack_count(1, 8), 1);  // only the king
 
   pos.place({{5, 7, SILVER}});
   pos.analyze();

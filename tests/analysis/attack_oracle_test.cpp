@@ -15,10 +15,10 @@ namespace {
 
 struct Move {
   bool reaches = false;
-  int code = 0;             // recorded code
-  bool defends = false;     // may write upper_defender (lower moves always may)
-  bool attacks = false;     // may write upper_attacker
-  bool with_square = false; // writes the upper square tables
+  int code = 0;              // recorded code
+  bool defends = false;      // may write upper_defender (lower moves always may)
+  bool attacks = false;      // may write upper_attacker
+  bool with_square = false;  // writes the upper square tables
 };
 
 bool is_gold_like(int kind) {
@@ -30,24 +30,37 @@ bool is_gold_like(int kind) {
 bool has_step(int kind, int dx, int dy) {
   const int ax = std::abs(dx), ay = std::abs(dy);
   switch (kind) {
-    case PAWN: return dx == 0 && dy == 1;
-    case KNIGHT: return ax == 1 && dy == 2;
-    case SILVER: return (ax <= 1 && dy == 1) || (ax == 1 && dy == -1);
-    case KING: return ax <= 1 && ay <= 1 && (ax + ay) > 0;
-    case HORSE: return ax + ay == 1;
-    case DRAGON: return ax == 1 && ay == 1;
-    default: return is_gold_like(kind) && ((ax <= 1 && dy == 1) || (ay == 0 && ax == 1) ||
-                                           (dx == 0 && dy == -1));
+    case PAWN:
+      return dx == 0 && dy == 1;
+    case KNIGHT:
+      return ax == 1 && dy == 2;
+    case SILVER:
+      return (ax <= 1 && dy == 1) || (ax == 1 && dy == -1);
+    case KING:
+      return ax <= 1 && ay <= 1 && (ax + ay) > 0;
+    case HORSE:
+      return ax + ay == 1;
+    case DRAGON:
+      return ax == 1 && ay == 1;
+    default:
+      return is_gold_like(kind) &&
+             ((ax <= 1 && dy == 1) || (ay == 0 && ax == 1) || (dx == 0 && dy == -1));
   }
 }
 
 bool has_line(int kind, int ux, int uy) {
   const bool diagonal = ux != 0 && uy != 0;
   switch (kind) {
-    case LANCE: return ux == 0 && uy == 1;
-    case BISHOP: case HORSE: return diagonal;
-    case ROOK: case DRAGON: return !diagonal;
-    default: return false;
+    case LANCE:
+      return ux == 0 && uy == 1;
+    case BISHOP:
+    case HORSE:
+      return diagonal;
+    case ROOK:
+    case DRAGON:
+      return !diagonal;
+    default:
+      return false;
   }
 }
 
@@ -89,8 +102,20 @@ Move move_of(const Board& board, int x, int y, int tx, int ty) {
   return m;
 }
 
-constexpr int CODES[] = {PAWN, LANCE, KNIGHT, SILVER, GOLD, TOKIN, PROMOTED_LANCE,
-                         PROMOTED_KNIGHT, PROMOTED_SILVER, BISHOP, HORSE, ROOK, DRAGON, KING,
+constexpr int CODES[] = {PAWN,
+                         LANCE,
+                         KNIGHT,
+                         SILVER,
+                         GOLD,
+                         TOKIN,
+                         PROMOTED_LANCE,
+                         PROMOTED_KNIGHT,
+                         PROMOTED_SILVER,
+                         BISHOP,
+                         HORSE,
+                         ROOK,
+                         DRAGON,
+                         KING,
                          PROMOTED_GOLD};
 
 Board random_board(std::mt19937& rng) {

@@ -15,7 +15,7 @@ TEST(SecondPawn, OnlyAnUnpromotedOwnPawnInTheTargetColumnCounts) {
   EXPECT_EQ(second_pawn_in_file(board, LOWER_HAND_COLUMN, 4, -PAWN), OFF);
   EXPECT_EQ(second_pawn_in_file(board, LOWER_HAND_COLUMN, 5, -PAWN), ON);
   EXPECT_EQ(second_pawn_in_file(board, UPPER_HAND_COLUMN, 4, PAWN), ON);
-  EXPECT_EQ(second_pawn_in_file(board, 6, 5, -PAWN), ON);  // carried sideways by a chain
+  EXPECT_EQ(second_pawn_in_file(board, 6, 5, -PAWN), ON);   // carried sideways by a chain
   EXPECT_EQ(second_pawn_in_file(board, 5, 5, -PAWN), OFF);  // staying in its column
   EXPECT_EQ(second_pawn_in_file(board, 6, 5, -TOKIN), OFF);
   EXPECT_EQ(second_pawn_in_file(board, 6, 5, -LANCE), OFF);

@@ -51,7 +51,7 @@ TEST(Guidance, DropsFollowTheLastRowRulesAndNeverMarkEnemies) {
   board(3, 1) = -GOLD;
   board(4, 2) = -GOLD;
   board(6, 6) = PAWN;
-  board(7, 5) = PAWN;   // the weakest codes of each side
+  board(7, 5) = PAWN;  // the weakest codes of each side
   board(5, 5) = -PAWN;
   EXPECT_EQ(marked(guidance_squares(board, LOWER_HAND_COLUMN, 3, -PAWN, 0)),
             (Squares{{4, 2}, {5, 5}}));

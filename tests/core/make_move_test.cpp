@@ -44,7 +44,7 @@ TEST(MakeMove, CapturedPromotedPiecesEnterTheHandUnpromoted) {
 TEST(MakeMove, EveryCapturedKindEntersTheCaptorsSlotUnpromoted) {
   const struct {
     int kind, slot;
-  } cases[] = {{PAWN, 1},   {TOKIN, 1},           {LANCE, 2}, {PROMOTED_LANCE, 2},
+  } cases[] = {{PAWN, 1},   {TOKIN, 1},           {LANCE, 2},  {PROMOTED_LANCE, 2},
                {KNIGHT, 3}, {PROMOTED_KNIGHT, 3}, {SILVER, 4}, {PROMOTED_SILVER, 4},
                {GOLD, 5},   {BISHOP, 6},          {HORSE, 6},  {ROOK, 7},
                {DRAGON, 7}};

@@ -30,7 +30,7 @@ TEST(ChainFromInitialPosition, GoldStepsSidewaysOntoTheSilverThenMovesAsTheSilve
   EXPECT_EQ(can_step_or_chain(board, 4, 9, 3, 9, -GOLD, 0), ON);
   EXPECT_EQ(can_step_or_chain(board, 3, 9, 3, 8, -SILVER, 1), ON);
   EXPECT_EQ(can_step_or_chain(board, 3, 9, 4, 8, -SILVER, 1), ON);
-  EXPECT_EQ(can_step_or_chain(board, 3, 9, 2, 8, -SILVER, 1), ON);  // onto the bishop: a link
+  EXPECT_EQ(can_step_or_chain(board, 3, 9, 2, 8, -SILVER, 1), ON);   // onto the bishop: a link
   EXPECT_EQ(can_step_or_chain(board, 3, 9, 4, 9, -SILVER, 1), OFF);  // silver never steps sideways
 }
 

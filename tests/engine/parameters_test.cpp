@@ -23,12 +23,31 @@ std::array<int, NUMBER_COUNT> numbers_of(const EngineParameters& parameters) {
 }
 
 TEST(EngineParameters, EachNameSetsANumberOfItsOwn) {
-  const char* const names[] = {
-      "pawn", "lance", "knight", "silver", "gold", "bishop", "rook", "tokin", "promoted_lance",
-      "promoted_knight", "promoted_silver", "horse", "dragon", "hand_percent", "mobility",
-      "immobile", "king_zone_reach", "king_zone_drop", "king_zone_guard", "null_move",
-      "late_move_reduction", "futility_margin", "late_move_pruning", "internal_reduction",
-      "quiet_futility"};
+  const char* const names[] = {"pawn",
+                               "lance",
+                               "knight",
+                               "silver",
+                               "gold",
+                               "bishop",
+                               "rook",
+                               "tokin",
+                               "promoted_lance",
+                               "promoted_knight",
+                               "promoted_silver",
+                               "horse",
+                               "dragon",
+                               "hand_percent",
+                               "mobility",
+                               "immobile",
+                               "king_zone_reach",
+                               "king_zone_drop",
+                               "king_zone_guard",
+                               "null_move",
+                               "late_move_reduction",
+                               "futility_margin",
+                               "late_move_pruning",
+                               "internal_reduction",
+                               "quiet_futility"};
   const auto defaults = numbers_of(EngineParameters{});
   std::set<size_t> reached;
   for (const char* name : names) {

@@ -31,8 +31,8 @@ int BoxAnswerer::take_unanswered() { return std::exchange(unanswered_, 0); }
 void BoxAnswerer::answer_open_box() {
   auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
   if (box == nullptr || !box->isVisible()) return;
-  SeenBox seen{box->windowTitle(), box->text(), box->icon(),
-               box->button(QMessageBox::Yes) != nullptr, {}};
+  SeenBox seen{
+      box->windowTitle(), box->text(), box->icon(), box->button(QMessageBox::Yes) != nullptr, {}};
   QMessageBox::StandardButton answer = QMessageBox::Ok;
   if (seen.yes_no) {
     if (answers_.isEmpty() && chooser_) {

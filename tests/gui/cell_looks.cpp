@@ -58,7 +58,12 @@ QString cell_mismatch(const WindowDriver& driver, int x, int y, int code, int ot
   const double to_other = mean_difference(shown, cell, pictures.picture(other, scale));
   if (to_code < LOOKS_LIKE_TOLERANCE && to_code * 2 < to_other) return {};
   return QString("cell (%1,%2): difference %3 to the picture of %4, %5 to that of %6")
-      .arg(x).arg(y).arg(to_code).arg(code).arg(to_other).arg(other);
+      .arg(x)
+      .arg(y)
+      .arg(to_code)
+      .arg(code)
+      .arg(to_other)
+      .arg(other);
 }
 
 }  // namespace kumora

@@ -168,7 +168,10 @@ void RealWindowPlay::two_person_opening_with_a_chain_move() {
   };
   QVERIFY2(ring(2, 4) > 50 && ring(2, 2) < 20 && ring(2, 3) < 20 && ring(8, 6) == 0,
            qPrintable(QString("ring pixels %1 %2 %3 %4")
-                          .arg(ring(2, 4)).arg(ring(2, 2)).arg(ring(2, 3)).arg(ring(8, 6))));
+                          .arg(ring(2, 4))
+                          .arg(ring(2, 2))
+                          .arg(ring(2, 3))
+                          .arg(ring(8, 6))));
 }
 
 void RealWindowPlay::promotion_needs_the_right_button_after_a_refusal() {
@@ -277,9 +280,10 @@ void RealWindowPlay::save_through_the_file_panel() {
   QVERIFY(panel.dir1->isVisible());
   QVERIFY(!panel.file1->isVisible());
   QVERIFY(panel.command1->isVisible());
-  const std::pair<int, const char*> fields[] = {
-      {TEXT_TITLE, "練習対局"}, {TEXT_SENTE, "山田"}, {TEXT_GOTE, "田中"},
-      {TEXT_FILE_NAME, "first game"}};
+  const std::pair<int, const char*> fields[] = {{TEXT_TITLE, "練習対局"},
+                                                {TEXT_SENTE, "山田"},
+                                                {TEXT_GOTE, "田中"},
+                                                {TEXT_FILE_NAME, "first game"}};
   for (const auto& [index, text] : fields) {
     driver_->click_widget(*panel.text[index]);
     QTRY_VERIFY_WITH_TIMEOUT(panel.text[index]->hasFocus(), WAIT_MS);
@@ -347,16 +351,18 @@ void RealWindowPlay::read_back_into_record_mode() {
   click_folder(u8("大会"));
   QTRY_COMPARE_WITH_TIMEOUT(panel.file1->count(), 0, WAIT_MS);
   click_folder(QDir(dir_.path()).dirName());
-  QTRY_COMPARE_WITH_TIMEOUT(
-      panel.file1->findItems(u8("first game.棋譜"), Qt::MatchExactly).size(), 1, WAIT_MS);
+  QTRY_COMPARE_WITH_TIMEOUT(panel.file1->findItems(u8("first game.棋譜"), Qt::MatchExactly).size(),
+                            1, WAIT_MS);
 
-  const QList<QListWidgetItem*> items = panel.file1->findItems(u8("first game.棋譜"), Qt::MatchExactly);
+  const QList<QListWidgetItem*> items =
+      panel.file1->findItems(u8("first game.棋譜"), Qt::MatchExactly);
   QCOMPARE(items.size(), 1);
   save_screenshot_if_asked(*window_, "read-panel");
 
   QWidget& list_area = *panel.file1->viewport();
   driver_->click_widget(list_area, panel.file1->visualItemRect(items[0]).center());
-  expect_boxes({{u8("棋譜"), u8(" 読み込みました")}, {u8("棋譜"), u8("棋譜を '進 'で進めて下さい")}});
+  expect_boxes(
+      {{u8("棋譜"), u8(" 読み込みました")}, {u8("棋譜"), u8("棋譜を '進 'で進めて下さい")}});
   QVERIFY(!panel.file1->isVisible());
   QCOMPARE(logic().game().state.kifu_mode, ON);
   QCOMPARE(logic().game().kifu.kifu_len, 5);

@@ -17,9 +17,9 @@
 #include "tests/gui/panel_widgets.h"
 #include "tests/gui/program_setup.h"
 #include "tests/gui/window_test_case.h"
-#include "window/file_panel.h"
 #include "view/game_window.h"
 #include "view/surface_view.h"
+#include "window/file_panel.h"
 
 namespace kumora {
 
@@ -61,7 +61,6 @@ class WindowScaling : public WindowTestCase {
   static void sizes();
   void resize_window();
   QString misplaced(QWidget& widget, const TwipRect& rect) const;
-
 };
 
 void WindowScaling::sizes() {
@@ -107,12 +106,14 @@ void WindowScaling::surface_at_the_device_resolution() {
   QVERIFY2(std::abs(image.width() - 600 * device_scale) <= 1 &&
                std::abs(image.height() - 480 * device_scale) <= 1,
            qPrintable(QString("surface of %1 x %2 pixels at scale %3")
-                          .arg(image.width()).arg(image.height()).arg(device_scale)));
+                          .arg(image.width())
+                          .arg(image.height())
+                          .arg(device_scale)));
   // Whole and uniformly scaled: the corner cells and the middle show their pieces.
   struct Shown {
     int x, y, code, other;
   };
-  const Shown cells[] = {{1, 1, 20, -20}, {9, 1, 20, -20},  {1, 9, -20, 20},
+  const Shown cells[] = {{1, 1, 20, -20}, {9, 1, 20, -20},     {1, 9, -20, 20},
                          {9, 9, -20, 20}, {8, 8, -900, EMPTY}, {5, 5, EMPTY, -900}};
   for (const Shown& cell : cells) {
     const QString mismatch = cell_mismatch(*driver_, cell.x, cell.y, cell.code, cell.other);
@@ -130,8 +131,14 @@ QString WindowScaling::misplaced(QWidget& widget, const TwipRect& rect) const {
     return {};
   return QString("%1 at (%2,%3 %4x%5), expected (%6,%7)-(%8,%9)")
       .arg(widget.metaObject()->className())
-      .arg(at.left()).arg(at.top()).arg(at.width()).arg(at.height())
-      .arg(top_left.x()).arg(top_left.y()).arg(bottom_right.x()).arg(bottom_right.y());
+      .arg(at.left())
+      .arg(at.top())
+      .arg(at.width())
+      .arg(at.height())
+      .arg(top_left.x())
+      .arg(top_left.y())
+      .arg(bottom_right.x())
+      .arg(bottom_right.y());
 }
 
 void WindowScaling::panel_widgets_follow_the_surface() {
@@ -154,8 +161,7 @@ void WindowScaling::panel_widgets_follow_the_surface() {
   }
   // The button takes the click at this size: with no file name it says so.
   driver_->click_widget(*panel.command1);
-  const QString unexpected =
-      unexpected_boxes(boxes_, {{"  ", u8("ﾌｧｲﾙ名が入力されていません")}});
+  const QString unexpected = unexpected_boxes(boxes_, {{"  ", u8("ﾌｧｲﾙ名が入力されていません")}});
   QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected));
 }
 

@@ -43,9 +43,9 @@ inline GameRecorder game_with_captures_drops_and_promotions() {
   game.play(11, 3, 7, 5, -PAWN, 1234.9);  // lower drop from the pawn row
   game.play(8, 2, 7, 5, BISHOP, 0.5);     // takes the pawn
   game.play(8, 8, 3, 6, -ROOK, 0);
-  game.play(-1, 3, 4, 4, KNIGHT, 2);      // upper drop, recorded by slot
-  game.play(2, 8, 7, 5, -BISHOP, 0);      // takes the bishop
-  game.play(7, 3, 5, 7, TOKIN, 1);        // takes a pawn and promotes
+  game.play(-1, 3, 4, 4, KNIGHT, 2);  // upper drop, recorded by slot
+  game.play(2, 8, 7, 5, -BISHOP, 0);  // takes the bishop
+  game.play(7, 3, 5, 7, TOKIN, 1);    // takes a pawn and promotes
   return game;
 }
 

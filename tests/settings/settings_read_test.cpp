@@ -36,9 +36,10 @@ TEST(ReadSettingsLines, ReadsEveryChoice) {
   EXPECT_FALSE(read.elapsed_on);
   EXPECT_FALSE(read.music_on);
 
-  const std::pair<const char*, int> backgrounds[] = {
-      {"背景画=緑", BACKGROUND_MIDORI}, {"背景画=竹", BACKGROUND_TAKE},
-      {"背景画=畳", BACKGROUND_TATAMI}, {"背景画=煉瓦", BACKGROUND_RENGA}};
+  const std::pair<const char*, int> backgrounds[] = {{"背景画=緑", BACKGROUND_MIDORI},
+                                                     {"背景画=竹", BACKGROUND_TAKE},
+                                                     {"背景画=畳", BACKGROUND_TATAMI},
+                                                     {"背景画=煉瓦", BACKGROUND_RENGA}};
   for (const auto& [line, code] : backgrounds) {
     EXPECT_EQ(read_settings_lines(cp932_lines({line}, "\n")).background, code) << line;
   }

@@ -80,9 +80,9 @@ TEST(WavValidation, AcceptsOtherChunksAndPadding) {
 TEST(WavValidation, AcceptsExtensiblePcm) {
   auto extensible = [](unsigned char sub0) {
     Bytes body = fmt_body(Fmt{.format = 0xFFFE, .channels = 2, .bits = 24});
-    put_u16(body, 22);            // cbSize
-    put_u16(body, 24);            // valid bits
-    put_u32(body, 3);             // channel mask
+    put_u16(body, 22);  // cbSize
+    put_u16(body, 24);  // valid bits
+    put_u32(body, 3);   // channel mask
     const unsigned char guid[16] = {sub0, 0x00, 0x00, 0x00, 0x00, 0x00, 0x10, 0x00,
                                     0x80, 0x00, 0x00, 0xAA, 0x00, 0x38, 0x9B, 0x71};
     body.insert(body.end(), guid, guid + 16);
@@ -165,9 +165,9 @@ TEST(WavValidation, RejectsBadFormats) {
 }
 
 TEST(WavValidation, RejectsNonPcm) {
-  EXPECT_EQ(valid(wav(Fmt{.format = 3, .bits = 32}, 200)), 0);  // IEEE float
+  EXPECT_EQ(valid(wav(Fmt{.format = 3, .bits = 32}, 200)), 0);                        // IEEE float
   EXPECT_EQ(valid(wav(Fmt{.format = 0x11, .bits = 4, .block_align = 256}, 512)), 0);  // IMA ADPCM
-  EXPECT_EQ(valid(wav(Fmt{.format = 0x55}, 200)), 0);  // MP3
+  EXPECT_EQ(valid(wav(Fmt{.format = 0x55}, 200)), 0);                                 // MP3
   EXPECT_EQ(valid(wav(Fmt{.format = 0}, 200)), 0);
   // Extensible without its extension.
   EXPECT_EQ(valid(wav(Fmt{.format = 0xFFFE}, 200)), 0);
@@ -201,9 +201,9 @@ TEST(WavValidation, RejectsMissingOrRepeatedChunks) {
   put_chunk(short_fmt, "data", Bytes(100, 0));
   EXPECT_EQ(valid(riff(short_fmt)), 0);
 
-  EXPECT_EQ(valid(wav(Fmt{}, 0)), 0);                   // no sample at all
-  EXPECT_EQ(valid(wav(Fmt{.channels = 2}, 3)), 0);      // not one whole frame
-  EXPECT_EQ(valid(riff(Bytes{})), 0);                   // no chunk
+  EXPECT_EQ(valid(wav(Fmt{}, 0)), 0);               // no sample at all
+  EXPECT_EQ(valid(wav(Fmt{.channels = 2}, 3)), 0);  // not one whole frame
+  EXPECT_EQ(valid(riff(Bytes{})), 0);               // no chunk
 }
 
 TEST(WavValidation, SurvivesRandomDamage) {

@@ -151,12 +151,14 @@ int tinted_rows(int top_rank) {
   plain.marks = DiagramMarks::Numbered;
   RuleDiagram zone = plain;
   zone.promotion_zone = true;
-  const QImage without = BoardDiagram(plain, BoardDiagram::Shows::Before, pictures).grab().toImage();
+  const QImage without =
+      BoardDiagram(plain, BoardDiagram::Shows::Before, pictures).grab().toImage();
   const QImage with = BoardDiagram(zone, BoardDiagram::Shows::Before, pictures).grab().toImage();
   int rows = 0;
   for (int y = 0; y < with.height(); ++y) {
     bool changed = false;
-    for (int x = 0; x < with.width() && !changed; ++x) changed = with.pixel(x, y) != without.pixel(x, y);
+    for (int x = 0; x < with.width() && !changed; ++x)
+      changed = with.pixel(x, y) != without.pixel(x, y);
     rows += changed;
   }
   return rows;

@@ -95,9 +95,9 @@ TEST_F(ImageCanvasTest, CodesWithoutPicturePaintNothing) {
 TEST_F(ImageCanvasTest, FrameIsTheOutermostRingInsideTheRectangle) {
   canvas.frame_rect(12, X0, Y0, X0 + 495, Y0 + 615);  // pixels 100..132 x 40..80
   // Lines are two pixels wide at scale 1, so that marks show on the board.
-  for (QPoint p : {QPoint(100, 40), QPoint(132, 40), QPoint(100, 80), QPoint(132, 80),
-                   QPoint(116, 40), QPoint(100, 60), QPoint(132, 60), QPoint(116, 80),
-                   QPoint(101, 41), QPoint(131, 79)})
+  for (QPoint p :
+       {QPoint(100, 40), QPoint(132, 40), QPoint(100, 80), QPoint(132, 80), QPoint(116, 40),
+        QPoint(100, 60), QPoint(132, 60), QPoint(116, 80), QPoint(101, 41), QPoint(131, 79)})
     EXPECT_EQ(at(p.x(), p.y()), 0xFF0000u) << p.x() << "," << p.y();
   for (QPoint p : {QPoint(102, 42), QPoint(116, 60), QPoint(133, 40), QPoint(100, 81),
                    QPoint(99, 40), QPoint(100, 39)})

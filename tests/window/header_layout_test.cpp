@@ -20,7 +20,8 @@ TEST(HeaderLayout, AShortTitleIsCentredUnderTheBoard) {
 TEST(HeaderLayout, ATitleThatFitsWhereTheLayoutPutsItStaysThere) {
   // 23 characters: printed from title_x − 3000 = 624.6, clear of a name far right.
   const std::string title = "ABCDEFGHIJKLMNOPQRSTUVW";
-  const HeaderPlaces places = place_headers(title, "", "なまえなまえなまえなまえなまえなまえなまえ");
+  const HeaderPlaces places =
+      place_headers(title, "", "なまえなまえなまえなまえなまえなまえなまえ");
   EXPECT_DOUBLE_EQ(places.title.x, title_x(title) - 3000);
   EXPECT_EQ(places.title.y, 6350);
 }

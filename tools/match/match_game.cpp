@@ -97,8 +97,10 @@ MatchGame random_opening(std::mt19937& rng) {
     bool over = false;
     for (int ply = 0; ply < plies && !over; ++ply) {
       candidates_of(game, list);
-      if (list.count == 0) over = true;
-      else over = std::abs(play_move(game, list.move[rng() % list.count])) == KING;
+      if (list.count == 0)
+        over = true;
+      else
+        over = std::abs(play_move(game, list.move[rng() % list.count])) == KING;
     }
     if (over || can_take_king(game)) continue;
     if (!side_has_candidate(game.state.board, game.hand_to_move(), game.side)) continue;

@@ -47,8 +47,8 @@ enum class GameEnd { KingTaken, NoMove, RecordFull, Illegal };
 struct GameOutcome {
   double a_score = 0.5;  // 1 A won, 0.5 draw, 0 A lost
   GameEnd end = GameEnd::RecordFull;
-  bool a_ended_it = false;      // A took the king, or A had no move / played an illegal move
-  std::vector<double> a_ms;     // A's thinking time of every move, milliseconds (wall time)
+  bool a_ended_it = false;   // A took the king, or A had no move / played an illegal move
+  std::vector<double> a_ms;  // A's thinking time of every move, milliseconds (wall time)
   int moves = 0;
 };
 
