@@ -57,7 +57,7 @@ void ComputerTurn::play_turn() {
 
   s_.drawing.refresh();
   Game& game = s_.game;
-  const ComMove best = is_engine_level(game.state.level) ? strong_move() : specified_move();
+  const ComMove best = is_engine_level(game.state.level) ? strong_move() : one_ply_move();
   thinking_ = false;
   if (out_of_time()) return;
   thinking_ = best.found && !whole_game_full(game);
@@ -82,7 +82,7 @@ void ComputerTurn::play_turn() {
   after_com_move(best);
 }
 
-ComMove ComputerTurn::specified_move() {
+ComMove ComputerTurn::one_ply_move() {
   Game& game = s_.game;
   ComWorld world{game.state, game.tables, game.com_context, game.reach};
   ClockTicker ticker(s_.clocks);
@@ -108,7 +108,7 @@ EngineLimits ComputerTurn::limits_on_clock() const {
 ComMove ComputerTurn::strong_move() {
   const EngineResult result = strong_.best_move(+1, limits_on_clock());
   // The time the search took reaches the computer's clock, as the ticks
-  // during the specified search bring it there.
+  // during the one-ply search bring it there.
   s_.clocks.Timer1_Timer();
   ComMove move;
   if (!result.found) return move;

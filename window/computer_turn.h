@@ -24,8 +24,8 @@ class ComputerTurn {
 
  private:
   void show_thinking();
-  // The move of the specified search (LEVEL1..3).
-  ComMove specified_move();
+  // The move of LEVEL1..3's one-ply search.
+  ComMove one_ply_move();
   // The move of the strong search (LEVEL4, LEVEL5).
   ComMove strong_move();
   // The level's limits, held within the computer's clock on time.

@@ -41,10 +41,10 @@ HeaderPlaces place_headers(const std::string& title, const std::string& top_name
   const double width = text_width(title, HEADER_SIZE);
   const double name_width = bottom_name.empty() ? 0 : text_width(bottom_name, HEADER_SIZE);
   const double name_x = places.bottom_name.x;
-  const double specified = title_x(title) - 3000;
-  if (specified >= 0 && specified + width <= SURFACE_W_TWIPS &&
-      !overlaps(specified, width, name_x, name_width)) {
-    places.title = {specified, BELOW_BOARD_Y};
+  const double usual_x = title_x(title) - 3000;
+  if (usual_x >= 0 && usual_x + width <= SURFACE_W_TWIPS &&
+      !overlaps(usual_x, width, name_x, name_width)) {
+    places.title = {usual_x, BELOW_BOARD_Y};
     return places;
   }
   const double centred =

@@ -61,7 +61,7 @@ TEST(MatchGame, OpeningsAreRepeatableAndLeaveAGameToPlay) {
   }
 }
 
-// Random, the specified levels, the yardstick and the engine play whole
+// Random, LEVEL1-3, the yardstick and the engine play whole
 // games; every move is checked by play_game, so none may end as illegal.
 TEST(MatchGame, GamesBetweenEveryKindOfPlayerEndByTheRules) {
   PlayerOptions options;

@@ -24,7 +24,7 @@ bool in_list(const CandidateList& list, const Candidate& move) {
 }
 
 // A candidate of the side to move, as the board stands or as it stands turned
-// round (the specified levels see it turned round when they play the lower
+// round (LEVEL1-3 see it turned round when they play the lower
 // side, and the drop maps follow the order of the scan).
 bool is_candidate(const MatchGame& game, const Candidate& move) {
   static thread_local CandidateList list;

@@ -1,6 +1,6 @@
 // kumora-match: plays a match between two players from paired random openings.
 //   kumora-match A B GAMES [SEED] [--nodes N] [--threads T] [--jobs J]
-// Players: L1 L2 L3 (the specified levels), L3.1 .. L3.9, L4, L5 (the engine),
+// Players: L1 L2 L3 (the one-ply levels), L3.1 .. L3.9, L4, L5 (the engine),
 // R (random), D3.
 // Each opening is played twice, A taking each colour once.  The last line is
 //   result A B games=N wins=W draws=D losses=L score=P elo=E+-M mean_ms=T p99_ms=U max_ms=V

@@ -17,7 +17,7 @@ namespace kumora::match {
 
 namespace {
 
-// The specified search, which always plays the upper side: the position is
+// The one-ply search of LEVEL1-3, which always plays the upper side: the position is
 // turned round for it when the lower side is to move.  Its tables live as
 // long as the game, as the window's do.
 class LevelPlayer : public Player {

@@ -1,4 +1,4 @@
-// The players of a match: the specified levels L1..L3, the engine's levels
+// The players of a match: the one-ply levels L1..L3, the engine's levels
 // L4 and L5 and the ladder between them L3.1..L3.9, a random mover R and the
 // yardstick D3.
 #pragma once

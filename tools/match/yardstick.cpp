@@ -17,7 +17,7 @@ struct ScoredMove {
   Score score;
 };
 
-// Every candidate of the upper side scored at level 3 as the specified
+// Every candidate of the upper side scored at level 3 as LEVEL3's
 // search scores it, best first (ties in the search's order).
 std::vector<ScoredMove> scored_moves(GameState& state) {
   state.level = 3;

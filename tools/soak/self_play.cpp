@@ -189,7 +189,7 @@ SoakFigures run_self_play(const SoakOptions& options) {
     const int grade =
         options.random_handicaps ? std::uniform_int_distribution<int>(-10, 10)(random) : 0;
     set_handicap_position(game.state.board, grade);
-    if (options.mixed_levels) {  // one army on an engine level, the other on a specified one
+    if (options.mixed_levels) {  // one army on an engine level, the other on LEVEL1-3
       const int engine_army = g % 2;
       // LEVEL4, LEVEL5 and every step of the ladder in turn.
       const int engine_level = (g / 2) % (2 + LADDER_STEPS);
