@@ -182,6 +182,27 @@ inline bool is_window_only_item(MenuId id) {
          id == MenuId::ENGLISH || id == MenuId::JIKAN;
 }
 
+// The ticked choices of how the game is shown (backgrounds, guidance, clocks,
+// music, the side panel, the computer's move shown quickly): none changes
+// the game itself.
+inline bool is_display_choice(MenuId id) {
+  switch (id) {
+    case MenuId::MIDORI:
+    case MenuId::TATAMI:
+    case MenuId::TAKE:
+    case MenuId::UCHU:
+    case MenuId::RENGA:
+    case MenuId::SIDOU:
+    case MenuId::KEIKA:
+    case MenuId::BGM:
+    case MenuId::SIDE_PANEL:
+    case MenuId::HAYAI:
+      return true;
+    default:
+      return false;
+  }
+}
+
 // True when the item opens a submenu instead of running a command.
 inline bool menu_has_children(MenuId id) {
   const int i = static_cast<int>(id);

@@ -8,19 +8,10 @@
 namespace kumora {
 
 bool works_while_busy(MenuId id) {
+  if (is_display_choice(id)) return true;
   switch (id) {
     case MenuId::OPTION:
     case MenuId::HAIKEI_GA:
-    case MenuId::MIDORI:
-    case MenuId::TATAMI:
-    case MenuId::TAKE:
-    case MenuId::UCHU:
-    case MenuId::RENGA:
-    case MenuId::SIDOU:
-    case MenuId::KEIKA:
-    case MenuId::BGM:
-    case MenuId::SIDE_PANEL:
-    case MenuId::HAYAI:
     case MenuId::SONOTA:
     case MenuId::VER:
     case MenuId::ASOBIKATA:

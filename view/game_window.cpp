@@ -43,24 +43,8 @@ namespace {
 constexpr int TIMER1_INTERVAL_MS = 50;
 
 bool carries_check_mark(MenuId id) {
-  if (item_level(id) != 0) return true;
-  switch (id) {
-    case MenuId::MIDORI:
-    case MenuId::TATAMI:
-    case MenuId::TAKE:
-    case MenuId::UCHU:
-    case MenuId::RENGA:
-    case MenuId::SIDOU:
-    case MenuId::KEIKA:
-    case MenuId::BGM:
-    case MenuId::SIDE_PANEL:
-    case MenuId::HAYAI:
-    case MenuId::JAPANESE:
-    case MenuId::ENGLISH:
-      return true;
-    default:
-      return false;
-  }
+  return item_level(id) != 0 || is_display_choice(id) || id == MenuId::JAPANESE ||
+         id == MenuId::ENGLISH;
 }
 
 QString qt_text(std::string_view text) {

@@ -28,15 +28,7 @@ ComMove run_turn(const GameState& position, int level, ScoringLog& log) {
 }
 
 TEST(ComSearch, TakingTheKingEndsTheSearchAtOnce) {
-  // The gold on (4, 7) takes the king over the pawn on (5, 8); the silver on
-  // (6, 7) could do the same later in the scan.
-  GameState position = position_of({{1, 1, KING},
-                                    {2, 1, GOLD},
-                                    {4, 7, GOLD},
-                                    {5, 8, PAWN},
-                                    {6, 7, SILVER},
-                                    {5, 9, -KING},
-                                    {1, 9, -PAWN}});
+  GameState position = king_capture_in_one();
   position.upper_hand[7] = 1;
   recompute_hand_totals(position);
   ScoringLog recorder;

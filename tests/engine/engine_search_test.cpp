@@ -32,17 +32,6 @@ bool is_candidate(const EnginePosition& position, const Candidate& move) {
   return std::find(list.move, list.move + list.count, move) != list.move + list.count;
 }
 
-// The gold on (4, 7) takes the king over the pawn on (5, 8).
-GameState capture_in_one() {
-  return position_of({{1, 1, KING},
-                      {2, 1, GOLD},
-                      {4, 7, GOLD},
-                      {5, 8, PAWN},
-                      {6, 7, SILVER},
-                      {5, 9, -KING},
-                      {1, 9, -PAWN}});
-}
-
 // A silver dropped next to the gold on (2, 8) takes the cornered king next
 // move, whatever the lower pawns do.
 GameState capture_in_three() {
@@ -54,7 +43,7 @@ GameState capture_in_three() {
 }
 
 TEST(EngineSearch, KingCaptureInOnePlyAtAnyBudgetForBothSides) {
-  GameState state = capture_in_one();
+  GameState state = king_capture_in_one();
   for (int side : {+1, -1}) {
     for (std::int64_t nodes : {1, 2, 10, 1000, 100000}) {
       const EngineResult result = think_nodes(to_move(state, side), nodes);
@@ -146,7 +135,7 @@ TEST(EngineSearch, RepeatedPositionsAndTheFullRecordAreDraws) {
 // Whatever the lower side moves, the upper gold takes its king next; with
 // one move left before the record is full that capture never comes.
 TEST(EngineSearch, TheLastMoveOfTheRecordCannotBeAnsweredByAKingCapture) {
-  GameState state = capture_in_one();
+  GameState state = king_capture_in_one();
   state.board(1, 8) = -PAWN;
   EnginePosition position = to_move(state, -1);
   EXPECT_EQ(think_nodes(position, 20000).score_cp, -(ENGINE_MATE - 1));

@@ -111,13 +111,7 @@ void d3_moves_for_both_sides(GameState state, Candidate moves[2]) {
 // The gold on (4, 7) takes the king over the pawn on (5, 8); quiet moves
 // that keep the capture for later must not look better.
 TEST(Yardstick, TakesTheKingAtOnce) {
-  const GameState state = position_of({{1, 1, KING},
-                                       {2, 1, GOLD},
-                                       {4, 7, GOLD},
-                                       {5, 8, PAWN},
-                                       {6, 7, SILVER},
-                                       {5, 9, -KING},
-                                       {1, 9, -PAWN}});
+  const GameState state = king_capture_in_one();
   Candidate moves[2];
   d3_moves_for_both_sides(state, moves);
   EXPECT_EQ(moves[0].to_x, 5);
