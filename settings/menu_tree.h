@@ -11,16 +11,16 @@
 namespace kumora {
 
 enum class MenuId {
-  TAIKYOKU,
-  MATCH_MAN,
-  START,
-  START2,
-  SENTE,
-  GOTE,
-  ZENKAI,
-  TOURYOU,
-  JIKAN,
-  LEVEL,
+  GAME_MENU,
+  TWO_PERSON_MENU,
+  TWO_PERSON_START,
+  VS_COM_MENU,
+  VS_COM_AS_SENTE,
+  VS_COM_AS_GOTE,
+  RESUME_LAST_GAME,
+  RESIGN,
+  TIME_CONTROL,
+  LEVEL_MENU,
   LEVEL1,
   LEVEL2,
   LEVEL3,
@@ -35,36 +35,36 @@ enum class MenuId {
   LEVEL3_9,
   LEVEL4,
   LEVEL5,
-  OWARI,
-  STOP,
-  CANCEL,
-  REVERSE,
-  MATTA,
-  REPLAY,
-  AFTER,
-  LBEL_UP,
-  LEBEL_DOWN,
+  QUIT,
+  POSITION_MENU,
+  RESET_GAME,
+  TURN_BOARD,
+  TAKE_BACK,
+  STEP_BACK,
+  STEP_FORWARD,
+  HANDICAP_UP,
+  HANDICAP_DOWN,
   HINT,
-  KIFU,
-  KIFU_READ,
-  KIFU_WRITE,
-  SAIKIN,
-  OPTION,
-  HAIKEI_GA,
-  MIDORI,
-  TATAMI,
-  TAKE,
-  UCHU,
-  RENGA,
-  SIDOU,
-  KEIKA,
-  BGM,
+  RECORD_MENU,
+  READ_RECORD,
+  WRITE_RECORD,
+  RECENT_GAMES,
+  OPTIONS_MENU,
+  BACKGROUND_MENU,
+  BACKGROUND_GREEN,
+  BACKGROUND_TATAMI,
+  BACKGROUND_BAMBOO,
+  BACKGROUND_SPACE,
+  BACKGROUND_BRICK,
+  MOVE_GUIDANCE,
+  ELAPSED_TIME,
+  MUSIC,
   SIDE_PANEL,
-  HAYAI,
-  SONOTA,
-  VER,
-  ASOBIKATA,
-  LANGUAGE,
+  QUICK_COM_MOVES,
+  OTHER_MENU,
+  ABOUT,
+  HOW_TO_PLAY,
+  LANGUAGE_MENU,
   JAPANESE,
   ENGLISH,
   COUNT
@@ -77,6 +77,8 @@ inline constexpr const char* MENU_CONTEXT = "Menu";
 
 struct MenuItemInfo {
   MenuId id;
+  // The item's word in scenario scripts (`menu REPLAY`): kept as scripts
+  // have always spelt it, whatever the id is called.
   std::string_view name;
   std::string_view caption;
   int depth;  // 0 = on the menu bar, 1 = in a bar menu, 2 = in a submenu
@@ -84,16 +86,16 @@ struct MenuItemInfo {
 
 // In display order; an item with children is followed by them at depth + 1.
 inline constexpr MenuItemInfo MENU_TREE[MENU_COUNT] = {
-    {MenuId::TAIKYOKU, "TAIKYOKU", tr_noop("Menu", "対局"), 0},
-    {MenuId::MATCH_MAN, "MATCH_MAN", tr_noop("Menu", "対局(人間)"), 1},
-    {MenuId::START, "START", tr_noop("Menu", "スタート"), 2},
-    {MenuId::START2, "START2", tr_noop("Menu", "対局(COM)"), 1},
-    {MenuId::SENTE, "SENTE", tr_noop("Menu", "先手"), 2},
-    {MenuId::GOTE, "GOTE", tr_noop("Menu", "後手"), 2},
-    {MenuId::ZENKAI, "ZENKAI", tr_noop("Menu", "前回の続き"), 1},
-    {MenuId::TOURYOU, "TOURYOU", tr_noop("Menu", "投了"), 1},
-    {MenuId::JIKAN, "JIKAN", tr_noop("Menu", "持ち時間"), 1},
-    {MenuId::LEVEL, "LEVEL", tr_noop("Menu", "COM対局ﾚﾍﾞﾙ"), 1},
+    {MenuId::GAME_MENU, "TAIKYOKU", tr_noop("Menu", "対局"), 0},
+    {MenuId::TWO_PERSON_MENU, "MATCH_MAN", tr_noop("Menu", "対局(人間)"), 1},
+    {MenuId::TWO_PERSON_START, "START", tr_noop("Menu", "スタート"), 2},
+    {MenuId::VS_COM_MENU, "START2", tr_noop("Menu", "対局(COM)"), 1},
+    {MenuId::VS_COM_AS_SENTE, "SENTE", tr_noop("Menu", "先手"), 2},
+    {MenuId::VS_COM_AS_GOTE, "GOTE", tr_noop("Menu", "後手"), 2},
+    {MenuId::RESUME_LAST_GAME, "ZENKAI", tr_noop("Menu", "前回の続き"), 1},
+    {MenuId::RESIGN, "TOURYOU", tr_noop("Menu", "投了"), 1},
+    {MenuId::TIME_CONTROL, "JIKAN", tr_noop("Menu", "持ち時間"), 1},
+    {MenuId::LEVEL_MENU, "LEVEL", tr_noop("Menu", "COM対局ﾚﾍﾞﾙ"), 1},
     {MenuId::LEVEL1, "LEVEL1", "LEVEL1", 2},
     {MenuId::LEVEL2, "LEVEL2", "LEVEL2", 2},
     {MenuId::LEVEL3, "LEVEL3", "LEVEL3", 2},
@@ -109,38 +111,38 @@ inline constexpr MenuItemInfo MENU_TREE[MENU_COUNT] = {
     {MenuId::LEVEL3_9, "LEVEL3_9", "LEVEL3.9", 2},
     {MenuId::LEVEL4, "LEVEL4", "LEVEL4", 2},
     {MenuId::LEVEL5, "LEVEL5", "LEVEL5", 2},
-    {MenuId::OWARI, "OWARI", tr_noop("Menu", "終わり"), 1},
-    {MenuId::STOP, "STOP", tr_noop("Menu", "局面"), 0},
-    {MenuId::CANCEL, "CANCEL", tr_noop("Menu", "最初"), 1},
-    {MenuId::REVERSE, "REVERSE", tr_noop("Menu", "反転"), 1},
-    {MenuId::MATTA, "MATTA", tr_noop("Menu", "待った"), 1},
-    {MenuId::REPLAY, "REPLAY", tr_noop("Menu", "戻"), 0},
-    {MenuId::AFTER, "AFTER", tr_noop("Menu", "進"), 0},
-    {MenuId::LBEL_UP, "LBEL_UP", "△", 0},
-    {MenuId::LEBEL_DOWN, "LEBEL_DOWN", "▽", 0},
+    {MenuId::QUIT, "OWARI", tr_noop("Menu", "終わり"), 1},
+    {MenuId::POSITION_MENU, "STOP", tr_noop("Menu", "局面"), 0},
+    {MenuId::RESET_GAME, "CANCEL", tr_noop("Menu", "最初"), 1},
+    {MenuId::TURN_BOARD, "REVERSE", tr_noop("Menu", "反転"), 1},
+    {MenuId::TAKE_BACK, "MATTA", tr_noop("Menu", "待った"), 1},
+    {MenuId::STEP_BACK, "REPLAY", tr_noop("Menu", "戻"), 0},
+    {MenuId::STEP_FORWARD, "AFTER", tr_noop("Menu", "進"), 0},
+    {MenuId::HANDICAP_UP, "LBEL_UP", "△", 0},
+    {MenuId::HANDICAP_DOWN, "LEBEL_DOWN", "▽", 0},
     {MenuId::HINT, "HINT", tr_noop("Menu", "ヒント"), 0},
-    {MenuId::KIFU, "KIFU", tr_noop("Menu", "棋譜"), 0},
-    {MenuId::KIFU_READ, "KIFU_READ", tr_noop("Menu", "読込"), 1},
-    {MenuId::KIFU_WRITE, "KIFU_WRITE", tr_noop("Menu", "書込"), 1},
-    {MenuId::SAIKIN, "SAIKIN", tr_noop("Menu", "最近の対局"), 1},
-    {MenuId::OPTION, "OPTION", tr_noop("Menu", "ｵﾌﾟｼｮﾝ"), 0},
-    {MenuId::HAIKEI_GA, "HAIKEI_GA", tr_noop("Menu", "背景画"), 1},
-    {MenuId::MIDORI, "MIDORI", tr_noop("Menu", "緑"), 2},
-    {MenuId::TATAMI, "TATAMI", tr_noop("Menu", "畳"), 2},
-    {MenuId::TAKE, "TAKE", tr_noop("Menu", "竹"), 2},
-    {MenuId::UCHU, "UCHU", tr_noop("Menu", "宇宙"), 2},
-    {MenuId::RENGA, "RENGA", tr_noop("Menu", "煉瓦"), 2},
-    {MenuId::SIDOU, "SIDOU", tr_noop("Menu", "移動指導"), 1},
-    {MenuId::KEIKA, "KEIKA", tr_noop("Menu", "経過時間"), 1},
-    {MenuId::BGM, "BGM", "BGM", 1},
+    {MenuId::RECORD_MENU, "KIFU", tr_noop("Menu", "棋譜"), 0},
+    {MenuId::READ_RECORD, "KIFU_READ", tr_noop("Menu", "読込"), 1},
+    {MenuId::WRITE_RECORD, "KIFU_WRITE", tr_noop("Menu", "書込"), 1},
+    {MenuId::RECENT_GAMES, "SAIKIN", tr_noop("Menu", "最近の対局"), 1},
+    {MenuId::OPTIONS_MENU, "OPTION", tr_noop("Menu", "ｵﾌﾟｼｮﾝ"), 0},
+    {MenuId::BACKGROUND_MENU, "HAIKEI_GA", tr_noop("Menu", "背景画"), 1},
+    {MenuId::BACKGROUND_GREEN, "MIDORI", tr_noop("Menu", "緑"), 2},
+    {MenuId::BACKGROUND_TATAMI, "TATAMI", tr_noop("Menu", "畳"), 2},
+    {MenuId::BACKGROUND_BAMBOO, "TAKE", tr_noop("Menu", "竹"), 2},
+    {MenuId::BACKGROUND_SPACE, "UCHU", tr_noop("Menu", "宇宙"), 2},
+    {MenuId::BACKGROUND_BRICK, "RENGA", tr_noop("Menu", "煉瓦"), 2},
+    {MenuId::MOVE_GUIDANCE, "SIDOU", tr_noop("Menu", "移動指導"), 1},
+    {MenuId::ELAPSED_TIME, "KEIKA", tr_noop("Menu", "経過時間"), 1},
+    {MenuId::MUSIC, "BGM", "BGM", 1},
     {MenuId::SIDE_PANEL, "SIDE_PANEL", tr_noop("Menu", "サイドパネル"), 1},
-    {MenuId::HAYAI, "HAYAI", tr_noop("Menu", "COMの手を速く表示"), 1},
-    {MenuId::SONOTA, "SONOTA", tr_noop("Menu", "その他"), 0},
-    {MenuId::VER, "VER", tr_noop("Menu", "ﾊﾞｰｼﾞｮﾝ情報"), 1},
-    {MenuId::ASOBIKATA, "ASOBIKATA", tr_noop("Menu", "遊び方"), 1},
+    {MenuId::QUICK_COM_MOVES, "HAYAI", tr_noop("Menu", "COMの手を速く表示"), 1},
+    {MenuId::OTHER_MENU, "SONOTA", tr_noop("Menu", "その他"), 0},
+    {MenuId::ABOUT, "VER", tr_noop("Menu", "ﾊﾞｰｼﾞｮﾝ情報"), 1},
+    {MenuId::HOW_TO_PLAY, "ASOBIKATA", tr_noop("Menu", "遊び方"), 1},
     // The same in both languages, so that a person who cannot read the one
     // shown finds the other.
-    {MenuId::LANGUAGE, "LANGUAGE", "Language / 言語", 1},
+    {MenuId::LANGUAGE_MENU, "LANGUAGE", "Language / 言語", 1},
     {MenuId::JAPANESE, "JAPANESE", "日本語", 2},
     {MenuId::ENGLISH, "ENGLISH", "English", 2},
 };
@@ -178,8 +180,8 @@ inline bool find_menu_item(std::string_view name, MenuId& id) {
 
 // Items the Qt window handles itself: the logic has nothing to do for them.
 inline bool is_window_only_item(MenuId id) {
-  return id == MenuId::SIDE_PANEL || id == MenuId::ASOBIKATA || id == MenuId::JAPANESE ||
-         id == MenuId::ENGLISH || id == MenuId::JIKAN;
+  return id == MenuId::SIDE_PANEL || id == MenuId::HOW_TO_PLAY || id == MenuId::JAPANESE ||
+         id == MenuId::ENGLISH || id == MenuId::TIME_CONTROL;
 }
 
 // The ticked choices of how the game is shown (backgrounds, guidance, clocks,
@@ -187,16 +189,16 @@ inline bool is_window_only_item(MenuId id) {
 // the game itself.
 inline bool is_display_choice(MenuId id) {
   switch (id) {
-    case MenuId::MIDORI:
-    case MenuId::TATAMI:
-    case MenuId::TAKE:
-    case MenuId::UCHU:
-    case MenuId::RENGA:
-    case MenuId::SIDOU:
-    case MenuId::KEIKA:
-    case MenuId::BGM:
+    case MenuId::BACKGROUND_GREEN:
+    case MenuId::BACKGROUND_TATAMI:
+    case MenuId::BACKGROUND_BAMBOO:
+    case MenuId::BACKGROUND_SPACE:
+    case MenuId::BACKGROUND_BRICK:
+    case MenuId::MOVE_GUIDANCE:
+    case MenuId::ELAPSED_TIME:
+    case MenuId::MUSIC:
     case MenuId::SIDE_PANEL:
-    case MenuId::HAYAI:
+    case MenuId::QUICK_COM_MOVES:
       return true;
     default:
       return false;

@@ -10,12 +10,12 @@ namespace kumora {
 bool works_while_busy(MenuId id) {
   if (is_display_choice(id)) return true;
   switch (id) {
-    case MenuId::OPTION:
-    case MenuId::HAIKEI_GA:
-    case MenuId::SONOTA:
-    case MenuId::VER:
-    case MenuId::ASOBIKATA:
-    case MenuId::LANGUAGE:
+    case MenuId::OPTIONS_MENU:
+    case MenuId::BACKGROUND_MENU:
+    case MenuId::OTHER_MENU:
+    case MenuId::ABOUT:
+    case MenuId::HOW_TO_PLAY:
+    case MenuId::LANGUAGE_MENU:
     case MenuId::JAPANESE:
     case MenuId::ENGLISH:
       return true;

@@ -74,7 +74,7 @@ GameWindow::GameWindow(SoundPort& sound, LanguageSwitch& language)
   surface_.fill(WINDOW_COLOUR);
   surface_.set_refresh_callback([this] { view_->repaint(); });
   view_->on_mouse_press = [this](int button, double x, double y) {
-    deliver([&] { logic_.Form_MouseDown(button, 0, x, y); });
+    deliver([&] { logic_.on_mouse_down(button, 0, x, y); });
   };
   view_->on_scale_needed = [this](double scale) {
     if (std::abs(scale - surface_.scale()) > 1e-6) canvas_.rescale(scale);
@@ -91,7 +91,7 @@ GameWindow::GameWindow(SoundPort& sound, LanguageSwitch& language)
   connect(&timer1_, &QTimer::timeout, this, [this] {
     // A tick while a handler waits or shows a box only brings the clock up
     // to date: a loss on time is found by the next tick after it.
-    deliver([this] { handling_ > 1 ? logic_.show_running_clock() : logic_.Timer1_Timer(); });
+    deliver([this] { handling_ > 1 ? logic_.show_running_clock() : logic_.on_clock_tick(); });
   });
   view_->on_resized = [this] { place_file_panel(); };
   build_menus();
@@ -105,8 +105,8 @@ GameWindow::~GameWindow() = default;
 
 void GameWindow::load() {
   deliver([this] {
-    logic_.Form_Load(isMaximized());
-    if (settings_.quick_com_moves()) logic_.run_menu(MenuId::HAYAI);
+    logic_.on_window_opened(isMaximized());
+    if (settings_.quick_com_moves()) logic_.run_menu(MenuId::QUICK_COM_MOVES);
   });
   if (ended_) return;
   restore_play_choices();
@@ -200,10 +200,10 @@ void GameWindow::build_menus() {
         run_window_item(id);
         return;
       }
-      if (id == MenuId::TOURYOU && !confirm_resignation()) return;
+      if (id == MenuId::RESIGN && !confirm_resignation()) return;
       deliver([&] { logic_.run_menu(id); });
       if (item_level(id) != 0) settings_.set_level(logic_.game().state.level);
-      if (id == MenuId::HAYAI) settings_.set_quick_com_moves(logic_.is_checked(id));
+      if (id == MenuId::QUICK_COM_MOVES) settings_.set_quick_com_moves(logic_.is_checked(id));
     });
   }
   sync_check_marks();
@@ -212,10 +212,10 @@ void GameWindow::build_menus() {
 // Shown in the menus beside their items.
 void GameWindow::add_shortcuts() {
   const std::pair<MenuId, QKeySequence> keys[] = {
-      {MenuId::KIFU_READ, QKeySequence(Qt::CTRL | Qt::Key_O)},
-      {MenuId::KIFU_WRITE, QKeySequence(Qt::CTRL | Qt::Key_S)},
-      {MenuId::MATTA, QKeySequence(Qt::CTRL | Qt::Key_Z)},
-      {MenuId::ASOBIKATA, QKeySequence(Qt::Key_F1)}};
+      {MenuId::READ_RECORD, QKeySequence(Qt::CTRL | Qt::Key_O)},
+      {MenuId::WRITE_RECORD, QKeySequence(Qt::CTRL | Qt::Key_S)},
+      {MenuId::TAKE_BACK, QKeySequence(Qt::CTRL | Qt::Key_Z)},
+      {MenuId::HOW_TO_PLAY, QKeySequence(Qt::Key_F1)}};
   for (const auto& [id, key] : keys) {
     if (QAction* shortcut = action(id)) shortcut->setShortcut(key);
   }
@@ -274,8 +274,8 @@ void GameWindow::open_rules_window() {
 
 void GameWindow::run_window_item(MenuId id) {
   if (id == MenuId::SIDE_PANEL) set_side_panel_shown(!settings_.side_panel_shown());
-  if (id == MenuId::ASOBIKATA) open_rules_window();
-  if (id == MenuId::JIKAN) choose_time_control();
+  if (id == MenuId::HOW_TO_PLAY) open_rules_window();
+  if (id == MenuId::TIME_CONTROL) choose_time_control();
   if (id == MenuId::JAPANESE) choose_language(Language::JAPANESE);
   if (id == MenuId::ENGLISH) choose_language(Language::ENGLISH);
   sync_check_marks();
@@ -311,18 +311,18 @@ void GameWindow::resizeEvent(QResizeEvent* event) {
 
 void GameWindow::connect_file_panel() {
   file_panel_->on_drive_chosen = [this](const std::string& drive) {
-    deliver([&] { logic_.Drive1_Change(drive); });
+    deliver([&] { logic_.choose_drive(drive); });
   };
   file_panel_->on_dir_chosen = [this](const std::string& path) {
-    deliver([&] { logic_.Dir1_Change(path); });
+    deliver([&] { logic_.open_folder(path); });
   };
   file_panel_->on_file_clicked = [this](const std::string& name) {
-    deliver([&] { logic_.File1_Click(name); });
+    deliver([&] { logic_.pick_file(name); });
   };
   file_panel_->on_text_edited = [this](int index, const std::string& text) {
     logic_.set_panel_text(index, text);
   };
-  file_panel_->on_return = [this] { deliver([this] { logic_.Command1_Click(); }); };
+  file_panel_->on_return = [this] { deliver([this] { logic_.confirm_file(); }); };
 }
 
 void GameWindow::place_file_panel() {
@@ -437,11 +437,11 @@ void GameWindow::set_timer_enabled(bool enabled) {
 void GameWindow::keyPressEvent(QKeyEvent* event) {
   // The arrow keys step through the record like "戻" and "進".
   if (event->key() == Qt::Key_Left && event->modifiers() == Qt::NoModifier) {
-    deliver([this] { logic_.run_menu(MenuId::REPLAY); });
+    deliver([this] { logic_.run_menu(MenuId::STEP_BACK); });
     return;
   }
   if (event->key() == Qt::Key_Right && event->modifiers() == Qt::NoModifier) {
-    deliver([this] { logic_.run_menu(MenuId::AFTER); });
+    deliver([this] { logic_.run_menu(MenuId::STEP_FORWARD); });
     return;
   }
   // Esc with the record-file panel open closes the panel.
@@ -461,7 +461,7 @@ void GameWindow::keyPressEvent(QKeyEvent* event) {
   } else if (!text.isEmpty()) {
     code = text.at(0).unicode();
   }
-  if (code != 0) deliver([&] { logic_.Form_KeyPress(code); });
+  if (code != 0) deliver([&] { logic_.on_key_press(code); });
   QMainWindow::keyPressEvent(event);
 }
 
@@ -474,7 +474,7 @@ void GameWindow::closeEvent(QCloseEvent* event) {
     return;
   }
   remember_geometry();
-  if (!ended_) deliver([this] { logic_.Form_Unload(); });
+  if (!ended_) deliver([this] { logic_.on_window_closed(); });
   event->accept();
 }
 

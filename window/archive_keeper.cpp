@@ -154,7 +154,7 @@ bool ArchiveKeeper::find_unfinished(std::string& name, RecordFileContents& conte
   return false;
 }
 
-void ArchiveKeeper::ZENKAI_Click() {
+void ArchiveKeeper::resume_last_game() {
   s_.flow.hide_file_panel();
   std::string name;
   RecordFileContents contents;
@@ -226,7 +226,7 @@ void ArchiveKeeper::resume(const std::string& name, const RecordFileContents& co
     return;
   }
   s_.clocks.start_turn();
-  s_.clocks.set_timer1(true);
+  s_.clocks.set_clock_timer(true);
   if (state.turn == state.upper_side) {
     s_.flow.com_ban();
   } else {

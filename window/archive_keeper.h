@@ -38,7 +38,7 @@ class ArchiveKeeper {
   // copied into the archive. False, with the reason, when it could not be.
   bool keep_replaced(const std::string& path, std::string& error);
   // "前回の続き".
-  void ZENKAI_Click();
+  void resume_last_game();
 
  private:
   ArchivedGameKind game_kind() const;

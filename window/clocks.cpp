@@ -9,12 +9,12 @@
 namespace kumora {
 
 bool Clocks::clocks_shown() const {
-  return s_.ticks.is_checked(MenuId::KEIKA) || countdown_.active();
+  return s_.ticks.is_checked(MenuId::ELAPSED_TIME) || countdown_.active();
 }
 
 int Clocks::running_side() const {
   const GameState& state = s_.game.state;
-  if (!timer1_enabled_) return 0;
+  if (!clock_timer_enabled_) return 0;
   return state.turn == state.lower_side || state.turn == state.upper_side ? state.turn : 0;
 }
 
@@ -64,7 +64,7 @@ void Clocks::show_both() {
   show_clock(state.lower_side, state.lower_clock);
 }
 
-void Clocks::Timer1_Timer() {
+void Clocks::on_clock_tick() {
   GameState& state = s_.game.state;
   state.turn_elapsed = elapsed(turn_start_time_, s_.host.now());
   if (countdown_.active()) {
@@ -85,8 +85,8 @@ void Clocks::Timer1_Timer() {
   s_.drawing.refresh();
 }
 
-void Clocks::set_timer1(bool enabled) {
-  timer1_enabled_ = enabled;
+void Clocks::set_clock_timer(bool enabled) {
+  clock_timer_enabled_ = enabled;
   s_.host.set_timer_enabled(enabled);
 }
 
@@ -101,17 +101,17 @@ void Clocks::start_turn() {
 
 void Clocks::restart_turn_clock() {
   start_turn();
-  if (clocks_shown()) set_timer1(true);
+  if (clocks_shown()) set_clock_timer(true);
 }
 
 void Clocks::begin_countdown() {
   if (!countdown_.active()) return;
-  set_timer1(true);
+  set_clock_timer(true);
   show_both();
 }
 
 void Clocks::settle_turn_time() {
-  if (countdown_.active()) Timer1_Timer();
+  if (countdown_.active()) on_clock_tick();
 }
 
 bool Clocks::end_if_out_of_time() {
@@ -141,14 +141,14 @@ void Clocks::lose_on_time(int side) {
                  : tr_noop("Game", "後手の時間が切れました");
     winner = sente ? Winner::GOTE : Winner::SENTE;
   }
-  set_timer1(false);
+  set_clock_timer(false);
   s_.reporter.set_status(tr_noop("Status", "時間切れです"));
   s_.messages.tell(tr_text("Game", text), tr_text("Game", "時間切れ"));
   s_.flow.end_game_early(GameEnd::TIME_RAN_OUT, winner);
 }
 
 void Clocks::reset() {
-  set_timer1(false);
+  set_clock_timer(false);
   shown_seconds_ = 0;
   shown_text_.clear();
 }

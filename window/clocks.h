@@ -17,15 +17,15 @@ class Clocks {
 
   // The tick of the clock timer: redraws the running clock when what it
   // shows changes.
-  void Timer1_Timer();
+  void on_clock_tick();
   void show_clock(int side, double seconds);
   void clear_clock(int side);
   // Both clocks with their accumulated totals (with a time control: with
   // the time each side has left).
   void show_both();
 
-  void set_timer1(bool enabled);
-  bool timer1_enabled() const { return timer1_enabled_; }
+  void set_clock_timer(bool enabled);
+  bool clock_timer_enabled() const { return clock_timer_enabled_; }
   // The turn starts now; the timer runs when the clocks are shown.
   void restart_turn_clock();
   // The turn starts now.
@@ -57,7 +57,7 @@ class Clocks {
   float turn_start_time_ = 0;
   int shown_seconds_ = 0;
   std::string shown_text_;  // of the running clock, with a time control
-  bool timer1_enabled_ = false;
+  bool clock_timer_enabled_ = false;
 };
 
 }  // namespace kumora

@@ -24,7 +24,7 @@ namespace {
 class ClockTicker : public TurnTicker {
  public:
   explicit ClockTicker(Clocks& clocks) : clocks_(clocks) {}
-  void tick() override { clocks_.Timer1_Timer(); }
+  void tick() override { clocks_.on_clock_tick(); }
 
  private:
   Clocks& clocks_;
@@ -64,7 +64,7 @@ void ComputerTurn::play_turn() {
   if (!best.found) {
     // Drops the person could not make are no candidates of the computer, so
     // a hand that only allows such drops leaves it without a move.
-    s_.clocks.set_timer1(false);
+    s_.clocks.set_clock_timer(false);
     s_.messages.tell(tr_text("Game", "ＣＯＭの移動できる駒が無くなりました"),
                      tr_text("Game", "警告"));
     s_.flow.game_over_prompt(Winner::PERSON);
@@ -109,7 +109,7 @@ ComMove ComputerTurn::strong_move() {
   const EngineResult result = strong_.best_move(+1, limits_on_clock());
   // The time the search took reaches the computer's clock, as the ticks
   // during the one-ply search bring it there.
-  s_.clocks.Timer1_Timer();
+  s_.clocks.on_clock_tick();
   ComMove move;
   if (!result.found) return move;
   const Candidate& c = result.best;
@@ -146,7 +146,7 @@ void ComputerTurn::play_com_move(const ComMove& best) {
   Kifu& kifu = s_.game.kifu;
   // The move is decided: on time, the computer's clock stops here and does
   // not count the showing of the move.
-  if (s_.clocks.countdown().active()) s_.clocks.set_timer1(false);
+  if (s_.clocks.countdown().active()) s_.clocks.set_clock_timer(false);
   // The thinking time ends where the showing begins; the record, and with it
   // the side panel's move list, gains the move once the board shows it.
   const double upper_clock_after = state.upper_clock + state.turn_elapsed;
@@ -163,7 +163,7 @@ void ComputerTurn::play_com_move(const ComMove& best) {
   report_move(s_.reporter, kifu.entry[kifu.kifu_pos]);
   s_.flow.move_recorded();
   s_.messages.play_click();
-  s_.clocks.set_timer1(false);
+  s_.clocks.set_clock_timer(false);
 }
 
 void ComputerTurn::after_com_move(const ComMove& best) {
@@ -192,8 +192,8 @@ void ComputerTurn::hand_turn_back() {
   state.upper_clock += state.turn_elapsed;
   s_.clocks.start_turn();
   state.turn = state.lower_side;
-  if (s_.ticks.is_checked(MenuId::KEIKA) || s_.clocks.countdown().active()) {
-    s_.clocks.set_timer1(true);
+  if (s_.ticks.is_checked(MenuId::ELAPSED_TIME) || s_.clocks.countdown().active()) {
+    s_.clocks.set_clock_timer(true);
   }
   s_.reporter.set_status(tr_noop("Status", "あなたの番です"));
 }

@@ -225,7 +225,7 @@ void Drawing::draw_chain_path(int cells) {
   constexpr int BLINKS = 2;
   constexpr double QUICK_SECONDS = 0.5;
   const double pause =
-      s_.ticks.is_checked(MenuId::HAYAI) ? QUICK_SECONDS / (cells * BLINKS * 2) : 0.2;
+      s_.ticks.is_checked(MenuId::QUICK_COM_MOVES) ? QUICK_SECONDS / (cells * BLINKS * 2) : 0.2;
   for (int i = 1; i <= cells; ++i) blink_cell(reach.path_x[i], reach.path_y[i], BLINKS, pause);
 }
 

@@ -34,13 +34,13 @@ void FilePanel::hide() {
   show_save_fields(1);
 }
 
-void FilePanel::KIFU_READ_Click() {
+void FilePanel::open_read_panel() {
   show_file_panel(true, true, true);
   show_save_fields(1);
   refresh_file_list();
 }
 
-void FilePanel::KIFU_WRITE_Click() {
+void FilePanel::open_write_panel() {
   const GameState& state = s_.game.state;
   if (state.reversed == ON) {
     s_.messages.tell(tr_text("Game", "反転後は書き込みできません"), tr_text("Game", "棋譜書込"));
@@ -55,13 +55,13 @@ void FilePanel::KIFU_WRITE_Click() {
   show_save_fields(0);
 }
 
-void FilePanel::SAIKIN_Click() {
+void FilePanel::open_recent_games() {
   const std::string& folder = archive_.archive().folder();
   std::string error;
   make_folder(folder, error);
   show_file_panel(true, true, true);
   show_save_fields(1);
-  Dir1_Change(folder);
+  open_folder(folder);
 }
 
 void FilePanel::refresh_file_list() {
@@ -73,7 +73,7 @@ void FilePanel::refresh_file_list() {
   }
 }
 
-void FilePanel::Drive1_Change(const std::string& drive) {
+void FilePanel::choose_drive(const std::string& drive) {
   std::error_code error;
   std::filesystem::directory_iterator probe(drive, error);
   if (error) {
@@ -81,16 +81,16 @@ void FilePanel::Drive1_Change(const std::string& drive) {
     return;
   }
   panel_.drive = drive;
-  Dir1_Change(drive);
+  open_folder(drive);
 }
 
-void FilePanel::Dir1_Change(const std::string& path) {
+void FilePanel::open_folder(const std::string& path) {
   panel_.dir_path = path;
   panel_.file_path = path;
   refresh_file_list();
 }
 
-void FilePanel::Command1_Click() {
+void FilePanel::confirm_file() {
   if (panel_.text[TEXT_FILE_NAME].empty()) {
     s_.messages.tell(tr_text("Game", "ﾌｧｲﾙ名が入力されていません"), "  ");
     return;
@@ -142,7 +142,7 @@ void FilePanel::print_headers() {
                         TEXT_COLOUR, 12);
 }
 
-void FilePanel::File1_Click(const std::string& file_name) {
+void FilePanel::pick_file(const std::string& file_name) {
   show_file_panel(false, false, false);
   // The file is read and checked before anything of the game changes.
   const std::string path = panel_.file_path + "/" + file_name;

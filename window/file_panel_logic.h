@@ -21,14 +21,14 @@ class FilePanel {
   const FilePanelState& state() const { return panel_; }
   void set_text(int index, const std::string& text) { panel_.text[index] = text; }
 
-  void KIFU_READ_Click();
-  void KIFU_WRITE_Click();
+  void open_read_panel();
+  void open_write_panel();
   // "最近の対局": the panel on the folder of kept games, newest first.
-  void SAIKIN_Click();
-  void Drive1_Change(const std::string& drive);
-  void Dir1_Change(const std::string& path);
-  void Command1_Click();
-  void File1_Click(const std::string& file_name);
+  void open_recent_games();
+  void choose_drive(const std::string& drive);
+  void open_folder(const std::string& path);
+  void confirm_file();
+  void pick_file(const std::string& file_name);
   void show_file_panel(bool drive_visible, bool dir_visible, bool file_visible);
   void show_save_fields(int mode);
   void hide();

@@ -11,7 +11,7 @@
 
 namespace kumora {
 
-void GameStart::START_Click() {
+void GameStart::start_two_person_game() {
   GameState& state = s_.game.state;
   Drawing& d = s_.drawing;
   d.prepare_board_display();
@@ -50,7 +50,7 @@ void GameStart::start_vs_com_display() {
   s_.drawing.clear_marks();
 }
 
-void GameStart::SENTE_Click() {
+void GameStart::start_vs_com_as_sente() {
   GameState& state = s_.game.state;
   start_vs_com_display();
   state.select_state = 0;
@@ -58,7 +58,7 @@ void GameStart::SENTE_Click() {
   state.kifu_mode = OFF;
   s_.game.kifu.kifu_len = state.move_count;
   s_.clocks.start_turn();
-  s_.clocks.set_timer1(true);
+  s_.clocks.set_clock_timer(true);
   if (state.turn == NO_GAME || state.move_count == 0) {
     state.lower_side = state.SENTE;
     state.upper_side = state.GOTE;
@@ -81,10 +81,10 @@ void GameStart::SENTE_Click() {
   end_if_person_cannot_move();
 }
 
-void GameStart::GOTE_Click() {
+void GameStart::start_vs_com_as_gote() {
   GameState& state = s_.game.state;
   start_vs_com_display();
-  s_.clocks.set_timer1(true);
+  s_.clocks.set_clock_timer(true);
   state.select_state = 0;
   state.vs_com = MODE_COM;
   state.kifu_mode = OFF;
@@ -104,7 +104,7 @@ void GameStart::GOTE_Click() {
   }
 }
 
-void GameStart::REVERSE_Click() {
+void GameStart::turn_board() {
   GameState& state = s_.game.state;
   if (state.kifu_mode == ON) {
     s_.messages.refuse(tr_text("Game", "棋譜ﾓｰﾄﾞではできません"), tr_text("Game", "反転"));

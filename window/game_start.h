@@ -13,10 +13,10 @@ class GameStart {
  public:
   GameStart(WindowServices& services, LevelsHandicap& levels) : s_(services), levels_(levels) {}
 
-  void START_Click();
-  void SENTE_Click();
-  void GOTE_Click();
-  void REVERSE_Click();
+  void start_two_person_game();
+  void start_vs_com_as_sente();
+  void start_vs_com_as_gote();
+  void turn_board();
   // Announces the winner and asks for another game.
   void game_over_prompt(Winner winner);
   // At the start or resumption of a game: a person to move who cannot move

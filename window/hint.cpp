@@ -9,7 +9,7 @@
 
 namespace kumora {
 
-void Hint::HINT_Click() {
+void Hint::show_hint() {
   s_.flow.hide_file_panel();
   GameState& state = s_.game.state;
   if (state.turn == NO_GAME) {

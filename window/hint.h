@@ -16,7 +16,7 @@ class Hint {
  public:
   Hint(WindowServices& services, StrongSearch& search) : s_(services), search_(search) {}
 
-  void HINT_Click();
+  void show_hint();
 
  private:
   void frame_chain(const Candidate& move);

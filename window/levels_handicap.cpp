@@ -84,7 +84,7 @@ void LevelsHandicap::set_handicap_square(int grade, int contents) {
   s_.messages.play_click();
 }
 
-void LevelsHandicap::LBEL_UP_Click() {
+void LevelsHandicap::raise_handicap() {
   if (!handicap_allowed()) return;
   GameState& state = s_.game.state;
   if (state.handicap_grade < HIGHEST_GRADE) {
@@ -95,7 +95,7 @@ void LevelsHandicap::LBEL_UP_Click() {
   state.handicap_set = ON;
 }
 
-void LevelsHandicap::LEBEL_DOWN_Click() {
+void LevelsHandicap::lower_handicap() {
   if (!handicap_allowed()) return;
   GameState& state = s_.game.state;
   if (state.handicap_grade > LOWEST_GRADE) {

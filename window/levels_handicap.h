@@ -10,12 +10,12 @@ class LevelsHandicap {
  public:
   explicit LevelsHandicap(WindowServices& services) : s_(services) {}
 
-  // LEVEL1_Click .. LEVEL3_Click: erase the old caption, then set_level(n).
+  // A level chosen from the menu: erase the old caption, then set_level(n).
   void choose_level(int n);
   void set_level(int n);
   void show_level(int n);
-  void LBEL_UP_Click();
-  void LEBEL_DOWN_Click();
+  void raise_handicap();
+  void lower_handicap();
   void handicap_refusal(int code);
   void show_handicap_caption(int grade);
 

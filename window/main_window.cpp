@@ -25,7 +25,7 @@ MainWindow::MainWindow(Canvas& canvas, Dialogs& dialogs, SoundPort& sound, Host&
       start_(services_, levels_),
       resignation_(services_) {}
 
-void MainWindow::Form_Load(bool maximised) {
+void MainWindow::on_window_opened(bool maximised) {
   messages_.load_sounds();
 
   game_.state = GameState{};
@@ -41,7 +41,7 @@ void MainWindow::Form_Load(bool maximised) {
 
   archive_.set_folder(user_data_folder() + "/games");
   std::error_code error;
-  file_panel_.Dir1_Change(std::filesystem::current_path(error).string());
+  file_panel_.open_folder(std::filesystem::current_path(error).string());
   options_.load_settings();
   reset_game();
 
@@ -112,22 +112,22 @@ void MainWindow::redraw_game_texts() {
   drawing_.refresh();
 }
 
-void MainWindow::Timer1_Timer() {
-  clocks_.Timer1_Timer();
+void MainWindow::on_clock_tick() {
+  clocks_.on_clock_tick();
   clocks_.end_if_out_of_time();
 }
 
-void MainWindow::Form_MouseDown(int button, int shift, double x, double y) {
+void MainWindow::on_mouse_down(int button, int shift, double x, double y) {
   // On time, the clock is read first: a click after the time ran out loses.
-  if (clocks_.countdown().active() && clocks_.timer1_enabled()) {
-    clocks_.Timer1_Timer();
+  if (clocks_.countdown().active() && clocks_.clock_timer_enabled()) {
+    clocks_.on_clock_tick();
     if (clocks_.end_if_out_of_time()) return;
   }
-  mouse_.Form_MouseDown(button, shift, x, y);
+  mouse_.on_mouse_down(button, shift, x, y);
 }
 
 void MainWindow::end_game_early(GameEnd how, Winner winner) {
-  clocks_.set_timer1(false);
+  clocks_.set_clock_timer(false);
   archive_.game_ended(how);
   start_.game_over_prompt(winner);
 }
@@ -141,11 +141,11 @@ void MainWindow::end_program() {
   throw ProgramEnded{};
 }
 
-void MainWindow::Form_KeyPress(int key_code) {
+void MainWindow::on_key_press(int key_code) {
   if (key_code == KEY_ESCAPE) end_program();
 }
 
-void MainWindow::Form_Unload() { end_program(); }
+void MainWindow::on_window_closed() { end_program(); }
 
 void MainWindow::run_menu(MenuId id) {
   if (const int level = item_level(id); level != 0) {
@@ -153,98 +153,98 @@ void MainWindow::run_menu(MenuId id) {
     return;
   }
   switch (id) {
-    case MenuId::TAIKYOKU:
+    case MenuId::GAME_MENU:
       hide_file_panel();
       break;
-    case MenuId::START:
-      start_.START_Click();
+    case MenuId::TWO_PERSON_START:
+      start_.start_two_person_game();
       break;
-    case MenuId::SENTE:
-      start_.SENTE_Click();
+    case MenuId::VS_COM_AS_SENTE:
+      start_.start_vs_com_as_sente();
       break;
-    case MenuId::GOTE:
-      start_.GOTE_Click();
+    case MenuId::VS_COM_AS_GOTE:
+      start_.start_vs_com_as_gote();
       break;
     case MenuId::HINT:
-      hint_.HINT_Click();
+      hint_.show_hint();
       break;
-    case MenuId::LBEL_UP:
-      levels_.LBEL_UP_Click();
+    case MenuId::HANDICAP_UP:
+      levels_.raise_handicap();
       break;
-    case MenuId::LEBEL_DOWN:
-      levels_.LEBEL_DOWN_Click();
+    case MenuId::HANDICAP_DOWN:
+      levels_.lower_handicap();
       break;
-    case MenuId::OWARI:
+    case MenuId::QUIT:
       end_program();
       break;
-    case MenuId::STOP:
+    case MenuId::POSITION_MENU:
       hide_file_panel();
       break;
-    case MenuId::CANCEL:
-      stepping_.CANCEL_Click();
+    case MenuId::RESET_GAME:
+      stepping_.start_over();
       break;
-    case MenuId::REVERSE:
-      start_.REVERSE_Click();
+    case MenuId::TURN_BOARD:
+      start_.turn_board();
       break;
-    case MenuId::MATTA:
-      stepping_.MATTA_Click();
+    case MenuId::TAKE_BACK:
+      stepping_.take_back_last_move();
       break;
-    case MenuId::REPLAY:
-      stepping_.REPLAY_Click();
+    case MenuId::STEP_BACK:
+      stepping_.step_back();
       break;
-    case MenuId::AFTER:
-      stepping_.AFTER_Click();
+    case MenuId::STEP_FORWARD:
+      stepping_.step_forward();
       break;
-    case MenuId::OPTION:
+    case MenuId::OPTIONS_MENU:
       hide_file_panel();
       break;
-    case MenuId::SONOTA:
+    case MenuId::OTHER_MENU:
       hide_file_panel();
       break;
-    case MenuId::KIFU_READ:
-      file_panel_.KIFU_READ_Click();
+    case MenuId::READ_RECORD:
+      file_panel_.open_read_panel();
       break;
-    case MenuId::KIFU_WRITE:
-      file_panel_.KIFU_WRITE_Click();
+    case MenuId::WRITE_RECORD:
+      file_panel_.open_write_panel();
       break;
-    case MenuId::SAIKIN:
-      file_panel_.SAIKIN_Click();
+    case MenuId::RECENT_GAMES:
+      file_panel_.open_recent_games();
       break;
-    case MenuId::ZENKAI:
-      archive_.ZENKAI_Click();
+    case MenuId::RESUME_LAST_GAME:
+      archive_.resume_last_game();
       break;
-    case MenuId::TOURYOU:
-      resignation_.TOURYOU_Click();
+    case MenuId::RESIGN:
+      resignation_.resign();
       break;
-    case MenuId::MIDORI:
+    case MenuId::BACKGROUND_GREEN:
       options_.choose_background(id, BACKGROUND_MIDORI);
       break;
-    case MenuId::TATAMI:
+    case MenuId::BACKGROUND_TATAMI:
       options_.choose_background(id, BACKGROUND_TATAMI);
       break;
-    case MenuId::TAKE:
+    case MenuId::BACKGROUND_BAMBOO:
       options_.choose_background(id, BACKGROUND_TAKE);
       break;
-    case MenuId::UCHU:
+    case MenuId::BACKGROUND_SPACE:
       options_.choose_background(id, BACKGROUND_UCHU);
       break;
-    case MenuId::RENGA:
+    case MenuId::BACKGROUND_BRICK:
       options_.choose_background(id, BACKGROUND_RENGA);
       break;
-    case MenuId::SIDOU:
-      options_.SIDOU_Click();
+    case MenuId::MOVE_GUIDANCE:
+      options_.toggle_move_guidance();
       break;
-    case MenuId::KEIKA:
-      options_.KEIKA_Click();
+    case MenuId::ELAPSED_TIME:
+      options_.toggle_elapsed_time();
       break;
-    case MenuId::BGM:
-      options_.BGM_Click();
+    case MenuId::MUSIC:
+      options_.toggle_music();
       break;
-    case MenuId::HAYAI:
-      options_.HAYAI_Click();
+    case MenuId::QUICK_COM_MOVES:
+      options_.toggle_quick_com_moves();
       break;
-    case MenuId::VER:
-      options_.VER_Click();
+    case MenuId::ABOUT:
+      options_.show_version();
       break;
     default:
       break;

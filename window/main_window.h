@@ -40,25 +40,25 @@ class MainWindow : private GameFlow {
   MainWindow(Canvas& canvas, Dialogs& dialogs, SoundPort& sound, Host& host);
 
   // Window events.
-  void Form_Load(bool maximised = false);
-  void Form_MouseDown(int button, int shift, double x, double y);
-  void Form_KeyPress(int key_code);
-  void Form_Unload();
+  void on_window_opened(bool maximised = false);
+  void on_mouse_down(int button, int shift, double x, double y);
+  void on_key_press(int key_code);
+  void on_window_closed();
   // The clock timer's tick; on time, a person whose time ran out loses.
-  void Timer1_Timer();
+  void on_clock_tick();
   // The running clock brought up to date and nothing else: what the window
   // does with a tick that comes while a handler is still running.
-  void show_running_clock() { clocks_.Timer1_Timer(); }
+  void show_running_clock() { clocks_.on_clock_tick(); }
   // Runs the handler of a menu item, as choosing it (or opening its menu) does.
   void run_menu(MenuId id);
 
   // The controls of the record-file panel.
   const FilePanelState& file_panel() const { return file_panel_.state(); }
   void set_panel_text(int index, const std::string& text) { file_panel_.set_text(index, text); }
-  void Drive1_Change(const std::string& drive) { file_panel_.Drive1_Change(drive); }
-  void Dir1_Change(const std::string& path) { file_panel_.Dir1_Change(path); }
-  void File1_Click(const std::string& name) { file_panel_.File1_Click(name); }
-  void Command1_Click() { file_panel_.Command1_Click(); }
+  void choose_drive(const std::string& drive) { file_panel_.choose_drive(drive); }
+  void open_folder(const std::string& path) { file_panel_.open_folder(path); }
+  void pick_file(const std::string& name) { file_panel_.pick_file(name); }
+  void confirm_file() { file_panel_.confirm_file(); }
   // Closes the record-file panel (Esc while it is open).
   void close_file_panel() { file_panel_.hide(); }
   bool file_panel_open() const {
@@ -88,7 +88,7 @@ class MainWindow : private GameFlow {
   bool can_resign() const { return resignation_.possible(); }
 
   bool is_checked(MenuId id) const { return ticks_.is_checked(id); }
-  bool timer1_enabled() const { return clocks_.timer1_enabled(); }
+  bool clock_timer_enabled() const { return clocks_.clock_timer_enabled(); }
   bool program_ended() const { return program_ended_; }
   void set_observer(WindowObserver* observer) { reporter_.set_observer(observer); }
   WindowPlacement placement() const { return placement_; }

@@ -19,7 +19,7 @@ namespace {
 bool is_piece(int code) { return code >= 10 || code <= -10; }
 }  // namespace
 
-void MouseInput::Form_MouseDown(int button, int shift, double x, double y) {
+void MouseInput::on_mouse_down(int button, int shift, double x, double y) {
   (void)shift;
   // A hint's numbers stay until the next press.
   s_.drawing.clear_numbers();
@@ -310,7 +310,7 @@ void MouseInput::play_move(int button, int to_x, int to_y) {
 void MouseInput::after_person_move_vs_com(int captured) {
   Game& game = s_.game;
   GameState& state = game.state;
-  s_.clocks.set_timer1(false);
+  s_.clocks.set_clock_timer(false);
   state.lower_clock += state.turn_elapsed;
   analyze_board(state, game.tables);
   if (captured == KING) {

@@ -18,7 +18,7 @@ class MouseInput {
  public:
   explicit MouseInput(WindowServices& services) : s_(services) {}
 
-  void Form_MouseDown(int button, int shift, double x, double y);
+  void on_mouse_down(int button, int shift, double x, double y);
 
  private:
   void handle_press(int button, double x, double y);

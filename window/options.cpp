@@ -18,14 +18,15 @@
 namespace kumora {
 
 namespace {
-constexpr MenuId BACKGROUND_ITEMS[] = {MenuId::MIDORI, MenuId::TATAMI, MenuId::TAKE, MenuId::UCHU,
-                                       MenuId::RENGA};
+constexpr MenuId BACKGROUND_ITEMS[] = {MenuId::BACKGROUND_GREEN, MenuId::BACKGROUND_TATAMI,
+                                       MenuId::BACKGROUND_BAMBOO, MenuId::BACKGROUND_SPACE,
+                                       MenuId::BACKGROUND_BRICK};
 constexpr int BACKGROUND_CODES[] = {BACKGROUND_MIDORI, BACKGROUND_TATAMI, BACKGROUND_TAKE,
                                     BACKGROUND_UCHU, BACKGROUND_RENGA};
 }  // namespace
 
-void Options::HAYAI_Click() {
-  s_.ticks.set_checked(MenuId::HAYAI, !s_.ticks.is_checked(MenuId::HAYAI));
+void Options::toggle_quick_com_moves() {
+  s_.ticks.set_checked(MenuId::QUICK_COM_MOVES, !s_.ticks.is_checked(MenuId::QUICK_COM_MOVES));
 }
 
 void Options::check_background(int code) {
@@ -39,9 +40,9 @@ void Options::apply_default_settings(bool repaint) {
     s_.drawing.paint_background(BACKGROUND_MIDORI);
     s_.appearance.background = BACKGROUND_MIDORI;
   }
-  s_.ticks.set_checked(MenuId::SIDOU, false);
-  s_.ticks.set_checked(MenuId::KEIKA, true);
-  s_.ticks.set_checked(MenuId::BGM, true);
+  s_.ticks.set_checked(MenuId::MOVE_GUIDANCE, false);
+  s_.ticks.set_checked(MenuId::ELAPSED_TIME, true);
+  s_.ticks.set_checked(MenuId::MUSIC, true);
 }
 
 void Options::write_default_settings() {
@@ -59,12 +60,12 @@ void Options::load_settings() {
   }
   if (read.lines_present >= 2) {
     look.guide_colour = read.guidance_on ? GUIDE_ON_COLOUR : PLAIN_CELL_COLOUR;
-    s_.ticks.set_checked(MenuId::SIDOU, read.guidance_on);
+    s_.ticks.set_checked(MenuId::MOVE_GUIDANCE, read.guidance_on);
     look.guidance_on = read.guidance_on ? ON : OFF;
   }
-  if (read.lines_present >= 3) s_.ticks.set_checked(MenuId::KEIKA, read.elapsed_on);
+  if (read.lines_present >= 3) s_.ticks.set_checked(MenuId::ELAPSED_TIME, read.elapsed_on);
   if (read.complete()) {
-    s_.ticks.set_checked(MenuId::BGM, read.music_on);
+    s_.ticks.set_checked(MenuId::MUSIC, read.music_on);
     if (read.music_on) s_.messages.start_music();
     return;
   }
@@ -74,8 +75,9 @@ void Options::load_settings() {
 
 void Options::save_settings() {
   std::vector<std::string> lines;
-  constexpr MenuId SAVE_ORDER[] = {MenuId::MIDORI, MenuId::TAKE, MenuId::TATAMI, MenuId::UCHU,
-                                   MenuId::RENGA};
+  constexpr MenuId SAVE_ORDER[] = {MenuId::BACKGROUND_GREEN, MenuId::BACKGROUND_BAMBOO,
+                                   MenuId::BACKGROUND_TATAMI, MenuId::BACKGROUND_SPACE,
+                                   MenuId::BACKGROUND_BRICK};
   constexpr int SAVE_CODES[] = {BACKGROUND_MIDORI, BACKGROUND_TAKE, BACKGROUND_TATAMI,
                                 BACKGROUND_UCHU, BACKGROUND_RENGA};
   const MenuTicks& ticks = s_.ticks;
@@ -85,9 +87,9 @@ void Options::save_settings() {
       break;
     }
   }
-  lines.push_back(ticks.is_checked(MenuId::SIDOU) ? GUIDANCE_ON_LINE : GUIDANCE_OFF_LINE);
-  lines.push_back(ticks.is_checked(MenuId::KEIKA) ? ELAPSED_ON_LINE : ELAPSED_OFF_LINE);
-  lines.push_back(ticks.is_checked(MenuId::BGM) ? MUSIC_ON_LINE : MUSIC_OFF_LINE);
+  lines.push_back(ticks.is_checked(MenuId::MOVE_GUIDANCE) ? GUIDANCE_ON_LINE : GUIDANCE_OFF_LINE);
+  lines.push_back(ticks.is_checked(MenuId::ELAPSED_TIME) ? ELAPSED_ON_LINE : ELAPSED_OFF_LINE);
+  lines.push_back(ticks.is_checked(MenuId::MUSIC) ? MUSIC_ON_LINE : MUSIC_OFF_LINE);
   std::string error;
   if (!write_text_file_atomic(SETTINGS_FILE_NAME, lines, error)) report_save_failure(error);
 }
@@ -115,9 +117,9 @@ void Options::choose_background(MenuId item, int code) {
   s_.flow.redraw_game_texts();
 }
 
-void Options::SIDOU_Click() {
+void Options::toggle_move_guidance() {
   Appearance& look = s_.appearance;
-  if (s_.ticks.is_checked(MenuId::SIDOU)) {
+  if (s_.ticks.is_checked(MenuId::MOVE_GUIDANCE)) {
     Drawing& d = s_.drawing;
     for (int x = 1; x <= 9; ++x) {
       for (int y = 1; y <= 9; ++y) d.frame_cell(PLAIN_CELL_COLOUR, x, y);
@@ -125,46 +127,46 @@ void Options::SIDOU_Click() {
     for (int y = 1; y <= 7; ++y) d.frame_cell(PLAIN_CELL_COLOUR, UPPER_HAND_COLUMN, y);
     for (int y = 3; y <= 9; ++y) d.frame_cell(PLAIN_CELL_COLOUR, LOWER_HAND_COLUMN, y);
     d.clear_numbers();
-    s_.ticks.set_checked(MenuId::SIDOU, false);
+    s_.ticks.set_checked(MenuId::MOVE_GUIDANCE, false);
     look.guidance_on = OFF;
     look.guide_colour = PLAIN_CELL_COLOUR;
   } else {
-    s_.ticks.set_checked(MenuId::SIDOU, true);
+    s_.ticks.set_checked(MenuId::MOVE_GUIDANCE, true);
     look.guidance_on = ON;
     look.guide_colour = GUIDE_ON_COLOUR;
   }
   save_settings();
 }
 
-void Options::KEIKA_Click() {
+void Options::toggle_elapsed_time() {
   const GameState& state = s_.game.state;
-  if (s_.ticks.is_checked(MenuId::KEIKA)) {
-    s_.ticks.set_checked(MenuId::KEIKA, false);
+  if (s_.ticks.is_checked(MenuId::ELAPSED_TIME)) {
+    s_.ticks.set_checked(MenuId::ELAPSED_TIME, false);
     // A game on time keeps its clocks whatever the option says.
     if (!s_.clocks.countdown().active()) {
       s_.clocks.clear_clock(state.lower_side);
       s_.clocks.clear_clock(state.upper_side);
     }
   } else {
-    s_.ticks.set_checked(MenuId::KEIKA, true);
+    s_.ticks.set_checked(MenuId::ELAPSED_TIME, true);
     s_.clocks.show_clock(state.upper_side, state.upper_clock);
     s_.clocks.show_clock(state.lower_side, state.lower_clock);
   }
   save_settings();
 }
 
-void Options::BGM_Click() {
-  if (s_.ticks.is_checked(MenuId::BGM)) {
-    s_.ticks.set_checked(MenuId::BGM, false);
+void Options::toggle_music() {
+  if (s_.ticks.is_checked(MenuId::MUSIC)) {
+    s_.ticks.set_checked(MenuId::MUSIC, false);
     s_.messages.stop_music();
   } else {
-    s_.ticks.set_checked(MenuId::BGM, true);
+    s_.ticks.set_checked(MenuId::MUSIC, true);
     s_.messages.start_music();
   }
   save_settings();
 }
 
-void Options::VER_Click() {
+void Options::show_version() {
   s_.flow.hide_file_panel();
   s_.messages.play_other();
   s_.messages.tell(about_text(), "Kumora Shogi");

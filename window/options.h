@@ -17,15 +17,15 @@ class Options {
   void save_settings();
   // Ticks the background item of `code` and unticks the others.
   void check_background(int code);
-  // MIDORI_Click .. RENGA_Click.
+  // One of the five backgrounds chosen from the menu.
   void choose_background(MenuId item, int code);
-  void SIDOU_Click();
-  void KEIKA_Click();
-  void BGM_Click();
+  void toggle_move_guidance();
+  void toggle_elapsed_time();
+  void toggle_music();
   // The computer's move shown in about half a second instead of link by
   // link; kept by the window, not in the settings file.
-  void HAYAI_Click();
-  void VER_Click();
+  void toggle_quick_com_moves();
+  void show_version();
   // The text of the about box.
   static std::string about_text();
 

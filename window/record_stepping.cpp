@@ -8,12 +8,12 @@
 
 namespace kumora {
 
-void RecordStepping::CANCEL_Click() {
+void RecordStepping::start_over() {
   s_.flow.reset_game();
   s_.messages.play_click();
 }
 
-void RecordStepping::REPLAY_Click() {
+void RecordStepping::step_back() {
   s_.flow.hide_file_panel();
   GameState& state = s_.game.state;
   Kifu& kifu = s_.game.kifu;
@@ -24,7 +24,7 @@ void RecordStepping::REPLAY_Click() {
     return;
   }
   state.select_state = 0;
-  s_.clocks.set_timer1(false);
+  s_.clocks.set_clock_timer(false);
   d.clear_marks();
   const KifuEntry& e = kifu.entry[kifu.kifu_pos];
   undo_entry(state, e);
@@ -50,7 +50,7 @@ void RecordStepping::REPLAY_Click() {
   stepped_status();
 }
 
-void RecordStepping::AFTER_Click() {
+void RecordStepping::step_forward() {
   s_.flow.hide_file_panel();
   GameState& state = s_.game.state;
   Kifu& kifu = s_.game.kifu;
@@ -69,7 +69,7 @@ void RecordStepping::AFTER_Click() {
     return;
   }
   state.select_state = 0;
-  s_.clocks.set_timer1(false);
+  s_.clocks.set_clock_timer(false);
   d.clear_marks();
   kifu.kifu_pos += 1;
   state.move_count += 1;
@@ -102,12 +102,12 @@ void RecordStepping::step_to(int position) {
   const Kifu& kifu = s_.game.kifu;
   while (kifu.kifu_pos > position) {
     const int before = kifu.kifu_pos;
-    REPLAY_Click();
+    step_back();
     if (kifu.kifu_pos == before) return;
   }
   while (kifu.kifu_pos < position) {
     const int before = kifu.kifu_pos;
-    AFTER_Click();
+    step_forward();
     if (kifu.kifu_pos == before) return;
   }
 }
@@ -124,7 +124,7 @@ int RecordStepping::moves_to_take_back() const {
   return 0;
 }
 
-void RecordStepping::MATTA_Click() {
+void RecordStepping::take_back_last_move() {
   s_.flow.hide_file_panel();
   const int moves = moves_to_take_back();
   if (moves == 0) {
@@ -132,7 +132,7 @@ void RecordStepping::MATTA_Click() {
     s_.messages.refuse(tr_text("Game", "待ったできる手がありません"), tr_text("Game", "待った"));
     return;
   }
-  for (int i = 0; i < moves; ++i) REPLAY_Click();
+  for (int i = 0; i < moves; ++i) step_back();
   GameState& state = s_.game.state;
   s_.game.kifu.kifu_len = s_.game.kifu.kifu_pos;
   state.stepped = OFF;

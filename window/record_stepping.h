@@ -9,15 +9,15 @@ class RecordStepping {
  public:
   explicit RecordStepping(WindowServices& services) : s_(services) {}
 
-  void CANCEL_Click();
-  void REPLAY_Click();
-  void AFTER_Click();
+  void start_over();
+  void step_back();
+  void step_forward();
   // Shows the position after `position` moves of the record by stepping with
   // "戻" or "進" until it is reached or a step is refused.
   void step_to(int position);
   // "待った": against the computer back to the person's previous turn,
   // between two people one move back; the game goes on from there.
-  void MATTA_Click();
+  void take_back_last_move();
 
  private:
   // How many moves "待った" takes back; 0 when there is nothing to take back.

@@ -10,7 +10,7 @@ bool Resignation::possible() const {
   return state.turn != NO_GAME && state.kifu_mode == OFF;
 }
 
-void Resignation::TOURYOU_Click() {
+void Resignation::resign() {
   s_.flow.hide_file_panel();
   GameState& state = s_.game.state;
   if (!possible()) {

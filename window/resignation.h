@@ -12,7 +12,7 @@ class Resignation {
 
   // A game is being played that can be given up (not replayed from a record).
   bool possible() const;
-  void TOURYOU_Click();
+  void resign();
 
  private:
   WindowServices& s_;

@@ -102,7 +102,7 @@ void ComputerThinking::the_display_options_work_while_level5_thinks() {
   QTimer::singleShot(500, this, [&] {
     const GameState& state = logic().game().state;
     thinking_before = state.turn == state.upper_side;
-    matta_greyed = !window_->action(MenuId::MATTA)->isEnabled();
+    matta_greyed = !window_->action(MenuId::TAKE_BACK)->isEnabled();
     chose = driver_->choose({u8("ｵﾌﾟｼｮﾝ"), u8("背景画"), u8("畳")});
     background = logic().appearance().background;
     thinking_after = state.turn == state.upper_side;
@@ -114,8 +114,8 @@ void ComputerThinking::the_display_options_work_while_level5_thinks() {
   QCOMPARE(background, BACKGROUND_TATAMI);
   QVERIFY2(thinking_after, "the background changed while the computer was still thinking");
   QCOMPARE(logic().game().kifu.kifu_len, 4);
-  QVERIFY(window_->action(MenuId::MATTA)->isEnabled());
-  QVERIFY(logic().is_checked(MenuId::TATAMI));
+  QVERIFY(window_->action(MenuId::TAKE_BACK)->isEnabled());
+  QVERIFY(logic().is_checked(MenuId::BACKGROUND_TATAMI));
   boxes_.take_seen();
 }
 

@@ -77,12 +77,12 @@ void LanguageSwitching::english_turns_the_whole_window_at_once() {
   for (const auto& [x, y] : {std::pair{8, 8}, {8, 7}, {8, 6}}) driver_->click_cell(x, y);
   QCOMPARE(window_->status_line().text(), u8("後手の番です"));
   save_screenshot_if_asked(*window_, "window-japanese");
-  window_->action(MenuId::ASOBIKATA)->trigger();
+  window_->action(MenuId::HOW_TO_PLAY)->trigger();
 
   QVERIFY(driver_->choose({u8("その他"), "Language / 言語", "English"}));
   QCOMPARE(bar_captions(*window_), QStringList({"Game", "Position", "Back", "Forward", u8("△"),
                                                 u8("▽"), "Hint", "Record", "Options", "Other"}));
-  QCOMPARE(window_->action(MenuId::SENTE)->text(), "Sente (First)");
+  QCOMPARE(window_->action(MenuId::VS_COM_AS_SENTE)->text(), "Sente (First)");
   QVERIFY(window_->action(MenuId::ENGLISH)->isChecked());
   QVERIFY(!window_->action(MenuId::JAPANESE)->isChecked());
   QCOMPARE(window_->windowTitle(), "Kumora Shogi");

@@ -175,9 +175,9 @@ void WindowLayout::shortcuts_open_the_file_panel() {
   driver_->press_key(Qt::Key_Escape);
   QTRY_VERIFY_WITH_TIMEOUT(!panel.command1->isVisible(), WAIT_MS);
   // The menus show the keys beside their items.
-  QCOMPARE(window_->action(MenuId::KIFU_READ)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
-  QCOMPARE(window_->action(MenuId::MATTA)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
-  QCOMPARE(window_->action(MenuId::ASOBIKATA)->shortcut(), QKeySequence(Qt::Key_F1));
+  QCOMPARE(window_->action(MenuId::READ_RECORD)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_O));
+  QCOMPARE(window_->action(MenuId::TAKE_BACK)->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
+  QCOMPARE(window_->action(MenuId::HOW_TO_PLAY)->shortcut(), QKeySequence(Qt::Key_F1));
 }
 
 void WindowLayout::a_read_record_shows_its_title_inside_the_window() {

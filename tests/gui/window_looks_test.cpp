@@ -102,7 +102,7 @@ void WindowLooks::wait_for_the_graph() {
 void WindowLooks::title_screen() { expect_look(*window_, "title-screen"); }
 
 void WindowLooks::a_game_between_two_people() {
-  trigger(MenuId::START);
+  trigger(MenuId::TWO_PERSON_START);
   for (const auto& [x, y] : {std::pair{8, 8}, {8, 7}, {8, 6}, {2, 2}, {2, 3}, {2, 4}}) {
     driver_->click_cell(x, y);
   }
@@ -124,21 +124,21 @@ void WindowLooks::a_hint() {
 }
 
 void WindowLooks::a_step_back() {
-  trigger(MenuId::REPLAY);
+  trigger(MenuId::STEP_BACK);
   QTRY_COMPARE_WITH_TIMEOUT(logic().game().kifu.kifu_pos, 1, WAIT_MS);
   expect_look(*window_, "step-back");
-  trigger(MenuId::AFTER);
+  trigger(MenuId::STEP_FORWARD);
   QTRY_COMPARE_WITH_TIMEOUT(logic().game().kifu.kifu_pos, 2, WAIT_MS);
 }
 
 void WindowLooks::the_record_panels() {
   const PanelWidgets panel = find_panel_widgets(driver_->view());
   QVERIFY(panel.complete());
-  trigger(MenuId::KIFU_READ);
+  trigger(MenuId::READ_RECORD);
   QTRY_COMPARE_WITH_TIMEOUT(panel.file1->count(), 2, WAIT_MS);
   expect_look(*window_, "read-panel");
   driver_->press_key(Qt::Key_Escape);
-  trigger(MenuId::KIFU_WRITE);
+  trigger(MenuId::WRITE_RECORD);
   QTRY_VERIFY_WITH_TIMEOUT(panel.command1->isVisible(), WAIT_MS);
   expect_look(*window_, "write-panel");
   driver_->press_key(Qt::Key_Escape);
@@ -146,18 +146,18 @@ void WindowLooks::the_record_panels() {
 }
 
 void WindowLooks::a_read_record() {
-  trigger(MenuId::KIFU_READ);
+  trigger(MenuId::READ_RECORD);
   const PanelWidgets panel = find_panel_widgets(driver_->view());
   QVERIFY(click_listed_file(*driver_, panel, u8("王取り.棋譜"), WAIT_MS));
   QTRY_COMPARE_WITH_TIMEOUT(logic().game().state.kifu_mode, ON, WAIT_MS);
-  trigger(MenuId::AFTER);
+  trigger(MenuId::STEP_FORWARD);
   QTRY_COMPARE_WITH_TIMEOUT(logic().game().kifu.kifu_pos, 1, WAIT_MS);
   wait_for_the_graph();
   expect_look(*window_, "read-record");
 }
 
 void WindowLooks::the_rules() {
-  trigger(MenuId::ASOBIKATA);
+  trigger(MenuId::HOW_TO_PLAY);
   RulesWindow* rules = nullptr;
   QTRY_VERIFY_WITH_TIMEOUT((rules = window_->findChild<RulesWindow*>()) && rules->isVisible(),
                            WAIT_MS);
@@ -172,11 +172,11 @@ void WindowLooks::the_rules() {
 }
 
 void WindowLooks::the_board_turned_round() {
-  trigger(MenuId::CANCEL);
-  trigger(MenuId::START);
+  trigger(MenuId::RESET_GAME);
+  trigger(MenuId::TWO_PERSON_START);
   for (const auto& [x, y] : {std::pair{8, 8}, {8, 7}, {8, 6}}) driver_->click_cell(x, y);
   QCOMPARE(logic().game().kifu.kifu_len, 1);
-  trigger(MenuId::REVERSE);
+  trigger(MenuId::TURN_BOARD);
   wait_for_the_graph();
   expect_look(*window_, "turned-round");
 }
@@ -185,7 +185,7 @@ void WindowLooks::in_english() {
   trigger(MenuId::ENGLISH);
   QTRY_COMPARE_WITH_TIMEOUT(window_->windowTitle(), QString("Kumora Shogi"), WAIT_MS);
   expect_look(*window_, "english");
-  trigger(MenuId::KIFU_READ);
+  trigger(MenuId::READ_RECORD);
   const PanelWidgets panel = find_panel_widgets(driver_->view());
   QTRY_COMPARE_WITH_TIMEOUT(panel.file1->count(), 2, WAIT_MS);
   expect_look(*window_, "english-read-panel");

@@ -157,16 +157,19 @@ QString WindowWalk::make_a_move() {
 
 QString WindowWalk::start_a_game() {
   // Two people more often: the computer's moves take seconds to show.
-  static const MenuId STARTS[] = {MenuId::START, MenuId::START, MenuId::START, MenuId::START,
-                                  MenuId::START, MenuId::SENTE, MenuId::GOTE};
+  static const MenuId STARTS[] = {MenuId::TWO_PERSON_START, MenuId::TWO_PERSON_START,
+                                  MenuId::TWO_PERSON_START, MenuId::TWO_PERSON_START,
+                                  MenuId::TWO_PERSON_START, MenuId::VS_COM_AS_SENTE,
+                                  MenuId::VS_COM_AS_GOTE};
   return trigger(STARTS[pick(std::size(STARTS))]);
 }
 
 QString WindowWalk::bar_command() {
   static const MenuId COMMANDS[] = {
-      MenuId::REPLAY,  MenuId::AFTER,  MenuId::MATTA,   MenuId::MATTA,      MenuId::HINT,
-      MenuId::REVERSE, MenuId::CANCEL, MenuId::LBEL_UP, MenuId::LEBEL_DOWN, MenuId::LEVEL1,
-      MenuId::LEVEL3,  MenuId::LEVEL4, MenuId::LEVEL5,  MenuId::ZENKAI};
+      MenuId::STEP_BACK,     MenuId::STEP_FORWARD,    MenuId::TAKE_BACK,  MenuId::TAKE_BACK,
+      MenuId::HINT,          MenuId::TURN_BOARD,      MenuId::RESET_GAME, MenuId::HANDICAP_UP,
+      MenuId::HANDICAP_DOWN, MenuId::LEVEL1,          MenuId::LEVEL3,     MenuId::LEVEL4,
+      MenuId::LEVEL5,        MenuId::RESUME_LAST_GAME};
   return trigger(COMMANDS[pick(std::size(COMMANDS))]);
 }
 
@@ -208,7 +211,7 @@ QString WindowWalk::a_stray_click() {
 
 QString WindowWalk::use_the_rules_window() {
   auto* rules = window_->findChild<RulesWindow*>();
-  if (rules == nullptr || !rules->isVisible()) return trigger(MenuId::ASOBIKATA);
+  if (rules == nullptr || !rules->isVisible()) return trigger(MenuId::HOW_TO_PLAY);
   if (pick(3) == 0) {
     rules->close();
     return "close the rules window";
@@ -222,7 +225,7 @@ QString WindowWalk::use_the_rules_window() {
 }
 
 QString WindowWalk::save_a_record() {
-  QString action = trigger(MenuId::KIFU_WRITE);
+  QString action = trigger(MenuId::WRITE_RECORD);
   const PanelWidgets panel = find_panel_widgets(driver_->view());
   if (!panel.complete() || !panel.text[TEXT_FILE_NAME]->isVisible()) return action;
   static const char* const NAMES[] = {"一局目", "二局目", "練習"};
@@ -241,7 +244,7 @@ QString WindowWalk::save_a_record() {
 }
 
 QString WindowWalk::read_a_record() {
-  QString action = trigger(MenuId::KIFU_READ);
+  QString action = trigger(MenuId::READ_RECORD);
   const PanelWidgets panel = find_panel_widgets(driver_->view());
   if (!panel.complete() || !panel.file1->isVisible()) return action;
   const QList<int> rows = shown_rows(*panel.file1);
@@ -256,9 +259,10 @@ QString WindowWalk::read_a_record() {
 }
 
 QString WindowWalk::change_an_option() {
-  static const MenuId OPTIONS[] = {MenuId::SIDOU, MenuId::MIDORI,   MenuId::TATAMI,
-                                   MenuId::UCHU,  MenuId::RENGA,    MenuId::SIDE_PANEL,
-                                   MenuId::TAKE,  MenuId::JAPANESE, MenuId::JAPANESE};
+  static const MenuId OPTIONS[] = {
+      MenuId::MOVE_GUIDANCE,     MenuId::BACKGROUND_GREEN, MenuId::BACKGROUND_TATAMI,
+      MenuId::BACKGROUND_SPACE,  MenuId::BACKGROUND_BRICK, MenuId::SIDE_PANEL,
+      MenuId::BACKGROUND_BAMBOO, MenuId::JAPANESE,         MenuId::JAPANESE};
   const MenuId option = OPTIONS[pick(std::size(OPTIONS))];
   // The language item switches to the other language.
   if (option == MenuId::JAPANESE && window_->action(MenuId::JAPANESE)->isChecked()) {

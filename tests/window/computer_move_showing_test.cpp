@@ -62,13 +62,13 @@ class ComputerMoveShowing : public ::testing::Test {
     folder_.enter();
     setenv("XDG_DATA_HOME", folder_.path().c_str(), 1);
     host_.window = &window_;
-    window_.Form_Load();
-    window_.run_menu(MenuId::SENTE);
+    window_.on_window_opened();
+    window_.run_menu(MenuId::VS_COM_AS_SENTE);
   }
 
   void click(int x, int y) {
-    window_.Form_MouseDown(1, 0, BOARD_X0 + CELL_W * x + CELL_W / 2.0,
-                           BOARD_Y0 + CELL_H * y + CELL_H / 2.0);
+    window_.on_mouse_down(1, 0, BOARD_X0 + CELL_W * x + CELL_W / 2.0,
+                          BOARD_Y0 + CELL_H * y + CELL_H / 2.0);
   }
 
   // The person's rook through its pawn to ２六; the computer answers within
@@ -103,16 +103,16 @@ TEST_F(ComputerMoveShowing, LinkByLinkUnlessQuickIsTicked) {
   ASSERT_EQ(normal.size() % 4, 0u);
   EXPECT_NEAR(total(normal), 0.2 * normal.size(), 1e-9);
 
-  window_.run_menu(MenuId::HAYAI);
-  EXPECT_TRUE(window_.is_checked(MenuId::HAYAI));
-  window_.run_menu(MenuId::CANCEL);
-  window_.run_menu(MenuId::SENTE);
+  window_.run_menu(MenuId::QUICK_COM_MOVES);
+  EXPECT_TRUE(window_.is_checked(MenuId::QUICK_COM_MOVES));
+  window_.run_menu(MenuId::RESET_GAME);
+  window_.run_menu(MenuId::VS_COM_AS_SENTE);
   const std::vector<double> quick = computer_reply();
   EXPECT_EQ(quick.size(), normal.size()) << "every cell still blinks";
   EXPECT_NEAR(total(quick), 0.5, 1e-9);
 
-  window_.run_menu(MenuId::HAYAI);
-  EXPECT_FALSE(window_.is_checked(MenuId::HAYAI));
+  window_.run_menu(MenuId::QUICK_COM_MOVES);
+  EXPECT_FALSE(window_.is_checked(MenuId::QUICK_COM_MOVES));
 }
 
 TEST_F(ComputerMoveShowing, TheRecordGainsTheMoveWhenTheBoardShowsIt) {
@@ -138,7 +138,7 @@ TEST_F(ComputerMoveShowing, ABackgroundChosenWhileShowingKeepsTheThinkingCaption
   std::vector<std::string> redrawn;
   host_.during_wait = [&] {
     canvas_.texts.clear();
-    window_.run_menu(MenuId::TATAMI);
+    window_.run_menu(MenuId::BACKGROUND_TATAMI);
     redrawn = canvas_.texts;
   };
   click(9, 6);
@@ -146,14 +146,14 @@ TEST_F(ComputerMoveShowing, ABackgroundChosenWhileShowingKeepsTheThinkingCaption
   EXPECT_TRUE(caption_shown(redrawn));
   // Once the move is shown, a redraw leaves the caption out.
   canvas_.texts.clear();
-  window_.run_menu(MenuId::MIDORI);
+  window_.run_menu(MenuId::BACKGROUND_GREEN);
   EXPECT_FALSE(caption_shown(canvas_.texts));
 }
 
 TEST_F(ComputerMoveShowing, TheQuickOptionStaysOutOfTheSettingsFile) {
   TextFileLines before;
   ASSERT_TRUE(read_text_file(SETTINGS_FILE_NAME, before));
-  window_.run_menu(MenuId::HAYAI);
+  window_.run_menu(MenuId::QUICK_COM_MOVES);
   TextFileLines after;
   ASSERT_TRUE(read_text_file(SETTINGS_FILE_NAME, after));
   EXPECT_EQ(after.lines, before.lines);

@@ -67,8 +67,8 @@ bool click_chain(MainWindow& w, int from_x, int click_y, int to_x, int to_y, int
   const int before = s.move_count;
   for (int i = 1; i <= 8; ++i) {
     const bool last = reach.path_x[i] == to_x && reach.path_y[i] == to_y;
-    w.Form_MouseDown(last && promote ? MOUSE_RIGHT : MOUSE_LEFT, 0, centre_x(reach.path_x[i]),
-                     centre_y(reach.path_y[i]));
+    w.on_mouse_down(last && promote ? MOUSE_RIGHT : MOUSE_LEFT, 0, centre_x(reach.path_x[i]),
+                    centre_y(reach.path_y[i]));
     if (last) break;
   }
   return s.move_count != before || s.turn == NO_GAME;
@@ -121,7 +121,7 @@ int play_game(BenchWindow& window) {
   std::mt19937 random(2024);
   int moves = 0;
   try {
-    w.run_menu(MenuId::SENTE);
+    w.run_menu(MenuId::VS_COM_AS_SENTE);
     while (w.game().state.turn != NO_GAME && moves < 400) {
       if (!person_plays_best(w) && !person_plays_random(w, random)) break;
       ++moves;

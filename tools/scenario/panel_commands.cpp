@@ -46,7 +46,7 @@ bool run_panel_command(const std::vector<std::string>& words, const std::string&
     std::error_code error;
     const std::string name = line.substr(line.find(words[1], 3));
     const std::filesystem::path path = std::filesystem::absolute(name, error);
-    window.Dir1_Change(path.lexically_normal().string());
+    window.open_folder(path.lexically_normal().string());
     return true;
   }
   if (command == "pick" && words.size() >= 2) {
@@ -60,7 +60,7 @@ bool run_panel_command(const std::vector<std::string>& words, const std::string&
       out << "error " << name << " is not in the file list\n";
       return true;
     }
-    window.File1_Click(*listed);
+    window.pick_file(*listed);
     return true;
   }
   if (command == "return" && words.size() == 1) {
@@ -68,7 +68,7 @@ bool run_panel_command(const std::vector<std::string>& words, const std::string&
       out << "error RETURN is not shown\n";
       return true;
     }
-    window.Command1_Click();
+    window.confirm_file();
     return true;
   }
   return false;

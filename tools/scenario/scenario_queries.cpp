@@ -35,7 +35,7 @@ void print_window_state(std::ostream& out, const MainWindow& window) {
   }
   const Appearance& look = window.appearance();
   out << "\nlook background=" << look.background << " guidance=" << look.guidance_on
-      << " guide_colour=" << look.guide_colour << " timer=" << window.timer1_enabled() << "\n";
+      << " guide_colour=" << look.guide_colour << " timer=" << window.clock_timer_enabled() << "\n";
   const FilePanelState& panel = window.file_panel();
   out << "panel drive=" << panel.drive_visible << " dir=" << panel.dir_visible
       << " file=" << panel.file_visible << " save=" << panel.save_fields_visible << " path "

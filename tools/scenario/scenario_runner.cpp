@@ -78,7 +78,7 @@ class Session {
     start_program(1);
   }
 
-  void load() { window_->Form_Load(); }
+  void load() { window_->on_window_opened(); }
 
   // The program is closed and started again in the same directory.
   void restart() {
@@ -164,7 +164,7 @@ void Session::run_line(const std::string& line) {
     run_click(words, command == "click");
   } else if (command == "key") {
     need(2);
-    window_->Form_KeyPress(to_int(words[1]));
+    window_->on_key_press(to_int(words[1]));
   } else if (command == "answer") {
     need(2);
     if (words[1] != "yes" && words[1] != "no") throw BadLine{"answer yes or answer no"};
@@ -176,7 +176,7 @@ void Session::run_line(const std::string& line) {
     host_.time_of_day = to_double(words[1]);
   } else if (command == "tick") {
     need(1);
-    if (window_->timer1_enabled()) window_->Timer1_Timer();
+    if (window_->clock_timer_enabled()) window_->on_clock_tick();
   } else if (command == "timecontrol") {
     need(4);
     const TimeControl control{to_int(words[1]), to_int(words[2]), to_int(words[3])};
@@ -260,7 +260,7 @@ void Session::run_click(const std::vector<std::string>& words, bool in_cells) {
     x = BOARD_X0 + CELL_W * (to_int(words[1]) + 0.5);
     y = BOARD_Y0 + CELL_H * (to_int(words[2]) + 0.5);
   }
-  window_->Form_MouseDown(button, 0, x, y);
+  window_->on_mouse_down(button, 0, x, y);
 }
 
 void Session::run_setup() {

@@ -57,7 +57,7 @@ class Host {
   // discarding the person's input; recorders just wait. False when the person
   // asked to end the program meanwhile (the work should then be stopped).
   virtual bool wait_for(const std::function<bool()>& done) = 0;
-  // The clock timer Timer1: enabled or not (ticks every 50 ms while enabled).
+  // The clock timer: enabled or not (ticks every 50 ms while enabled).
   virtual void set_timer_enabled(bool enabled) = 0;
   // Ends the program.
   virtual void quit() = 0;
