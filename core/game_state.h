@@ -29,9 +29,9 @@ struct GameState {
   int move_count = 0;
   int winner = NO_GAME;
   int vs_com = MODE_MAN;
-  int kifu_mode = OFF;
-  int reversed = OFF;
-  int stepped = OFF;
+  bool kifu_mode = false;
+  bool reversed = false;
+  bool stepped = false;
 
   double lower_clock = 0;
   double upper_clock = 0;
@@ -49,7 +49,7 @@ struct GameState {
 
   int level = 3;
   int handicap_grade = 0;
-  int handicap_set = OFF;
+  bool handicap_set = false;
 
   // The own-piece test: does `code` belong to the side to move?
   bool belongs_to_turn(int code) const {

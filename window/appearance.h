@@ -10,7 +10,7 @@ namespace kumora {
 struct Appearance {
   // Tatami until the settings file names a background.
   int background = BACKGROUND_TATAMI;
-  int guidance_on = OFF;
+  bool guidance_on = false;
   int guide_colour = PLAIN_CELL_COLOUR;
 };
 

@@ -45,7 +45,7 @@ ArchivedGameKind ArchiveKeeper::game_kind() const {
   ArchivedGameKind kind;
   kind.vs_com = state.vs_com == MODE_COM;
   kind.level = state.level;
-  kind.handicap = state.handicap_set == ON;
+  kind.handicap = state.handicap_set;
   kind.turned = s_.game.history.turned;
   // Turning the board negates the grade; the game began with the other.
   kind.handicap_grade = kind.turned ? -state.handicap_grade : state.handicap_grade;
@@ -179,7 +179,7 @@ void ArchiveKeeper::turn_as_left() {
   reverse_position(state);
   // The clocks stay with the sides as shown, as the last move left them.
   std::swap(state.lower_clock, state.upper_clock);
-  state.reversed = ON;
+  state.reversed = true;
   state.handicap_grade = -state.handicap_grade;
   s_.game.kifu.kifu_pos = 0;
   s_.game.kifu.kifu_len = 0;
@@ -192,7 +192,7 @@ void ArchiveKeeper::resume(const std::string& name, const RecordFileContents& co
 
   GameState& state = s_.game.state;
   if (kind.handicap) {
-    state.handicap_set = ON;
+    state.handicap_set = true;
     state.handicap_grade = kind.handicap_grade;
     state.board = kept_game_start(kind);
   }

@@ -50,7 +50,7 @@ EngineLimits limits_within(const EngineLimits& level, double seconds) {
 
 bool Countdown::active() const {
   const GameState& state = game_.state;
-  return !game_.time_control.none() && state.turn != NO_GAME && state.kifu_mode == OFF;
+  return !game_.time_control.none() && state.turn != NO_GAME && !state.kifu_mode;
 }
 
 double Countdown::main_left(int side) const {

@@ -187,7 +187,7 @@ void Drawing::prepare_board_display() {
 
 void Drawing::show_guidance(int from_x, int from_y, int colour, int piece, int chain_count) {
   clear_marks();
-  if (s_.appearance.guidance_on == OFF) return;
+  if (!s_.appearance.guidance_on) return;
   const BoardTable squares =
       guidance_squares(s_.game.state.board, from_x, from_y, piece, chain_count);
   for (int x = 1; x <= 9; ++x) {

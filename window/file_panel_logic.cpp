@@ -42,11 +42,11 @@ void FilePanel::open_read_panel() {
 
 void FilePanel::open_write_panel() {
   const GameState& state = s_.game.state;
-  if (state.reversed == ON) {
+  if (state.reversed) {
     s_.messages.tell(tr_text("Game", "反転後は書き込みできません"), tr_text("Game", "棋譜書込"));
     return;
   }
-  if (state.handicap_set == ON) {
+  if (state.handicap_set) {
     s_.messages.tell(tr_text("Game", "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません"),
                      tr_text("Game", "棋譜書込"));
     return;
@@ -169,12 +169,12 @@ void FilePanel::pick_file(const std::string& file_name) {
   Kifu& kifu = s_.game.kifu;
   s_.flow.reset_game();
   if (kind.handicap) {
-    state.handicap_set = ON;
+    state.handicap_set = true;
     state.handicap_grade = kind.handicap_grade;
     state.board = kept_game_start(kind);
     s_.flow.redraw_all();
   }
-  state.kifu_mode = ON;
+  state.kifu_mode = true;
   headers_ = {contents.title, contents.top_name, contents.bottom_name};
   print_headers();
   s_.reporter.set_status(tr_noop("Status", "棋譜は「進」と「戻」で見ます"));

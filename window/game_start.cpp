@@ -21,7 +21,7 @@ void GameStart::start_two_person_game() {
   d.clear_marks();
   s_.clocks.restart_turn_clock();
   state.vs_com = MODE_MAN;
-  state.kifu_mode = OFF;
+  state.kifu_mode = false;
   state.select_state = 0;  // every game start leaves nothing selected
   if (state.turn == NO_GAME || state.move_count == 0) {
     state.lower_side = state.SENTE;
@@ -34,7 +34,7 @@ void GameStart::start_two_person_game() {
   } else if (state.turn == state.GOTE) {
     s_.messages.tell(tr_text("Game", "後手の番です"), " ");
   }
-  state.stepped = OFF;
+  state.stepped = false;
   show_turn_status();
   end_if_person_cannot_move();
 }
@@ -55,7 +55,7 @@ void GameStart::start_vs_com_as_sente() {
   start_vs_com_display();
   state.select_state = 0;
   state.vs_com = MODE_COM;
-  state.kifu_mode = OFF;
+  state.kifu_mode = false;
   s_.game.kifu.kifu_len = state.move_count;
   s_.clocks.start_turn();
   s_.clocks.set_clock_timer(true);
@@ -77,7 +77,7 @@ void GameStart::start_vs_com_as_sente() {
   } else {
     return;
   }
-  state.stepped = OFF;
+  state.stepped = false;
   end_if_person_cannot_move();
 }
 
@@ -87,7 +87,7 @@ void GameStart::start_vs_com_as_gote() {
   s_.clocks.set_clock_timer(true);
   state.select_state = 0;
   state.vs_com = MODE_COM;
-  state.kifu_mode = OFF;
+  state.kifu_mode = false;
   s_.game.kifu.kifu_len = state.move_count;
   if (state.turn == NO_GAME || state.move_count == 0) {
     state.lower_side = state.GOTE;
@@ -97,7 +97,7 @@ void GameStart::start_vs_com_as_gote() {
     s_.flow.com_ban();
   } else if (state.turn == state.lower_side) {
     s_.messages.tell(tr_text("Game", "MANの番です"), tr_text("Game", "対局"));
-    state.stepped = OFF;
+    state.stepped = false;
     end_if_person_cannot_move();
   } else if (state.turn == state.upper_side) {
     s_.flow.com_ban();
@@ -106,16 +106,16 @@ void GameStart::start_vs_com_as_gote() {
 
 void GameStart::turn_board() {
   GameState& state = s_.game.state;
-  if (state.kifu_mode == ON) {
+  if (state.kifu_mode) {
     s_.messages.refuse(tr_text("Game", "棋譜ﾓｰﾄﾞではできません"), tr_text("Game", "反転"));
     return;
   }
-  state.reversed = ON;
+  state.reversed = true;
   state.select_state = 0;
   reverse_position(state);  // the same army stays to move: turn is negated too
   s_.flow.redraw_all();
   s_.drawing.show_move_number(state.move_count);
-  if (state.handicap_set == ON) {
+  if (state.handicap_set) {
     state.handicap_grade = -state.handicap_grade;
     levels_.show_handicap_caption(state.handicap_grade);
   }
@@ -137,7 +137,7 @@ void GameStart::show_turn_status() {
 
 bool GameStart::end_if_person_cannot_move() {
   const GameState& state = s_.game.state;
-  if (state.turn == NO_GAME || state.kifu_mode == ON || side_can_move(state, state.turn)) {
+  if (state.turn == NO_GAME || state.kifu_mode || side_can_move(state, state.turn)) {
     return false;
   }
   if (state.vs_com == MODE_COM) {

@@ -12,7 +12,7 @@ namespace kumora {
 namespace {
 
 std::string turn_text(const GameState& state) {
-  if (state.kifu_mode == ON) return tr_text("SidePanel", "棋譜を再生しています");
+  if (state.kifu_mode) return tr_text("SidePanel", "棋譜を再生しています");
   if (state.turn == NO_GAME) return tr_text("SidePanel", "対局していません");
   // By side to move (Sente, Gote) and by who moves it.
   static const char* const TURNS[2][3] = {
@@ -29,7 +29,7 @@ std::string turn_text(const GameState& state) {
 std::string mode_text(const Game& game) {
   const GameState& state = game.state;
   std::string text;
-  if (state.turn != NO_GAME && state.kifu_mode == OFF) {
+  if (state.turn != NO_GAME && !state.kifu_mode) {
     text = state.vs_com == MODE_COM
                ? fill_in(tr_text("SidePanel", "ＣＯＭ対局 LEVEL%1"), {level_name(state.level)})
                : tr_text("SidePanel", "人間対局");
@@ -38,7 +38,7 @@ std::string mode_text(const Game& game) {
           fill_in(tr_text("SidePanel", "%1 %2"), {text, time_control_caption(game.time_control)});
     }
   }
-  if (state.handicap_set == OFF) return text;
+  if (!state.handicap_set) return text;
   if (text.empty()) return caption_text(state.handicap_grade);
   //: %1 the kind of game, %2 the handicap grade
   return fill_in(tr_text("SidePanel", "%1 %2"), {text, caption_text(state.handicap_grade)});
@@ -47,7 +47,7 @@ std::string mode_text(const Game& game) {
 // Who plays each half of the board: against the computer the person below
 // and the computer above, else the sides.
 void name_players(const GameState& state, GameSummary& summary) {
-  if (state.vs_com == MODE_COM && state.kifu_mode == OFF && state.turn != NO_GAME) {
+  if (state.vs_com == MODE_COM && !state.kifu_mode && state.turn != NO_GAME) {
     summary.lower_player = tr_text("SidePanel", "あなた");
     summary.upper_player = tr_text("SidePanel", "ＣＯＭ");
     return;

@@ -60,11 +60,11 @@ bool LevelsHandicap::handicap_allowed() {
   s_.flow.hide_file_panel();
   const GameState& state = s_.game.state;
   int refusal = 0;
-  if (state.kifu_mode == ON) {
+  if (state.kifu_mode) {
     refusal = 1;
   } else if (s_.game.kifu.kifu_pos > 0) {
     refusal = 2;
-  } else if (state.reversed == ON) {
+  } else if (state.reversed) {
     refusal = 3;
   }
   if (refusal != 0) {
@@ -92,7 +92,7 @@ void LevelsHandicap::raise_handicap() {
     show_handicap_caption(state.handicap_grade);
     set_handicap_square(state.handicap_grade, contents_after_step_up(state.handicap_grade));
   }
-  state.handicap_set = ON;
+  state.handicap_set = true;
 }
 
 void LevelsHandicap::lower_handicap() {
@@ -104,7 +104,7 @@ void LevelsHandicap::lower_handicap() {
     const int old_grade = state.handicap_grade + 1;
     set_handicap_square(old_grade, contents_after_step_down(old_grade));
   }
-  state.handicap_set = ON;
+  state.handicap_set = true;
 }
 
 }  // namespace kumora

@@ -36,7 +36,7 @@ void MainWindow::on_window_opened(bool maximised) {
   state.lower_side = state.GOTE;
   state.upper_side = state.SENTE;
   levels_.set_level(3);
-  state.kifu_mode = OFF;
+  state.kifu_mode = false;
   game_.kifu.kifu_len = 0;
 
   archive_.set_folder(user_data_folder() + "/games");
@@ -51,20 +51,20 @@ void MainWindow::on_window_opened(bool maximised) {
 void MainWindow::reset_game() {
   GameState& state = game_.state;
   state.handicap_grade = 0;
-  state.handicap_set = OFF;
+  state.handicap_set = false;
   state.vs_com = MODE_MAN;
   state.winner = NO_GAME;
   state.turn = NO_GAME;
   game_.kifu.kifu_pos = 0;
   state.move_count = 0;
-  state.reversed = OFF;
+  state.reversed = false;
 
   clocks_.reset();
   state.upper_clock = 0;
   state.lower_clock = 0;
   state.turn_elapsed = 0;
-  state.stepped = OFF;
-  state.kifu_mode = OFF;
+  state.stepped = false;
+  state.kifu_mode = false;
   game_.kifu.entry[0].placed = 10;
   state.select_state = 0;
   reporter_.set_status(tr_noop("Status", "「対局」で対局を始めて下さい"));
@@ -87,7 +87,7 @@ void MainWindow::redraw_all() {
   drawing_.draw_board_pieces();
   clocks_.show_both();
   if (state.vs_com == MODE_COM) levels_.show_level(state.level);
-  if (state.handicap_set == ON) levels_.show_handicap_caption(state.handicap_grade);
+  if (state.handicap_set) levels_.show_handicap_caption(state.handicap_grade);
   drawing_.paint_cell(1, 11.2, 0);
   computer_.show_thinking_again();
   drawing_.refresh();
@@ -107,7 +107,7 @@ void MainWindow::redraw_game_texts() {
     drawing_.show_last_move(upper ? state.upper_side : state.lower_side, e.to_x, e.to_y, e.placed,
                             TEXT_COLOUR);
   }
-  if (state.kifu_mode == ON) file_panel_.print_headers();
+  if (state.kifu_mode) file_panel_.print_headers();
   computer_.show_thinking_again();
   drawing_.refresh();
 }

@@ -35,7 +35,7 @@ void MouseInput::number_chain_links() {
 void MouseInput::handle_press(int button, double x, double y) {
   GameState& state = s_.game.state;
   s_.flow.hide_file_panel();
-  if (state.kifu_mode == ON) {
+  if (state.kifu_mode) {
     s_.reporter.set_status(tr_noop("Status", "棋譜は「進」と「戻」で見ます"));
     if (!s_.messages.ask_yes_no(tr_text("Game", "棋譜を '進 'で進めて下さい"),
                                 tr_text("Game", "棋譜"))) {
@@ -62,8 +62,8 @@ void MouseInput::handle_press(int button, double x, double y) {
 bool MouseInput::resume_stepped_game() {
   GameState& state = s_.game.state;
   if (state.vs_com == MODE_MAN) {
-    if (state.stepped == OFF) return false;
-    state.stepped = OFF;
+    if (!state.stepped) return false;
+    state.stepped = false;
     s_.clocks.restart_turn_clock();
     if (state.turn == state.SENTE)
       s_.messages.tell(tr_text("Game", "先手の番です"), tr_text("Game", "対局"));
@@ -72,13 +72,13 @@ bool MouseInput::resume_stepped_game() {
     return true;
   }
   if (state.turn == state.upper_side) {
-    state.stepped = OFF;
+    state.stepped = false;
     s_.messages.tell(tr_text("Game", "OKですか？"), tr_text("Game", "再開(COM)"));
     s_.flow.com_ban();
     return true;
   }
-  if (state.turn == state.lower_side && state.stepped == ON) {
-    state.stepped = OFF;
+  if (state.turn == state.lower_side && state.stepped) {
+    state.stepped = false;
     s_.clocks.restart_turn_clock();
     s_.messages.tell(tr_text("Game", "MANの番です"), tr_text("Game", "対局"));
     return true;

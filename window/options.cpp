@@ -61,7 +61,7 @@ void Options::load_settings() {
   if (read.lines_present >= 2) {
     look.guide_colour = read.guidance_on ? GUIDE_ON_COLOUR : PLAIN_CELL_COLOUR;
     s_.ticks.set_checked(MenuId::MOVE_GUIDANCE, read.guidance_on);
-    look.guidance_on = read.guidance_on ? ON : OFF;
+    look.guidance_on = read.guidance_on;
   }
   if (read.lines_present >= 3) s_.ticks.set_checked(MenuId::ELAPSED_TIME, read.elapsed_on);
   if (read.complete()) {
@@ -128,11 +128,11 @@ void Options::toggle_move_guidance() {
     for (int y = 3; y <= 9; ++y) d.frame_cell(PLAIN_CELL_COLOUR, LOWER_HAND_COLUMN, y);
     d.clear_numbers();
     s_.ticks.set_checked(MenuId::MOVE_GUIDANCE, false);
-    look.guidance_on = OFF;
+    look.guidance_on = false;
     look.guide_colour = PLAIN_CELL_COLOUR;
   } else {
     s_.ticks.set_checked(MenuId::MOVE_GUIDANCE, true);
-    look.guidance_on = ON;
+    look.guidance_on = true;
     look.guide_colour = GUIDE_ON_COLOUR;
   }
   save_settings();

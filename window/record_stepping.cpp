@@ -18,7 +18,7 @@ void RecordStepping::step_back() {
   GameState& state = s_.game.state;
   Kifu& kifu = s_.game.kifu;
   Drawing& d = s_.drawing;
-  state.stepped = ON;
+  state.stepped = true;
   if (kifu.kifu_pos < 1) {
     s_.messages.refuse(tr_text("Game", "できません"), tr_text("Game", "戻る"));
     return;
@@ -59,9 +59,9 @@ void RecordStepping::step_forward() {
     s_.messages.refuse(tr_text("Game", "「対局」で始めて下さい"), tr_text("Game", "開始"));
     return;
   }
-  state.stepped = ON;
+  state.stepped = true;
   if (kifu.kifu_pos >= kifu.kifu_len) {
-    if (state.kifu_mode == ON) {
+    if (state.kifu_mode) {
       s_.messages.tell(tr_text("Game", "終わり"), tr_text("Game", "進む"));
     } else {
       s_.messages.refuse(tr_text("Game", "できません"), tr_text("Game", "進む"));
@@ -93,7 +93,7 @@ void RecordStepping::step_forward() {
 }
 
 void RecordStepping::stepped_status() {
-  s_.reporter.set_status(s_.game.state.kifu_mode == ON
+  s_.reporter.set_status(s_.game.state.kifu_mode
                              ? tr_noop("Status", "棋譜は「進」と「戻」で見ます")
                              : tr_noop("Status", "盤をクリックすると、この局面から続けます"));
 }
@@ -115,7 +115,7 @@ void RecordStepping::step_to(int position) {
 int RecordStepping::moves_to_take_back() const {
   const GameState& state = s_.game.state;
   const Kifu& kifu = s_.game.kifu;
-  if (state.turn == NO_GAME || state.kifu_mode == ON || kifu.kifu_pos < 1) return 0;
+  if (state.turn == NO_GAME || state.kifu_mode || kifu.kifu_pos < 1) return 0;
   if (state.vs_com != MODE_COM) return 1;
   // Back to just before the person's (the lower player's) latest move.
   for (int i = kifu.kifu_pos; i >= 1; --i) {
@@ -135,7 +135,7 @@ void RecordStepping::take_back_last_move() {
   for (int i = 0; i < moves; ++i) step_back();
   GameState& state = s_.game.state;
   s_.game.kifu.kifu_len = s_.game.kifu.kifu_pos;
-  state.stepped = OFF;
+  state.stepped = false;
   s_.clocks.restart_turn_clock();
   s_.flow.move_recorded();
   s_.reporter.set_status(

@@ -7,7 +7,7 @@ namespace kumora {
 
 bool Resignation::possible() const {
   const GameState& state = s_.game.state;
-  return state.turn != NO_GAME && state.kifu_mode == OFF;
+  return state.turn != NO_GAME && !state.kifu_mode;
 }
 
 void Resignation::resign() {

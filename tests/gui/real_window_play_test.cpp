@@ -364,7 +364,7 @@ void RealWindowPlay::read_back_into_record_mode() {
   expect_boxes(
       {{u8("棋譜"), u8(" 読み込みました")}, {u8("棋譜"), u8("棋譜を '進 'で進めて下さい")}});
   QVERIFY(!panel.file1->isVisible());
-  QCOMPARE(logic().game().state.kifu_mode, ON);
+  QCOMPARE(logic().game().state.kifu_mode, true);
   QCOMPARE(logic().game().kifu.kifu_len, 5);
   QCOMPARE(logic().game().kifu.kifu_pos, 0);
   QCOMPARE(logic().game().state.turn, logic().game().state.SENTE);
@@ -392,7 +392,7 @@ void RealWindowPlay::arrow_keys_step_the_record() {
   QCOMPARE(logic().game().kifu.kifu_pos, 5);
   QCOMPARE(at(4, 3), LOWER_PROMOTED_PAWN);
   expect_boxes({});
-  QCOMPARE(logic().game().state.kifu_mode, ON);
+  QCOMPARE(logic().game().state.kifu_mode, true);
   save_screenshot_if_asked(*window_, "record-mode");
   driver_->press_key(Qt::Key_Right);
   expect_boxes({{u8("進む"), u8("終わり")}});

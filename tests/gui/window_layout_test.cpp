@@ -193,7 +193,7 @@ void WindowLayout::a_read_record_shows_its_title_inside_the_window() {
   QVERIFY(click_listed_file(*driver_, panel, u8("王取り.棋譜"), WAIT_MS));
   expect_boxes(
       {{u8("棋譜"), u8(" 読み込みました")}, {u8("棋譜"), u8("棋譜を '進 'で進めて下さい")}});
-  QCOMPARE(logic().game().state.kifu_mode, ON);
+  QCOMPARE(logic().game().state.kifu_mode, true);
   driver_->press_key(Qt::Key_Right);
   QTRY_COMPARE_WITH_TIMEOUT(logic().game().kifu.kifu_pos, 1, WAIT_MS);
   // The title is red (QBColor 12) and lies under the board, wholly inside.

@@ -149,7 +149,7 @@ void WindowLooks::a_read_record() {
   trigger(MenuId::READ_RECORD);
   const PanelWidgets panel = find_panel_widgets(driver_->view());
   QVERIFY(click_listed_file(*driver_, panel, u8("王取り.棋譜"), WAIT_MS));
-  QTRY_COMPARE_WITH_TIMEOUT(logic().game().state.kifu_mode, ON, WAIT_MS);
+  QTRY_COMPARE_WITH_TIMEOUT(logic().game().state.kifu_mode, true, WAIT_MS);
   trigger(MenuId::STEP_FORWARD);
   QTRY_COMPARE_WITH_TIMEOUT(logic().game().kifu.kifu_pos, 1, WAIT_MS);
   wait_for_the_graph();

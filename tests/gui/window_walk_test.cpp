@@ -141,7 +141,7 @@ QString WindowWalk::take_step() {
 
 QString WindowWalk::make_a_move() {
   const GameState& state = logic().game().state;
-  if (state.turn == NO_GAME || state.kifu_mode == ON) return start_a_game();
+  if (state.turn == NO_GAME || state.kifu_mode) return start_a_game();
   const auto moves = moves_of_side_to_move(state);
   if (moves->count == 0) return start_a_game();
   const Candidate move = moves->move[pick(moves->count)];

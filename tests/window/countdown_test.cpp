@@ -60,9 +60,9 @@ TEST(Countdown, OnlyAGameBeingPlayedWithAControlCountsDown) {
   EXPECT_FALSE(Countdown(game).active());
   game.time_control = {60, 0, 0};
   EXPECT_TRUE(Countdown(game).active());
-  game.state.kifu_mode = ON;  // a record replayed
+  game.state.kifu_mode = true;  // a record replayed
   EXPECT_FALSE(Countdown(game).active());
-  game.state.kifu_mode = OFF;
+  game.state.kifu_mode = false;
   game.state.turn = NO_GAME;
   EXPECT_FALSE(Countdown(game).active());
 }

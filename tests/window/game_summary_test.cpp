@@ -55,7 +55,7 @@ TEST(GameSummary, SaysWhoseTurnTheModeAndTheMoves) {
   EXPECT_EQ(summarize(game).turn, "先手の番（ＣＯＭ）");
 
   game.state.turn = NO_GAME;
-  game.state.handicap_set = ON;
+  game.state.handicap_set = true;
   game.state.handicap_grade = 1;
   summary = summarize(game);
   EXPECT_EQ(summary.turn, "対局していません");
