@@ -15,8 +15,8 @@ PositionKey key_of(const EnginePosition& p) {
 
 }  // namespace
 
-EvalWorker::EvalWorker(std::int64_t nodes_per_position)
-    : nodes_(nodes_per_position), thread_([this] { run(); }) {}
+EvalWorker::EvalWorker(PositionValuer valuer, std::int64_t nodes_per_position)
+    : valuer_(std::move(valuer)), nodes_(nodes_per_position), thread_([this] { run(); }) {}
 
 EvalWorker::~EvalWorker() {
   {
@@ -83,7 +83,7 @@ void EvalWorker::run() {
     }
     const EnginePosition position = *next;
     lock.unlock();
-    const int value = engine_value_for_lower(position, nodes_);
+    const int value = valuer_(position, nodes_);
     lock.lock();
     values_[next_key] = value;
     lock.unlock();

@@ -16,10 +16,14 @@
 
 namespace kumora {
 
+// The search the graph asks: one position's value for the lower player,
+// within a node budget. Called on the worker's thread.
+using PositionValuer = std::function<int(const EnginePosition&, std::int64_t nodes)>;
+
 class EvalWorker : public QObject {
   Q_OBJECT
  public:
-  explicit EvalWorker(std::int64_t nodes_per_position = 4000);
+  explicit EvalWorker(PositionValuer valuer, std::int64_t nodes_per_position = 4000);
   ~EvalWorker() override;
 
   // Values for these positions, from the lower player's side; on_values is
@@ -35,6 +39,7 @@ class EvalWorker : public QObject {
   // On this object's thread: hands on_values the values known now.
   Q_INVOKABLE void deliver();
 
+  const PositionValuer valuer_;
   const std::int64_t nodes_;
   std::mutex mutex_;
   std::condition_variable wake_;

@@ -83,7 +83,7 @@ GameWindow::GameWindow(SoundPort& sound, LanguageSwitch& language)
   side_panel_->on_position_chosen = [this](int position) {
     deliver([&] { logic_.step_to(position); });
   };
-  eval_ = std::make_unique<EvalWorker>();
+  eval_ = std::make_unique<EvalWorker>(engine_value_for_lower);
   eval_->on_values = [this](const std::vector<std::optional<int>>& values) {
     side_panel_->show_values(graph_points(values));
   };
