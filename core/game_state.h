@@ -6,13 +6,6 @@
 
 namespace kumora {
 
-// Elements of cur_move.
-constexpr int CUR_FROM_X = 3;
-constexpr int CUR_FROM_Y = 4;
-constexpr int CUR_TO_X = 5;
-constexpr int CUR_TO_Y = 6;
-constexpr int CUR_PIECE = 8;
-
 struct GameState {
   Board board;
   int lower_hand[8] = {};  // slots 1..7: pawn, lance, knight, silver, gold, bishop, rook
@@ -36,13 +29,6 @@ struct GameState {
   double lower_clock = 0;
   double upper_clock = 0;
   double turn_elapsed = 0;
-
-  int select_state = 0;
-  int chain_count = 0;
-  int chain_piece = 0;
-  int chain_start_x = 0;
-  int chain_start_y = 0;
-  int cur_move[9] = {};
 
   int lower_king_x = 0, lower_king_y = 0;
   int upper_king_x = 0, upper_king_y = 0;

@@ -22,7 +22,7 @@ void GameStart::start_two_person_game() {
   s_.clocks.restart_turn_clock();
   state.vs_com = MODE_MAN;
   state.kifu_mode = false;
-  state.select_state = 0;  // every game start leaves nothing selected
+  s_.flow.drop_selection();  // every game start leaves nothing selected
   if (state.turn == NO_GAME || state.move_count == 0) {
     state.lower_side = state.SENTE;
     state.upper_side = state.GOTE;
@@ -53,7 +53,7 @@ void GameStart::start_vs_com_display() {
 void GameStart::start_vs_com_as_sente() {
   GameState& state = s_.game.state;
   start_vs_com_display();
-  state.select_state = 0;
+  s_.flow.drop_selection();
   state.vs_com = MODE_COM;
   state.kifu_mode = false;
   s_.game.kifu.kifu_len = state.move_count;
@@ -85,7 +85,7 @@ void GameStart::start_vs_com_as_gote() {
   GameState& state = s_.game.state;
   start_vs_com_display();
   s_.clocks.set_clock_timer(true);
-  state.select_state = 0;
+  s_.flow.drop_selection();
   state.vs_com = MODE_COM;
   state.kifu_mode = false;
   s_.game.kifu.kifu_len = state.move_count;
@@ -111,7 +111,7 @@ void GameStart::turn_board() {
     return;
   }
   state.reversed = true;
-  state.select_state = 0;
+  s_.flow.drop_selection();
   reverse_position(state);  // the same army stays to move: turn is negated too
   s_.flow.redraw_all();
   s_.drawing.show_move_number(state.move_count);

@@ -17,7 +17,7 @@ void Hint::show_hint() {
     s_.messages.refuse(tr_text("Game", "「対局」で始めて下さい"), tr_text("Game", "開始"));
     return;
   }
-  state.select_state = 0;
+  s_.flow.drop_selection();
   s_.drawing.clear_marks();
   s_.reporter.set_status(tr_noop("Status", "ヒントを考えています"));
   const int side = state.turn == state.lower_side ? -1 : +1;

@@ -66,7 +66,7 @@ void MainWindow::reset_game() {
   state.stepped = false;
   state.kifu_mode = false;
   game_.kifu.entry[0].placed = 10;
-  state.select_state = 0;
+  mouse_.drop_selection();
   reporter_.set_status(tr_noop("Status", "「対局」で対局を始めて下さい"));
 
   set_initial_position(state);

@@ -94,6 +94,7 @@ class MainWindow : private GameFlow {
   WindowPlacement placement() const { return placement_; }
 
   const Game& game() const { return game_; }
+  const Selection& selection() const { return mouse_.selection(); }
   // For tools that set up positions and query tables.
   Game& game() { return game_; }
   const Appearance& appearance() const { return appearance_; }
@@ -111,6 +112,7 @@ class MainWindow : private GameFlow {
   void game_over_prompt(Winner winner) override { start_.game_over_prompt(winner); }
   void end_game_early(GameEnd how, Winner winner) override;
   bool end_if_person_cannot_move() override { return start_.end_if_person_cannot_move(); }
+  void drop_selection() override { mouse_.drop_selection(); }
   void hide_file_panel() override { file_panel_.hide(); }
   void move_recorded() override { archive_.move_recorded(); }
   [[noreturn]] void end_program() override;

@@ -28,7 +28,7 @@ void MouseInput::on_mouse_down(int button, int shift, double x, double y) {
 }
 
 void MouseInput::number_chain_links() {
-  if (s_.game.state.select_state != 1 || chain_links_.empty()) return;
+  if (selection_.select_state != 1 || chain_links_.empty()) return;
   s_.drawing.show_numbers({chain_links_, false});
 }
 
@@ -88,12 +88,12 @@ bool MouseInput::resume_stepped_game() {
 
 const char* MouseInput::refused_step_status(int x, int y) const {
   const GameState& state = s_.game.state;
-  const int* move = state.cur_move;
+  const int* move = selection_.cur_move;
   // The selected piece clicked again: the selection is given up.
-  if (state.chain_count == 0 && x == move[CUR_FROM_X] && y == move[CUR_FROM_Y]) {
+  if (selection_.chain_count == 0 && x == move[CUR_FROM_X] && y == move[CUR_FROM_Y]) {
     return tr_noop("Status", "取り消しました");
   }
-  if (state.chain_count == 0 && !state.belongs_to_turn(state.board(x, y)) &&
+  if (selection_.chain_count == 0 && !state.belongs_to_turn(state.board(x, y)) &&
       can_step(state.board, move[CUR_FROM_X], move[CUR_FROM_Y], x, y, move[CUR_PIECE]) == ON) {
     return tr_noop("Status", "自分の駒を経由して動かします");
   }
@@ -104,33 +104,33 @@ void MouseInput::click_board_square(int button, int x, int y) {
   GameState& state = s_.game.state;
   Drawing& d = s_.drawing;
   const int guide_colour = s_.appearance.guide_colour;
-  if (state.select_state == 0) {
+  if (selection_.select_state == 0) {
     select_board_piece(x, y);
     return;
   }
-  int* move = state.cur_move;
+  int* move = selection_.cur_move;
   move[CUR_TO_X] = x;
   move[CUR_TO_Y] = y;
   const int reachable = can_step_or_chain(state.board, move[CUR_FROM_X], move[CUR_FROM_Y], x, y,
-                                          move[CUR_PIECE], state.chain_count);
+                                          move[CUR_PIECE], selection_.chain_count);
   if (reachable == OFF) {
     s_.reporter.set_status(refused_step_status(x, y));
     s_.messages.play_forbid();
     d.clear_marks();
-    state.select_state = 0;
+    selection_.select_state = 0;
     d.draw_lower_hand();
     d.draw_upper_hand();
     return;
   }
   const int code = state.board(x, y);
-  if (x == state.chain_start_x && y == state.chain_start_y) {
+  if (x == selection_.chain_start_x && y == selection_.chain_start_y) {
     // Back on the chain start: the move is cancelled.
     d.frame_cell(PLAIN_CELL_COLOUR, move[CUR_FROM_X], move[CUR_FROM_Y]);
     move[CUR_FROM_X] = x;
     move[CUR_FROM_Y] = y;
     move[CUR_PIECE] = code;
-    d.show_guidance(x, y, guide_colour, code, state.chain_count);
-    state.select_state = 0;
+    d.show_guidance(x, y, guide_colour, code, selection_.chain_count);
+    selection_.select_state = 0;
     s_.reporter.set_status(tr_noop("Status", "取り消しました"));
     return;
   }
@@ -138,11 +138,11 @@ void MouseInput::click_board_square(int button, int x, int y) {
     move[CUR_FROM_X] = x;
     move[CUR_FROM_Y] = y;
     move[CUR_PIECE] = code;
-    state.chain_count += 1;
+    selection_.chain_count += 1;
     chain_links_.push_back({x, y});
-    d.show_guidance(x, y, guide_colour, code, state.chain_count);
+    d.show_guidance(x, y, guide_colour, code, selection_.chain_count);
     d.frame_cell(SELECTED_COLOUR, x, y);
-    d.frame_cell(CHAIN_START_COLOUR, state.chain_start_x, state.chain_start_y);
+    d.frame_cell(CHAIN_START_COLOUR, selection_.chain_start_x, selection_.chain_start_y);
     s_.reporter.set_status(tr_noop("Status", "続けて自分の駒か、止まるマスをクリックします"));
     return;
   }
@@ -153,15 +153,15 @@ void MouseInput::select_board_piece(int x, int y) {
   GameState& state = s_.game.state;
   const int code = state.board(x, y);
   if (code == EMPTY) return;
-  int* move = state.cur_move;
-  state.chain_count = 0;
-  move[CUR_FROM_X] = state.chain_start_x = x;
-  move[CUR_FROM_Y] = state.chain_start_y = y;
-  move[CUR_PIECE] = state.chain_piece = code;
+  int* move = selection_.cur_move;
+  selection_.chain_count = 0;
+  move[CUR_FROM_X] = selection_.chain_start_x = x;
+  move[CUR_FROM_Y] = selection_.chain_start_y = y;
+  move[CUR_PIECE] = selection_.chain_piece = code;
   s_.drawing.show_guidance(x, y, s_.appearance.guide_colour, code, 0);
   chain_links_ = {{x, y}};
   if (state.belongs_to_turn(code)) {
-    state.select_state = 1;
+    selection_.select_state = 1;
     s_.drawing.frame_cell(SELECTED_COLOUR, x, y);
     s_.reporter.set_status(tr_noop("Status", "次に、この駒が踏む自分の駒をクリックします"));
   } else if (is_piece(code)) {
@@ -172,15 +172,15 @@ void MouseInput::select_board_piece(int x, int y) {
 
 void MouseInput::end_move_at(int button, int x, int y) {
   GameState& state = s_.game.state;
-  int* move = state.cur_move;
+  int* move = selection_.cur_move;
   // The last link, kept so that a refused promotion leaves the move as it was.
   const int link_x = move[CUR_FROM_X];
   const int link_y = move[CUR_FROM_Y];
   const int link_piece = move[CUR_PIECE];
 
-  move[CUR_PIECE] = state.chain_piece;
-  move[CUR_FROM_X] = state.chain_start_x;
-  move[CUR_FROM_Y] = state.chain_start_y;
+  move[CUR_PIECE] = selection_.chain_piece;
+  move[CUR_FROM_X] = selection_.chain_start_x;
+  move[CUR_FROM_Y] = selection_.chain_start_y;
   const int piece = move[CUR_PIECE];
   const int from_x = move[CUR_FROM_X];
   const int from_y = move[CUR_FROM_Y];
@@ -218,21 +218,22 @@ void MouseInput::end_move_at(int button, int x, int y) {
 
 void MouseInput::refusal_tail(int x, int y) {
   GameState& state = s_.game.state;
-  int* move = state.cur_move;
+  int* move = selection_.cur_move;
   s_.drawing.frame_cell(PLAIN_CELL_COLOUR, move[CUR_FROM_X], move[CUR_FROM_Y]);
   move[CUR_FROM_X] = x;
   move[CUR_FROM_Y] = y;
   move[CUR_PIECE] = state.board(x, y);
-  s_.drawing.show_guidance(x, y, s_.appearance.guide_colour, move[CUR_PIECE], state.chain_count);
-  state.select_state = 0;
+  s_.drawing.show_guidance(x, y, s_.appearance.guide_colour, move[CUR_PIECE],
+                           selection_.chain_count);
+  selection_.select_state = 0;
 }
 
 void MouseInput::click_off_board(int x, int y) {
   GameState& state = s_.game.state;
-  int* move = state.cur_move;
+  int* move = selection_.cur_move;
   if (is_piece(move[CUR_PIECE])) {
     s_.drawing.show_guidance(move[CUR_FROM_X], move[CUR_FROM_Y], PLAIN_CELL_COLOUR, move[CUR_PIECE],
-                             state.chain_count);
+                             selection_.chain_count);
     s_.drawing.frame_cell(PLAIN_CELL_COLOUR, move[CUR_FROM_X], move[CUR_FROM_Y]);
   }
   if (x == LOWER_HAND_COLUMN && y >= 3 && y <= 9) {
@@ -247,13 +248,12 @@ void MouseInput::click_off_board(int x, int y) {
 }
 
 void MouseInput::select_hand_piece(int x, int y, int code) {
-  GameState& state = s_.game.state;
-  int* move = state.cur_move;
-  state.select_state = 1;
-  state.chain_count = 0;
-  move[CUR_FROM_X] = state.chain_start_x = x;
-  move[CUR_FROM_Y] = state.chain_start_y = y;
-  move[CUR_PIECE] = state.chain_piece = code;
+  int* move = selection_.cur_move;
+  selection_.select_state = 1;
+  selection_.chain_count = 0;
+  move[CUR_FROM_X] = selection_.chain_start_x = x;
+  move[CUR_FROM_Y] = selection_.chain_start_y = y;
+  move[CUR_PIECE] = selection_.chain_piece = code;
   chain_links_ = {{x, y}};
   s_.drawing.frame_cell(SELECTED_COLOUR, x, y);
   s_.drawing.show_guidance(x, y, s_.appearance.guide_colour, code, 0);
@@ -264,7 +264,7 @@ void MouseInput::play_move(int button, int to_x, int to_y) {
   GameState& state = s_.game.state;
   Kifu& kifu = s_.game.kifu;
   Drawing& d = s_.drawing;
-  int* move = state.cur_move;
+  int* move = selection_.cur_move;
   int from_x = move[CUR_FROM_X];
   int from_y = move[CUR_FROM_Y];
   int piece = move[CUR_PIECE];
@@ -282,10 +282,10 @@ void MouseInput::play_move(int button, int to_x, int to_y) {
   }
   kifu.entry[kifu.kifu_pos].placed = piece;
 
-  state.select_state = 0;
+  selection_.select_state = 0;
   d.frame_cell(PLAIN_CELL_COLOUR, from_x, from_y);
   d.frame_cell(PLAIN_CELL_COLOUR, to_x, to_y);
-  d.show_guidance(from_x, from_y, PLAIN_CELL_COLOUR, piece, state.chain_count);
+  d.show_guidance(from_x, from_y, PLAIN_CELL_COLOUR, piece, selection_.chain_count);
   if (from_x == UPPER_HAND_COLUMN) from_y = 8 - from_y;
 
   const MoveRedraw redraw = make_move(state, from_x, from_y, to_x, to_y, piece);

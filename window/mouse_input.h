@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "window/cell.h"
-
+#include "window/selection.h"
 #include "window/services.h"
 
 namespace kumora {
@@ -19,6 +19,10 @@ class MouseInput {
   explicit MouseInput(WindowServices& services) : s_(services) {}
 
   void on_mouse_down(int button, int shift, double x, double y);
+  const Selection& selection() const { return selection_; }
+  // Puts down the piece picked up, if any (a new game, a step through the
+  // record, a hint, a resignation).
+  void drop_selection() { selection_.select_state = 0; }
 
  private:
   void handle_press(int button, double x, double y);
@@ -38,6 +42,7 @@ class MouseInput {
   void after_person_move_two_persons(bool upper_moved);
 
   WindowServices& s_;
+  Selection selection_;
   // The move under construction: its piece (or hand cell), then each own
   // piece it stepped on, in click order.
   std::vector<Cell> chain_links_;

@@ -23,7 +23,7 @@ void RecordStepping::step_back() {
     s_.messages.refuse(tr_text("Game", "できません"), tr_text("Game", "戻る"));
     return;
   }
-  state.select_state = 0;
+  s_.flow.drop_selection();
   s_.clocks.set_clock_timer(false);
   d.clear_marks();
   const KifuEntry& e = kifu.entry[kifu.kifu_pos];
@@ -68,7 +68,7 @@ void RecordStepping::step_forward() {
     }
     return;
   }
-  state.select_state = 0;
+  s_.flow.drop_selection();
   s_.clocks.set_clock_timer(false);
   d.clear_marks();
   kifu.kifu_pos += 1;

@@ -20,7 +20,7 @@ void Resignation::resign() {
   }
   Winner winner = Winner::COMPUTER;
   if (state.vs_com != MODE_COM) winner = state.turn == state.SENTE ? Winner::GOTE : Winner::SENTE;
-  state.select_state = 0;
+  s_.flow.drop_selection();
   s_.drawing.clear_marks();
   s_.reporter.set_status(tr_noop("Status", "投了しました"));
   s_.flow.end_game_early(GameEnd::RESIGNED, winner);

@@ -47,6 +47,8 @@ class GameFlow {
   // When a person is to move and has no move the rules allow, ends the game
   // as after a move that left them so; answers whether it did.
   virtual bool end_if_person_cannot_move() = 0;
+  // Puts down the piece the person picked up, if any.
+  virtual void drop_selection() = 0;
   // Hides the record-file panel and empties its save fields.
   virtual void hide_file_panel() = 0;
   // The game changed: a move was added to the record (the person's or the

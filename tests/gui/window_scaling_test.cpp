@@ -174,11 +174,11 @@ void WindowScaling::clicks_land_on_the_cell_shown() {
   QVERIFY(!find_panel_widgets(driver_->view()).dir1->isVisible());
   for (const CornerCell& corner : CORNERS) {
     driver_->click_cell(corner.x, corner.y, Qt::LeftButton, corner.within);
-    QCOMPARE(logic.game().state.cur_move[CUR_FROM_X], corner.x);
-    QCOMPARE(logic.game().state.cur_move[CUR_FROM_Y], corner.y);
+    QCOMPARE(logic.selection().cur_move[CUR_FROM_X], corner.x);
+    QCOMPARE(logic.selection().cur_move[CUR_FROM_Y], corner.y);
     // An own piece is selected; clicking it again lets it go.
-    if (logic.game().state.select_state == 1) driver_->click_cell(corner.x, corner.y);
-    QCOMPARE(logic.game().state.select_state, 0);
+    if (logic.selection().select_state == 1) driver_->click_cell(corner.x, corner.y);
+    QCOMPARE(logic.selection().select_state, 0);
   }
   const QString unexpected = unexpected_boxes(boxes_, {});
   QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected));

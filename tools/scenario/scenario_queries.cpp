@@ -56,6 +56,7 @@ void print_window_state(std::ostream& out, const MainWindow& window) {
 
 void print_dump(std::ostream& out, const MainWindow& window) {
   const GameState& s = window.game().state;
+  const Selection& selection = window.selection();
   const Kifu& kifu = window.game().kifu;
   for (int y = 1; y <= 9; ++y) {
     for (int x = 1; x <= 9; ++x) out << padded(s.board(x, y), 5);
@@ -67,7 +68,7 @@ void print_dump(std::ostream& out, const MainWindow& window) {
       << " move_count=" << s.move_count << " kifu_pos=" << kifu.kifu_pos
       << " kifu_len=" << kifu.kifu_len << " winner=" << s.winner << " vs_com=" << s.vs_com
       << " kifu_mode=" << s.kifu_mode << " reversed=" << s.reversed << " stepped=" << s.stepped
-      << " select_state=" << s.select_state << " chain_count=" << s.chain_count
+      << " select_state=" << selection.select_state << " chain_count=" << selection.chain_count
       << " level=" << s.level << " handicap_grade=" << s.handicap_grade
       << " handicap_set=" << s.handicap_set << " lower_clock=" << one_decimal(s.lower_clock)
       << " upper_clock=" << one_decimal(s.upper_clock) << "\n";
