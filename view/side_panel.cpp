@@ -7,6 +7,7 @@
 #include <QVBoxLayout>
 
 #include "view/eval_graph.h"
+#include "view/phrase_label.h"
 
 namespace kumora {
 
@@ -30,7 +31,7 @@ class RowWithoutFocusFrame : public QStyledItemDelegate {
 SidePanel::SidePanel(QWidget* parent)
     : QWidget(parent),
       turn_(new QLabel(this)),
-      mode_(new QLabel(this)),
+      mode_(new PhraseLabel(this)),
       moves_(new QListWidget(this)),
       graph_title_(new QLabel(this)),
       graph_(new EvalGraph(this)),
@@ -38,7 +39,6 @@ SidePanel::SidePanel(QWidget* parent)
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(8, 8, 8, 8);
   set_text_scale(1.0);
-  mode_->setWordWrap(true);
   layout->addWidget(turn_);
   layout->addWidget(mode_);
   layout->addWidget(moves_, 3);

@@ -2,9 +2,13 @@
 // to its first row (the start) as well.
 #include <gtest/gtest.h>
 
+#include <QFontMetricsF>
+#include <QLabel>
 #include <QListWidget>
+#include <QTextLayout>
 
 #include "tests/view/qt_app.h"
+#include "view/phrase_label.h"
 #include "view/side_panel.h"
 
 namespace kumora {
@@ -65,6 +69,41 @@ TEST(SidePanel, AClickedRowAsksForItsPosition) {
   EXPECT_EQ(asked, std::vector<int>({0, 1}));
   EXPECT_EQ(list.item(0)->text(), QStringLiteral("開始局面"));
   EXPECT_EQ(list.item(2)->text(), QStringLiteral("2 △３四歩"));
+}
+
+// The mode line breaks only at the spaces between its phrases, and its label
+// still holds the text as the summary gave it.
+TEST(SidePanel, TheModeLineWrapsOnlyBetweenItsPhrases) {
+  ensure_qt_app();
+  const QStringList phrases = {"ＣＯＭ対局", "LEVEL4", "持ち時間5分", "秒読み10秒"};
+  QFont font;
+  font.setPointSize(12);
+  QTextLayout layout(keep_phrases_whole(phrases.join(' ')), font);
+  // Narrower than two phrases side by side, so that every phrase gets a line.
+  const qreal width = QFontMetricsF(font).horizontalAdvance("持ち時間5分") * 1.3;
+  layout.beginLayout();
+  QStringList lines;
+  for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+    line.setLineWidth(width);
+    lines << layout.text().mid(line.textStart(), line.textLength()).remove(QChar(0x2060)).trimmed();
+  }
+  layout.endLayout();
+  EXPECT_EQ(lines.join(" | ").toStdString(), "ＣＯＭ対局 | LEVEL4 | 持ち時間5分 | 秒読み10秒");
+
+  SidePanel panel;
+  GameSummary summary;
+  summary.mode = phrases.join(' ').toStdString();
+  panel.show_summary(summary);
+  bool found = false;
+  for (const QLabel* label : panel.findChildren<QLabel*>()) {
+    if (label->text() != phrases.join(' ')) continue;
+    found = true;
+    const int one_line = label->heightForWidth(4000);
+    const qreal narrow = QFontMetricsF(label->font()).horizontalAdvance("持ち時間5分") * 1.3;
+    EXPECT_GE(label->heightForWidth(static_cast<int>(narrow)), 4 * one_line - 4)
+        << "a narrow panel gives each phrase a line of its own";
+  }
+  EXPECT_TRUE(found) << "the mode label holds the summary's text as it is";
 }
 
 }  // namespace
