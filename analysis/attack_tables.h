@@ -2,7 +2,7 @@
 // the squares of both kings. Rebuilt from the board by analyze_board.
 #pragma once
 
-#include "core/board.h"
+#include "rules/board.h"
 
 namespace kumora {
 

@@ -3,7 +3,7 @@
 #pragma once
 
 #include "analysis/attack_tables.h"
-#include "core/board.h"
+#include "rules/board.h"
 
 namespace kumora {
 

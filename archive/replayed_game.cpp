@@ -2,8 +2,8 @@
 
 #include <cstdlib>
 
-#include "com/candidates.h"
 #include "kifu/record.h"
+#include "rules/candidates.h"
 
 namespace kumora {
 

@@ -4,9 +4,9 @@
 #include <cstdlib>
 
 #include "analysis/analyze_board.h"
-#include "com/candidates.h"
 #include "com/evaluations.h"
 #include "com/score_move.h"
+#include "rules/candidates.h"
 
 namespace kumora {
 

@@ -2,10 +2,10 @@
 // reads, and the one-ply search over every chain move and drop.
 #pragma once
 
-#include "com/candidates.h"
 #include "com/score.h"
 #include "com/search_context.h"
-#include "com/square_set.h"
+#include "rules/candidates.h"
+#include "rules/square_set.h"
 
 namespace kumora {
 

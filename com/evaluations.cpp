@@ -2,10 +2,10 @@
 
 #include <cstdlib>
 
-#include "com/reach_map.h"
-#include "com/square_set.h"
-#include "com/step_patterns.h"
-#include "core/movement.h"
+#include "rules/movement.h"
+#include "rules/reach_map.h"
+#include "rules/square_set.h"
+#include "rules/step_patterns.h"
 
 namespace kumora {
 

@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "com/evaluations.h"
-#include "core/movement.h"
+#include "rules/movement.h"
 
 namespace kumora {
 

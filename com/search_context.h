@@ -4,8 +4,8 @@
 #pragma once
 
 #include "analysis/attack_tables.h"
-#include "com/reach_state.h"
 #include "core/game_state.h"
+#include "rules/reach_state.h"
 
 namespace kumora {
 

@@ -1,8 +1,8 @@
 // The shared game state owned by the main window.
 #pragma once
 
-#include "core/board.h"
 #include "core/constants.h"
+#include "rules/board.h"
 
 namespace kumora {
 

@@ -1,6 +1,6 @@
 #include "core/guidance.h"
 
-#include "core/movement.h"
+#include "rules/movement.h"
 
 namespace kumora {
 

@@ -1,7 +1,7 @@
 // Move guidance: the squares the next link of a move under construction can use.
 #pragma once
 
-#include "core/board.h"
+#include "rules/board.h"
 
 namespace kumora {
 

@@ -6,10 +6,10 @@
 #include <cstdint>
 #include <memory>
 
-#include "com/candidates.h"
 #include "core/game_state.h"
 #include "engine/parameters.h"
 #include "engine/zobrist.h"
+#include "rules/candidates.h"
 
 namespace kumora {
 

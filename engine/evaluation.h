@@ -4,9 +4,9 @@
 // mobility, and pieces that no chain can move.
 #pragma once
 
-#include "com/side_reach.h"
 #include "engine/parameters.h"
 #include "engine/search_position.h"
+#include "rules/side_reach.h"
 
 namespace kumora {
 

@@ -1,7 +1,7 @@
 #include "engine/ladder.h"
 
-#include "com/candidates.h"
 #include "engine/search_position.h"
+#include "rules/candidates.h"
 
 namespace kumora {
 

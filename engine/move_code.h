@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "com/candidates.h"
+#include "rules/candidates.h"
 
 namespace kumora {
 

@@ -6,8 +6,8 @@
 
 #include <cstdint>
 
-#include "com/candidates.h"
 #include "engine/evaluation.h"
+#include "rules/candidates.h"
 
 namespace kumora {
 

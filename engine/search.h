@@ -3,12 +3,12 @@
 // quiescence search over captures, on the variant's own ends.
 #pragma once
 
-#include "com/side_reach_move.h"
 #include "engine/engine.h"
 #include "engine/evaluation.h"
 #include "engine/move_ordering.h"
 #include "engine/search_position.h"
 #include "engine/transposition_table.h"
+#include "rules/side_reach_move.h"
 
 namespace kumora {
 

@@ -2,10 +2,10 @@
 // with its Zobrist key kept up to date move by move.
 #pragma once
 
-#include "com/candidates.h"
-#include "com/square_set.h"
-#include "core/board.h"
 #include "engine/zobrist.h"
+#include "rules/board.h"
+#include "rules/candidates.h"
+#include "rules/square_set.h"
 
 namespace kumora {
 

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "core/board.h"
+#include "rules/board.h"
 
 namespace kumora {
 

@@ -1,7 +1,7 @@
 #include "kifu/move_notation.h"
 
-#include "core/board.h"
-#include "core/drops_promotion.h"
+#include "rules/board.h"
+#include "rules/drops_promotion.h"
 
 namespace kumora {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "core/board.h"
 #include "kifu/kifu.h"
+#include "rules/board.h"
 
 namespace kumora {
 

@@ -1,9 +1,9 @@
 #include "kifu/replay_check.h"
 
-#include "core/chain_move.h"
-#include "core/drops_promotion.h"
-#include "core/movement.h"
 #include "core/translation.h"
+#include "rules/chain_move.h"
+#include "rules/drops_promotion.h"
+#include "rules/movement.h"
 
 namespace kumora {
 

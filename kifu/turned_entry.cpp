@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "core/board.h"
 #include "core/constants.h"
+#include "rules/board.h"
 
 namespace kumora {
 

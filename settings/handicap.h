@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "core/board.h"
+#include "rules/board.h"
 
 namespace kumora {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "com/reach_map.h"
+#include "rules/reach_map.h"
 #include "tests/support/literal_reach.h"
 #include "tests/support/random_positions.h"
 

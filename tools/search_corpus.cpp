@@ -22,9 +22,9 @@
 #include "analysis/analyze_board.h"
 #include "com/com_search.h"
 #include "com/com_turn.h"
-#include "com/reach_map.h"
-#include "core/drops_promotion.h"
 #include "core/make_move.h"
+#include "rules/drops_promotion.h"
+#include "rules/reach_map.h"
 #include "tests/support/search_corpus.h"
 
 namespace kumora {

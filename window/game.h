@@ -3,10 +3,10 @@
 #pragma once
 
 #include "analysis/attack_tables.h"
-#include "com/reach_state.h"
 #include "com/search_context.h"
 #include "core/game_state.h"
 #include "kifu/kifu.h"
+#include "rules/reach_state.h"
 #include "settings/time_control.h"
 
 namespace kumora {

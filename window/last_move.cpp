@@ -1,7 +1,7 @@
 #include "window/last_move.h"
 
-#include "com/chain_path.h"
 #include "kifu/record.h"
+#include "rules/chain_path.h"
 
 namespace kumora {
 

@@ -1,11 +1,11 @@
 #include "window/mouse_input.h"
 
 #include "analysis/analyze_board.h"
-#include "core/drops_promotion.h"
 #include "core/make_move.h"
-#include "core/movement.h"
 #include "core/translation.h"
 #include "kifu/record.h"
+#include "rules/drops_promotion.h"
+#include "rules/movement.h"
 #include "window/clocks.h"
 #include "window/drawing.h"
 #include "window/messages.h"

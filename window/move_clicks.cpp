@@ -1,6 +1,6 @@
 #include "window/move_clicks.h"
 
-#include "com/chain_path.h"
+#include "rules/chain_path.h"
 
 namespace kumora {
 

@@ -6,9 +6,9 @@
 #include <memory>
 #include <vector>
 
-#include "com/candidates.h"
-#include "core/board.h"
 #include "core/game_state.h"
+#include "rules/board.h"
+#include "rules/candidates.h"
 #include "window/cell.h"
 
 namespace kumora {

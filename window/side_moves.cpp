@@ -1,6 +1,6 @@
 #include "window/side_moves.h"
 
-#include "com/candidates.h"
+#include "rules/candidates.h"
 
 namespace kumora {
 

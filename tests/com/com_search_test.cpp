@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "analysis/analyze_board.h"
-#include "com/candidates.h"
 #include "com/com_search.h"
-#include "com/reach_map.h"
-#include "core/drops_promotion.h"
+#include "rules/candidates.h"
+#include "rules/drops_promotion.h"
+#include "rules/reach_map.h"
 #include "tests/com/test_positions.h"
 #include "tests/com/turn_log.h"
 #include "tests/support/search_corpus.h"

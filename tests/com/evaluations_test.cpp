@@ -7,8 +7,8 @@
 
 #include "analysis/analyze_board.h"
 #include "com/evaluations.h"
-#include "com/reach_map.h"
-#include "core/movement.h"
+#include "rules/movement.h"
+#include "rules/reach_map.h"
 #include "tests/support/random_positions.h"
 
 namespace kumora {

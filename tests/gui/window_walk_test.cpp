@@ -17,8 +17,8 @@
 #include <QTest>
 #include <random>
 
-#include "com/candidates.h"
 #include "core/text_file.h"
+#include "rules/candidates.h"
 #include "tests/gui/panel_widgets.h"
 #include "tests/gui/program_setup.h"
 #include "tests/gui/stored_looks.h"

@@ -1,7 +1,7 @@
 #include "tests/support/literal_reach.h"
 
-#include "core/drops_promotion.h"
-#include "core/movement.h"
+#include "rules/drops_promotion.h"
+#include "rules/movement.h"
 
 namespace kumora::literal {
 

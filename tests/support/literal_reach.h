@@ -2,8 +2,8 @@
 // until nothing is added.  It defines what com's reach map must answer.
 #pragma once
 
-#include "com/reach_state.h"
 #include "core/game_state.h"
+#include "rules/reach_state.h"
 
 namespace kumora::literal {
 

@@ -5,7 +5,7 @@
 
 #include "analysis/analyze_board.h"
 #include "com/score_move.h"
-#include "core/drops_promotion.h"
+#include "rules/drops_promotion.h"
 #include "tests/support/literal_reach.h"
 
 namespace kumora::literal {

@@ -1,8 +1,8 @@
 #include "tests/support/random_positions.h"
 
-#include "com/reach_map.h"
-#include "core/drops_promotion.h"
 #include "core/make_move.h"
+#include "rules/drops_promotion.h"
+#include "rules/reach_map.h"
 
 namespace kumora::testing {
 

@@ -9,8 +9,8 @@
 #include "analysis/attack_tables.h"
 #include "com/com_search.h"
 #include "com/com_turn.h"
-#include "com/reach_state.h"
 #include "core/game_state.h"
+#include "rules/reach_state.h"
 
 namespace kumora::testing {
 

@@ -7,10 +7,10 @@
 #include <map>
 #include <string>
 
-#include "com/candidates.h"
-#include "core/drops_promotion.h"
 #include "core/guidance.h"
-#include "core/movement.h"
+#include "rules/candidates.h"
+#include "rules/drops_promotion.h"
+#include "rules/movement.h"
 #include "view/rules_contents.h"
 
 namespace kumora {

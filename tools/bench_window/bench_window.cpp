@@ -11,11 +11,11 @@
 #include <random>
 
 #include "analysis/analyze_board.h"
-#include "com/chain_path.h"
 #include "com/com_search.h"
 #include "com/com_turn.h"
-#include "com/reach_map.h"
 #include "core/reverse.h"
+#include "rules/chain_path.h"
+#include "rules/reach_map.h"
 #include "sound/sound_glue.h"
 #include "view/game_window.h"
 #include "view/language.h"

@@ -6,9 +6,9 @@
 #include <random>
 #include <vector>
 
-#include "com/candidates.h"
 #include "core/game_state.h"
 #include "engine/engine.h"
+#include "rules/candidates.h"
 
 namespace kumora::match {
 

@@ -5,7 +5,7 @@ own with a configured build directory:
   KUMORA_TREE=/path/to/checkout python3 harness.py FAULTS RESULTS.jsonl [IDS...]
 faults file: blocks separated by blank lines:
   id: R1-01
-  file: core/movement.cpp
+  file: rules/movement.cpp
   old: <exact text, unique in file>
   new: <replacement>
   what: description

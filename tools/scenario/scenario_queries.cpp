@@ -3,11 +3,11 @@
 #include <cstdio>
 
 #include "analysis/analyze_board.h"
-#include "com/candidates.h"
 #include "com/com_search.h"
 #include "com/com_turn.h"
-#include "com/reach_map.h"
 #include "com/score.h"
+#include "rules/candidates.h"
+#include "rules/reach_map.h"
 #include "settings/menu_tree.h"
 #include "window/game_summary.h"
 #include "window/move_clicks.h"

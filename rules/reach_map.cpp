@@ -1,0 +1,18 @@
+#include "rules/reach_map.h"
+
+#include "rules/reach_sets.h"
+
+namespace kumora {
+
+void spread_reach(ReachState& reach, const Board& board, int x, int y, int piece, int drop,
+                  int mode) {
+  ReachSets sets{squares_of(reach.reach_map), squares_of(reach.reach_expanded)};
+  spread_sets(sets, board, x, y, piece, drop, mode);
+  store_reach(reach, sets);
+}
+
+void build_reach_map(ReachState& reach, const Board& board, int x, int y, int mode) {
+  store_reach(reach, reach_sets(board, x, y, mode));
+}
+
+}  // namespace kumora
