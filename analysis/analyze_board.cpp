@@ -1,8 +1,11 @@
 #include "analysis/analyze_board.h"
 
 #include <algorithm>
+#include <array>
+#include <utility>
 
 #include "analysis/table_recorder.h"
+#include "rules/step_patterns.h"
 
 namespace kumora {
 
@@ -29,16 +32,40 @@ void reset_tables(AttackTables& t) {
   // The upper defender and attacker squares carry over on purpose.
 }
 
-// The movement of every piece kind, written into the tables as it is walked.
+constexpr bool is_gold_mover(int code) {
+  return code == GOLD || code == TOKIN || code == PROMOTED_LANCE || code == PROMOTED_KNIGHT ||
+         code == PROMOTED_SILVER;
+}
+
+// The code a single step records: an upper gold-like piece counts as a gold.
+constexpr int step_code(int code) { return is_gold_mover(code) ? GOLD : code; }
+
+// The code a slide records: the lower horse's diagonals count as a bishop's.
+constexpr int line_code(int code) { return code == -HORSE ? -BISHOP : code; }
+
+// What a single step of an upper piece may write besides the count.
+constexpr unsigned upper_step_records(int code) {
+  switch (code) {
+    case PAWN:
+      return DEFENCE | ATTACK;
+    case KNIGHT:
+    case SILVER:
+      return DEFENCE | DEFENCE_SQUARE;
+    case HORSE:
+      return COUNT_ONLY;
+    case DRAGON:
+      return EVERYTHING;
+    default:
+      return DEFENCE;
+  }
+}
+
+// Writes the squares one piece reaches into the tables.
 class PieceWalker {
  public:
   explicit PieceWalker(TableRecorder& recorder) : rec_(recorder), board_(recorder.board()) {}
 
-  void walk_lower(int c, int x, int y);
-  void walk_upper(int c, int x, int y);
-
- private:
-  // One step of a lower piece (records everything) or an upper piece.
+  // A lower piece's step records everything.
   void lower_step(int x, int y, int dx, int dy, int r) {
     const int sx = x + dx, sy = y + dy;
     if (Board::on_board(sx, sy)) rec_.reach_lower(x, y, sx, sy, r);
@@ -58,170 +85,53 @@ class PieceWalker {
     }
   }
 
-  void slide_up(int code, int x, int y) { line(code, x, y, 0, -1); }
-  void slide_down(int code, int x, int y) { line(code, x, y, 0, 1); }
-  void slide_right(int code, int x, int y) { line(code, x, y, 1, 0); }
-  void slide_left(int code, int x, int y) { line(code, x, y, -1, 0); }
-
-  void orthogonal_slides(int code, int x, int y) {
-    slide_up(code, x, y);
-    slide_down(code, x, y);
-    slide_right(code, x, y);
-    slide_left(code, x, y);
-  }
-
-  void diagonal_lines(int code, int x, int y) {
-    line(code, x, y, -1, -1);
-    line(code, x, y, 1, -1);
-    line(code, x, y, -1, 1);
-    line(code, x, y, 1, 1);
-  }
-  void lower_bishop_slides(int x, int y) { diagonal_lines(-BISHOP, x, y); }
-  void upper_bishop_slides(int code, int x, int y) { diagonal_lines(code, x, y); }
-
-  void lower_gold_steps(int code, int x, int y) {
-    lower_step(x, y, 0, -1, code);
-    lower_step(x, y, -1, -1, code);
-    lower_step(x, y, 1, -1, code);
-    lower_step(x, y, 0, 1, code);
-    lower_step(x, y, -1, 0, code);
-    lower_step(x, y, 1, 0, code);
-  }
-  void upper_gold_steps(int x, int y) {
-    upper_step(x, y, 0, 1, GOLD, DEFENCE);
-    upper_step(x, y, -1, 1, GOLD, DEFENCE);
-    upper_step(x, y, 1, 1, GOLD, DEFENCE);
-    upper_step(x, y, 0, -1, GOLD, DEFENCE);
-    upper_step(x, y, -1, 0, GOLD, DEFENCE);
-    upper_step(x, y, 1, 0, GOLD, DEFENCE);
-  }
-
-  // The silver's five steps, forward being dy = f.
-  void lower_silver_steps(int x, int y) {
-    for (int dx = -1; dx <= 1; ++dx) lower_step(x, y, dx, -1, -SILVER);
-    lower_step(x, y, -1, 1, -SILVER);
-    lower_step(x, y, 1, 1, -SILVER);
-  }
-  void upper_silver_steps(int x, int y) {
-    const unsigned records = DEFENCE | DEFENCE_SQUARE;
-    for (int dx = -1; dx <= 1; ++dx) upper_step(x, y, dx, 1, SILVER, records);
-    upper_step(x, y, -1, -1, SILVER, records);
-    upper_step(x, y, 1, -1, SILVER, records);
-  }
-
-  void lower_king_steps(int x, int y) {
-    for (int dx = -1; dx <= 1; ++dx)
-      for (int dy = -1; dy <= 1; ++dy)
-        if (dx != 0 || dy != 0) lower_step(x, y, dx, dy, -KING);
-  }
-  void upper_king_steps(int x, int y) {
-    for (int dx = -1; dx <= 1; ++dx)
-      for (int dy = -1; dy <= 1; ++dy)
-        if (dx != 0 || dy != 0) upper_step(x, y, dx, dy, KING, DEFENCE);
-  }
-
+ private:
   TableRecorder& rec_;
   const Board& board_;
 };
 
-void PieceWalker::walk_lower(int c, int x, int y) {
-  switch (c) {
-    case -PAWN:
-      lower_step(x, y, 0, -1, c);
-      break;
-    case -LANCE:
-      slide_up(c, x, y);
-      break;
-    case -KNIGHT:
-      lower_step(x, y, -1, -2, c);
-      lower_step(x, y, 1, -2, c);
-      break;
-    case -SILVER:
-      lower_silver_steps(x, y);
-      break;
-    case -GOLD:
-    case -TOKIN:
-    case -PROMOTED_LANCE:
-    case -PROMOTED_KNIGHT:
-    case -PROMOTED_SILVER:
-      lower_gold_steps(c, x, y);
-      break;
-    case -BISHOP:
-      lower_bishop_slides(x, y);
-      break;
-    case -HORSE:
-      lower_bishop_slides(x, y);
-      lower_step(x, y, 0, -1, c);
-      lower_step(x, y, 0, 1, c);
-      lower_step(x, y, -1, 0, c);
-      lower_step(x, y, 1, 0, c);
-      break;
-    case -ROOK:
-      orthogonal_slides(c, x, y);
-      break;
-    case -DRAGON:
-      orthogonal_slides(c, x, y);
-      lower_step(x, y, -1, -1, c);
-      lower_step(x, y, 1, -1, c);
-      lower_step(x, y, -1, 1, c);
-      lower_step(x, y, 1, 1, c);
-      break;
-    case -KING:
-      lower_king_steps(x, y);
-      break;
-    default:
-      break;  // no such kind
-  }
+// The step pattern of a piece code known at compile time.
+template <int Code>
+constexpr StepPattern PATTERN_OF = step_pattern(Code);
+
+template <int Code, std::size_t... R>
+void walk_lines([[maybe_unused]] PieceWalker& walker, [[maybe_unused]] int x,
+                [[maybe_unused]] int y, std::index_sequence<R...>) {
+  (walker.line(line_code(Code), x, y, PATTERN_OF<Code>.ray_dx[R], PATTERN_OF<Code>.ray_dy[R]), ...);
 }
 
-void PieceWalker::walk_upper(int c, int x, int y) {
-  switch (c) {
-    case PAWN:
-      upper_step(x, y, 0, 1, c, DEFENCE | ATTACK);
-      break;
-    case LANCE:
-      slide_down(c, x, y);
-      break;
-    case KNIGHT:
-      upper_step(x, y, -1, 2, c, DEFENCE | DEFENCE_SQUARE);
-      upper_step(x, y, 1, 2, c, DEFENCE | DEFENCE_SQUARE);
-      break;
-    case SILVER:
-      upper_silver_steps(x, y);
-      break;
-    case GOLD:
-    case TOKIN:
-    case PROMOTED_LANCE:
-    case PROMOTED_KNIGHT:
-    case PROMOTED_SILVER:
-      upper_gold_steps(x, y);
-      break;
-    case BISHOP:
-      upper_bishop_slides(c, x, y);
-      break;
-    case HORSE:
-      upper_bishop_slides(c, x, y);
-      upper_step(x, y, 0, -1, c, COUNT_ONLY);
-      upper_step(x, y, 0, 1, c, COUNT_ONLY);
-      upper_step(x, y, -1, 0, c, COUNT_ONLY);
-      upper_step(x, y, 1, 0, c, COUNT_ONLY);
-      break;
-    case ROOK:
-      orthogonal_slides(c, x, y);
-      break;
-    case DRAGON:
-      orthogonal_slides(c, x, y);
-      upper_step(x, y, -1, -1, c, EVERYTHING);
-      upper_step(x, y, 1, -1, c, EVERYTHING);
-      upper_step(x, y, -1, 1, c, EVERYTHING);
-      upper_step(x, y, 1, 1, c, EVERYTHING);
-      break;
-    case KING:
-      upper_king_steps(x, y);
-      break;
-    default:
-      break;  // no such kind
-  }
+template <int Code, std::size_t... S>
+void walk_steps([[maybe_unused]] PieceWalker& walker, [[maybe_unused]] int x,
+                [[maybe_unused]] int y, std::index_sequence<S...>) {
+  if constexpr (Code < 0)
+    (walker.lower_step(x, y, PATTERN_OF<Code>.step_dx[S], PATTERN_OF<Code>.step_dy[S], Code), ...);
+  else
+    (walker.upper_step(x, y, PATTERN_OF<Code>.step_dx[S], PATTERN_OF<Code>.step_dy[S],
+                       step_code(Code), upper_step_records(Code)),
+     ...);
+}
+
+// The walk of the piece `Code` with its step pattern unrolled.
+template <int Code>
+void walk_piece(PieceWalker& walker, int x, int y) {
+  walk_lines<Code>(walker, x, y, std::make_index_sequence<PATTERN_OF<Code>.ray_count>{});
+  walk_steps<Code>(walker, x, y, std::make_index_sequence<PATTERN_OF<Code>.step_count>{});
+}
+
+using Walk = void (*)(PieceWalker&, int, int);
+
+// The walk of every pattern index: the upper kinds, then the lower ones.
+template <std::size_t... K>
+constexpr std::array<Walk, step_table::PATTERN_COUNT> make_walks(std::index_sequence<K...>) {
+  return {&walk_piece<step_table::KINDS[K]>..., &walk_piece<-step_table::KINDS[K]>...};
+}
+
+constexpr std::array<Walk, step_table::PATTERN_COUNT> WALKS =
+    make_walks(std::make_index_sequence<step_table::KIND_COUNT>{});
+
+void walk(PieceWalker& walker, int code, int x, int y) {
+  const int p = pattern_index(code);
+  if (p >= 0) WALKS[p](walker, x, y);
 }
 
 }  // namespace
@@ -241,10 +151,7 @@ void analyze_board(GameState& state, AttackTables& tables) {
         state.upper_king_x = x;
         state.upper_king_y = y;
       }
-      if (c < 0)
-        walker.walk_lower(c, x, y);
-      else
-        walker.walk_upper(c, x, y);
+      walk(walker, c, x, y);
     }
   }
 }

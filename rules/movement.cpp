@@ -1,13 +1,13 @@
 #include "rules/movement.h"
 
+#include <cstdint>
 #include <cstdlib>
+
+#include "rules/step_patterns.h"
 
 namespace kumora {
 
 namespace {
-
-// Forward direction of a piece: lower pieces move up the screen.
-int forward_of(int piece) { return piece <= -10 ? -1 : 1; }
 
 // Walks from the origin toward the target by (step_x, step_y) and answers
 // whether every square strictly between is empty.
@@ -42,38 +42,44 @@ int drop_allowed(int to_y, int piece) {
   }
 }
 
-int within_one(int dx, int dy) { return (std::abs(dx) <= 1 && std::abs(dy) <= 1) ? ON : OFF; }
+// How a piece reaches an offset (dx, dy), each -9..9, derived from the step
+// patterns: not at all, by a single step, or by a slide whose squares between
+// must be empty.
+enum OffsetReach : std::uint8_t { NOT_REACHED, BY_STEP, BY_SLIDE };
+
+constexpr int MAX_OFFSET = 9;
+constexpr int OFFSETS = 2 * MAX_OFFSET + 1;
+
+struct OffsetTable {
+  OffsetReach reach[step_table::PATTERN_COUNT][OFFSETS][OFFSETS] = {};
+};
+
+constexpr OffsetTable make_offset_table() {
+  OffsetTable table;
+  for (int p = 0; p < step_table::PATTERN_COUNT; ++p) {
+    const StepPattern& pattern = step_table::PATTERNS[p];
+    for (int r = 0; r < pattern.ray_count; ++r)
+      for (int k = 1; k <= MAX_OFFSET; ++k)
+        table.reach[p][MAX_OFFSET + k * pattern.ray_dx[r]][MAX_OFFSET + k * pattern.ray_dy[r]] =
+            BY_SLIDE;
+    for (int s = 0; s < pattern.step_count; ++s)
+      table.reach[p][MAX_OFFSET + pattern.step_dx[s]][MAX_OFFSET + pattern.step_dy[s]] = BY_STEP;
+  }
+  return table;
+}
+
+constexpr OffsetTable OFFSET_TABLE = make_offset_table();
 
 int board_step(const Board& board, int from_x, int from_y, int to_x, int to_y, int piece) {
+  const int p = pattern_index(piece);
   const int dx = to_x - from_x;
   const int dy = to_y - from_y;
-  const int f = forward_of(piece);
-  switch (std::abs(piece)) {
-    case PAWN:
-      return (dx == 0 && dy == f) ? ON : OFF;
-    case LANCE:
-      if (dx != 0 || dy * f <= 0) return OFF;
+  if (p < 0 || std::abs(dx) > MAX_OFFSET || std::abs(dy) > MAX_OFFSET) return OFF;
+  switch (OFFSET_TABLE.reach[p][MAX_OFFSET + dx][MAX_OFFSET + dy]) {
+    case BY_STEP:
+      return ON;
+    case BY_SLIDE:
       return squares_between_empty(board, from_x, from_y, to_x, to_y);
-    case KNIGHT:
-      return (dy == 2 * f && std::abs(dx) == 1) ? ON : OFF;
-    case SILVER:
-      return ((std::abs(dx) <= 1 && dy == f) || (dy == -f && std::abs(dx) == 1)) ? ON : OFF;
-    case GOLD:
-    case TOKIN:
-    case PROMOTED_LANCE:
-    case PROMOTED_KNIGHT:
-    case PROMOTED_SILVER:
-      return ((std::abs(dx) <= 1 && (dy == f || dy == 0)) || (dy == -f && dx == 0)) ? ON : OFF;
-    case BISHOP:
-      return diagonal_path_clear(board, from_x, from_y, to_x, to_y);
-    case HORSE:
-      return within_one(dx, dy) ? ON : diagonal_path_clear(board, from_x, from_y, to_x, to_y);
-    case ROOK:
-      return orthogonal_path_clear(board, from_x, from_y, to_x, to_y);
-    case DRAGON:
-      return within_one(dx, dy) ? ON : orthogonal_path_clear(board, from_x, from_y, to_x, to_y);
-    case KING:
-      return within_one(dx, dy);
     default:
       return OFF;
   }

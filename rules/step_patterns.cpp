@@ -1,146 +1,20 @@
 #include "rules/step_patterns.h"
 
-#include <array>
-#include <cstdint>
-
 namespace kumora {
 
 namespace {
 
-struct StepPattern {
-  int step_count = 0;
-  int step_dx[8] = {};
-  int step_dy[8] = {};
-  int ray_count = 0;
-  int ray_dx[4] = {};
-  int ray_dy[4] = {};
-
-  constexpr void add_step(int dx, int dy) {
-    step_dx[step_count] = dx;
-    step_dy[step_count] = dy;
-    ++step_count;
-  }
-  constexpr void add_ray(int dx, int dy) {
-    ray_dx[ray_count] = dx;
-    ray_dy[ray_count] = dy;
-    ++ray_count;
-  }
-};
-
-// Kinds in the order of the pattern table; the lower player's are mirrored.
-constexpr int KINDS[] = {
-    PAWN,   LANCE, KNIGHT, SILVER, GOLD, TOKIN, PROMOTED_LANCE, PROMOTED_KNIGHT, PROMOTED_SILVER,
-    BISHOP, HORSE, ROOK,   DRAGON, KING};
-constexpr int KIND_COUNT = sizeof(KINDS) / sizeof(KINDS[0]);
-
-constexpr void add_gold_steps(StepPattern& p, int f) {
-  p.add_step(-1, f);
-  p.add_step(0, f);
-  p.add_step(1, f);
-  p.add_step(-1, 0);
-  p.add_step(1, 0);
-  p.add_step(0, -f);
-}
-
-constexpr StepPattern make_pattern(int kind, int f) {
-  StepPattern p;
-  switch (kind) {
-    case PAWN:
-      p.add_step(0, f);
-      break;
-    case LANCE:
-      p.add_ray(0, f);
-      break;
-    case KNIGHT:
-      p.add_step(-1, 2 * f);
-      p.add_step(1, 2 * f);
-      break;
-    case SILVER:
-      p.add_step(-1, f);
-      p.add_step(0, f);
-      p.add_step(1, f);
-      p.add_step(-1, -f);
-      p.add_step(1, -f);
-      break;
-    case GOLD:
-    case TOKIN:
-    case PROMOTED_LANCE:
-    case PROMOTED_KNIGHT:
-    case PROMOTED_SILVER:
-      add_gold_steps(p, f);
-      break;
-    case HORSE:
-      p.add_step(0, 1);
-      p.add_step(0, -1);
-      p.add_step(1, 0);
-      p.add_step(-1, 0);
-      [[fallthrough]];
-    case BISHOP:
-      p.add_ray(1, 1);
-      p.add_ray(1, -1);
-      p.add_ray(-1, 1);
-      p.add_ray(-1, -1);
-      break;
-    case DRAGON:
-      p.add_step(1, 1);
-      p.add_step(1, -1);
-      p.add_step(-1, 1);
-      p.add_step(-1, -1);
-      [[fallthrough]];
-    case ROOK:
-      p.add_ray(0, 1);
-      p.add_ray(0, -1);
-      p.add_ray(1, 0);
-      p.add_ray(-1, 0);
-      break;
-    case KING:
-      for (int dx = -1; dx <= 1; ++dx)
-        for (int dy = -1; dy <= 1; ++dy)
-          if (dx != 0 || dy != 0) p.add_step(dx, dy);
-      break;
-    default:
-      break;
-  }
-  return p;
-}
-
-// Pattern index: upper kinds 0..KIND_COUNT-1, lower kinds after them.
-constexpr std::array<StepPattern, 2 * KIND_COUNT> make_patterns() {
-  std::array<StepPattern, 2 * KIND_COUNT> patterns{};
-  for (int k = 0; k < KIND_COUNT; ++k) {
-    patterns[k] = make_pattern(KINDS[k], 1);
-    patterns[KIND_COUNT + k] = make_pattern(KINDS[k], -1);
-  }
-  return patterns;
-}
-
-constexpr auto PATTERNS = make_patterns();
-
-// Pattern index of every code from -KING to KING; -1 for a code that is no piece.
-constexpr std::array<std::int8_t, 2 * KING + 1> make_pattern_indexes() {
-  std::array<std::int8_t, 2 * KING + 1> indexes{};
-  for (auto& index : indexes) index = -1;
-  for (int k = 0; k < KIND_COUNT; ++k) {
-    indexes[KING + KINDS[k]] = static_cast<std::int8_t>(k);
-    indexes[KING - KINDS[k]] = static_cast<std::int8_t>(KIND_COUNT + k);
-  }
-  return indexes;
-}
-
-constexpr std::array<std::int8_t, 2 * KING + 1> PATTERN_INDEXES = make_pattern_indexes();
-
-int pattern_index(int code) {
-  return code < -KING || code > KING ? -1 : PATTERN_INDEXES[code + KING];
-}
+using step_table::PATTERN_COUNT;
+using step_table::PATTERNS;
 
 // The single-step squares of every pattern from every square.
 struct StepTable {
-  SquareSet steps[2 * KIND_COUNT][10][10] = {};
+  SquareSet steps[PATTERN_COUNT][10][10] = {};
 };
 
 constexpr StepTable make_step_table() {
   StepTable table;
-  for (int p = 0; p < 2 * KIND_COUNT; ++p)
+  for (int p = 0; p < PATTERN_COUNT; ++p)
     for (int x = 1; x <= 9; ++x)
       for (int y = 1; y <= 9; ++y)
         for (int s = 0; s < PATTERNS[p].step_count; ++s) {
