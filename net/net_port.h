@@ -14,6 +14,7 @@
 
 #include "net/close_reason.h"
 #include "net/invitation.h"
+#include "settings/time_control.h"
 
 namespace kumora {
 
@@ -25,14 +26,6 @@ inline NetSide other_side(NetSide side) {
 
 // The side a host plays: 先手, 後手 or drawn at random when it starts hosting.
 enum class SideChoice { SENTE, GOTE, RANDOM };
-
-// Whole seconds; all zero is no time control.
-struct TimeControl {
-  int main_seconds = 0;
-  int byoyomi_seconds = 0;
-  int increment_seconds = 0;
-  bool operator==(const TimeControl&) const = default;
-};
 
 // A move as the record holds it (from_x 11 or -1 and the hand row for a
 // drop), with the key of the position after it.

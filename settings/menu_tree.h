@@ -20,6 +20,9 @@ enum class MenuId {
   RESUME_LAST_GAME,
   RESIGN,
   TIME_CONTROL,
+  NET_GAME_MENU,
+  NET_HOST,
+  NET_JOIN,
   LEVEL_MENU,
   LEVEL1,
   LEVEL2,
@@ -95,6 +98,9 @@ inline constexpr MenuItemInfo MENU_TREE[MENU_COUNT] = {
     {MenuId::RESUME_LAST_GAME, "ZENKAI", tr_noop("Menu", "前回の続き"), 1},
     {MenuId::RESIGN, "TOURYOU", tr_noop("Menu", "投了"), 1},
     {MenuId::TIME_CONTROL, "JIKAN", tr_noop("Menu", "持ち時間"), 1},
+    {MenuId::NET_GAME_MENU, "NET_PLAY", tr_noop("Menu", "ネット対局"), 1},
+    {MenuId::NET_HOST, "NET_HOST", tr_noop("Menu", "相手を待つ"), 2},
+    {MenuId::NET_JOIN, "NET_JOIN", tr_noop("Menu", "相手に接続"), 2},
     {MenuId::LEVEL_MENU, "LEVEL", tr_noop("Menu", "COM対局ﾚﾍﾞﾙ"), 1},
     {MenuId::LEVEL1, "LEVEL1", "LEVEL1", 2},
     {MenuId::LEVEL2, "LEVEL2", "LEVEL2", 2},
@@ -181,7 +187,8 @@ inline bool find_menu_item(std::string_view name, MenuId& id) {
 // Items the Qt window handles itself: the logic has nothing to do for them.
 inline bool is_window_only_item(MenuId id) {
   return id == MenuId::SIDE_PANEL || id == MenuId::HOW_TO_PLAY || id == MenuId::JAPANESE ||
-         id == MenuId::ENGLISH || id == MenuId::TIME_CONTROL;
+         id == MenuId::ENGLISH || id == MenuId::TIME_CONTROL || id == MenuId::NET_HOST ||
+         id == MenuId::NET_JOIN;
 }
 
 // The ticked choices of how the game is shown (backgrounds, guidance, clocks,

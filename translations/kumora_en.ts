@@ -424,6 +424,42 @@
         <source>投了</source>
         <translation>Resign</translation>
     </message>
+    <message>
+        <source>ネット対局</source>
+        <translation>Network game</translation>
+    </message>
+    <message>
+        <source>ネット対局中です</source>
+        <translation>A network game is being played</translation>
+    </message>
+    <message>
+        <source>このポートで相手を待てません</source>
+        <translation>Cannot wait for the other player on this port</translation>
+    </message>
+    <message>
+        <source>ネット対局を始めます。あなたは先手です</source>
+        <translation>The network game begins. You play Sente</translation>
+    </message>
+    <message>
+        <source>ネット対局を始めます。あなたは後手です</source>
+        <translation>The network game begins. You play Gote</translation>
+    </message>
+    <message>
+        <source>相手が投了しました</source>
+        <translation>The other player resigned</translation>
+    </message>
+    <message>
+        <source>相手が待ったを求めています。応じますか？</source>
+        <translation>The other player asks to take back a move. Do you agree?</translation>
+    </message>
+    <message>
+        <source>相手が待ったに応じました</source>
+        <translation>The other player agreed to take the move back</translation>
+    </message>
+    <message>
+        <source>相手が待ったを断りました</source>
+        <translation>The other player refused to take the move back</translation>
+    </message>
 </context>
 <context>
     <name>Menu</name>
@@ -571,6 +607,81 @@
         <source>持ち時間</source>
         <translation>Time Control...</translation>
     </message>
+    <message>
+        <source>ネット対局</source>
+        <translation>Network Game</translation>
+    </message>
+    <message>
+        <source>相手を待つ</source>
+        <translation>Wait for a Player...</translation>
+    </message>
+    <message>
+        <source>相手に接続</source>
+        <translation>Connect to a Player...</translation>
+    </message>
+</context>
+<context>
+    <name>NetDialog</name>
+    <message>
+        <source>相手を待つ</source>
+        <translation>Wait for a player</translation>
+    </message>
+    <message>
+        <source>あなたの手番</source>
+        <translation>You play</translation>
+    </message>
+    <message>
+        <source>先手</source>
+        <translation>Sente</translation>
+    </message>
+    <message>
+        <source>後手</source>
+        <translation>Gote</translation>
+    </message>
+    <message>
+        <source>ランダム</source>
+        <translation>Random</translation>
+    </message>
+    <message>
+        <source>持ち時間を使う</source>
+        <translation>Play on time</translation>
+    </message>
+    <message>
+        <source>持ち時間は「対局」→「持ち時間」で決めます。</source>
+        <translation>The time control is set under Game → Time Control.</translation>
+    </message>
+    <message>
+        <source>相手に接続</source>
+        <translation>Connect to a player</translation>
+    </message>
+    <message>
+        <source>相手から届いた招待を貼り付けて下さい</source>
+        <translation>Paste the invitation the other player sent you</translation>
+    </message>
+    <message>
+        <source>招待として読めません。アドレス、ポートと対局コードを確かめて下さい</source>
+        <translation>This is not an invitation. Check the address, the port and the game code</translation>
+    </message>
+    <message>
+        <source>相手を待っています</source>
+        <translation>Waiting for the other player</translation>
+    </message>
+    <message>
+        <source>この招待を相手に伝えて下さい。相手が接続すると対局が始まります。</source>
+        <translation>Pass this invitation on to the other player. The game begins when they connect.</translation>
+    </message>
+    <message>
+        <source>コピー</source>
+        <translation>Copy</translation>
+    </message>
+    <message>
+        <source>待つのをやめる</source>
+        <translation>Stop waiting</translation>
+    </message>
+    <message>
+        <source>持ち時間を使う（%1）</source>
+        <translation>Play on time (%1)</translation>
+    </message>
 </context>
 <context>
     <name>Network</name>
@@ -620,7 +731,7 @@
     </message>
     <message>
         <source>相手のプログラムと通信の版が合いません</source>
-        <translation>The other side's program speaks another version of the protocol</translation>
+        <translation>The other side&apos;s program speaks another version of the protocol</translation>
     </message>
     <message>
         <source>接続が切れました</source>
@@ -1254,6 +1365,34 @@
     <message>
         <source>投了しました</source>
         <translation>Resigned</translation>
+    </message>
+    <message>
+        <source>相手を待っています</source>
+        <translation>Waiting for the other player</translation>
+    </message>
+    <message>
+        <source>相手に接続しています</source>
+        <translation>Connecting to the other player</translation>
+    </message>
+    <message>
+        <source>接続が切れました</source>
+        <translation>The connection was lost</translation>
+    </message>
+    <message>
+        <source>相手の番です</source>
+        <translation>The other player&apos;s turn</translation>
+    </message>
+    <message>
+        <source>待ったの返事を待っています</source>
+        <translation>Waiting for the answer to the take-back</translation>
+    </message>
+    <message>
+        <source>ネット対局中はできません</source>
+        <translation>Not during a network game</translation>
+    </message>
+    <message>
+        <source>相手が投了しました</source>
+        <translation>The other player resigned</translation>
     </message>
 </context>
 <context>

@@ -33,6 +33,7 @@
 #include "view/time_control_dialog.h"
 #include "view/window_fit.h"
 #include "view/window_layout.h"
+#include "view/window_network.h"
 #include "window/game_summary.h"
 #include "window/last_move.h"
 #include "window/record_positions.h"
@@ -80,6 +81,8 @@ GameWindow::GameWindow(SoundPort& sound, LanguageSwitch& language)
     if (std::abs(scale - surface_.scale()) > 1e-6) canvas_.rescale(scale);
     view_->update();
   };
+  network_ = std::make_unique<WindowNetwork>(
+      this, logic_, [this](const std::function<void()>& handler) { deliver(handler); });
   side_panel_->on_position_chosen = [this](int position) {
     deliver([&] { logic_.step_to(position); });
   };
@@ -276,6 +279,8 @@ void GameWindow::run_window_item(MenuId id) {
   if (id == MenuId::SIDE_PANEL) set_side_panel_shown(!settings_.side_panel_shown());
   if (id == MenuId::HOW_TO_PLAY) open_rules_window();
   if (id == MenuId::TIME_CONTROL) choose_time_control();
+  if (id == MenuId::NET_HOST) network_->host();
+  if (id == MenuId::NET_JOIN) network_->join();
   if (id == MenuId::JAPANESE) choose_language(Language::JAPANESE);
   if (id == MenuId::ENGLISH) choose_language(Language::ENGLISH);
   sync_check_marks();

@@ -29,6 +29,7 @@ class InputBlocker;
 class SidePanel;
 class EvalWorker;
 class LanguageSwitch;
+class WindowNetwork;
 
 class GameWindow : public QMainWindow, public Dialogs, public Host {
   Q_OBJECT
@@ -114,6 +115,7 @@ class GameWindow : public QMainWindow, public Dialogs, public Host {
   MainWindow logic_;
   DesktopSettings settings_;
   std::unique_ptr<EvalWorker> eval_;
+  std::unique_ptr<WindowNetwork> network_;
   LanguageSwitch& language_;
   std::map<MenuId, QAction*> actions_;
   std::map<MenuId, QMenu*> menus_;

@@ -92,9 +92,8 @@ void ArchiveKeeper::move_recorded() {
   // What the file holds, or would hold had the write not failed: a failed
   // write leaves an older part of the same game, never another line.
   kept_ = whole;
-  const GameState& state = s_.game.state;
   std::string error;
-  if (!archive_.write_game(file_name_, header_texts(game_kind()), state.SENTE == state.lower_side,
+  if (!archive_.write_game(file_name_, header_texts(game_kind()), sente_below_as_begun(s_.game),
                            whole, timestamp_time(s_.host.timestamp()), error)) {
     report_failure(error);
   }

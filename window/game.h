@@ -17,6 +17,9 @@ namespace kumora {
 struct TurnedHistory {
   Kifu before;          // entries 1..kifu_len; kifu_pos is not used
   bool turned = false;  // the board shows the game turned round from its start
+  // The side codes name the armies as shown (a network game shown with 後手
+  // below), not as the game began: there 先手 was below.
+  bool sides_as_shown = false;
 };
 
 struct Game {

@@ -156,12 +156,16 @@ bool GameStart::end_if_person_cannot_move() {
   return true;
 }
 
-void GameStart::game_over_prompt(Winner winner) {
+void GameStart::announce_winner(Winner winner) {
   static const char* const ANNOUNCEMENTS[] = {
       tr_noop("Game", "あなたの勝ちです"), tr_noop("Game", "ｺﾝﾋﾟｭｰﾀの勝ちです"),
       tr_noop("Game", "先手の勝ちです"), tr_noop("Game", "後手の勝ちです")};
   s_.messages.tell(tr_text("Game", ANNOUNCEMENTS[static_cast<int>(winner)]),
                    tr_text("Game", "終了"));
+}
+
+void GameStart::game_over_prompt(Winner winner) {
+  announce_winner(winner);
   if (s_.messages.ask_yes_no(tr_text("Game", "続けますか？"), tr_text("Game", "再ゲーム"))) {
     s_.flow.reset_game();
   } else {

@@ -19,6 +19,7 @@ class GameStart {
   void turn_board();
   // Announces the winner and asks for another game.
   void game_over_prompt(Winner winner);
+  void announce_winner(Winner winner);
   // At the start or resumption of a game: a person to move who cannot move
   // loses, with the message of that case. The computer's turn tells its own.
   bool end_if_person_cannot_move();

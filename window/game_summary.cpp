@@ -69,7 +69,7 @@ GameSummary summarize(const Game& game) {
   name_players(state, summary);
   // The whole game, across a turn of the board, as it began.
   const Kifu whole = whole_game(game);
-  const bool sente_is_lower = state.SENTE == state.lower_side;
+  const bool sente_is_lower = sente_below_as_begun(game);
   for (int i = 1; i <= whole.kifu_len; ++i) {
     summary.moves.push_back(std::to_string(i) + " " + move_notation(whole, i, sente_is_lower));
   }

@@ -23,7 +23,8 @@ MainWindow::MainWindow(Canvas& canvas, Dialogs& dialogs, SoundPort& sound, Host&
       hint_(services_, strong_),
       mouse_(services_),
       start_(services_, levels_),
-      resignation_(services_) {}
+      resignation_(services_),
+      net_(services_, mouse_, stepping_, start_) {}
 
 void MainWindow::on_window_opened(bool maximised) {
   messages_.load_sounds();
@@ -114,26 +115,56 @@ void MainWindow::redraw_game_texts() {
 
 void MainWindow::on_clock_tick() {
   clocks_.on_clock_tick();
-  clocks_.end_if_out_of_time();
+  // The other person's time is theirs to watch: their window says when it ran out.
+  if (!net_.peer_to_move()) clocks_.end_if_out_of_time();
 }
 
 void MainWindow::on_mouse_down(int button, int shift, double x, double y) {
+  if (net_.refuses_press()) return;
   // On time, the clock is read first: a click after the time ran out loses.
   if (clocks_.countdown().active() && clocks_.clock_timer_enabled()) {
     clocks_.on_clock_tick();
     if (clocks_.end_if_out_of_time()) return;
   }
   mouse_.on_mouse_down(button, shift, x, y);
+  net_.after_press();
 }
 
 void MainWindow::end_game_early(GameEnd how, Winner winner) {
+  if (net_.in_game()) net_.ended_early(winner);
   clocks_.set_clock_timer(false);
   archive_.game_ended(how);
-  start_.game_over_prompt(winner);
+  game_over_prompt(winner);
+}
+
+void MainWindow::game_over_prompt(Winner winner) {
+  if (net_.in_game()) {
+    net_.game_over(winner);
+  } else {
+    start_.game_over_prompt(winner);
+  }
+}
+
+bool MainWindow::net_game_refuses(MenuId id) {
+  switch (id) {
+    case MenuId::TWO_PERSON_START:
+    case MenuId::VS_COM_AS_SENTE:
+    case MenuId::VS_COM_AS_GOTE:
+    case MenuId::RESUME_LAST_GAME:
+    case MenuId::RESET_GAME:
+    case MenuId::TURN_BOARD:
+    case MenuId::STEP_BACK:
+    case MenuId::STEP_FORWARD:
+    case MenuId::READ_RECORD:
+      return net_.refuses_leaving();
+    default:
+      return false;
+  }
 }
 
 void MainWindow::end_program() {
   if (!program_ended_) {
+    net_.leave();
     messages_.release_sounds();
     program_ended_ = true;
     host_.quit();
@@ -150,6 +181,11 @@ void MainWindow::on_window_closed() { end_program(); }
 void MainWindow::run_menu(MenuId id) {
   if (const int level = item_level(id); level != 0) {
     levels_.choose_level(level);
+    return;
+  }
+  if (net_game_refuses(id)) return;
+  if (net_.in_game() && (id == MenuId::RESIGN || id == MenuId::TAKE_BACK)) {
+    id == MenuId::RESIGN ? net_.resign() : net_.request_takeback();
     return;
   }
   switch (id) {

@@ -19,6 +19,7 @@
 #include "window/levels_handicap.h"
 #include "window/messages.h"
 #include "window/mouse_input.h"
+#include "window/net_play.h"
 #include "window/options.h"
 #include "window/record_stepping.h"
 #include "window/resignation.h"
@@ -87,6 +88,11 @@ class MainWindow : private GameFlow {
   // A game is being played that 投了 can give up.
   bool can_resign() const { return resignation_.possible(); }
 
+  // The game against a person at another computer; the window's host gives
+  // it its port.
+  NetPlay& net_play() { return net_; }
+  const NetPlay& net_play() const { return net_; }
+
   bool is_checked(MenuId id) const { return ticks_.is_checked(id); }
   bool clock_timer_enabled() const { return clocks_.clock_timer_enabled(); }
   bool program_ended() const { return program_ended_; }
@@ -109,12 +115,17 @@ class MainWindow : private GameFlow {
 
  private:
   void com_ban() override { computer_.play_turn(); }
-  void game_over_prompt(Winner winner) override { start_.game_over_prompt(winner); }
+  void game_over_prompt(Winner winner) override;
   void end_game_early(GameEnd how, Winner winner) override;
   bool end_if_person_cannot_move() override { return start_.end_if_person_cannot_move(); }
   void drop_selection() override { mouse_.drop_selection(); }
   void hide_file_panel() override { file_panel_.hide(); }
-  void move_recorded() override { archive_.move_recorded(); }
+  void move_recorded() override {
+    archive_.move_recorded();
+    net_.move_recorded();
+  }
+  // A menu item that would leave a network game; true when it is refused.
+  bool net_game_refuses(MenuId id);
   [[noreturn]] void end_program() override;
 
   Game game_;
@@ -137,6 +148,7 @@ class MainWindow : private GameFlow {
   MouseInput mouse_;
   GameStart start_;
   Resignation resignation_;
+  NetPlay net_;
   WindowPlacement placement_;
   bool program_ended_ = false;
 };

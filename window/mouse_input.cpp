@@ -261,39 +261,42 @@ void MouseInput::select_hand_piece(int x, int y, int code) {
 }
 
 void MouseInput::play_move(int button, int to_x, int to_y) {
+  int* move = selection_.cur_move;
+  const int piece = move[CUR_PIECE];
+  int placed = piece;
+  if (button == MOUSE_RIGHT) {
+    const int promoted = promoted_code(move[CUR_FROM_X], move[CUR_FROM_Y], to_x, to_y, piece);
+    if (promoted != piece) placed = move[CUR_PIECE] = promoted;
+  }
+  play_decided_move(move[CUR_FROM_X], move[CUR_FROM_Y], to_x, to_y, piece, placed);
+}
+
+void MouseInput::play_decided_move(int from_x, int from_y, int to_x, int to_y, int moved,
+                                   int placed) {
   GameState& state = s_.game.state;
   Kifu& kifu = s_.game.kifu;
   Drawing& d = s_.drawing;
-  int* move = selection_.cur_move;
-  int from_x = move[CUR_FROM_X];
-  int from_y = move[CUR_FROM_Y];
-  int piece = move[CUR_PIECE];
   // Each person's thinking time goes on the clock of the side that moved.
-  const bool upper_moved = piece >= 10;
+  const bool upper_moved = moved >= 10;
   const double te = state.turn_elapsed;
-  record_move(kifu, state.board, from_x, from_y, to_x, to_y, piece, state.board(to_x, to_y),
-              state.lower_clock, state.lower_clock + (upper_moved ? 0 : te), state.upper_clock,
+  record_move(kifu, state.board, from_x, from_y, to_x, to_y, moved, placed, state.lower_clock,
+              state.lower_clock + (upper_moved ? 0 : te), state.upper_clock,
               state.upper_clock + (upper_moved ? te : 0));
   state.move_count += 1;
   d.show_move_number(state.move_count);
-  if (button == MOUSE_RIGHT) {
-    const int promoted = promoted_code(from_x, from_y, to_x, to_y, piece);
-    if (promoted != piece) piece = move[CUR_PIECE] = promoted;
-  }
-  kifu.entry[kifu.kifu_pos].placed = piece;
 
   selection_.select_state = 0;
   d.frame_cell(PLAIN_CELL_COLOUR, from_x, from_y);
   d.frame_cell(PLAIN_CELL_COLOUR, to_x, to_y);
-  d.show_guidance(from_x, from_y, PLAIN_CELL_COLOUR, piece, selection_.chain_count);
+  d.show_guidance(from_x, from_y, PLAIN_CELL_COLOUR, placed, selection_.chain_count);
   if (from_x == UPPER_HAND_COLUMN) from_y = 8 - from_y;
 
-  const MoveRedraw redraw = make_move(state, from_x, from_y, to_x, to_y, piece);
-  draw_move(d, from_x, from_y, to_x, to_y, piece, redraw);
+  const MoveRedraw redraw = make_move(state, from_x, from_y, to_x, to_y, placed);
+  draw_move(d, from_x, from_y, to_x, to_y, placed, redraw);
   report_move(s_.reporter, kifu.entry[kifu.kifu_pos]);
   s_.flow.move_recorded();
   s_.messages.play_click();
-  d.show_last_move(upper_moved ? state.upper_side : state.lower_side, to_x, to_y, piece,
+  d.show_last_move(upper_moved ? state.upper_side : state.lower_side, to_x, to_y, placed,
                    TEXT_COLOUR);
 
   if (state.vs_com == MODE_COM) {
@@ -327,8 +330,9 @@ void MouseInput::after_person_move_vs_com(int captured) {
 
 void MouseInput::after_person_move_two_persons(bool upper_moved) {
   GameState& state = s_.game.state;
-  if (state.winner == state.lower_side) s_.flow.game_over_prompt(Winner::SENTE);
-  if (state.winner == state.upper_side) s_.flow.game_over_prompt(Winner::GOTE);
+  // The side that took the king wins, whichever side the board shows below.
+  if (state.winner == state.SENTE) s_.flow.game_over_prompt(Winner::SENTE);
+  if (state.winner == state.GOTE) s_.flow.game_over_prompt(Winner::GOTE);
   if (state.turn == state.SENTE) {
     state.turn = state.GOTE;
     if (!side_can_move(state, state.GOTE)) {

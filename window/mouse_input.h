@@ -23,6 +23,10 @@ class MouseInput {
   // Puts down the piece picked up, if any (a new game, a step through the
   // record, a hint, a resignation).
   void drop_selection() { selection_.select_state = 0; }
+  // Plays a move decided elsewhere (the other person's, from the network) as
+  // a person's move ends: recorded, drawn, and the turn handed on. A drop
+  // comes from the hand row as the record holds it.
+  void play_decided_move(int from_x, int from_y, int to_x, int to_y, int moved, int placed);
 
  private:
   void handle_press(int button, double x, double y);

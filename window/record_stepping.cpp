@@ -124,6 +124,14 @@ int RecordStepping::moves_to_take_back() const {
   return 0;
 }
 
+void RecordStepping::take_back(int moves) {
+  for (int i = 0; i < moves; ++i) step_back();
+  s_.game.kifu.kifu_len = s_.game.kifu.kifu_pos;
+  s_.game.state.stepped = false;
+  s_.clocks.restart_turn_clock();
+  s_.flow.move_recorded();
+}
+
 void RecordStepping::take_back_last_move() {
   s_.flow.hide_file_panel();
   const int moves = moves_to_take_back();
@@ -132,12 +140,8 @@ void RecordStepping::take_back_last_move() {
     s_.messages.refuse(tr_text("Game", "待ったできる手がありません"), tr_text("Game", "待った"));
     return;
   }
-  for (int i = 0; i < moves; ++i) step_back();
-  GameState& state = s_.game.state;
-  s_.game.kifu.kifu_len = s_.game.kifu.kifu_pos;
-  state.stepped = false;
-  s_.clocks.restart_turn_clock();
-  s_.flow.move_recorded();
+  take_back(moves);
+  const GameState& state = s_.game.state;
   s_.reporter.set_status(
       state.vs_com == MODE_COM ? tr_noop("Status", "待ったしました。あなたの番です")
       : state.turn == state.SENTE ? tr_noop("Status", "待ったしました。先手の番です")

@@ -18,6 +18,9 @@ class RecordStepping {
   // "待った": against the computer back to the person's previous turn,
   // between two people one move back; the game goes on from there.
   void take_back_last_move();
+  // Takes the last `moves` moves back and goes on from there, as 待った
+  // does once it knows how many.
+  void take_back(int moves);
 
  private:
   // How many moves "待った" takes back; 0 when there is nothing to take back.

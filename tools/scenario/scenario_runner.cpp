@@ -11,6 +11,7 @@
 
 #include "core/text_file.h"
 #include "tools/scenario/recording_ports.h"
+#include "tools/scenario/scenario_net.h"
 #include "tools/scenario/scenario_queries.h"
 #include "view/qt_canvas.h"
 #include "view/replay_canvas.h"
@@ -64,9 +65,9 @@ double to_double(const std::string& word) {
   return value;
 }
 
-class Session {
+class ScriptRun {
  public:
-  Session(std::istream& script, std::ostream& out, std::int64_t engine_nodes)
+  ScriptRun(std::istream& script, std::ostream& out, std::int64_t engine_nodes)
       : engine_nodes_(engine_nodes),
         script_(script),
         out_(out),
@@ -82,6 +83,7 @@ class Session {
 
   // The program is closed and started again in the same directory.
   void restart() {
+    nets_.erase(current_);
     start_program(current_);
     canvas_.reset_marks();
     load();
@@ -105,6 +107,7 @@ class Session {
   void run_menu(const std::vector<std::string>& words);
   void run_click(const std::vector<std::string>& words, bool in_cells);
   void run_setup();
+  void run_net(const std::vector<std::string>& words);
   void run_write(const std::string& file);
   void run_cat(const std::string& file);
   bool next_line(std::string& line);
@@ -128,18 +131,20 @@ class Session {
   FakeHost host_;
   TranscriptObserver observer_;
   std::map<int, std::unique_ptr<MainWindow>> programs_;
+  // Each program's network, made at its first `net` line.
+  std::map<int, std::unique_ptr<ScenarioNet>> nets_;
   int current_ = 1;
   MainWindow* window_ = nullptr;
 };
 
-bool Session::next_line(std::string& line) {
+bool ScriptRun::next_line(std::string& line) {
   if (!std::getline(script_, line)) return false;
   ++line_number_;
   if (!line.empty() && line.back() == '\r') line.pop_back();
   return true;
 }
 
-void Session::run(int& line_number) {
+void ScriptRun::run(int& line_number) {
   std::string line;
   while (next_line(line)) {
     line_number = line_number_;
@@ -149,7 +154,7 @@ void Session::run(int& line_number) {
   }
 }
 
-void Session::run_line(const std::string& line) {
+void ScriptRun::run_line(const std::string& line) {
   const std::vector<std::string> words = split_words(line);
   // A form feed or a vertical tab splits into no word at all.
   if (words.empty()) throw BadLine{"no command, only white space"};
@@ -234,20 +239,23 @@ void Session::run_line(const std::string& line) {
   } else if (command == "step") {
     need(2);
     window_->step_to(to_int(words[1]));
+  } else if (command == "net") {
+    run_net(words);
   } else if (command == "echo") {
-    out_ << rest_of_line(line) << "\n";
+    // Flushed: a test that runs the runner beside another program watches for it.
+    out_ << rest_of_line(line) << std::endl;
   } else if (!run_extra_command(words, line, *window_, out_)) {
     throw BadLine{"unknown command " + command};
   }
 }
 
-void Session::run_menu(const std::vector<std::string>& words) {
+void ScriptRun::run_menu(const std::vector<std::string>& words) {
   MenuId id;
   if (!find_menu_item(words[1], id)) throw BadLine{"no menu item " + words[1]};
   window_->run_menu(id);
 }
 
-void Session::run_click(const std::vector<std::string>& words, bool in_cells) {
+void ScriptRun::run_click(const std::vector<std::string>& words, bool in_cells) {
   if (words.size() != 3 && words.size() != 4) throw BadLine{"click X Y [right]"};
   int button = MOUSE_LEFT;
   if (words.size() == 4) {
@@ -263,7 +271,14 @@ void Session::run_click(const std::vector<std::string>& words, bool in_cells) {
   window_->on_mouse_down(button, 0, x, y);
 }
 
-void Session::run_setup() {
+void ScriptRun::run_net(const std::vector<std::string>& words) {
+  std::unique_ptr<ScenarioNet>& net = nets_[current_];
+  if (!net) net = std::make_unique<ScenarioNet>(*window_, out_);
+  std::string error;
+  if (!net->run(words, error)) throw BadLine{error};
+}
+
+void ScriptRun::run_setup() {
   GameState& state = window_->game().state;
   observer_.muted = true;
   window_->reset_game();
@@ -290,7 +305,7 @@ void Session::run_setup() {
   observer_.muted = false;
 }
 
-void Session::run_write(const std::string& file) {
+void ScriptRun::run_write(const std::string& file) {
   std::vector<std::string> lines;
   std::string line;
   while (true) {
@@ -304,7 +319,7 @@ void Session::run_write(const std::string& file) {
   }
 }
 
-void Session::run_cat(const std::string& file) {
+void ScriptRun::run_cat(const std::string& file) {
   TextFileLines text;
   if (!read_text_file(file, text)) {
     out_ << "error cannot read " << file << "\n";
@@ -323,7 +338,7 @@ int run_scenario(std::istream& script, std::ostream& out, std::ostream& err,
   std::error_code error;
   setenv("HOME", std::filesystem::current_path(error).c_str(), 1);
   unsetenv("XDG_DATA_HOME");
-  Session session(script, out, engine_nodes);
+  ScriptRun session(script, out, engine_nodes);
   int line_number = 0;
   try {
     session.load();
