@@ -121,8 +121,9 @@ class MainWindow : private GameFlow {
   void drop_selection() override { mouse_.drop_selection(); }
   void hide_file_panel() override { file_panel_.hide(); }
   void move_recorded() override {
-    archive_.move_recorded();
+    // The other side sees the move before the game is written to disk.
     net_.move_recorded();
+    archive_.move_recorded();
   }
   // A menu item that would leave a network game; true when it is refused.
   bool net_game_refuses(MenuId id);

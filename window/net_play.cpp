@@ -276,6 +276,7 @@ void NetPlay::clock_received(const ClockReport& clock) {
   KifuEntry& last = kifu.entry[kifu.kifu_pos];
   if (!is_upper_piece(last.moved)) return;
   const double seconds = (own_ == NetSide::SENTE ? clock.gote_ms : clock.sente_ms) / 1000.0;
+  if (std::abs(seconds - last.upper_clock_after) < 0.0005) return;
   last.upper_clock_after = seconds;
   s_.game.state.upper_clock = seconds;
   s_.clocks.show_both();
