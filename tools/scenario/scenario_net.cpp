@@ -90,18 +90,25 @@ void ScenarioNet::wait(double seconds) {
   QElapsedTimer timer;
   timer.start();
   const qint64 limit = static_cast<qint64>(std::llround(seconds * 1000));
-  arrived_ = false;
-  while (!arrived_) {
+  while (arrived_ == 0) {
     const qint64 left = limit - timer.elapsed();
-    if (left <= 0) break;
+    if (left <= 0) return;
+    waiting_ = true;
     port_.wait_for_event(static_cast<int>(left));
+    waiting_ = false;
   }
-  arrived_ = false;
+  --arrived_;
+}
+
+void ScenarioNet::note_arrival() {
+  // What a command itself brings about (`net cut`) is printed at once and
+  // is no line for a later wait.
+  if (waiting_) ++arrived_;
 }
 
 void ScenarioNet::connected(const GameSetup& setup) {
   out_ << "net connected " << side_word(setup.own_side) << "\n";
-  arrived_ = true;
+  note_arrival();
   play_.connected(setup);
 }
 
@@ -114,37 +121,37 @@ void ScenarioNet::move_received(const NetMove& move) {
 
 void ScenarioNet::clock_received(const ClockReport& clock) {
   play_.clock_received(clock);
-  if (move_pending_) arrived_ = true;
+  if (move_pending_) note_arrival();
   move_pending_ = false;
 }
 
 void ScenarioNet::resigned(int moves) {
   out_ << "net resigned " << moves << "\n";
-  arrived_ = true;
+  note_arrival();
   play_.resigned(moves);
 }
 
 void ScenarioNet::takeback_requested(int moves) {
   out_ << "net takeback " << moves << "\n";
-  arrived_ = true;
+  note_arrival();
   play_.takeback_requested(moves);
 }
 
 void ScenarioNet::takeback_answered(int moves, bool accepted) {
   out_ << "net takeback " << moves << (accepted ? " accepted" : " refused") << "\n";
-  arrived_ = true;
+  note_arrival();
   play_.takeback_answered(moves, accepted);
 }
 
 void ScenarioNet::closed(CloseReason reason, bool by_peer) {
   out_ << "net closed " << reason_word(reason) << "\n";
-  arrived_ = true;
+  note_arrival();
   play_.closed(reason, by_peer);
 }
 
 void ScenarioNet::joins_stopped() {
   out_ << "net joins stopped\n";
-  arrived_ = true;
+  note_arrival();
   play_.joins_stopped();
 }
 

@@ -35,12 +35,16 @@ class ScenarioNet : public NetEvents {
   bool join(const std::vector<std::string>& words, std::string& error);
   // Processes network events until one worth a line arrived or `seconds` passed.
   void wait(double seconds);
+  void note_arrival();
 
   MainWindow& window_;
   NetEvents& play_;
   std::ostream& out_;
   QtNetPort port_;
-  bool arrived_ = false;       // an event the wait ends on
+  // Events a wait ends on that came and were not yet waited for: lines that
+  // arrive together are taken together, and the next wait returns at once.
+  int arrived_ = 0;
+  bool waiting_ = false;
   bool move_pending_ = false;  // a move came; its clock follows it
 };
 
