@@ -3,10 +3,10 @@
 #include <cstdlib>
 #include <memory>
 
-#include "rules/candidates.h"
 #include "engine/zobrist.h"
 #include "kifu/record.h"
 #include "kifu/turned_entry.h"
+#include "rules/candidates.h"
 #include "window/whole_game.h"
 
 namespace kumora {

@@ -5,9 +5,9 @@
 
 #include <memory>
 
-#include "com/candidates.h"
 #include "core/game_state.h"
 #include "kifu/record.h"
+#include "rules/candidates.h"
 #include "window/net_record.h"
 
 namespace kumora {
