@@ -33,7 +33,7 @@ bool any_steps_to(const Board& board, SquareSet from, int to_x, int to_y) {
   for (; from != 0; from &= from - 1) {
     const int index = lowest_square(from);
     const int x = square_x(index), y = square_y(index);
-    if (can_step(board, x, y, to_x, to_y, board(x, y)) == ON) return true;
+    if (can_step(board, x, y, to_x, to_y, board(x, y))) return true;
   }
   return false;
 }
@@ -104,11 +104,11 @@ void SafetyWalk::empty_square_attacked(int i, int j) {
   }
   if (ua_here == 0 && j < 4) {
     total -= 1;
-    if (column_xray_threat(w, i, j) == ON) total -= 100;
+    if (column_xray_threat(w, i, j)) total -= 100;
   }
   if (j < 4 && board(i, j + 1) == -PAWN && la_here >= ua_here) {
     total -= 300;
-    if (column_xray_threat(w, i, j + 1) == ON) total -= 700;
+    if (column_xray_threat(w, i, j + 1)) total -= 700;
   }
 }
 
@@ -172,7 +172,7 @@ void SafetyWalk::attacked_upper_piece(int c, int i, int j) {
     if (attacker_free) {
       if (la_here > ua_here && defender >= attacker) total -= tenths(c);
       if (j <= 3 && ua_here == la_here && board(i, j + 1) != EMPTY &&
-          column_xray_threat(w, i, j + 1) == ON)
+          column_xray_threat(w, i, j + 1))
         total -= tenths(c + std::abs(t.lower_attacker(i, j + 1)));
     }
   } else {
@@ -205,7 +205,7 @@ void SafetyWalk::lower_piece(int c, int i, int j) {
 void SafetyWalk::fork_target(int c, int i, int j, int p, int tx, int ty) {
   const int hx = w.state.lower_king_x, hy = w.state.lower_king_y;
   if (la(i, j) != 0 && !(i == hx && j == hy)) return;
-  if (can_step(board, tx, ty, i, j, p) == OFF) return;
+  if (!can_step(board, tx, ty, i, j, p)) return;
   total += 1;
   ++fork_count;
   if (std::abs(c) < smallest_forked) smallest_forked = std::abs(c);
@@ -236,7 +236,7 @@ void mark_bishop_check_squares(ComWorld& w) {
       marks(i, j) = 0;
       if (board(i, j) != EMPTY) continue;
       const bool weakly_held = ua(i, j) == 0 || (ua(i, j) == 1 && next_to(i, j, ux, uy, 2));
-      if (weakly_held && can_step(board, i, j, ux, uy, -BISHOP) == ON) marks(i, j) = 1;
+      if (weakly_held && can_step(board, i, j, ux, uy, -BISHOP)) marks(i, j) = 1;
     }
 }
 
@@ -248,7 +248,7 @@ void mark_pinned_pieces(ComWorld& w) {
   const SquareSet upper_lines = line_pieces(board, 1);
   const SquareSet lower_lines = line_pieces(board, -1);
   ComContext& c = w.context;
-  c.upper_has_pinned = OFF;
+  c.upper_has_pinned = false;
   for (int i = 1; i <= 9; ++i)
     for (int j = 1; j <= 9; ++j) {
       c.lower_pinned(i, j) = 0;
@@ -256,18 +256,18 @@ void mark_pinned_pieces(ComWorld& w) {
       if (v == EMPTY) continue;
       board(i, j) = EMPTY;
       if (v <= -10 && any_steps_to(board, upper_lines, hx, hy)) c.lower_pinned(i, j) = 1;
-      if (v >= 10 && c.upper_has_pinned == OFF && any_steps_to(board, lower_lines, ux, uy))
-        c.upper_has_pinned = ON;
+      if (v >= 10 && !c.upper_has_pinned && any_steps_to(board, lower_lines, ux, uy))
+        c.upper_has_pinned = true;
       board(i, j) = v;
     }
 }
 
-int lower_king_mated(ComWorld& w) {
+bool lower_king_mated(ComWorld& w) {
   const SquareSet covered = upper_coverage(w.state);
   build_reach_map(w.reach, w.state.board, w.state.lower_king_x, w.state.lower_king_y,
                   REACH_COVERAGE);
   const SquareSet king_reach = squares_of(w.reach.reach_map);
-  return (king_reach & ~covered) == 0 ? ON : OFF;
+  return (king_reach & ~covered) == 0;
 }
 
 Score board_safety(ComWorld& w, int p, int tx, int ty) {
@@ -297,14 +297,13 @@ Score bishop_fork_threat(const ComWorld& w, int tx, int ty, int p) {
   for (int i = 1; i <= 9; ++i)
     for (int j = 1; j <= 9; ++j) {
       if (w.context.bishop_check_squares(i, j) != 1) continue;
-      if (can_step(board, tx, ty, i, j, -BISHOP) == OFF &&
-          can_step(board, tx, ty, i, j, -HORSE) == OFF)
+      if (!can_step(board, tx, ty, i, j, -BISHOP) && !can_step(board, tx, ty, i, j, -HORSE))
         continue;
       // The first such square decides.
       for (int k = 1; k <= 9; ++k)
         for (int l = 1; l <= 9; ++l) {
           const int code = board(k, l);
-          if ((code == -BISHOP || code == -HORSE) && can_step(board, k, l, i, j, code) == ON)
+          if ((code == -BISHOP || code == -HORSE) && can_step(board, k, l, i, j, code))
             return tenths(p);
         }
       return w.state.lower_hand[6] > 0 ? tenths(p) : 0;
@@ -320,7 +319,7 @@ int count_safe_moves(const ComWorld& w, int x, int y, int code) {
     // A drop (or an origin off the board): every square in turn.
     for (int k = 1; k <= 9; ++k)
       for (int l = 1; l <= 9; ++l)
-        if (can_step(board, x, y, k, l, code) == ON && cover(k, l) == 0) ++count;
+        if (can_step(board, x, y, k, l, code) && cover(k, l) == 0) ++count;
     return count;
   }
   // From a board square the step squares are those of the piece's pattern
@@ -358,22 +357,22 @@ Score lance_drop_gain(const ComWorld& w, int x, int y) {
     return 0;
   for (int k = y + 1; k <= 9; ++k) {
     if (board(x, k) == EMPTY) continue;
-    return can_step(board, x, y, x, k, LANCE) == ON ? tenths(std::abs(board(x, k))) : 0;
+    return can_step(board, x, y, x, k, LANCE) ? tenths(std::abs(board(x, k))) : 0;
   }
   return 0;
 }
 
-int column_xray_threat(ComWorld& w, int x, int y) {
+bool column_xray_threat(ComWorld& w, int x, int y) {
   const Board& board = w.state.board;
-  if (!Board::on_board(x, y)) return OFF;
+  if (!Board::on_board(x, y)) return false;
   for (int k = y + 1; k <= 9; ++k) {
     const int code = board(x, k);
-    if (code >= 10) return OFF;
+    if (code >= 10) return false;
     // Stepping onto (x, y) as if it were empty: the piece there is lifted.
     if (code == -LANCE || code == -ROOK || code == -DRAGON)
       return can_step_with_target(board, x, k, x, y, code, EMPTY);
   }
-  return OFF;
+  return false;
 }
 
 int big_piece_crowding(const ComWorld& w, int x, int y) {

@@ -26,10 +26,10 @@ void mark_bishop_check_squares(ComWorld& w);
 // Lifts each piece from the board in turn and puts it back.
 void mark_pinned_pieces(ComWorld& w);
 
-// ON when every square of the lower king's coverage reach map (its own square
-// included) is covered by some upper piece or upper drop, else OFF. Leaves the
+// True when every square of the lower king's coverage reach map (its own square
+// included) is covered by some upper piece or upper drop. Leaves the
 // king's map in w.reach.
-int lower_king_mated(ComWorld& w);
+bool lower_king_mated(ComWorld& w);
 
 // How safe the position is for the upper side after a candidate that placed
 // p on (tx, ty): mostly penalties, a few bonuses.
@@ -52,9 +52,9 @@ Score knight_drop_gain(const ComWorld& w, int x, int y);
 // held by the upper side only and a big lower piece attacks (x, y).
 Score lance_drop_gain(const ComWorld& w, int x, int y);
 
-// ON when, with (x, y) empty, a lower lance, rook or dragon below it in the
+// True when, with (x, y) empty, a lower lance, rook or dragon below it in the
 // same column could step onto it, no upper piece standing between.
-int column_xray_threat(ComWorld& w, int x, int y);
+bool column_xray_threat(ComWorld& w, int x, int y);
 
 // Minus the number of neighbours of (x, y) holding a code of 800 or more.
 int big_piece_crowding(const ComWorld& w, int x, int y);

@@ -86,7 +86,7 @@ Final group_one(const Candidate& k, Score& s) {
   if (k.c == -KING) return KING_CAPTURE_SCORE;
   if (k.LA(k.ux, k.uy) >= 1) return FORBIDDEN_SCORE;
   if (k.UA(k.hx, k.hy) > 0) {
-    if (lower_king_mated(k.w) == ON) return k.p == PAWN ? FORBIDDEN_SCORE : MATE_SCORE;
+    if (lower_king_mated(k.w)) return k.p == PAWN ? FORBIDDEN_SCORE : MATE_SCORE;
     check_terms(k, s);
   }
   if (k.drop())
@@ -120,7 +120,7 @@ void take_back_term(const Candidate& k, Score& s) {
   const bool c = (ax == k.hx && k.tx != k.hx) || (ay == k.hy && k.ty != k.hy) ||
                  ((k.tx == k.hx || k.ty == k.hy) && ax != k.hx && ay != k.hy);
   if (!a || !b || !c) return;
-  if (can_step(k.st.board, k.tx, k.ty, ax, ay, k.m) != ON) return;
+  if (!can_step(k.st.board, k.tx, k.ty, ax, ay, k.m)) return;
   if (!k.drop()) {
     const int bx = k.ctx.upper_attacker_x_before.at_or_empty(ax, ay);
     const int by = k.ctx.upper_attacker_y_before.at_or_empty(ax, ay);
@@ -287,7 +287,7 @@ Score lance_terms(const Candidate& k, Score s) {
     for (int y = k.ty + 2; y <= 9; ++y) {
       const int v = k.B(k.tx, y);
       if (v == EMPTY) continue;
-      if (can_step(k.st.board, k.tx, k.ty + 1, k.tx, y, LANCE) == ON && v < -LANCE)
+      if (can_step(k.st.board, k.tx, k.ty + 1, k.tx, y, LANCE) && v < -LANCE)
         return s + tenths(std::abs(v));
       break;
     }
@@ -403,7 +403,7 @@ Score dragon_terms(const Candidate& k, Score s) {
 }
 
 Score king_terms(const Candidate& k, Score s) {
-  if (k.ctx.upper_has_pinned == ON) s += tenths(10);
+  if (k.ctx.upper_has_pinned) s += tenths(10);
   if (k.ua() > k.UA0(k.tx, k.ty)) s += tenths(1);
   if (count_safe_moves(k.w, k.tx, k.ty, KING) < 2) return s - tenths(20);
   return s;

@@ -21,7 +21,7 @@ struct ComContext {
   // The threat maps, rebuilt at the start of every turn.
   BoardTable bishop_check_squares;
   BoardTable lower_pinned;
-  int upper_has_pinned = OFF;
+  bool upper_has_pinned = false;
 
   // The candidate being scored.
   int moving_piece = 0;

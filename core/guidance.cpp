@@ -27,7 +27,7 @@ BoardTable guidance_squares(const Board& board, int from_x, int from_y, int piec
     for (int y = 1; y <= 9; ++y) {
       const int code = board(x, y);
       // Tested as if the square were empty, so own pieces count as reachable.
-      if (can_step_with_target(board, from_x, from_y, x, y, piece, EMPTY) == ON &&
+      if (can_step_with_target(board, from_x, from_y, x, y, piece, EMPTY) &&
           !left_unframed(from_x, piece, chain_count, code)) {
         marks(x, y) = ON;
       }

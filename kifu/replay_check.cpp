@@ -44,10 +44,10 @@ std::string chain_rule_problem(const GameState& state, const KifuEntry& e) {
     return is_hand_column(e.from_x) ? tr_text("Record", "その升には打てません")
                                     : tr_text("Record", "その升へは動けません");
   }
-  if (second_pawn_in_file(state.board, e.from_x, e.to_x, e.moved) == ON && e.placed == e.moved) {
+  if (second_pawn_in_file(state.board, e.from_x, e.to_x, e.moved) && e.placed == e.moved) {
     return tr_text("Record", "２歩です");
   }
-  if (may_stay_unpromoted(e.to_y, e.moved) == OFF &&
+  if (!may_stay_unpromoted(e.to_y, e.moved) &&
       e.placed != promoted_code(e.from_x, e.from_y, e.to_x, e.to_y, e.moved)) {
     return tr_text("Record", "成らなければならない駒が成っていません");
   }

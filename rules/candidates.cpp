@@ -18,7 +18,7 @@ Candidate board_candidate(int x, int y, int index, int moved, int placed) {
 void add_versions(int x, int y, int index, int moving, bool promoted_only, CandidateList& list) {
   const int to_y = square_y(index);
   const int promoted = promoted_code(x, y, square_x(index), to_y, moving);
-  if (promoted != moving && (promoted_only || may_stay_unpromoted(to_y, moving) == OFF)) {
+  if (promoted != moving && (promoted_only || !may_stay_unpromoted(to_y, moving))) {
     list.add(board_candidate(x, y, index, moving, promoted));
     return;
   }

@@ -40,7 +40,7 @@ bool chain_move_reaches(const Board& board, int from_x, int from_y, int to_x, in
   SquareList links;
   auto link_from = [&](int x, int y, int code) {
     for (int i = 0; i < own.count(); ++i) {
-      if (can_step_onto_own(board, x, y, own.x(i), own.y(i), code) == ON) {
+      if (can_step_onto_own(board, x, y, own.x(i), own.y(i), code)) {
         links.add(own.x(i), own.y(i));
       }
     }
@@ -50,7 +50,7 @@ bool chain_move_reaches(const Board& board, int from_x, int from_y, int to_x, in
     const int x = links.x(i);
     const int y = links.y(i);
     // From a link a click ends the move on any square the piece there steps to.
-    if (can_step(board, x, y, to_x, to_y, board(x, y)) == ON) return true;
+    if (can_step(board, x, y, to_x, to_y, board(x, y))) return true;
     link_from(x, y, board(x, y));
   }
   return false;

@@ -25,7 +25,7 @@ struct PathSearch {
 
   bool candidate(int x, int y) const {
     if (x == from_x && y == from_y) return false;  // returning to the origin is not a step
-    return visited_on_path(reach, x, y) == OFF && reach.reach_map(x, y) == ON;
+    return !visited_on_path(reach, x, y) && reach.reach_map(x, y) == ON;
   }
 
   void clear_marks(int depth) {
@@ -45,7 +45,7 @@ struct PathSearch {
     for (int nx = 1; nx <= 9; ++nx)
       for (int ny = 1; ny <= 9; ++ny) {
         if (depth == 1 && !own(pieces(nx, ny))) continue;
-        if (!candidate(nx, ny) || can_step(EMPTY_BOARD, x, y, nx, ny, code) == OFF) continue;
+        if (!candidate(nx, ny) || !can_step(EMPTY_BOARD, x, y, nx, ny, code)) continue;
         trail_x[depth + 1] = nx;
         trail_y[depth + 1] = ny;
         if (nx == to_x && ny == to_y) {
@@ -64,14 +64,14 @@ struct PathSearch {
 
 }  // namespace
 
-int visited_on_path(const ReachState& reach, int x, int y) {
+bool visited_on_path(const ReachState& reach, int x, int y) {
   for (int d = 1; d <= 8; ++d)
-    if (reach.path_visited[d][x][y] == ON) return ON;
-  return OFF;
+    if (reach.path_visited[d][x][y] == ON) return true;
+  return false;
 }
 
-int find_chain_path(ReachState& reach, const Board& board, int from_x, int from_y, int to_x,
-                    int to_y, int moved) {
+bool find_chain_path(ReachState& reach, const Board& board, int from_x, int from_y, int to_x,
+                     int to_y, int moved) {
   build_reach_map(reach, board, from_x, from_y, REACH_COVERAGE);
   reach.path_x[1] = from_x;
   reach.path_y[1] = from_y;
@@ -82,7 +82,7 @@ int find_chain_path(ReachState& reach, const Board& board, int from_x, int from_
   PathSearch search{reach, board, from_x, from_y, to_x, to_y, moved};
   search.trail_x[1] = from_x;
   search.trail_y[1] = from_y;
-  return search.search(1, from_x, from_y, moved) ? ON : OFF;
+  return search.search(1, from_x, from_y, moved);
 }
 
 }  // namespace kumora

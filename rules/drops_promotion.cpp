@@ -4,29 +4,29 @@
 
 namespace kumora {
 
-int second_pawn_in_file(const Board& board, int from_x, int to_x, int piece) {
-  if (piece != PAWN && piece != -PAWN) return OFF;
-  if (from_x == to_x) return OFF;
+bool second_pawn_in_file(const Board& board, int from_x, int to_x, int piece) {
+  if (piece != PAWN && piece != -PAWN) return false;
+  if (from_x == to_x) return false;
   for (int y = 1; y <= 9; ++y) {
-    if (board.at_or_empty(to_x, y) == piece) return ON;
+    if (board.at_or_empty(to_x, y) == piece) return true;
   }
-  return OFF;
+  return false;
 }
 
-int may_stay_unpromoted(int to_y, int piece) {
+bool may_stay_unpromoted(int to_y, int piece) {
   switch (piece) {
     case PAWN:
     case LANCE:
-      return to_y == 9 ? OFF : ON;
+      return to_y != 9;
     case KNIGHT:
-      return (to_y == 8 || to_y == 9) ? OFF : ON;
+      return to_y < 8;
     case -PAWN:
     case -LANCE:
-      return to_y == 1 ? OFF : ON;
+      return to_y != 1;
     case -KNIGHT:
-      return (to_y == 1 || to_y == 2) ? OFF : ON;
+      return to_y > 2;
     default:
-      return ON;
+      return true;
   }
 }
 

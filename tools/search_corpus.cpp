@@ -90,14 +90,14 @@ void lower_moves(const GameState& state, std::vector<Move>& moves) {
     for (int tx = 1; tx <= 9; ++tx)
       for (int ty = 1; ty <= 9; ++ty)
         if (reach.reach_map(tx, ty) == ON &&
-            second_pawn_in_file(state.board, LOWER_HAND_COLUMN, tx, piece) == OFF)
+            !second_pawn_in_file(state.board, LOWER_HAND_COLUMN, tx, piece))
           moves.push_back({LOWER_HAND_COLUMN, k + 2, tx, ty, piece});
   }
 }
 
 int lower_placed(std::mt19937& rng, const Move& m) {
   const int promoted = promoted_code(m.from_x, m.from_y, m.to_x, m.to_y, m.piece);
-  if (promoted == m.piece || may_stay_unpromoted(m.to_y, m.piece) == OFF) return promoted;
+  if (promoted == m.piece || !may_stay_unpromoted(m.to_y, m.piece)) return promoted;
   return below(rng, 3) == 0 ? m.piece : promoted;
 }
 

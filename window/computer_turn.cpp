@@ -125,8 +125,8 @@ ComMove ComputerTurn::strong_move() {
 
 void ComputerTurn::show_com_path(const ComMove& best) {
   ReachState& reach = s_.game.reach;
-  if (find_chain_path(reach, s_.game.state.board, best.from_x, best.from_y, best.to_x, best.to_y,
-                      best.moved) == OFF) {
+  if (!find_chain_path(reach, s_.game.state.board, best.from_x, best.from_y, best.to_x, best.to_y,
+                       best.moved)) {
     // A chain longer than the search looks is shown as its two ends.
     reach.path_x[1] = best.from_x;
     reach.path_y[1] = best.from_y;

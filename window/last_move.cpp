@@ -32,7 +32,7 @@ LastMoveSquares last_move_squares(const Game& game) {
   GameState before = game.state;
   undo_entry(before, e);
   ReachState reach;
-  if (find_chain_path(reach, before.board, e.from_x, e.from_y, e.to_x, e.to_y, e.moved) == ON) {
+  if (find_chain_path(reach, before.board, e.from_x, e.from_y, e.to_x, e.to_y, e.moved)) {
     for (int i = 2; i <= 8; ++i) {
       if (reach.path_x[i] == e.to_x && reach.path_y[i] == e.to_y) break;
       squares.links.push_back({reach.path_x[i], reach.path_y[i]});

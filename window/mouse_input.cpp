@@ -94,7 +94,7 @@ const char* MouseInput::refused_step_status(int x, int y) const {
     return tr_noop("Status", "取り消しました");
   }
   if (selection_.chain_count == 0 && !state.belongs_to_turn(state.board(x, y)) &&
-      can_step(state.board, move[CUR_FROM_X], move[CUR_FROM_Y], x, y, move[CUR_PIECE]) == ON) {
+      can_step(state.board, move[CUR_FROM_X], move[CUR_FROM_Y], x, y, move[CUR_PIECE])) {
     return tr_noop("Status", "自分の駒を経由して動かします");
   }
   return tr_noop("Status", "そこへは動けません");
@@ -111,9 +111,9 @@ void MouseInput::click_board_square(int button, int x, int y) {
   int* move = selection_.cur_move;
   move[CUR_TO_X] = x;
   move[CUR_TO_Y] = y;
-  const int reachable = can_step_or_chain(state.board, move[CUR_FROM_X], move[CUR_FROM_Y], x, y,
-                                          move[CUR_PIECE], selection_.chain_count);
-  if (reachable == OFF) {
+  const bool reachable = can_step_or_chain(state.board, move[CUR_FROM_X], move[CUR_FROM_Y], x, y,
+                                           move[CUR_PIECE], selection_.chain_count);
+  if (!reachable) {
     s_.reporter.set_status(refused_step_status(x, y));
     s_.messages.play_forbid();
     d.clear_marks();
@@ -185,7 +185,7 @@ void MouseInput::end_move_at(int button, int x, int y) {
   const int from_x = move[CUR_FROM_X];
   const int from_y = move[CUR_FROM_Y];
 
-  if (second_pawn_in_file(state.board, from_x, x, piece) == ON &&
+  if (second_pawn_in_file(state.board, from_x, x, piece) &&
       !(button == MOUSE_RIGHT && promoted_code(from_x, from_y, x, y, piece) != piece)) {
     s_.drawing.frame_cell(REFUSED_COLOUR, x, y);
     s_.reporter.set_status(tr_noop("Status", "２歩になります"));
@@ -199,7 +199,7 @@ void MouseInput::end_move_at(int button, int x, int y) {
     refusal_tail(x, y);
     return;
   }
-  if (may_stay_unpromoted(y, piece) == OFF && button == MOUSE_LEFT) {
+  if (!may_stay_unpromoted(y, piece) && button == MOUSE_LEFT) {
     s_.reporter.set_status(tr_noop("Status", "右クリックで成ります"));
     s_.messages.refuse(tr_text("Game", "マウスの右をクリックして下さい"), tr_text("Game", "成り"));
     move[CUR_FROM_X] = link_x;

@@ -106,7 +106,7 @@ TEST(MarkPinnedPieces, LowerPieceShieldingItsKingFromALine) {
   EXPECT_EQ(world.context.lower_pinned(4, 8), 0);
   // The king itself, lifted, leaves its empty square open to the rook.
   EXPECT_EQ(world.context.lower_pinned(5, 9), 0);
-  EXPECT_EQ(world.context.upper_has_pinned, OFF);
+  EXPECT_FALSE(world.context.upper_has_pinned);
   EXPECT_EQ(world.state.board(5, 6), -SILVER);  // every piece is put back
   EXPECT_EQ(world.state.board(5, 9), -KING);
 }
@@ -125,11 +125,11 @@ TEST(MarkPinnedPieces, UpperPieceShieldingTheUpperKing) {
   World world{{5, 1, KING}, {5, 3, GOLD}, {5, 8, -LANCE}, {1, 9, -KING}};
   world.analyze();
   mark_pinned_pieces(world.w);
-  EXPECT_EQ(world.context.upper_has_pinned, ON);
+  EXPECT_TRUE(world.context.upper_has_pinned);
   world.place({{5, 5, -PAWN}});  // a lower piece between: no line opens
   world.analyze();
   mark_pinned_pieces(world.w);
-  EXPECT_EQ(world.context.upper_has_pinned, OFF);
+  EXPECT_FALSE(world.context.upper_has_pinned);
 }
 
 // --- The mate test ---------------------------------------------------------------
@@ -140,12 +140,12 @@ TEST(LowerKingMated, AttackTablesAloneDoNotMate) {
   World world{{5, 9, -KING}, {5, 1, ROOK}, {9, 5, KING}};
   world.analyze();
   ASSERT_GT(world.tables.upper_attack_count(5, 9), 0);
-  EXPECT_EQ(lower_king_mated(world.w), OFF);
+  EXPECT_FALSE(lower_king_mated(world.w));
 
   // A pawn in front of the king, linked from the rook, reaches the square.
   world.place({{5, 8, PAWN}});
   world.analyze();
-  EXPECT_EQ(lower_king_mated(world.w), ON);
+  EXPECT_TRUE(lower_king_mated(world.w));
 }
 
 TEST(LowerKingMated, APieceInHandCoversEveryUpperStep) {
@@ -153,13 +153,13 @@ TEST(LowerKingMated, APieceInHandCoversEveryUpperStep) {
   world.state.upper_hand[1] = 1;
   recompute_hand_totals(world.state);
   world.analyze();
-  EXPECT_EQ(lower_king_mated(world.w), ON);
+  EXPECT_TRUE(lower_king_mated(world.w));
 }
 
 TEST(LowerKingMated, TheKingsLinksMustBeCoveredToo) {
   World world{{5, 9, -KING}, {4, 9, -GOLD}, {5, 1, ROOK}, {5, 8, PAWN}, {9, 5, KING}};
   world.analyze();
-  EXPECT_EQ(lower_king_mated(world.w), OFF);
+  EXPECT_FALSE(lower_king_mated(world.w));
 }
 
 // The mate test exactly as worded: one coverage map per upper piece and per
@@ -345,14 +345,14 @@ TEST(DropGains, LanceGainOnlyFromRowSeven) {
 
 TEST(ColumnXrayThreat, LanceRookOrDragonBelow) {
   World world{{5, 3, -PAWN}, {5, 8, -LANCE}, {1, 1, KING}};
-  EXPECT_EQ(column_xray_threat(world.w, 5, 2), OFF);  // the pawn is in the way
-  EXPECT_EQ(column_xray_threat(world.w, 5, 3), ON);   // the pawn itself is lifted
+  EXPECT_FALSE(column_xray_threat(world.w, 5, 2));  // the pawn is in the way
+  EXPECT_TRUE(column_xray_threat(world.w, 5, 3));   // the pawn itself is lifted
   world.place({{5, 5, SILVER}});
-  EXPECT_EQ(column_xray_threat(world.w, 5, 3), OFF);  // an upper piece stops the walk
+  EXPECT_FALSE(column_xray_threat(world.w, 5, 3));  // an upper piece stops the walk
   world.place({{5, 5, EMPTY}, {5, 4, -DRAGON}});
-  EXPECT_EQ(column_xray_threat(world.w, 5, 3), ON);
+  EXPECT_TRUE(column_xray_threat(world.w, 5, 3));
   EXPECT_EQ(world.state.board(5, 3), -PAWN);
-  EXPECT_EQ(column_xray_threat(world.w, 5, 9), OFF);
+  EXPECT_FALSE(column_xray_threat(world.w, 5, 9));
 }
 
 TEST(BigPieceCrowding, CountsUpperBigPiecesAndTheKingAround) {
@@ -367,7 +367,7 @@ int plain_safe_moves(const ComWorld& w, int x, int y, int code) {
   int count = 0;
   for (int k = 1; k <= 9; ++k)
     for (int l = 1; l <= 9; ++l) {
-      if (can_step(w.state.board, x, y, k, l, code) == OFF) continue;
+      if (!can_step(w.state.board, x, y, k, l, code)) continue;
       const int cover =
           code >= 10 ? w.tables.lower_attack_count(k, l) : w.tables.upper_attack_count(k, l);
       if (cover == 0) ++count;

@@ -34,7 +34,7 @@ void add_map(const ReachState& reach, int x, int y, int moving, std::vector<Cand
                          static_cast<std::int16_t>(moving), static_cast<std::int16_t>(placed)};
       };
       const int promoted = promoted_code(x, y, tx, ty, moving);
-      if (promoted == moving || may_stay_unpromoted(ty, moving) == ON) out.push_back(c(moving));
+      if (promoted == moving || may_stay_unpromoted(ty, moving)) out.push_back(c(moving));
       if (promoted != moving) out.push_back(c(promoted));
     }
 }
@@ -67,7 +67,7 @@ std::vector<Candidate> map_by_map(const Board& board, const int* hand, int side)
     for (int x = 1; x <= 9; ++x)
       for (int y = 1; y <= 9; ++y) {
         reach.reach_map(x, y) = reach.reach_map(x, y) & legal.reach_map(x, y);
-        if (second_pawn_in_file(board, hand_x, x, piece) == ON) reach.reach_map(x, y) = OFF;
+        if (second_pawn_in_file(board, hand_x, x, piece)) reach.reach_map(x, y) = OFF;
       }
     add_map(reach, hand_x, side > 0 ? kind : kind + 2, piece, out);
   }

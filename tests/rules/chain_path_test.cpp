@@ -25,7 +25,7 @@ TEST(ChainPath, FollowsSeveralLinksOfDifferentKinds) {
   board(3, 5) = KNIGHT;
   board(5, 9) = -KING;
   ReachState reach;
-  ASSERT_EQ(find_chain_path(reach, board, 1, 1, 4, 7, LANCE), ON);
+  ASSERT_TRUE(find_chain_path(reach, board, 1, 1, 4, 7, LANCE));
   EXPECT_EQ(path_of(reach, 5), (Path{{1, 1}, {1, 4}, {2, 5}, {3, 5}, {4, 7}}));
   EXPECT_EQ(board(1, 1), LANCE);  // the position is untouched
 }
@@ -37,7 +37,7 @@ TEST(ChainPath, NeverComesBackThroughTheOrigin) {
   board(2, 5) = GOLD;
   board(3, 5) = GOLD;
   ReachState reach;
-  ASSERT_EQ(find_chain_path(reach, board, 2, 5, 2, 6, GOLD), ON);
+  ASSERT_TRUE(find_chain_path(reach, board, 2, 5, 2, 6, GOLD));
   EXPECT_EQ(path_of(reach, 3), (Path{{2, 5}, {3, 5}, {2, 6}}));
 }
 
@@ -45,7 +45,7 @@ TEST(ChainPath, DropStartsFromTheHandCell) {
   Board board;
   board(5, 5) = GOLD;
   ReachState reach;
-  ASSERT_EQ(find_chain_path(reach, board, UPPER_HAND_COLUMN, 2, 5, 6, BISHOP), ON);
+  ASSERT_TRUE(find_chain_path(reach, board, UPPER_HAND_COLUMN, 2, 5, 6, BISHOP));
   EXPECT_EQ(path_of(reach, 3), (Path{{UPPER_HAND_COLUMN, 2}, {5, 5}, {5, 6}}));
 }
 
@@ -58,14 +58,14 @@ Board pawn_column(int links) {
 
 TEST(ChainPath, SixLinksAreFoundSevenAreNot) {
   ReachState reach;
-  ASSERT_EQ(find_chain_path(reach, pawn_column(6), 1, 1, 1, 8, PAWN), ON);
+  ASSERT_TRUE(find_chain_path(reach, pawn_column(6), 1, 1, 1, 8, PAWN));
   EXPECT_EQ(reach.path_x[8], 1);
   EXPECT_EQ(reach.path_y[8], 8);
 
   ReachState other;
   other.path_x[2] = 7;
   other.path_y[2] = 7;
-  EXPECT_EQ(find_chain_path(other, pawn_column(7), 1, 1, 1, 9, PAWN), OFF);
+  EXPECT_FALSE(find_chain_path(other, pawn_column(7), 1, 1, 1, 9, PAWN));
   EXPECT_EQ(other.path_x[1], 1);
   EXPECT_EQ(other.path_x[2], 7);
   EXPECT_EQ(other.path_y[2], 7);
@@ -78,7 +78,7 @@ TEST(ChainPath, AFailedBranchLeavesItsSquaresToTheNextOne) {
   Board board = pawn_column(7);
   board(1, 1) = LANCE;
   ReachState reach;
-  ASSERT_EQ(find_chain_path(reach, board, 1, 1, 1, 9, LANCE), ON);
+  ASSERT_TRUE(find_chain_path(reach, board, 1, 1, 1, 9, LANCE));
   EXPECT_EQ(path_of(reach, 8),
             (Path{{1, 1}, {1, 3}, {1, 4}, {1, 5}, {1, 6}, {1, 7}, {1, 8}, {1, 9}}));
 }

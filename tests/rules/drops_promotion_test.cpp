@@ -11,28 +11,28 @@ TEST(SecondPawn, OnlyAnUnpromotedOwnPawnInTheTargetColumnCounts) {
   board(3, 4) = -TOKIN;
   board(4, 6) = PAWN;
   board(5, 6) = -PAWN;
-  EXPECT_EQ(second_pawn_in_file(board, LOWER_HAND_COLUMN, 3, -PAWN), OFF);
-  EXPECT_EQ(second_pawn_in_file(board, LOWER_HAND_COLUMN, 4, -PAWN), OFF);
-  EXPECT_EQ(second_pawn_in_file(board, LOWER_HAND_COLUMN, 5, -PAWN), ON);
-  EXPECT_EQ(second_pawn_in_file(board, UPPER_HAND_COLUMN, 4, PAWN), ON);
-  EXPECT_EQ(second_pawn_in_file(board, 6, 5, -PAWN), ON);   // carried sideways by a chain
-  EXPECT_EQ(second_pawn_in_file(board, 5, 5, -PAWN), OFF);  // staying in its column
-  EXPECT_EQ(second_pawn_in_file(board, 6, 5, -TOKIN), OFF);
-  EXPECT_EQ(second_pawn_in_file(board, 6, 5, -LANCE), OFF);
+  EXPECT_FALSE(second_pawn_in_file(board, LOWER_HAND_COLUMN, 3, -PAWN));
+  EXPECT_FALSE(second_pawn_in_file(board, LOWER_HAND_COLUMN, 4, -PAWN));
+  EXPECT_TRUE(second_pawn_in_file(board, LOWER_HAND_COLUMN, 5, -PAWN));
+  EXPECT_TRUE(second_pawn_in_file(board, UPPER_HAND_COLUMN, 4, PAWN));
+  EXPECT_TRUE(second_pawn_in_file(board, 6, 5, -PAWN));   // carried sideways by a chain
+  EXPECT_FALSE(second_pawn_in_file(board, 5, 5, -PAWN));  // staying in its column
+  EXPECT_FALSE(second_pawn_in_file(board, 6, 5, -TOKIN));
+  EXPECT_FALSE(second_pawn_in_file(board, 6, 5, -LANCE));
 }
 
 TEST(ForcedPromotion, LastRowsForPawnLanceAndKnight) {
-  EXPECT_EQ(may_stay_unpromoted(1, -PAWN), OFF);
-  EXPECT_EQ(may_stay_unpromoted(2, -PAWN), ON);
-  EXPECT_EQ(may_stay_unpromoted(1, -LANCE), OFF);
-  EXPECT_EQ(may_stay_unpromoted(2, -KNIGHT), OFF);
-  EXPECT_EQ(may_stay_unpromoted(3, -KNIGHT), ON);
-  EXPECT_EQ(may_stay_unpromoted(9, PAWN), OFF);
-  EXPECT_EQ(may_stay_unpromoted(9, LANCE), OFF);
-  EXPECT_EQ(may_stay_unpromoted(8, KNIGHT), OFF);
-  EXPECT_EQ(may_stay_unpromoted(7, KNIGHT), ON);
-  EXPECT_EQ(may_stay_unpromoted(1, -SILVER), ON);
-  EXPECT_EQ(may_stay_unpromoted(1, PAWN), ON);
+  EXPECT_FALSE(may_stay_unpromoted(1, -PAWN));
+  EXPECT_TRUE(may_stay_unpromoted(2, -PAWN));
+  EXPECT_FALSE(may_stay_unpromoted(1, -LANCE));
+  EXPECT_FALSE(may_stay_unpromoted(2, -KNIGHT));
+  EXPECT_TRUE(may_stay_unpromoted(3, -KNIGHT));
+  EXPECT_FALSE(may_stay_unpromoted(9, PAWN));
+  EXPECT_FALSE(may_stay_unpromoted(9, LANCE));
+  EXPECT_FALSE(may_stay_unpromoted(8, KNIGHT));
+  EXPECT_TRUE(may_stay_unpromoted(7, KNIGHT));
+  EXPECT_TRUE(may_stay_unpromoted(1, -SILVER));
+  EXPECT_TRUE(may_stay_unpromoted(1, PAWN));
 }
 
 TEST(Promotion, PawnLanceKnightOnlyByArriving) {

@@ -21,7 +21,7 @@ SquareSet stepped_targets(const Board& board, int x, int y, int code) {
   SquareSet set = 0;
   for (int tx = 1; tx <= 9; ++tx)
     for (int ty = 1; ty <= 9; ++ty)
-      if (can_step_with_target(board, x, y, tx, ty, code, EMPTY) == ON) set |= square_bit(tx, ty);
+      if (can_step_with_target(board, x, y, tx, ty, code, EMPTY)) set |= square_bit(tx, ty);
   return set;
 }
 
@@ -68,7 +68,7 @@ TEST(StepPatterns, MirrorForTheLowerSideAndKnowNoOtherCodes) {
   for (int code : {EMPTY, 1, 9, PROMOTED_GOLD, -PROMOTED_GOLD, KING + 1, -KING - 1, 12345}) {
     EXPECT_EQ(step_pattern(code).step_count + step_pattern(code).ray_count, 0) << code;
     EXPECT_EQ(reach_targets(Board{}, 5, 5, code), SquareSet{0}) << code;
-    EXPECT_EQ(can_step(Board{}, 5, 5, 5, 4, code), OFF) << code;
+    EXPECT_FALSE(can_step(Board{}, 5, 5, 5, 4, code)) << code;
   }
 }
 

@@ -18,7 +18,7 @@ int sweep(ReachState& reach, const Board& board, int x, int y, int piece, int dr
       for (int k = 1; k <= 9; ++k)
         for (int l = 1; l <= 9; ++l) {
           if (k == i && l == j) continue;
-          if (can_step_or_chain(board, i, j, k, l, v, link) == ON) {
+          if (can_step_or_chain(board, i, j, k, l, v, link)) {
             reach.reach_map(k, l) = ON;
             reach.reach_expanded(i, j) = ON;
             count += 1;
@@ -44,7 +44,7 @@ void spread_reach(ReachState& reach, const Board& board, int x, int y, int piece
   if (piece == 10 || piece == -10) {
     for (int i = 1; i <= 9; ++i)
       for (int j = 1; j <= 9; ++j)
-        if (reach.reach_map(i, j) == ON && second_pawn_in_file(board, x, i, piece) == ON)
+        if (reach.reach_map(i, j) == ON && second_pawn_in_file(board, x, i, piece))
           reach.reach_map(i, j) = OFF;
   }
 }

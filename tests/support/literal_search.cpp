@@ -54,7 +54,7 @@ bool try_board_move(Turn& turn, int x, int y, int tx, int ty) {
   if (promoted == moving_piece) {
     score = turn.score(captured, moving_piece, x, y, tx, ty);
     placed = moving_piece;
-  } else if (may_stay_unpromoted(ty, moving_piece) == OFF) {
+  } else if (!may_stay_unpromoted(ty, moving_piece)) {
     st.board(tx, ty) = promoted;
     score = turn.score(captured, promoted, x, y, tx, ty);
     placed = promoted;
@@ -111,7 +111,7 @@ BoardTable legal_drop_map(const Board& board, int k) {
   BoardTable map;
   for (int tx = 1; tx <= 9; ++tx)
     for (int ty = 1; ty <= 9; ++ty) {
-      const bool second_pawn = k == 1 && second_pawn_in_file(board, -1, tx, 10) == ON;
+      const bool second_pawn = k == 1 && second_pawn_in_file(board, -1, tx, 10);
       map(tx, ty) =
           (full(tx, ty) == ON && reach.reach_map(tx, ty) == ON && !second_pawn) ? ON : OFF;
     }

@@ -52,7 +52,7 @@ void collect_moves(const GameState& state, bool upper, MoveList& list) {
 int placed_piece(std::mt19937& rng, const Move& m) {
   const int promoted = promoted_code(m.from_x, m.from_y, m.to_x, m.to_y, m.piece);
   if (promoted == m.piece) return m.piece;
-  if (may_stay_unpromoted(m.to_y, m.piece) == OFF) return promoted;
+  if (!may_stay_unpromoted(m.to_y, m.piece)) return promoted;
   return below(rng, 2) == 0 ? promoted : m.piece;
 }
 

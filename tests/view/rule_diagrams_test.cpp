@@ -39,7 +39,7 @@ MoveOutcome judge_clicks(const RuleDiagram& diagram) {
     const bool last = i + 1 == clicks.size();
     EXPECT_NE(to, origin) << "a click on the start cancels: " << name_of(diagram);
     const int chain_count = static_cast<int>(i) - 1;
-    if (can_step_or_chain(board, from.x, from.y, to.x, to.y, piece, chain_count) == OFF) {
+    if (!can_step_or_chain(board, from.x, from.y, to.x, to.y, piece, chain_count)) {
       EXPECT_TRUE(last) << "clicks after a refused one: " << name_of(diagram);
       return MoveOutcome::NotAChain;
     }
@@ -52,12 +52,11 @@ MoveOutcome judge_clicks(const RuleDiagram& diagram) {
     EXPECT_TRUE(last) << "the move ends at its first empty or enemy square: " << name_of(diagram);
     const bool right = diagram.right_button;
     const bool promotes = promoted_code(origin.x, origin.y, to.x, to.y, travelling) != travelling;
-    if (second_pawn_in_file(board, origin.x, to.x, travelling) == ON && !(right && promotes))
+    if (second_pawn_in_file(board, origin.x, to.x, travelling) && !(right && promotes))
       return MoveOutcome::TwoPawns;
     if (origin.x == LOWER_HAND_COLUMN && board(to.x, to.y) != EMPTY)
       return MoveOutcome::DropCaptures;
-    if (may_stay_unpromoted(to.y, travelling) == OFF && !right)
-      return MoveOutcome::NeedsRightButton;
+    if (!may_stay_unpromoted(to.y, travelling) && !right) return MoveOutcome::NeedsRightButton;
     return MoveOutcome::Played;
   }
   ADD_FAILURE() << "no final square: " << name_of(diagram);

@@ -63,7 +63,7 @@ bool click_chain(MainWindow& w, int from_x, int click_y, int to_x, int to_y, int
                  bool promote) {
   GameState& s = w.game().state;
   ReachState reach;
-  if (find_chain_path(reach, s.board, from_x, click_y, to_x, to_y, moved) != ON) return false;
+  if (!find_chain_path(reach, s.board, from_x, click_y, to_x, to_y, moved)) return false;
   const int before = s.move_count;
   for (int i = 1; i <= 8; ++i) {
     const bool last = reach.path_x[i] == to_x && reach.path_y[i] == to_y;
