@@ -1,5 +1,7 @@
 #include "view/net_dialogs.h"
 
+#include <algorithm>
+
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -99,6 +101,11 @@ InvitationDialog::InvitationDialog(QWidget* parent, const std::string& invitatio
       tr_noop("NetDialog", "この招待を相手に伝えて下さい。相手が接続すると対局が始まります。"))));
   text_->setReadOnly(true);
   text_->setObjectName("invitation");
+  // Wide enough to read the whole invitation aloud (within reason), and
+  // showing its start when it is longer.
+  const int whole = text_->fontMetrics().horizontalAdvance(text_->text()) + 24;
+  text_->setMinimumWidth(std::min(whole, 900));
+  text_->setCursorPosition(0);
   auto* copy = new QPushButton(text(tr_noop("NetDialog", "コピー")));
   copy->setObjectName("copy_invitation");
   auto* row = new QHBoxLayout;
