@@ -1375,6 +1375,10 @@
         <translation>Connecting to the other player</translation>
     </message>
     <message>
+        <source>相手に接続できませんでした</source>
+        <translation>Could not connect to the other player</translation>
+    </message>
+    <message>
         <source>接続が切れました</source>
         <translation>The connection was lost</translation>
     </message>

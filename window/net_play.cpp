@@ -319,7 +319,9 @@ void NetPlay::closed(CloseReason reason, bool by_peer) {
   connected_ = false;
   takeback_asked_ = false;
   if (!in_game_ && !was_connected) {
-    if (port_->status() == NetStatus::IDLE) tell(close_message(reason, by_peer));
+    if (port_->status() != NetStatus::IDLE) return;  // still waiting for a peer
+    s_.reporter.set_status(tr_noop("Status", "相手に接続できませんでした"));
+    tell(close_message(reason, by_peer));
     return;
   }
   if (!in_game_) return;
