@@ -25,11 +25,6 @@ const char* const RESUME_TITLE = tr_noop("Game", "前回の続き");
 const char* const PERSON_NAME = "あなた";
 const char* const COMPUTER_NAME = "ＣＯＭ";
 
-bool same_move(const KifuEntry& a, const KifuEntry& b) {
-  return a.from_x == b.from_x && a.from_y == b.from_y && a.to_x == b.to_x && a.to_y == b.to_y &&
-         a.moved == b.moved && a.placed == b.placed && a.taken == b.taken;
-}
-
 // Every move of `kept` is a move of `game`, in the same place.
 bool continues(const Kifu& kept, const Kifu& game) {
   if (kept.kifu_len > game.kifu_len) return false;

@@ -46,11 +46,6 @@ KifuEntry as_recorded(const Candidate& c, const Board& board) {
   return e;
 }
 
-bool same_move(const KifuEntry& a, const KifuEntry& b) {
-  return a.from_x == b.from_x && a.from_y == b.from_y && a.to_x == b.to_x && a.to_y == b.to_y &&
-         a.moved == b.moved && a.placed == b.placed && a.taken == b.taken;
-}
-
 bool king_taken(const std::vector<KifuEntry>& moves) {
   for (const KifuEntry& e : moves) {
     if (std::abs(e.taken) == KING) return true;
