@@ -7,7 +7,6 @@
 #include "archive/kept_game.h"
 #include "archive/played_order.h"
 #include "archive/replayed_game.h"
-#include "core/reverse.h"
 #include "core/translation.h"
 #include "kifu/record.h"
 #include "settings/user_folders.h"
@@ -168,13 +167,11 @@ void ArchiveKeeper::go_on_with(const std::string& name, const Kifu& kept) {
 }
 
 void ArchiveKeeper::turn_as_left() {
-  GameState& state = s_.game.state;
   keep_moves_before_turn(s_.game);
-  reverse_position(state);
+  s_.game.turn_round();
   // The clocks stay with the sides as shown, as the last move left them.
-  std::swap(state.lower_clock, state.upper_clock);
-  state.reversed = true;
-  state.handicap_grade = -state.handicap_grade;
+  s_.clocks.swap_totals();
+  s_.game.turn_handicap_round();
   s_.game.kifu.kifu_pos = 0;
   s_.game.kifu.kifu_len = 0;
 }
@@ -184,27 +181,21 @@ void ArchiveKeeper::resume(const std::string& name, const RecordFileContents& co
   parse_archive_title(contents.title, kind);
   s_.flow.reset_game();
 
-  GameState& state = s_.game.state;
-  if (kind.handicap) {
-    state.handicap_set = true;
-    state.handicap_grade = kind.handicap_grade;
-    state.board = kept_game_start(kind);
-  }
+  const GameState& state = s_.game.state;
+  if (kind.handicap) s_.game.set_up_handicap(kind.handicap_grade, kept_game_start(kind));
   Kifu& kifu = s_.game.kifu;
   const int n = contents.kifu.kifu_len;
   for (int i = 1; i <= n; ++i) {
     kifu.entry[i] = contents.kifu.entry[i];
-    redo_entry(state, kifu.entry[i]);
+    s_.game.redo(kifu.entry[i]);
   }
   kifu.kifu_pos = kifu.kifu_len = n;
-  state.move_count = n;
-  state.SENTE = 1;
-  state.GOTE = -1;
-  state.lower_side = kifu.entry[1].moved < 0 ? state.SENTE : state.GOTE;
-  state.upper_side = -state.lower_side;
-  state.turn = kifu.entry[n].moved < 0 ? state.upper_side : state.lower_side;
+  s_.game.set_move_count(n);
+  s_.game.name_first_mover(1);
+  s_.game.seat(kifu.entry[1].moved < 0 ? state.SENTE : state.GOTE);
+  s_.game.give_turn_to(kifu.entry[n].moved < 0 ? state.upper_side : state.lower_side);
   s_.game.time_control = kind.time_control;
-  state.vs_com = kind.vs_com ? MODE_COM : MODE_MAN;
+  s_.game.play_against(kind.vs_com ? MODE_COM : MODE_MAN);
   if (kind.vs_com) levels_.set_level(kind.level);
   if (kind.turned) turn_as_left();
   go_on_with(name, contents.kifu);

@@ -1,6 +1,7 @@
 #include "window/clocks.h"
 
 #include <cmath>
+#include <utility>
 
 #include "window/clock_text.h"
 #include "window/drawing.h"
@@ -151,6 +152,22 @@ void Clocks::reset() {
   set_clock_timer(false);
   shown_seconds_ = 0;
   shown_text_.clear();
+  GameState& state = s_.game.state;
+  state.upper_clock = 0;
+  state.lower_clock = 0;
+  state.turn_elapsed = 0;
 }
+
+void Clocks::charge_turn(bool upper) {
+  GameState& state = s_.game.state;
+  (upper ? state.upper_clock : state.lower_clock) += state.turn_elapsed;
+}
+
+void Clocks::swap_totals() {
+  GameState& state = s_.game.state;
+  std::swap(state.lower_clock, state.upper_clock);
+}
+
+void Clocks::set_upper_total(double seconds) { s_.game.state.upper_clock = seconds; }
 
 }  // namespace kumora

@@ -30,8 +30,16 @@ class Clocks {
   void restart_turn_clock();
   // The turn starts now.
   void start_turn();
-  // The timer stopped and nothing shown yet (the game reset).
+  // The timer stopped, both totals and the running turn at 0, and nothing
+  // shown yet (the game reset).
   void reset();
+  // The running turn's time added to the total of the lower side (false) or
+  // the upper side (true).
+  void charge_turn(bool upper);
+  // The totals follow the sides when the board is turned round.
+  void swap_totals();
+  // The upper side's total as its own program reports it (a network game).
+  void set_upper_total(double seconds);
 
   const Countdown& countdown() const { return countdown_; }
   // A new game with a time control begins: both clocks shown, the timer on.

@@ -155,10 +155,10 @@ void ComputerTurn::play_com_move(const ComMove& best) {
   record_move(kifu, state.board, best.from_x, best.from_y, best.to_x, best.to_y, best.moved,
               best.placed, state.lower_clock, state.lower_clock, state.upper_clock,
               upper_clock_after);
-  state.move_count += 1;
+  s_.game.count_move();
   s_.drawing.show_move_number(state.move_count);
   const MoveRedraw redraw =
-      make_move(state, best.from_x, best.from_y, best.to_x, best.to_y, best.placed);
+      s_.game.play(best.from_x, best.from_y, best.to_x, best.to_y, best.placed);
   draw_move(s_.drawing, best.from_x, best.from_y, best.to_x, best.to_y, best.placed, redraw);
   report_move(s_.reporter, kifu.entry[kifu.kifu_pos]);
   s_.flow.move_recorded();
@@ -188,10 +188,9 @@ void ComputerTurn::after_com_move(const ComMove& best) {
 }
 
 void ComputerTurn::hand_turn_back() {
-  GameState& state = s_.game.state;
-  state.upper_clock += state.turn_elapsed;
+  s_.clocks.charge_turn(true);
   s_.clocks.start_turn();
-  state.turn = state.lower_side;
+  s_.game.give_turn_to(s_.game.state.lower_side);
   if (s_.ticks.is_checked(MenuId::ELAPSED_TIME) || s_.clocks.countdown().active()) {
     s_.clocks.set_clock_timer(true);
   }

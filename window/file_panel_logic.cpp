@@ -165,35 +165,29 @@ void FilePanel::pick_file(const std::string& file_name) {
     s_.messages.refuse(tr_text("Game", "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"), tr_text("Game", "棋譜"));
     return;
   }
-  GameState& state = s_.game.state;
+  const GameState& state = s_.game.state;
   Kifu& kifu = s_.game.kifu;
   s_.flow.reset_game();
   if (kind.handicap) {
-    state.handicap_set = true;
-    state.handicap_grade = kind.handicap_grade;
-    state.board = kept_game_start(kind);
+    s_.game.set_up_handicap(kind.handicap_grade, kept_game_start(kind));
     s_.flow.redraw_all();
   }
-  state.kifu_mode = true;
+  s_.game.set_record_mode(true);
   headers_ = {contents.title, contents.top_name, contents.bottom_name};
   print_headers();
   s_.reporter.set_status(tr_noop("Status", "棋譜は「進」と「戻」で見ます"));
   for (int i = 1; i <= n; ++i) kifu.entry[i] = contents.kifu.entry[i];
   kifu.kifu_pos = 0;
-  state.move_count = 0;
+  s_.game.set_move_count(0);
   kifu.kifu_len = n;
   s_.messages.tell(tr_text("Game", " 読み込みました"), tr_text("Game", "棋譜"));
   s_.messages.tell(tr_text("Game", "棋譜を '進 'で進めて下さい"), tr_text("Game", "棋譜"));
-  if (kifu.entry[1].moved >= 10) {
-    state.vs_com = MODE_COM;
-    state.SENTE = state.upper_side;
-    state.GOTE = state.lower_side;
-  } else {
-    state.vs_com = MODE_MAN;
-    state.SENTE = state.lower_side;
-    state.GOTE = state.upper_side;
-  }
-  state.turn = state.SENTE;
+  // A record the computer opened is replayed as against the computer, with
+  // 先手 on the upper half.
+  const bool upper_moved_first = kifu.entry[1].moved >= 10;
+  s_.game.play_against(upper_moved_first ? MODE_COM : MODE_MAN);
+  s_.game.name_first_mover(upper_moved_first ? state.upper_side : state.lower_side);
+  s_.game.give_turn_to(state.SENTE);
 }
 
 }  // namespace kumora

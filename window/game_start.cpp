@@ -1,6 +1,5 @@
 #include "window/game_start.h"
 
-#include "core/reverse.h"
 #include "core/translation.h"
 #include "window/clocks.h"
 #include "window/drawing.h"
@@ -20,13 +19,11 @@ void GameStart::start_two_person_game() {
   d.paint_cell(s_.appearance.background, 0, 0);
   d.clear_marks();
   s_.clocks.restart_turn_clock();
-  state.vs_com = MODE_MAN;
-  state.kifu_mode = false;
+  s_.game.play_against(MODE_MAN);
+  s_.game.set_record_mode(false);
   s_.flow.drop_selection();  // every game start leaves nothing selected
   if (state.turn == NO_GAME || state.move_count == 0) {
-    state.lower_side = state.SENTE;
-    state.upper_side = state.GOTE;
-    state.turn = state.SENTE;
+    seat_sente_below();
     begin_new_game_clock();
     s_.messages.tell(tr_text("Game", "先手の番です"), " ");
   } else if (state.turn == state.SENTE) {
@@ -34,9 +31,15 @@ void GameStart::start_two_person_game() {
   } else if (state.turn == state.GOTE) {
     s_.messages.tell(tr_text("Game", "後手の番です"), " ");
   }
-  state.stepped = false;
+  s_.game.set_stepped(false);
   show_turn_status();
   end_if_person_cannot_move();
+}
+
+void GameStart::seat_sente_below() {
+  const GameState& state = s_.game.state;
+  s_.game.seat(state.SENTE);
+  s_.game.give_turn_to(state.SENTE);
 }
 
 void GameStart::begin_new_game_clock() {
@@ -54,22 +57,18 @@ void GameStart::start_vs_com_as_sente() {
   GameState& state = s_.game.state;
   start_vs_com_display();
   s_.flow.drop_selection();
-  state.vs_com = MODE_COM;
-  state.kifu_mode = false;
+  s_.game.play_against(MODE_COM);
+  s_.game.set_record_mode(false);
   s_.game.kifu.kifu_len = state.move_count;
   s_.clocks.start_turn();
   s_.clocks.set_clock_timer(true);
   if (state.turn == NO_GAME || state.move_count == 0) {
-    state.lower_side = state.SENTE;
-    state.upper_side = state.GOTE;
-    state.turn = state.SENTE;
+    seat_sente_below();
     begin_new_game_clock();
     s_.reporter.set_status(tr_noop("Status", "あなたの番です"));
     s_.messages.tell(tr_text("Game", "MANの番です"), " ");
   } else if (state.turn == state.lower_side) {
-    state.lower_side = state.SENTE;
-    state.upper_side = state.GOTE;
-    state.turn = state.SENTE;
+    seat_sente_below();
     s_.messages.tell(tr_text("Game", "MANの番です"), tr_text("Game", "対局"));
   } else if (state.turn == state.upper_side) {
     s_.flow.com_ban();
@@ -77,7 +76,7 @@ void GameStart::start_vs_com_as_sente() {
   } else {
     return;
   }
-  state.stepped = false;
+  s_.game.set_stepped(false);
   end_if_person_cannot_move();
 }
 
@@ -86,18 +85,17 @@ void GameStart::start_vs_com_as_gote() {
   start_vs_com_display();
   s_.clocks.set_clock_timer(true);
   s_.flow.drop_selection();
-  state.vs_com = MODE_COM;
-  state.kifu_mode = false;
+  s_.game.play_against(MODE_COM);
+  s_.game.set_record_mode(false);
   s_.game.kifu.kifu_len = state.move_count;
   if (state.turn == NO_GAME || state.move_count == 0) {
-    state.lower_side = state.GOTE;
-    state.upper_side = state.SENTE;
-    state.turn = state.SENTE;
+    s_.game.seat(state.GOTE);
+    s_.game.give_turn_to(state.SENTE);
     s_.game.time_control = next_time_control_;  // the computer's turn starts the clocks
     s_.flow.com_ban();
   } else if (state.turn == state.lower_side) {
     s_.messages.tell(tr_text("Game", "MANの番です"), tr_text("Game", "対局"));
-    state.stepped = false;
+    s_.game.set_stepped(false);
     end_if_person_cannot_move();
   } else if (state.turn == state.upper_side) {
     s_.flow.com_ban();
@@ -110,13 +108,12 @@ void GameStart::turn_board() {
     s_.messages.refuse(tr_text("Game", "棋譜ﾓｰﾄﾞではできません"), tr_text("Game", "反転"));
     return;
   }
-  state.reversed = true;
   s_.flow.drop_selection();
-  reverse_position(state);  // the same army stays to move: turn is negated too
+  s_.game.turn_round();  // the same army stays to move: turn is negated too
   s_.flow.redraw_all();
   s_.drawing.show_move_number(state.move_count);
   if (state.handicap_set) {
-    state.handicap_grade = -state.handicap_grade;
+    s_.game.turn_handicap_round();
     levels_.show_handicap_caption(state.handicap_grade);
   }
   s_.messages.play_click();

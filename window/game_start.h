@@ -30,6 +30,8 @@ class GameStart {
 
  private:
   void start_vs_com_display();
+  // A new game: 先手 plays the lower half and is to move.
+  void seat_sente_below();
   // A new game takes the time control chosen for new games, and on time
   // both clocks show from its start.
   void begin_new_game_clock();

@@ -22,7 +22,7 @@ void LevelsHandicap::set_level(int n) {
     if (is_known_level(level)) s_.ticks.set_checked(level_item(level), false);
   if (is_known_level(n)) {
     s_.ticks.set_checked(level_item(n), true);
-    state.level = n;
+    s_.game.set_level(n);
   }
   if (state.vs_com == MODE_COM) show_level(state.level);
 }
@@ -78,7 +78,7 @@ bool LevelsHandicap::handicap_allowed() {
 
 void LevelsHandicap::set_handicap_square(int grade, int contents) {
   const HandicapSquare square = handicap_square(grade);
-  s_.game.state.board(square.x, square.y) = contents;
+  s_.game.set_square(square.x, square.y, contents);
   s_.drawing.paint_cell(contents, square.x, square.y);
   s_.drawing.frame_cell(WINDOW_COLOUR, square.x, square.y);
   s_.messages.play_click();
@@ -86,25 +86,25 @@ void LevelsHandicap::set_handicap_square(int grade, int contents) {
 
 void LevelsHandicap::raise_handicap() {
   if (!handicap_allowed()) return;
-  GameState& state = s_.game.state;
+  const GameState& state = s_.game.state;
   if (state.handicap_grade < HIGHEST_GRADE) {
-    state.handicap_grade += 1;
+    s_.game.change_handicap(+1);
     show_handicap_caption(state.handicap_grade);
     set_handicap_square(state.handicap_grade, contents_after_step_up(state.handicap_grade));
   }
-  state.handicap_set = true;
+  s_.game.mark_handicap_chosen();
 }
 
 void LevelsHandicap::lower_handicap() {
   if (!handicap_allowed()) return;
-  GameState& state = s_.game.state;
+  const GameState& state = s_.game.state;
   if (state.handicap_grade > LOWEST_GRADE) {
-    state.handicap_grade -= 1;
+    s_.game.change_handicap(-1);
     show_handicap_caption(state.handicap_grade);
     const int old_grade = state.handicap_grade + 1;
     set_handicap_square(old_grade, contents_after_step_down(old_grade));
   }
-  state.handicap_set = true;
+  s_.game.mark_handicap_chosen();
 }
 
 }  // namespace kumora

@@ -29,15 +29,11 @@ MainWindow::MainWindow(Canvas& canvas, Dialogs& dialogs, SoundPort& sound, Host&
 void MainWindow::on_window_opened(bool maximised) {
   messages_.load_sounds();
 
-  game_.state = GameState{};
+  game_.open_afresh();
   // No background item is ticked before the settings file names one: a first
   // line naming none leaves them all unticked.
   appearance_ = Appearance{};
-  GameState& state = game_.state;
-  state.lower_side = state.GOTE;
-  state.upper_side = state.SENTE;
   levels_.set_level(3);
-  state.kifu_mode = false;
   game_.kifu.kifu_len = 0;
 
   archive_.set_folder(user_data_folder() + "/games");
@@ -50,28 +46,14 @@ void MainWindow::on_window_opened(bool maximised) {
 }
 
 void MainWindow::reset_game() {
-  GameState& state = game_.state;
-  state.handicap_grade = 0;
-  state.handicap_set = false;
-  state.vs_com = MODE_MAN;
-  state.winner = NO_GAME;
-  state.turn = NO_GAME;
+  game_.clear_course();
   game_.kifu.kifu_pos = 0;
-  state.move_count = 0;
-  state.reversed = false;
-
   clocks_.reset();
-  state.upper_clock = 0;
-  state.lower_clock = 0;
-  state.turn_elapsed = 0;
-  state.stepped = false;
-  state.kifu_mode = false;
   game_.kifu.entry[0].placed = 10;
   mouse_.drop_selection();
   reporter_.set_status(tr_noop("Status", "「対局」で対局を始めて下さい"));
 
-  set_initial_position(state);
-  recompute_hand_totals(state);
+  game_.place_initial_position();
   game_.history = TurnedHistory{};
   game_.time_control = TimeControl{};
   archive_.game_closed();

@@ -63,7 +63,7 @@ bool MouseInput::resume_stepped_game() {
   GameState& state = s_.game.state;
   if (state.vs_com == MODE_MAN) {
     if (!state.stepped) return false;
-    state.stepped = false;
+    s_.game.set_stepped(false);
     s_.clocks.restart_turn_clock();
     if (state.turn == state.SENTE)
       s_.messages.tell(tr_text("Game", "先手の番です"), tr_text("Game", "対局"));
@@ -72,13 +72,13 @@ bool MouseInput::resume_stepped_game() {
     return true;
   }
   if (state.turn == state.upper_side) {
-    state.stepped = false;
+    s_.game.set_stepped(false);
     s_.messages.tell(tr_text("Game", "OKですか？"), tr_text("Game", "再開(COM)"));
     s_.flow.com_ban();
     return true;
   }
   if (state.turn == state.lower_side && state.stepped) {
-    state.stepped = false;
+    s_.game.set_stepped(false);
     s_.clocks.restart_turn_clock();
     s_.messages.tell(tr_text("Game", "MANの番です"), tr_text("Game", "対局"));
     return true;
@@ -282,7 +282,7 @@ void MouseInput::play_decided_move(int from_x, int from_y, int to_x, int to_y, i
   record_move(kifu, state.board, from_x, from_y, to_x, to_y, moved, placed, state.lower_clock,
               state.lower_clock + (upper_moved ? 0 : te), state.upper_clock,
               state.upper_clock + (upper_moved ? te : 0));
-  state.move_count += 1;
+  s_.game.count_move();
   d.show_move_number(state.move_count);
 
   selection_.select_state = 0;
@@ -291,7 +291,7 @@ void MouseInput::play_decided_move(int from_x, int from_y, int to_x, int to_y, i
   d.show_guidance(from_x, from_y, PLAIN_CELL_COLOUR, placed, selection_.chain_count);
   if (from_x == UPPER_HAND_COLUMN) from_y = 8 - from_y;
 
-  const MoveRedraw redraw = make_move(state, from_x, from_y, to_x, to_y, placed);
+  const MoveRedraw redraw = s_.game.play(from_x, from_y, to_x, to_y, placed);
   draw_move(d, from_x, from_y, to_x, to_y, placed, redraw);
   report_move(s_.reporter, kifu.entry[kifu.kifu_pos]);
   s_.flow.move_recorded();
@@ -314,7 +314,7 @@ void MouseInput::after_person_move_vs_com(int captured) {
   Game& game = s_.game;
   GameState& state = game.state;
   s_.clocks.set_clock_timer(false);
-  state.lower_clock += state.turn_elapsed;
+  s_.clocks.charge_turn(false);
   analyze_board(state, game.tables);
   if (captured == KING) {
     s_.flow.game_over_prompt(Winner::PERSON);
@@ -323,18 +323,18 @@ void MouseInput::after_person_move_vs_com(int captured) {
                      tr_text("Game", "警告"));
     s_.flow.game_over_prompt(Winner::PERSON);
   } else if (state.winner == NO_GAME) {
-    state.turn = state.upper_side;
+    game.give_turn_to(state.upper_side);
     s_.flow.com_ban();
   }
 }
 
 void MouseInput::after_person_move_two_persons(bool upper_moved) {
-  GameState& state = s_.game.state;
+  const GameState& state = s_.game.state;
   // The side that took the king wins, whichever side the board shows below.
   if (state.winner == state.SENTE) s_.flow.game_over_prompt(Winner::SENTE);
   if (state.winner == state.GOTE) s_.flow.game_over_prompt(Winner::GOTE);
   if (state.turn == state.SENTE) {
-    state.turn = state.GOTE;
+    s_.game.give_turn_to(state.GOTE);
     if (!side_can_move(state, state.GOTE)) {
       s_.messages.tell(tr_text("Game", "後手の移動できる駒が無くなりました"),
                        tr_text("Game", "警告"));
@@ -342,7 +342,7 @@ void MouseInput::after_person_move_two_persons(bool upper_moved) {
       return;
     }
   } else if (state.turn == state.GOTE) {
-    state.turn = state.SENTE;
+    s_.game.give_turn_to(state.SENTE);
     if (!side_can_move(state, state.SENTE)) {
       s_.messages.tell(tr_text("Game", "先手の移動できる駒が無くなりました"),
                        tr_text("Game", "警告"));
@@ -350,9 +350,7 @@ void MouseInput::after_person_move_two_persons(bool upper_moved) {
       return;
     }
   }
-  if (state.turn != NO_GAME) {
-    (upper_moved ? state.upper_clock : state.lower_clock) += state.turn_elapsed;
-  }
+  if (state.turn != NO_GAME) s_.clocks.charge_turn(upper_moved);
   s_.clocks.start_turn();
 }
 

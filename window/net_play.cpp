@@ -157,9 +157,8 @@ void NetPlay::ended_early(Winner winner) {
 }
 
 void NetPlay::game_over(Winner winner) {
-  GameState& state = s_.game.state;
   start_.announce_winner(winner);
-  state.turn = NO_GAME;
+  s_.game.give_turn_to(NO_GAME);
   mouse_.drop_selection();
   s_.clocks.set_clock_timer(false);
   in_game_ = false;
@@ -217,16 +216,16 @@ void NetPlay::connected(const GameSetup& setup) {
 void NetPlay::go_on_with_board_game(const GameSetup& setup) {
   const std::vector<KifuEntry> moves = network_moves(s_.game);
   start_game(setup);
-  GameState& state = s_.game.state;
+  const GameState& state = s_.game.state;
   Kifu& kifu = s_.game.kifu;
   for (const KifuEntry& move : moves) {
     const KifuEntry e = network_view(move, s_.game.history.turned);
     kifu.entry[++kifu.kifu_pos] = e;
-    redo_entry(state, e);
+    s_.game.redo(e);
   }
   kifu.kifu_len = kifu.kifu_pos;
-  state.move_count = kifu.kifu_pos;
-  state.turn = kifu.kifu_pos % 2 == 0 ? state.SENTE : state.GOTE;
+  s_.game.set_move_count(kifu.kifu_pos);
+  s_.game.give_turn_to(kifu.kifu_pos % 2 == 0 ? state.SENTE : state.GOTE);
   shared_moves_ = kifu.kifu_pos;
   s_.flow.redraw_all();
   s_.flow.redraw_game_texts();
@@ -236,14 +235,12 @@ void NetPlay::go_on_with_board_game(const GameSetup& setup) {
 
 void NetPlay::start_game(const GameSetup& setup) {
   s_.flow.reset_game();
-  GameState& state = s_.game.state;
   own_ = setup.own_side;
   in_game_ = true;
   shared_moves_ = 0;
-  state.vs_com = MODE_MAN;
-  state.lower_side = own_code();
-  state.upper_side = peer_code();
-  state.turn = state.SENTE;
+  s_.game.play_against(MODE_MAN);
+  s_.game.seat(own_code());
+  s_.game.give_turn_to(s_.game.state.SENTE);
   s_.game.time_control = setup.time_control;
   // The game is kept and listed as the network sees it, 先手 below.
   s_.game.history.turned = s_.game.history.sides_as_shown = own_ == NetSide::GOTE;
@@ -278,7 +275,7 @@ void NetPlay::clock_received(const ClockReport& clock) {
   const double seconds = (own_ == NetSide::SENTE ? clock.gote_ms : clock.sente_ms) / 1000.0;
   if (std::abs(seconds - last.upper_clock_after) < 0.0005) return;
   last.upper_clock_after = seconds;
-  s_.game.state.upper_clock = seconds;
+  s_.clocks.set_upper_total(seconds);
   s_.clocks.show_both();
   s_.flow.move_recorded();
 }

@@ -18,7 +18,7 @@ void RecordStepping::step_back() {
   GameState& state = s_.game.state;
   Kifu& kifu = s_.game.kifu;
   Drawing& d = s_.drawing;
-  state.stepped = true;
+  s_.game.set_stepped(true);
   if (kifu.kifu_pos < 1) {
     s_.messages.refuse(tr_text("Game", "できません"), tr_text("Game", "戻る"));
     return;
@@ -27,7 +27,7 @@ void RecordStepping::step_back() {
   s_.clocks.set_clock_timer(false);
   d.clear_marks();
   const KifuEntry& e = kifu.entry[kifu.kifu_pos];
-  undo_entry(state, e);
+  s_.game.undo(e);
   if (Board::on_board(e.from_x, e.from_y)) {
     d.paint_cell(e.moved, e.from_x, e.from_y);
     d.frame_cell(WINDOW_COLOUR, e.from_x, e.from_y);
@@ -44,8 +44,8 @@ void RecordStepping::step_back() {
   s_.messages.play_click();
   d.clear_last_move(e.moved > 0 ? state.upper_side : state.lower_side);
   kifu.kifu_pos -= 1;
-  state.move_count -= 1;
-  state.turn = -state.turn;
+  s_.game.uncount_move();
+  s_.game.pass_turn();
   d.show_move_number(state.move_count);
   stepped_status();
 }
@@ -59,7 +59,7 @@ void RecordStepping::step_forward() {
     s_.messages.refuse(tr_text("Game", "「対局」で始めて下さい"), tr_text("Game", "開始"));
     return;
   }
-  state.stepped = true;
+  s_.game.set_stepped(true);
   if (kifu.kifu_pos >= kifu.kifu_len) {
     if (state.kifu_mode) {
       s_.messages.tell(tr_text("Game", "終わり"), tr_text("Game", "進む"));
@@ -72,10 +72,10 @@ void RecordStepping::step_forward() {
   s_.clocks.set_clock_timer(false);
   d.clear_marks();
   kifu.kifu_pos += 1;
-  state.move_count += 1;
+  s_.game.count_move();
   d.show_move_number(state.move_count);
   const KifuEntry& e = kifu.entry[kifu.kifu_pos];
-  redo_entry(state, e);
+  s_.game.redo(e);
   s_.clocks.show_both();
   d.paint_cell(EMPTY, e.from_x, e.from_y);
   d.frame_cell(WINDOW_COLOUR, e.from_x, e.from_y);
@@ -87,7 +87,7 @@ void RecordStepping::step_forward() {
   s_.messages.play_click();
   d.show_last_move(e.placed > 0 ? state.upper_side : state.lower_side, e.to_x, e.to_y, e.placed,
                    TEXT_COLOUR);
-  state.turn = -state.turn;
+  s_.game.pass_turn();
   d.show_move_number(state.move_count);
   stepped_status();
 }
@@ -127,7 +127,7 @@ int RecordStepping::moves_to_take_back() const {
 void RecordStepping::take_back(int moves) {
   for (int i = 0; i < moves; ++i) step_back();
   s_.game.kifu.kifu_len = s_.game.kifu.kifu_pos;
-  s_.game.state.stepped = false;
+  s_.game.set_stepped(false);
   s_.clocks.restart_turn_clock();
   s_.flow.move_recorded();
 }
