@@ -6,9 +6,6 @@
 
 namespace kumora {
 
-// "No side" / "no game".
-constexpr int NO_GAME = 0;
-
 // Play modes held in vs_com.
 constexpr int MODE_MAN = 0;
 constexpr int MODE_COM = 1;

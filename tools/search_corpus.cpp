@@ -22,8 +22,8 @@
 #include "analysis/analyze_board.h"
 #include "com/com_search.h"
 #include "com/com_turn.h"
-#include "core/make_move.h"
 #include "rules/drops_promotion.h"
+#include "rules/make_move.h"
 #include "rules/reach_map.h"
 #include "tests/support/search_corpus.h"
 

@@ -1,7 +1,7 @@
 #include "view/rule_diagram.h"
 
-#include "core/make_move.h"
 #include "rules/drops_promotion.h"
+#include "rules/make_move.h"
 
 namespace kumora {
 

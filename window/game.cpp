@@ -1,7 +1,7 @@
 #include "window/game.h"
 
-#include "core/reverse.h"
 #include "kifu/record.h"
+#include "rules/reverse.h"
 
 namespace kumora {
 

@@ -5,8 +5,8 @@
 #include "analysis/attack_tables.h"
 #include "com/search_context.h"
 #include "core/game_state.h"
-#include "core/make_move.h"
 #include "kifu/kifu.h"
+#include "rules/make_move.h"
 #include "rules/reach_state.h"
 #include "settings/time_control.h"
 

@@ -1,10 +1,10 @@
 #include "window/mouse_input.h"
 
 #include "analysis/analyze_board.h"
-#include "core/make_move.h"
 #include "core/translation.h"
 #include "kifu/record.h"
 #include "rules/drops_promotion.h"
+#include "rules/make_move.h"
 #include "rules/movement.h"
 #include "window/clocks.h"
 #include "window/drawing.h"

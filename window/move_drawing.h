@@ -2,8 +2,8 @@
 // transcript line of the move.
 #pragma once
 
-#include "core/make_move.h"
 #include "kifu/kifu.h"
+#include "rules/make_move.h"
 #include "window/services.h"
 
 namespace kumora {

@@ -1,7 +1,7 @@
 #include "window/record_positions.h"
 
-#include "core/reverse.h"
 #include "kifu/record.h"
+#include "rules/reverse.h"
 #include "window/whole_game.h"
 
 namespace kumora {

@@ -6,9 +6,9 @@
 #include <random>
 #include <thread>
 
-#include "core/reverse.h"
 #include "engine/engine.h"
 #include "engine/search_position.h"
+#include "rules/reverse.h"
 #include "tests/com/test_positions.h"
 #include "tests/support/random_positions.h"
 #include "tests/support/search_corpus.h"

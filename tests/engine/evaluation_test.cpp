@@ -4,8 +4,8 @@
 
 #include <random>
 
-#include "core/reverse.h"
 #include "engine/evaluation.h"
+#include "rules/reverse.h"
 #include "tests/com/test_positions.h"
 #include "tests/support/random_positions.h"
 

@@ -2,9 +2,9 @@
 #pragma once
 
 #include "core/game_state.h"
-#include "core/make_move.h"
 #include "kifu/kifu.h"
 #include "kifu/record.h"
+#include "rules/make_move.h"
 #include "tests/temporary_folder.h"
 
 namespace kumora::testing {

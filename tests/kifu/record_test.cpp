@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/make_move.h"
+#include "rules/make_move.h"
 
 namespace kumora {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <random>
 
-#include "core/reverse.h"
+#include "rules/reverse.h"
 #include "tests/com/test_positions.h"
 #include "tools/match/match_game.h"
 #include "tools/match/match_stats.h"

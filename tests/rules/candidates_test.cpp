@@ -6,10 +6,10 @@
 #include <random>
 #include <vector>
 
-#include "core/reverse.h"
 #include "rules/candidates.h"
 #include "rules/drops_promotion.h"
 #include "rules/reach_map.h"
+#include "rules/reverse.h"
 #include "tests/com/test_positions.h"
 #include "tests/support/random_positions.h"
 

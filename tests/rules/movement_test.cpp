@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "rules/movement.h"
-#include "tests/core/positions.h"
+#include "tests/rules/positions.h"
 
 namespace kumora {
 namespace {

@@ -6,9 +6,10 @@
 set -euo pipefail
 cd "$1"
 
-# The fields as core/game_state.h declares them, one per line.
-mapfile -t fields < <(sed -nE 's/^  (int|bool|double|Board) ([a-z_A-Z]+)( *=.*|\[.*)?;.*/\2/p' core/game_state.h)
-[ ${#fields[@]} -ge 20 ] || { echo "could not read the fields of core/game_state.h"; exit 1; }
+# The fields of the position and of the game around it, one per line.
+declared=(rules/position.h core/game_state.h)
+mapfile -t fields < <(sed -nE 's/^  (int|bool|double|Board) ([a-z_A-Z]+)( *=.*|\[.*)?;.*/\2/p' "${declared[@]}")
+[ ${#fields[@]} -ge 20 ] || { echo "could not read the fields of ${declared[*]}"; exit 1; }
 
 shared=0
 for field in "${fields[@]}"; do

@@ -1,7 +1,7 @@
 #include "tests/support/random_positions.h"
 
-#include "core/make_move.h"
 #include "rules/drops_promotion.h"
+#include "rules/make_move.h"
 #include "rules/reach_map.h"
 
 namespace kumora::testing {

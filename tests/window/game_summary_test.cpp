@@ -2,8 +2,8 @@
 // through the window's logic.
 #include <gtest/gtest.h>
 
-#include "core/reverse.h"
 #include "kifu/record.h"
+#include "rules/reverse.h"
 #include "window/game_summary.h"
 #include "window/last_move.h"
 #include "window/record_positions.h"

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <chrono>
 
-#include "core/make_move.h"
-#include "core/reverse.h"
+#include "rules/make_move.h"
+#include "rules/reverse.h"
 #include "tools/match/players.h"
 
 namespace kumora::match {

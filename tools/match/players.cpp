@@ -8,9 +8,9 @@
 #include "analysis/analyze_board.h"
 #include "com/com_search.h"
 #include "com/com_turn.h"
-#include "core/reverse.h"
 #include "engine/engine.h"
 #include "engine/ladder.h"
+#include "rules/reverse.h"
 #include "tools/match/yardstick.h"
 
 namespace kumora::match {

@@ -5,8 +5,8 @@
 
 #include "analysis/analyze_board.h"
 #include "com/com_search.h"
-#include "core/make_move.h"
-#include "core/reverse.h"
+#include "rules/make_move.h"
+#include "rules/reverse.h"
 
 namespace kumora::match {
 

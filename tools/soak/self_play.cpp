@@ -6,14 +6,14 @@
 #include "analysis/analyze_board.h"
 #include "com/com_search.h"
 #include "com/com_turn.h"
-#include "core/make_move.h"
-#include "core/reverse.h"
 #include "core/text_file.h"
 #include "engine/engine.h"
 #include "engine/ladder.h"
 #include "kifu/record.h"
 #include "kifu/record_file.h"
 #include "kifu/turned_entry.h"
+#include "rules/make_move.h"
+#include "rules/reverse.h"
 #include "settings/handicap.h"
 
 namespace kumora {

@@ -1,24 +1,13 @@
+// The initial position and the hands.
 #include <gtest/gtest.h>
 
-#include "core/game_state.h"
+#include "rules/position.h"
 
 namespace kumora {
 namespace {
 
-TEST(MouseToCell, RoundsTowardMinusInfinityAtTheEdges) {
-  EXPECT_EQ(cell_column(5999), 9);
-  EXPECT_EQ(cell_column(6000), 10);
-  EXPECT_EQ(cell_column(1049), -1);
-  EXPECT_EQ(cell_column(1050), 0);
-  EXPECT_EQ(cell_column(1050 - 495), -1);
-  EXPECT_EQ(cell_column(1050 - 496), -2);
-  EXPECT_EQ(cell_row(99), -1);
-  EXPECT_EQ(cell_row(100 + 615 * 9 + 614), 9);
-  EXPECT_EQ(cell_row(100 + 615 * 10), 10);
-}
-
 TEST(InitialPosition, HasFortyPiecesInPlaceAndEmptyHands) {
-  GameState state;
+  Position state;
   state.lower_hand[3] = 2;
   state.upper_hand_total = 5;
   state.board(5, 5) = 900;
@@ -46,7 +35,7 @@ TEST(InitialPosition, HasFortyPiecesInPlaceAndEmptyHands) {
 }
 
 TEST(HandTotals, CountOnlyPositiveSlots) {
-  GameState state;
+  Position state;
   state.lower_hand[1] = 3;
   state.lower_hand[7] = 1;
   state.upper_hand[2] = -1;

@@ -1,12 +1,12 @@
-// Positions shared by the core tests.
+// Positions shared by the rules tests.
 #pragma once
 
-#include "core/game_state.h"
+#include "rules/position.h"
 
 namespace kumora::testing {
 
-inline GameState initial_state() {
-  GameState state;
+inline Position initial_state() {
+  Position state;
   set_initial_position(state);
   return state;
 }

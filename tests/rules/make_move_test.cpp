@@ -1,8 +1,8 @@
 // Making a move on board and hands.
 #include <gtest/gtest.h>
 
-#include "core/make_move.h"
-#include "tests/core/positions.h"
+#include "rules/make_move.h"
+#include "tests/rules/positions.h"
 
 namespace kumora {
 namespace {
@@ -10,7 +10,7 @@ namespace {
 using testing::initial_state;
 
 TEST(MakeMove, ChainMoveLeavesTheLinksInPlace) {
-  GameState state = initial_state();
+  Position state = initial_state();
   const MoveRedraw redraw = make_move(state, 8, 8, 8, 6, -ROOK);
   EXPECT_EQ(state.board(8, 8), EMPTY);
   EXPECT_EQ(state.board(8, 7), -PAWN);
@@ -22,7 +22,7 @@ TEST(MakeMove, ChainMoveLeavesTheLinksInPlace) {
 }
 
 TEST(MakeMove, CapturedPromotedPiecesEnterTheHandUnpromoted) {
-  GameState state = initial_state();
+  Position state = initial_state();
   state.board(5, 5) = DRAGON;
   state.board(5, 6) = -GOLD;
   MoveRedraw redraw = make_move(state, 5, 6, 5, 5, -GOLD);
@@ -51,7 +51,7 @@ TEST(MakeMove, EveryCapturedKindEntersTheCaptorsSlotUnpromoted) {
   for (const auto& c : cases) {
     for (const int sign : {1, -1}) {
       const int victim = sign * c.kind;
-      GameState state;
+      Position state;
       state.board(5, 5) = victim;
       state.board(5, 6) = -sign * GOLD;
       make_move(state, 5, 6, 5, 5, -sign * GOLD);
@@ -68,14 +68,14 @@ TEST(MakeMove, EveryCapturedKindEntersTheCaptorsSlotUnpromoted) {
 }
 
 TEST(MakeMove, CapturedKingDecidesTheGameAndEntersNoHand) {
-  GameState state = initial_state();
+  Position state = initial_state();
   state.board(5, 2) = -GOLD;
   make_move(state, 5, 2, 5, 1, -GOLD);
   EXPECT_EQ(state.winner, state.lower_side);
   for (int k = 0; k <= 7; ++k) EXPECT_EQ(state.lower_hand[k], 0) << k;
   EXPECT_EQ(state.lower_hand_total, 0);
 
-  GameState other = initial_state();
+  Position other = initial_state();
   other.board(5, 8) = GOLD;
   make_move(other, 5, 8, 5, 9, GOLD);
   EXPECT_EQ(other.winner, other.upper_side);
@@ -83,7 +83,7 @@ TEST(MakeMove, CapturedKingDecidesTheGameAndEntersNoHand) {
 }
 
 TEST(MakeMove, DropsTakeThePieceFromTheHand) {
-  GameState state = initial_state();
+  Position state = initial_state();
   state.lower_hand[3] = 2;  // knights: hand row 5
   state.lower_hand_total = 2;
   MoveRedraw redraw = make_move(state, LOWER_HAND_COLUMN, 5, 5, 5, -KNIGHT);
@@ -102,7 +102,7 @@ TEST(MakeMove, DropsTakeThePieceFromTheHand) {
 }
 
 TEST(MakeMove, FollowsTheLowerKing) {
-  GameState state = initial_state();
+  Position state = initial_state();
   state.board(5, 8) = -GOLD;
   make_move(state, 5, 9, 5, 7, -KING);
   EXPECT_EQ(state.lower_king_x, 5);

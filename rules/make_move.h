@@ -1,7 +1,7 @@
 // Applying a decided move to the board and the hands.
 #pragma once
 
-#include "core/game_state.h"
+#include "rules/position.h"
 
 namespace kumora {
 
@@ -17,10 +17,10 @@ struct MoveRedraw {
 // Puts `piece` on the target, credits a captured piece to the captor's hand and
 // empties the origin or takes the piece out of the hand.  A lower-hand origin
 // is (11, hand row 3..9), an upper-hand origin (-1, hand slot 1..7).
-MoveRedraw make_move(GameState& state, int from_x, int from_y, int to_x, int to_y, int piece);
+MoveRedraw make_move(Position& position, int from_x, int from_y, int to_x, int to_y, int piece);
 
 // Credits a captured code to its captor's hand as the unpromoted kind, slot
 // and total together; a captured king enters no hand and sets `winner`.
-void add_to_hand(GameState& state, int code);
+void add_to_hand(Position& position, int code);
 
 }  // namespace kumora

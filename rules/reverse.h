@@ -2,10 +2,10 @@
 // changing owner sign, the hands swapped, the same army still to move.
 #pragma once
 
-#include "core/game_state.h"
+#include "rules/position.h"
 
 namespace kumora {
 
-void reverse_position(GameState& state);
+void reverse_position(Position& position);
 
 }  // namespace kumora

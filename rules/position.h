@@ -1,0 +1,46 @@
+// The position: the board, both hands, which side plays each half, the side
+// to move, and the winner once a king was taken.
+#pragma once
+
+#include "rules/board.h"
+
+namespace kumora {
+
+// "No side" / "no game".
+constexpr int NO_GAME = 0;
+
+struct Position {
+  Board board;
+  int lower_hand[8] = {};  // slots 1..7: pawn, lance, knight, silver, gold, bishop, rook
+  int upper_hand[8] = {};
+  int lower_hand_total = 0;
+  int upper_hand_total = 0;
+
+  // Side codes, 1 or −1: the side that plays the lower half (the negative
+  // codes) and the upper half (the positive codes), and the side to move.
+  int lower_side = -1;  // 後手 when the window opens
+  int upper_side = 1;   // 先手 when the window opens
+  int turn = NO_GAME;
+  int winner = NO_GAME;
+
+  int lower_king_x = 0, lower_king_y = 0;
+  int upper_king_x = 0, upper_king_y = 0;
+
+  // The own-piece test: does `code` belong to the side to move?
+  bool belongs_to_turn(int code) const {
+    return (turn == lower_side && code <= -10) || (turn == upper_side && code >= 10);
+  }
+};
+
+// Writes the initial position: both hands empty, totals 0, the 40 pieces.
+void set_initial_position(Position& position);
+
+// Gives the lower player's hand (lower = true) or the upper player's `delta`
+// more pieces of the kind of `code`, slot and total together. A king, or a
+// code that is no piece, changes nothing: a king never enters a hand.
+void change_hand(Position& position, bool lower, int code, int delta);
+
+// Recomputes both hand totals as the sums of the hand slots greater than 0.
+void recompute_hand_totals(Position& position);
+
+}  // namespace kumora
