@@ -10,8 +10,8 @@ namespace kumora {
 ReplayedGame replay_game(const Kifu& kifu, const Board* start) {
   ReplayedGame game;
   GameState& state = game.state;
-  state.lower_side = -1;
-  state.upper_side = 1;
+  state.lower_side = Side::TWO;
+  state.upper_side = Side::ONE;
   set_initial_position(state);
   if (start != nullptr) state.board = *start;
   for (int i = 1; i <= kifu.kifu_len; ++i) redo_entry(state, kifu.entry[i]);

@@ -14,7 +14,7 @@ struct ReplayedGame {
 };
 
 // Plays the record's moves on `start`, the initial position when null
-// (lower_side = -1, upper_side = 1, as the record's codes are written).
+// (side TWO below and ONE above, as the record's codes are written).
 ReplayedGame replay_game(const Kifu& kifu, const Board* start = nullptr);
 
 }  // namespace kumora

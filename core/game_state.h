@@ -9,10 +9,9 @@
 namespace kumora {
 
 struct GameState : Position {
-  // The side codes of 先手 and 後手; reading a record may name the upper
-  // half's side 先手.
-  int SENTE = 1;
-  int GOTE = -1;
+  // 先手 and 後手; reading a record may name the upper half's side 先手.
+  Side SENTE = Side::ONE;
+  Side GOTE = Side::TWO;
 
   int move_count = 0;
   int vs_com = MODE_MAN;

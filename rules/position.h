@@ -3,11 +3,9 @@
 #pragma once
 
 #include "rules/board.h"
+#include "rules/side.h"
 
 namespace kumora {
-
-// "No side" / "no game".
-constexpr int NO_GAME = 0;
 
 struct Position {
   Board board;
@@ -16,12 +14,12 @@ struct Position {
   int lower_hand_total = 0;
   int upper_hand_total = 0;
 
-  // Side codes, 1 or −1: the side that plays the lower half (the negative
-  // codes) and the upper half (the positive codes), and the side to move.
-  int lower_side = -1;  // 後手 when the window opens
-  int upper_side = 1;   // 先手 when the window opens
-  int turn = NO_GAME;
-  int winner = NO_GAME;
+  // The side that plays the lower half (the negative codes) and the upper
+  // half (the positive codes), and the side to move.
+  Side lower_side = Side::TWO;
+  Side upper_side = Side::ONE;
+  Side turn = NO_GAME;
+  Side winner = NO_GAME;
 
   int lower_king_x = 0, lower_king_y = 0;
   int upper_king_x = 0, upper_king_y = 0;

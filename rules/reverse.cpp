@@ -12,7 +12,7 @@ void reverse_position(Position& position) {
   for (int slot = 1; slot <= 7; ++slot)
     std::swap(position.lower_hand[slot], position.upper_hand[slot]);
   std::swap(position.lower_hand_total, position.upper_hand_total);
-  position.turn = -position.turn;
+  position.turn = opposite(position.turn);
 }
 
 }  // namespace kumora

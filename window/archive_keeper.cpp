@@ -191,7 +191,7 @@ void ArchiveKeeper::resume(const std::string& name, const RecordFileContents& co
   }
   kifu.kifu_pos = kifu.kifu_len = n;
   s_.game.set_move_count(n);
-  s_.game.name_first_mover(1);
+  s_.game.name_first_mover(Side::ONE);
   s_.game.seat(kifu.entry[1].moved < 0 ? state.SENTE : state.GOTE);
   s_.game.give_turn_to(kifu.entry[n].moved < 0 ? state.upper_side : state.lower_side);
   s_.game.time_control = kind.time_control;

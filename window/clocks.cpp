@@ -13,19 +13,19 @@ bool Clocks::clocks_shown() const {
   return s_.ticks.is_checked(MenuId::ELAPSED_TIME) || countdown_.active();
 }
 
-int Clocks::running_side() const {
+Side Clocks::running_side() const {
   const GameState& state = s_.game.state;
-  if (!clock_timer_enabled_) return 0;
-  return state.turn == state.lower_side || state.turn == state.upper_side ? state.turn : 0;
+  if (!clock_timer_enabled_) return NO_GAME;
+  return state.turn == state.lower_side || state.turn == state.upper_side ? state.turn : NO_GAME;
 }
 
-std::string Clocks::clock_text(int side, double seconds) const {
+std::string Clocks::clock_text(Side side, double seconds) const {
   if (!countdown_.active()) return format_hms(seconds);
   const double used = side == running_side() ? s_.game.state.turn_elapsed : 0;
   return countdown_.clock_text(side, used);
 }
 
-void Clocks::show_clock(int side, double seconds) {
+void Clocks::show_clock(Side side, double seconds) {
   if (!clocks_shown()) return;
   const GameState& state = s_.game.state;
   Drawing& d = s_.drawing;
@@ -45,7 +45,7 @@ void Clocks::show_clock(int side, double seconds) {
   }
 }
 
-void Clocks::clear_clock(int side) {
+void Clocks::clear_clock(Side side) {
   const int background = s_.appearance.background;
   Drawing& d = s_.drawing;
   if (side == s_.game.state.lower_side) {
@@ -69,8 +69,8 @@ void Clocks::on_clock_tick() {
   GameState& state = s_.game.state;
   state.turn_elapsed = elapsed(turn_start_time_, s_.host.now());
   if (countdown_.active()) {
-    const int side = running_side();
-    if (side == 0 || countdown_.clock_text(side, state.turn_elapsed) == shown_text_) return;
+    const Side side = running_side();
+    if (side == NO_GAME || countdown_.clock_text(side, state.turn_elapsed) == shown_text_) return;
     show_clock(side, 0);
     s_.drawing.refresh();
     return;
@@ -117,8 +117,8 @@ void Clocks::settle_turn_time() {
 
 bool Clocks::end_if_out_of_time() {
   const GameState& state = s_.game.state;
-  const int side = running_side();
-  if (!countdown_.active() || side == 0) return false;
+  const Side side = running_side();
+  if (!countdown_.active() || side == NO_GAME) return false;
   // The computer's turn looks at its own clock when it has chosen its move.
   if (state.vs_com == MODE_COM && side == state.upper_side) return false;
   if (countdown_.time_left(side, state.turn_elapsed) > 0) return false;
@@ -126,7 +126,7 @@ bool Clocks::end_if_out_of_time() {
   return true;
 }
 
-void Clocks::lose_on_time(int side) {
+void Clocks::lose_on_time(Side side) {
   const GameState& state = s_.game.state;
   const bool vs_com = state.vs_com == MODE_COM;
   const char* text;

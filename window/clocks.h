@@ -18,8 +18,8 @@ class Clocks {
   // The tick of the clock timer: redraws the running clock when what it
   // shows changes.
   void on_clock_tick();
-  void show_clock(int side, double seconds);
-  void clear_clock(int side);
+  void show_clock(Side side, double seconds);
+  void clear_clock(Side side);
   // Both clocks with their accumulated totals (with a time control: with
   // the time each side has left).
   void show_both();
@@ -51,14 +51,14 @@ class Clocks {
   // the game as lost on time and answers true.
   bool end_if_out_of_time();
   // The message of a side that ran out of time, and who then wins.
-  void lose_on_time(int side);
+  void lose_on_time(Side side);
 
  private:
   // The clocks are shown: 経過時間 is ticked or the game is played on time.
   bool clocks_shown() const;
-  std::string clock_text(int side, double seconds) const;
-  // The side whose clock runs, or 0.
-  int running_side() const;
+  std::string clock_text(Side side, double seconds) const;
+  // The side whose clock runs, or none.
+  Side running_side() const;
 
   WindowServices& s_;
   Countdown countdown_;

@@ -53,7 +53,7 @@ bool Countdown::active() const {
   return !game_.time_control.none() && state.turn != NO_GAME && !state.kifu_mode;
 }
 
-double Countdown::main_left(int side) const {
+double Countdown::main_left(Side side) const {
   const GameState& state = game_.state;
   // The whole game is kept as it began: while the board is turned round, the
   // lower pieces are those the upper player began with.
@@ -61,11 +61,11 @@ double Countdown::main_left(int side) const {
   return main_time_left(game_.time_control, whole_game(game_), lower_now != game_.history.turned);
 }
 
-double Countdown::time_left(int side, double used) const {
+double Countdown::time_left(Side side, double used) const {
   return main_left(side) + game_.time_control.byoyomi_seconds - used;
 }
 
-std::string Countdown::clock_text(int side, double used) const {
+std::string Countdown::clock_text(Side side, double used) const {
   const double in_main_time = main_left(side) - used;
   if (in_main_time > 0) return format_hms(static_cast<double>(seconds_to_show(in_main_time)));
   const int byoyomi = game_.time_control.byoyomi_seconds;

@@ -30,16 +30,16 @@ class Countdown {
   bool active() const;
   // Seconds `side` (lower_side or upper_side) may still think on its present
   // turn, having thought `used` of it; 0 or less once its time ran out.
-  double time_left(int side, double used) const;
+  double time_left(Side side, double used) const;
   // What its clock shows: "00:04:59" while main time lasts, then "秒読み 8".
-  std::string clock_text(int side, double used) const;
+  std::string clock_text(Side side, double used) const;
   // How long the computer (the upper side) should think on this move at
   // most: a share of its main time and most of its byoyomi or increment,
   // well inside what it has.
   double computer_seconds() const;
 
  private:
-  double main_left(int side) const;
+  double main_left(Side side) const;
 
   const Game& game_;
 };

@@ -129,7 +129,7 @@ void Drawing::draw_upper_hand() {
   }
 }
 
-void Drawing::show_last_move(int side, int x, int y, int piece, int colour) {
+void Drawing::show_last_move(Side side, int x, int y, int piece, int colour) {
   clear_last_move(side);
   const std::string parts[3] = {value_text(10 - x), value_text(1000 + y), value_text(piece)};
   // The upper player's move is shown left of the board, the lower player's right of it.
@@ -143,7 +143,7 @@ void Drawing::show_last_move(int side, int x, int y, int piece, int colour) {
   }
 }
 
-void Drawing::clear_last_move(int side) {
+void Drawing::clear_last_move(Side side) {
   const int background = s_.appearance.background;
   if (side == s_.game.state.upper_side) {
     paint_cell(background, -2, 8);

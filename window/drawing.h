@@ -46,8 +46,8 @@ class Drawing {
   void draw_coordinates();
   void draw_lower_hand();
   void draw_upper_hand();
-  void show_last_move(int side, int x, int y, int piece, int colour);
-  void clear_last_move(int side);
+  void show_last_move(Side side, int x, int y, int piece, int colour);
+  void clear_last_move(Side side);
   void show_move_number(int n);
   void prepare_board_display();
   // Frames every square the next link of a move can use.

@@ -41,19 +41,19 @@ void Game::turn_round() {
   reverse_position(state);
 }
 
-void Game::seat(int lower) {
+void Game::seat(Side lower) {
   state.lower_side = lower;
-  state.upper_side = -lower;
+  state.upper_side = opposite(lower);
 }
 
-void Game::name_first_mover(int side) {
+void Game::name_first_mover(Side side) {
   state.SENTE = side;
-  state.GOTE = -side;
+  state.GOTE = opposite(side);
 }
 
-void Game::give_turn_to(int side) { state.turn = side; }
+void Game::give_turn_to(Side side) { state.turn = side; }
 
-void Game::pass_turn() { state.turn = -state.turn; }
+void Game::pass_turn() { state.turn = opposite(state.turn); }
 
 void Game::set_up_handicap(int grade, const Board& start) {
   state.handicap_set = true;

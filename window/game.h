@@ -52,10 +52,10 @@ struct Game {
   void turn_round();
 
   // `lower` plays the lower half and the other side the upper half.
-  void seat(int lower);
+  void seat(Side lower);
   // 先手 is the side `side`, 後手 the other.
-  void name_first_mover(int side);
-  void give_turn_to(int side);
+  void name_first_mover(Side side);
+  void give_turn_to(Side side);
   // The other side is to move; with no game there is still none.
   void pass_turn();
 

@@ -27,16 +27,16 @@ int milliseconds(double seconds) { return static_cast<int>(std::lround(seconds *
 
 }  // namespace
 
-int NetPlay::own_code() const {
+Side NetPlay::own_game_side() const {
   const GameState& state = s_.game.state;
   return own_ == NetSide::SENTE ? state.SENTE : state.GOTE;
 }
 
-Winner NetPlay::winner_of(int side_code) const {
-  return side_code == s_.game.state.SENTE ? Winner::SENTE : Winner::GOTE;
+Winner NetPlay::winner_of(Side side) const {
+  return side == s_.game.state.SENTE ? Winner::SENTE : Winner::GOTE;
 }
 
-bool NetPlay::peer_to_move() const { return in_game_ && s_.game.state.turn == peer_code(); }
+bool NetPlay::peer_to_move() const { return in_game_ && s_.game.state.turn == peer_game_side(); }
 
 void NetPlay::tell(const std::string& text) { s_.messages.tell(text, tr_text("Game", NET_TITLE)); }
 
@@ -81,7 +81,7 @@ bool NetPlay::refuses_press() {
   const char* why = nullptr;
   if (!connected_) {
     why = tr_noop("Status", "接続が切れました");
-  } else if (state.turn != own_code()) {
+  } else if (state.turn != own_game_side()) {
     why = tr_noop("Status", "相手の番です");
   } else if (takeback_asked_) {
     why = tr_noop("Status", "待ったの返事を待っています");
@@ -101,8 +101,8 @@ void NetPlay::after_press() {
 void NetPlay::show_turn() {
   const GameState& state = s_.game.state;
   if (!in_game_ || state.turn == NO_GAME) return;
-  s_.reporter.set_status(state.turn == own_code() ? tr_noop("Status", "あなたの番です")
-                                                  : tr_noop("Status", "相手の番です"));
+  s_.reporter.set_status(state.turn == own_game_side() ? tr_noop("Status", "あなたの番です")
+                                                       : tr_noop("Status", "相手の番です"));
 }
 
 bool NetPlay::refuses_leaving() {
@@ -149,11 +149,11 @@ void NetPlay::resign() {
   mouse_.drop_selection();
   s_.drawing.clear_marks();
   s_.reporter.set_status(tr_noop("Status", "投了しました"));
-  s_.flow.end_game_early(GameEnd::RESIGNED, winner_of(peer_code()));
+  s_.flow.end_game_early(GameEnd::RESIGNED, winner_of(peer_game_side()));
 }
 
 void NetPlay::ended_early(Winner winner) {
-  if (winner != winner_of(own_code()) && connected_) port_->resign();
+  if (winner != winner_of(own_game_side()) && connected_) port_->resign();
 }
 
 void NetPlay::game_over(Winner winner) {
@@ -168,7 +168,7 @@ void NetPlay::game_over(Winner winner) {
 void NetPlay::request_takeback() {
   const GameState& state = s_.game.state;
   // Back to before this side's last move.
-  const int back = state.turn == own_code() ? 2 : 1;
+  const int back = state.turn == own_game_side() ? 2 : 1;
   const int moves = s_.game.kifu.kifu_pos - back;
   if (!connected_ || moves < 0 || takeback_asked_ || !port_->request_takeback(moves)) {
     s_.reporter.set_status(connected_ ? tr_noop("Status", "待ったできる手がありません")
@@ -239,7 +239,7 @@ void NetPlay::start_game(const GameSetup& setup) {
   in_game_ = true;
   shared_moves_ = 0;
   s_.game.play_against(MODE_MAN);
-  s_.game.seat(own_code());
+  s_.game.seat(own_game_side());
   s_.game.give_turn_to(s_.game.state.SENTE);
   s_.game.time_control = setup.time_control;
   // The game is kept and listed as the network sees it, 先手 below.
@@ -285,14 +285,14 @@ void NetPlay::resigned(int moves) {
   cut_to(moves);
   s_.clocks.on_clock_tick();
   if (s_.clocks.countdown().active() &&
-      s_.clocks.countdown().time_left(peer_code(), s_.game.state.turn_elapsed) <=
+      s_.clocks.countdown().time_left(peer_game_side(), s_.game.state.turn_elapsed) <=
           TIME_RAN_OUT_MARGIN) {
-    s_.clocks.lose_on_time(peer_code());
+    s_.clocks.lose_on_time(peer_game_side());
     return;
   }
   s_.reporter.set_status(tr_noop("Status", "相手が投了しました"));
   tell(tr_text("Game", "相手が投了しました"));
-  s_.flow.end_game_early(GameEnd::RESIGNED, winner_of(own_code()));
+  s_.flow.end_game_early(GameEnd::RESIGNED, winner_of(own_game_side()));
 }
 
 void NetPlay::takeback_requested(int moves) {

@@ -73,9 +73,9 @@ class NetPlay : public NetGame, public NetEvents {
   void joins_stopped() override;
 
  private:
-  int own_code() const;
-  int peer_code() const { return -own_code(); }
-  Winner winner_of(int side_code) const;
+  Side own_game_side() const;
+  Side peer_game_side() const { return opposite(own_game_side()); }
+  Winner winner_of(Side side) const;
   bool may_start_network();
   // A game between two people is on the board (resumed with 前回の続き after
   // the program was closed): the network game goes on from it.

@@ -9,6 +9,6 @@
 namespace kumora {
 
 // `side` is a side code (lower_side or upper_side of the state).
-bool side_can_move(const GameState& state, int side);
+bool side_can_move(const GameState& state, Side side);
 
 }  // namespace kumora

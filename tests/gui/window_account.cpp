@@ -99,10 +99,10 @@ void add_game(GameWindow& window, WindowAccount& account) {
   const Game& game = window.logic().game();
   const GameState& state = game.state;
   account["game"] = QString("turn %1 lower %2 moves %3 winner %4 vs_com %5 record %6 reversed %7")
-                        .arg(state.turn)
-                        .arg(state.lower_side)
+                        .arg(side_code(state.turn))
+                        .arg(side_code(state.lower_side))
                         .arg(state.move_count)
-                        .arg(state.winner)
+                        .arg(side_code(state.winner))
                         .arg(state.vs_com)
                         .arg(state.kifu_mode)
                         .arg(state.reversed);

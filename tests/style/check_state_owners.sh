@@ -8,7 +8,7 @@ cd "$1"
 
 # The fields of the position and of the game around it, one per line.
 declared=(rules/position.h core/game_state.h)
-mapfile -t fields < <(sed -nE 's/^  (int|bool|double|Board) ([a-z_A-Z]+)( *=.*|\[.*)?;.*/\2/p' "${declared[@]}")
+mapfile -t fields < <(sed -nE 's/^  (int|bool|double|Board|Side) ([a-z_A-Z]+)( *=.*|\[.*)?;.*/\2/p' "${declared[@]}")
 [ ${#fields[@]} -ge 20 ] || { echo "could not read the fields of ${declared[*]}"; exit 1; }
 
 shared=0

@@ -26,7 +26,7 @@ Game game_on_time(const TimeControl& control, std::initializer_list<double> time
     (lower ? state.lower_clock : state.upper_clock) += seconds;
     record_move(game.kifu, state.board, e.from_x, e.from_y, e.to_x, e.to_y, e.moved, e.placed,
                 lower_clock, state.lower_clock, upper_clock, state.upper_clock);
-    state.turn = -state.turn;
+    state.turn = opposite(state.turn);
     ++n;
   }
   return game;
@@ -45,7 +45,7 @@ TEST(Countdown, TheClockShowsMainTimeThenByoyomiAndRunsOut) {
   const Game game = game_on_time({60, 10, 0}, {45});  // 後手 to move
   const Countdown countdown(game);
   ASSERT_TRUE(countdown.active());
-  const int lower = game.state.lower_side, upper = game.state.upper_side;
+  const Side lower = game.state.lower_side, upper = game.state.upper_side;
   EXPECT_EQ(countdown.clock_text(lower, 0), "00:00:15");
   EXPECT_EQ(countdown.clock_text(upper, 0.4), "00:01:00");  // 59.6 left shows 60
   EXPECT_EQ(countdown.clock_text(upper, 61.5), "秒読み 9");

@@ -17,7 +17,7 @@ void play(Game& game, const KifuEntry& e) {
   record_move(game.kifu, state.board, e.from_x, e.from_y, e.to_x, e.to_y, e.moved, e.placed, 0, 0,
               0, 0);
   redo_entry(state, game.kifu.entry[game.kifu.kifu_pos]);
-  state.turn = -state.turn;
+  state.turn = opposite(state.turn);
 }
 
 // Two people: the lower rook through its pawn to ２六, the upper bishop

@@ -64,10 +64,11 @@ void print_dump(std::ostream& out, const MainWindow& window) {
   }
   print_hand(out, "lower_hand", s.lower_hand, s.lower_hand_total);
   print_hand(out, "upper_hand", s.upper_hand, s.upper_hand_total);
-  out << "state turn=" << s.turn << " lower_side=" << s.lower_side << " upper_side=" << s.upper_side
-      << " move_count=" << s.move_count << " kifu_pos=" << kifu.kifu_pos
-      << " kifu_len=" << kifu.kifu_len << " winner=" << s.winner << " vs_com=" << s.vs_com
-      << " kifu_mode=" << s.kifu_mode << " reversed=" << s.reversed << " stepped=" << s.stepped
+  out << "state turn=" << side_code(s.turn) << " lower_side=" << side_code(s.lower_side)
+      << " upper_side=" << side_code(s.upper_side) << " move_count=" << s.move_count
+      << " kifu_pos=" << kifu.kifu_pos << " kifu_len=" << kifu.kifu_len
+      << " winner=" << side_code(s.winner) << " vs_com=" << s.vs_com << " kifu_mode=" << s.kifu_mode
+      << " reversed=" << s.reversed << " stepped=" << s.stepped
       << " select_state=" << selection.select_state << " chain_count=" << selection.chain_count
       << " level=" << s.level << " handicap_grade=" << s.handicap_grade
       << " handicap_set=" << s.handicap_set << " lower_clock=" << one_decimal(s.lower_clock)
