@@ -35,21 +35,21 @@ bool continues(const Kifu& kept, const Kifu& game) {
 }  // namespace
 
 ArchivedGameKind ArchiveKeeper::game_kind() const {
-  const GameState& state = s_.game.state;
+  const GameState& state = game_.state;
   ArchivedGameKind kind;
   kind.vs_com = state.vs_com == MODE_COM;
   kind.level = state.level;
   kind.handicap = state.handicap_set;
-  kind.turned = s_.game.history.turned;
+  kind.turned = game_.history.turned;
   // Turning the board negates the grade; the game began with the other.
   kind.handicap_grade = kind.turned ? -state.handicap_grade : state.handicap_grade;
-  kind.time_control = s_.game.time_control;
+  kind.time_control = game_.time_control;
   kind.ended = ended_;
   return kind;
 }
 
 RecordHeaderTexts ArchiveKeeper::header_texts(const ArchivedGameKind& kind) const {
-  const GameState& state = s_.game.state;
+  const GameState& state = game_.state;
   RecordHeaderTexts texts;
   texts.title = archive_title(kind);
   if (kind.vs_com) {
@@ -75,20 +75,20 @@ std::string ArchiveKeeper::claim_new_name(const std::string& timestamp) {
 }
 
 void ArchiveKeeper::move_recorded() {
-  const Kifu whole = whole_game(s_.game);
+  const Kifu whole = whole_game(game_);
   if (whole.kifu_len == 0) return;
   // The file holds moves this game no longer has: it stays as it is.
   if (!file_name_.empty() && !continues(kept_, whole)) file_name_.clear();
   if (file_name_.empty()) {
-    if (started_.empty()) started_ = s_.host.timestamp();
+    if (started_.empty()) started_ = host_.timestamp();
     file_name_ = claim_new_name(started_);
   }
   // What the file holds, or would hold had the write not failed: a failed
   // write leaves an older part of the same game, never another line.
   kept_ = whole;
   std::string error;
-  if (!archive_.write_game(file_name_, header_texts(game_kind()), sente_below_as_begun(s_.game),
-                           whole, timestamp_time(s_.host.timestamp()), error)) {
+  if (!archive_.write_game(file_name_, header_texts(game_kind()), sente_below_as_begun(game_),
+                           whole, timestamp_time(host_.timestamp()), error)) {
     report_failure(error);
   }
 }
@@ -97,7 +97,7 @@ void ArchiveKeeper::game_ended(GameEnd how) {
   ended_ = how;
   // A game given up before its first move leaves nothing to keep; the moves
   // an earlier game left in the record are not this game's.
-  if (file_name_.empty() && s_.game.kifu.kifu_pos == 0) return;
+  if (file_name_.empty() && game_.kifu.kifu_pos == 0) return;
   move_recorded();
 }
 
@@ -112,14 +112,14 @@ void ArchiveKeeper::game_closed() {
 bool ArchiveKeeper::keep_replaced(const std::string& path, std::string& error) {
   std::error_code code;
   if (!std::filesystem::is_regular_file(path, code)) return true;
-  return archive_.keep_replaced(path, s_.host.timestamp(), error);
+  return archive_.keep_replaced(path, host_.timestamp(), error);
 }
 
 void ArchiveKeeper::report_failure(const std::string& error) {
   // Play goes on; the person is told once in a run.
   if (failure_reported_) return;
   failure_reported_ = true;
-  s_.messages.tell(
+  messages_.tell(
       fill_in(
           tr_text("Game", "対局を記録できませんでした。この後も記録できないことがあります\r%1\r%2"),
           {shown_path(archive_.folder()), error}),
@@ -131,7 +131,7 @@ bool ArchiveKeeper::find_unfinished(std::string& name, RecordFileContents& conte
   // back, going on from an earlier position) is no game to go on with once
   // a later file of the game was played.
   std::set<std::string> games_seen;
-  for (const std::string& file : archive_.games_newest_first(timestamp_time(s_.host.timestamp()))) {
+  for (const std::string& file : archive_.games_newest_first(timestamp_time(host_.timestamp()))) {
     if (!games_seen.insert(archive_name_timestamp(file)).second) continue;
     RecordFileContents read;
     ArchivedGameKind kind;
@@ -148,12 +148,11 @@ bool ArchiveKeeper::find_unfinished(std::string& name, RecordFileContents& conte
 }
 
 void ArchiveKeeper::resume_last_game() {
-  s_.flow.hide_file_panel();
+  pending_input_.hide_file_panel();
   std::string name;
   RecordFileContents contents;
   if (!find_unfinished(name, contents)) {
-    s_.messages.refuse(tr_text("Game", "続けられる対局がありません"),
-                       tr_text("Game", RESUME_TITLE));
+    messages_.refuse(tr_text("Game", "続けられる対局がありません"), tr_text("Game", RESUME_TITLE));
     return;
   }
   resume(name, contents);
@@ -167,55 +166,55 @@ void ArchiveKeeper::go_on_with(const std::string& name, const Kifu& kept) {
 }
 
 void ArchiveKeeper::turn_as_left() {
-  keep_moves_before_turn(s_.game);
-  s_.game.turn_round();
+  keep_moves_before_turn(game_);
+  game_.turn_round();
   // The clocks stay with the sides as shown, as the last move left them.
-  s_.clocks.swap_totals();
-  s_.game.turn_handicap_round();
-  s_.game.kifu.kifu_pos = 0;
-  s_.game.kifu.kifu_len = 0;
+  clocks_.swap_totals();
+  game_.turn_handicap_round();
+  game_.kifu.kifu_pos = 0;
+  game_.kifu.kifu_len = 0;
 }
 
 void ArchiveKeeper::resume(const std::string& name, const RecordFileContents& contents) {
   ArchivedGameKind kind;
   parse_archive_title(contents.title, kind);
-  s_.flow.reset_game();
+  lifecycle_.reset_game();
 
-  const GameState& state = s_.game.state;
-  if (kind.handicap) s_.game.set_up_handicap(kind.handicap_grade, kept_game_start(kind));
-  Kifu& kifu = s_.game.kifu;
+  const GameState& state = game_.state;
+  if (kind.handicap) game_.set_up_handicap(kind.handicap_grade, kept_game_start(kind));
+  Kifu& kifu = game_.kifu;
   const int n = contents.kifu.kifu_len;
   for (int i = 1; i <= n; ++i) {
     kifu.entry[i] = contents.kifu.entry[i];
-    s_.game.redo(kifu.entry[i]);
+    game_.redo(kifu.entry[i]);
   }
   kifu.kifu_pos = kifu.kifu_len = n;
-  s_.game.set_move_count(n);
-  s_.game.name_first_mover(Side::ONE);
-  s_.game.seat(kifu.entry[1].moved < 0 ? state.SENTE : state.GOTE);
-  s_.game.give_turn_to(kifu.entry[n].moved < 0 ? state.upper_side : state.lower_side);
-  s_.game.time_control = kind.time_control;
-  s_.game.play_against(kind.vs_com ? MODE_COM : MODE_MAN);
+  game_.set_move_count(n);
+  game_.name_first_mover(Side::ONE);
+  game_.seat(kifu.entry[1].moved < 0 ? state.SENTE : state.GOTE);
+  game_.give_turn_to(kifu.entry[n].moved < 0 ? state.upper_side : state.lower_side);
+  game_.time_control = kind.time_control;
+  game_.play_against(kind.vs_com ? MODE_COM : MODE_MAN);
   if (kind.vs_com) levels_.set_level(kind.level);
   if (kind.turned) turn_as_left();
   go_on_with(name, contents.kifu);
 
-  s_.flow.redraw_all();
-  s_.flow.redraw_game_texts();
-  s_.messages.tell(tr_text("Game", "前回の対局を再開します"), tr_text("Game", RESUME_TITLE));
+  screen_.redraw_all();
+  screen_.redraw_game_texts();
+  messages_.tell(tr_text("Game", "前回の対局を再開します"), tr_text("Game", RESUME_TITLE));
   if (!kind.vs_com) {
-    s_.clocks.restart_turn_clock();
-    s_.messages.tell(state.turn == state.SENTE ? tr_text("Game", "先手の番です")
-                                               : tr_text("Game", "後手の番です"),
-                     tr_text("Game", "対局"));
+    clocks_.restart_turn_clock();
+    messages_.tell(state.turn == state.SENTE ? tr_text("Game", "先手の番です")
+                                             : tr_text("Game", "後手の番です"),
+                   tr_text("Game", "対局"));
     return;
   }
-  s_.clocks.start_turn();
-  s_.clocks.set_clock_timer(true);
+  clocks_.start_turn();
+  clocks_.set_clock_timer(true);
   if (state.turn == state.upper_side) {
-    s_.flow.com_ban();
+    lifecycle_.com_ban();
   } else {
-    s_.messages.tell(tr_text("Game", "MANの番です"), tr_text("Game", "対局"));
+    messages_.tell(tr_text("Game", "MANの番です"), tr_text("Game", "対局"));
   }
 }
 

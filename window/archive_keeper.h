@@ -13,16 +13,32 @@
 #include "archive/archive_title.h"
 #include "archive/game_archive.h"
 #include "archive/game_lock.h"
-#include "window/services.h"
+#include "window/game.h"
+#include "window/game_lifecycle.h"
+#include "window/pending_input.h"
+#include "window/port/ports.h"
+#include "window/screen.h"
 
 namespace kumora {
 
+class Clocks;
+class Messages;
 class LevelsHandicap;
 
 class ArchiveKeeper {
  public:
-  ArchiveKeeper(WindowServices& services, LevelsHandicap& levels)
-      : s_(services), levels_(levels), archive_(std::string()) {}
+  ArchiveKeeper(Game& game, Messages& messages, Clocks& clocks, Host& host,
+                GameLifecycle& lifecycle, Screen& screen, PendingInput& pending_input,
+                LevelsHandicap& levels)
+      : game_(game),
+        messages_(messages),
+        clocks_(clocks),
+        host_(host),
+        lifecycle_(lifecycle),
+        screen_(screen),
+        pending_input_(pending_input),
+        levels_(levels),
+        archive_(std::string()) {}
 
   void set_folder(const std::string& folder) { archive_ = GameArchive(folder); }
   const GameArchive& archive() const { return archive_; }
@@ -55,7 +71,13 @@ class ArchiveKeeper {
   // another program holds it.
   void go_on_with(const std::string& name, const Kifu& kept);
 
-  WindowServices& s_;
+  Game& game_;
+  Messages& messages_;
+  Clocks& clocks_;
+  Host& host_;
+  GameLifecycle& lifecycle_;
+  Screen& screen_;
+  PendingInput& pending_input_;
   LevelsHandicap& levels_;
   GameArchive archive_;
   GameLock lock_;

@@ -10,49 +10,49 @@
 namespace kumora {
 
 bool Clocks::clocks_shown() const {
-  return s_.ticks.is_checked(MenuId::ELAPSED_TIME) || countdown_.active();
+  return ticks_.is_checked(MenuId::ELAPSED_TIME) || countdown_.active();
 }
 
 Side Clocks::running_side() const {
-  const GameState& state = s_.game.state;
+  const GameState& state = game_.state;
   if (!clock_timer_enabled_) return NO_GAME;
   return state.turn == state.lower_side || state.turn == state.upper_side ? state.turn : NO_GAME;
 }
 
 std::string Clocks::clock_text(Side side, double seconds) const {
   if (!countdown_.active()) return format_hms(seconds);
-  const double used = side == running_side() ? s_.game.state.turn_elapsed : 0;
+  const double used = side == running_side() ? game_.state.turn_elapsed : 0;
   return countdown_.clock_text(side, used);
 }
 
 void Clocks::show_clock(Side side, double seconds) {
   if (!clocks_shown()) return;
-  const GameState& state = s_.game.state;
-  Drawing& d = s_.drawing;
+  const GameState& state = game_.state;
+  Drawing& d = drawing_;
   const std::string text = clock_text(side, seconds);
   if (side == running_side()) shown_text_ = text;
   if (side == state.lower_side) {
     clear_clock(side);
     d.print_at(13.1, 9.3, text, SHADOW_COLOUR, 0, 12);
     d.print_at(13, 9.2, text, TEXT_COLOUR, 0, 12);
-    s_.reporter.clock_printed(true, text);
+    reporter_.clock_printed(true, text);
   } else if (side == state.upper_side) {
     clear_clock(side);
     d.print_at(-1.5, 9.3, text, SHADOW_COLOUR, 0, 12);
     d.print_at(-1.6, 9.2, text, TEXT_COLOUR, 0, 12);
     d.frame_cell(WINDOW_COLOUR, 1, 9);
-    s_.reporter.clock_printed(false, text);
+    reporter_.clock_printed(false, text);
   }
 }
 
 void Clocks::clear_clock(Side side) {
-  const int background = s_.appearance.background;
-  Drawing& d = s_.drawing;
-  if (side == s_.game.state.lower_side) {
+  const int background = appearance_.background;
+  Drawing& d = drawing_;
+  if (side == game_.state.lower_side) {
     d.paint_cell(background, 13, 9);
     d.paint_cell(background, 14, 9);
     d.paint_cell(background, 15, 9);
-  } else if (side == s_.game.state.upper_side) {
+  } else if (side == game_.state.upper_side) {
     d.paint_cell(background, -2, 9);
     d.paint_cell(background, -1, 9);
     d.paint_cell(background, 0, 9);
@@ -60,19 +60,19 @@ void Clocks::clear_clock(Side side) {
 }
 
 void Clocks::show_both() {
-  const GameState& state = s_.game.state;
+  const GameState& state = game_.state;
   show_clock(state.upper_side, state.upper_clock);
   show_clock(state.lower_side, state.lower_clock);
 }
 
 void Clocks::on_clock_tick() {
-  GameState& state = s_.game.state;
-  state.turn_elapsed = elapsed(turn_start_time_, s_.host.now());
+  GameState& state = game_.state;
+  state.turn_elapsed = elapsed(turn_start_time_, host_.now());
   if (countdown_.active()) {
     const Side side = running_side();
     if (side == NO_GAME || countdown_.clock_text(side, state.turn_elapsed) == shown_text_) return;
     show_clock(side, 0);
-    s_.drawing.refresh();
+    drawing_.refresh();
     return;
   }
   const int whole = static_cast<int>(std::floor(state.turn_elapsed));
@@ -83,19 +83,19 @@ void Clocks::on_clock_tick() {
   } else if (state.turn == state.lower_side) {
     show_clock(state.lower_side, state.turn_elapsed + state.lower_clock);
   }
-  s_.drawing.refresh();
+  drawing_.refresh();
 }
 
 void Clocks::set_clock_timer(bool enabled) {
   clock_timer_enabled_ = enabled;
-  s_.host.set_timer_enabled(enabled);
+  host_.set_timer_enabled(enabled);
 }
 
 void Clocks::start_turn() {
-  turn_start_time_ = s_.host.now();
+  turn_start_time_ = host_.now();
   if (!countdown_.active()) return;
   // Each turn is timed from its start, and both clocks show what is left.
-  s_.game.state.turn_elapsed = 0;
+  game_.state.turn_elapsed = 0;
   shown_text_.clear();
   show_both();
 }
@@ -116,7 +116,7 @@ void Clocks::settle_turn_time() {
 }
 
 bool Clocks::end_if_out_of_time() {
-  const GameState& state = s_.game.state;
+  const GameState& state = game_.state;
   const Side side = running_side();
   if (!countdown_.active() || side == NO_GAME) return false;
   // The computer's turn looks at its own clock when it has chosen its move.
@@ -127,7 +127,7 @@ bool Clocks::end_if_out_of_time() {
 }
 
 void Clocks::lose_on_time(Side side) {
-  const GameState& state = s_.game.state;
+  const GameState& state = game_.state;
   const bool vs_com = state.vs_com == MODE_COM;
   const char* text;
   Winner winner;
@@ -143,31 +143,31 @@ void Clocks::lose_on_time(Side side) {
     winner = sente ? Winner::GOTE : Winner::SENTE;
   }
   set_clock_timer(false);
-  s_.reporter.set_status(tr_noop("Status", "時間切れです"));
-  s_.messages.tell(tr_text("Game", text), tr_text("Game", "時間切れ"));
-  s_.flow.end_game_early(GameEnd::TIME_RAN_OUT, winner);
+  reporter_.set_status(tr_noop("Status", "時間切れです"));
+  messages_.tell(tr_text("Game", text), tr_text("Game", "時間切れ"));
+  lifecycle_.end_game_early(GameEnd::TIME_RAN_OUT, winner);
 }
 
 void Clocks::reset() {
   set_clock_timer(false);
   shown_seconds_ = 0;
   shown_text_.clear();
-  GameState& state = s_.game.state;
+  GameState& state = game_.state;
   state.upper_clock = 0;
   state.lower_clock = 0;
   state.turn_elapsed = 0;
 }
 
 void Clocks::charge_turn(bool upper) {
-  GameState& state = s_.game.state;
+  GameState& state = game_.state;
   (upper ? state.upper_clock : state.lower_clock) += state.turn_elapsed;
 }
 
 void Clocks::swap_totals() {
-  GameState& state = s_.game.state;
+  GameState& state = game_.state;
   std::swap(state.lower_clock, state.upper_clock);
 }
 
-void Clocks::set_upper_total(double seconds) { s_.game.state.upper_clock = seconds; }
+void Clocks::set_upper_total(double seconds) { game_.state.upper_clock = seconds; }
 
 }  // namespace kumora

@@ -6,14 +6,32 @@
 
 #include <string>
 
+#include "window/appearance.h"
 #include "window/countdown.h"
-#include "window/services.h"
+#include "window/game.h"
+#include "window/game_lifecycle.h"
+#include "window/menu_ticks.h"
+#include "window/port/ports.h"
+#include "window/reporter.h"
 
 namespace kumora {
 
+class Drawing;
+class Messages;
+
 class Clocks {
  public:
-  explicit Clocks(WindowServices& services) : s_(services), countdown_(services.game) {}
+  Clocks(Game& game, const Appearance& appearance, const MenuTicks& ticks, Drawing& drawing,
+         Messages& messages, Reporter& reporter, Host& host, GameLifecycle& lifecycle)
+      : game_(game),
+        appearance_(appearance),
+        ticks_(ticks),
+        drawing_(drawing),
+        messages_(messages),
+        reporter_(reporter),
+        host_(host),
+        lifecycle_(lifecycle),
+        countdown_(game) {}
 
   // The tick of the clock timer: redraws the running clock when what it
   // shows changes.
@@ -60,7 +78,14 @@ class Clocks {
   // The side whose clock runs, or none.
   Side running_side() const;
 
-  WindowServices& s_;
+  Game& game_;
+  const Appearance& appearance_;
+  const MenuTicks& ticks_;
+  Drawing& drawing_;
+  Messages& messages_;
+  Reporter& reporter_;
+  Host& host_;
+  GameLifecycle& lifecycle_;
   Countdown countdown_;
   float turn_start_time_ = 0;
   int shown_seconds_ = 0;

@@ -33,8 +33,8 @@ class ClockTicker : public TurnTicker {
 }  // namespace
 
 void ComputerTurn::show_thinking() {
-  Drawing& d = s_.drawing;
-  const int background = s_.appearance.background;
+  Drawing& d = drawing_;
+  const int background = appearance_.background;
   d.paint_cell(background, -2, 8);
   d.paint_cell(background, -1, 8);
   d.paint_cell(background, 0, 8);
@@ -50,13 +50,13 @@ void ComputerTurn::show_thinking_again() {
 }
 
 void ComputerTurn::play_turn() {
-  s_.clocks.restart_turn_clock();
+  clocks_.restart_turn_clock();
   show_thinking();
   thinking_ = true;
-  s_.reporter.set_status(tr_noop("Status", "ＣＯＭが考えています"));
+  reporter_.set_status(tr_noop("Status", "ＣＯＭが考えています"));
 
-  s_.drawing.refresh();
-  Game& game = s_.game;
+  drawing_.refresh();
+  Game& game = game_;
   const ComMove best = is_engine_level(game.state.level) ? strong_move() : one_ply_move();
   thinking_ = false;
   if (out_of_time()) return;
@@ -64,17 +64,17 @@ void ComputerTurn::play_turn() {
   if (!best.found) {
     // Drops the person could not make are no candidates of the computer, so
     // a hand that only allows such drops leaves it without a move.
-    s_.clocks.set_clock_timer(false);
-    s_.messages.tell(tr_text("Game", "ＣＯＭの移動できる駒が無くなりました"),
-                     tr_text("Game", "警告"));
-    s_.flow.game_over_prompt(Winner::PERSON);
+    clocks_.set_clock_timer(false);
+    messages_.tell(tr_text("Game", "ＣＯＭの移動できる駒が無くなりました"),
+                   tr_text("Game", "警告"));
+    lifecycle_.game_over_prompt(Winner::PERSON);
     return;
   }
   if (whole_game_full(game)) {
     // The record holds no more moves: the turn goes back to the person, whose
     // moves are refused the same way until the game is stepped back or restarted.
-    s_.messages.refuse(tr_text("Game", "棋譜が一杯です（５００手）。これ以上は指せません"),
-                       tr_text("Game", "警告"));
+    messages_.refuse(tr_text("Game", "棋譜が一杯です（５００手）。これ以上は指せません"),
+                     tr_text("Game", "警告"));
     hand_turn_back();
     return;
   }
@@ -83,25 +83,25 @@ void ComputerTurn::play_turn() {
 }
 
 ComMove ComputerTurn::one_ply_move() {
-  Game& game = s_.game;
+  Game& game = game_;
   ComWorld world{game.state, game.tables, game.com_context, game.reach};
-  ClockTicker ticker(s_.clocks);
+  ClockTicker ticker(clocks_);
   return com_turn(world, nullptr, &ticker);
 }
 
 bool ComputerTurn::out_of_time() {
-  const Countdown& countdown = s_.clocks.countdown();
+  const Countdown& countdown = clocks_.countdown();
   if (!countdown.active()) return false;
-  s_.clocks.settle_turn_time();
-  const GameState& state = s_.game.state;
+  clocks_.settle_turn_time();
+  const GameState& state = game_.state;
   if (countdown.time_left(state.upper_side, state.turn_elapsed) > 0) return false;
-  s_.clocks.lose_on_time(state.upper_side);
+  clocks_.lose_on_time(state.upper_side);
   return true;
 }
 
 EngineLimits ComputerTurn::limits_on_clock() const {
-  const EngineLimits limits = limits_of_level(s_.game.state.level, strong_.variety_seed());
-  const Countdown& countdown = s_.clocks.countdown();
+  const EngineLimits limits = limits_of_level(game_.state.level, strong_.variety_seed());
+  const Countdown& countdown = clocks_.countdown();
   return countdown.active() ? limits_within(limits, countdown.computer_seconds()) : limits;
 }
 
@@ -109,7 +109,7 @@ ComMove ComputerTurn::strong_move() {
   const EngineResult result = strong_.best_move(+1, limits_on_clock());
   // The time the search took reaches the computer's clock, as the ticks
   // during the one-ply search bring it there.
-  s_.clocks.on_clock_tick();
+  clocks_.on_clock_tick();
   ComMove move;
   if (!result.found) return move;
   const Candidate& c = result.best;
@@ -124,8 +124,8 @@ ComMove ComputerTurn::strong_move() {
 }
 
 void ComputerTurn::show_com_path(const ComMove& best) {
-  ReachState& reach = s_.game.reach;
-  if (!find_chain_path(reach, s_.game.state.board, best.from_x, best.from_y, best.to_x, best.to_y,
+  ReachState& reach = game_.reach;
+  if (!find_chain_path(reach, game_.state.board, best.from_x, best.from_y, best.to_x, best.to_y,
                        best.moved)) {
     // A chain longer than the search looks is shown as its two ends.
     reach.path_x[1] = best.from_x;
@@ -137,16 +137,16 @@ void ComputerTurn::show_com_path(const ComMove& best) {
   while (count < 8 && !(reach.path_x[count] == best.to_x && reach.path_y[count] == best.to_y)) {
     ++count;
   }
-  s_.reporter.path_shown(reach.path_x + 1, reach.path_y + 1, count);
-  s_.drawing.draw_chain_path(count);
+  reporter_.path_shown(reach.path_x + 1, reach.path_y + 1, count);
+  drawing_.draw_chain_path(count);
 }
 
 void ComputerTurn::play_com_move(const ComMove& best) {
-  GameState& state = s_.game.state;
-  Kifu& kifu = s_.game.kifu;
+  GameState& state = game_.state;
+  Kifu& kifu = game_.kifu;
   // The move is decided: on time, the computer's clock stops here and does
   // not count the showing of the move.
-  if (s_.clocks.countdown().active()) s_.clocks.set_clock_timer(false);
+  if (clocks_.countdown().active()) clocks_.set_clock_timer(false);
   // The thinking time ends where the showing begins; the record, and with it
   // the side panel's move list, gains the move once the board shows it.
   const double upper_clock_after = state.upper_clock + state.turn_elapsed;
@@ -155,46 +155,45 @@ void ComputerTurn::play_com_move(const ComMove& best) {
   record_move(kifu, state.board, best.from_x, best.from_y, best.to_x, best.to_y, best.moved,
               best.placed, state.lower_clock, state.lower_clock, state.upper_clock,
               upper_clock_after);
-  s_.game.count_move();
-  s_.drawing.show_move_number(state.move_count);
-  const MoveRedraw redraw =
-      s_.game.play(best.from_x, best.from_y, best.to_x, best.to_y, best.placed);
-  draw_move(s_.drawing, best.from_x, best.from_y, best.to_x, best.to_y, best.placed, redraw);
-  report_move(s_.reporter, kifu.entry[kifu.kifu_pos]);
-  s_.flow.move_recorded();
-  s_.messages.play_click();
-  s_.clocks.set_clock_timer(false);
+  game_.count_move();
+  drawing_.show_move_number(state.move_count);
+  const MoveRedraw redraw = game_.play(best.from_x, best.from_y, best.to_x, best.to_y, best.placed);
+  draw_move(drawing_, best.from_x, best.from_y, best.to_x, best.to_y, best.placed, redraw);
+  report_move(reporter_, kifu.entry[kifu.kifu_pos]);
+  record_listener_.move_recorded();
+  messages_.play_click();
+  clocks_.set_clock_timer(false);
 }
 
 void ComputerTurn::after_com_move(const ComMove& best) {
-  Game& game = s_.game;
+  Game& game = game_;
   GameState& state = game.state;
   if (!side_can_move(state, state.lower_side)) {
-    s_.messages.tell(tr_text("Game", "移動できる駒が無くなりました"), tr_text("Game", "警告"));
-    s_.flow.game_over_prompt(Winner::COMPUTER);
+    messages_.tell(tr_text("Game", "移動できる駒が無くなりました"), tr_text("Game", "警告"));
+    lifecycle_.game_over_prompt(Winner::COMPUTER);
     return;
   }
   analyze_board(state, game.tables);
   if (state.winner == state.upper_side) {
-    s_.flow.game_over_prompt(Winner::COMPUTER);
+    lifecycle_.game_over_prompt(Winner::COMPUTER);
     return;
   }
   if (game.tables.upper_attack_count(state.lower_king_x, state.lower_king_y) > 0) {
-    s_.messages.tell(tr_text("Game", "   ** 王手 **"), "");
+    messages_.tell(tr_text("Game", "   ** 王手 **"), "");
   }
-  s_.drawing.show_last_move(state.upper_side, best.to_x, best.to_y, best.placed, TEXT_COLOUR);
-  s_.drawing.frame_cell(REFUSED_COLOUR, best.to_x, best.to_y);
+  drawing_.show_last_move(state.upper_side, best.to_x, best.to_y, best.placed, TEXT_COLOUR);
+  drawing_.frame_cell(REFUSED_COLOUR, best.to_x, best.to_y);
   hand_turn_back();
 }
 
 void ComputerTurn::hand_turn_back() {
-  s_.clocks.charge_turn(true);
-  s_.clocks.start_turn();
-  s_.game.give_turn_to(s_.game.state.lower_side);
-  if (s_.ticks.is_checked(MenuId::ELAPSED_TIME) || s_.clocks.countdown().active()) {
-    s_.clocks.set_clock_timer(true);
+  clocks_.charge_turn(true);
+  clocks_.start_turn();
+  game_.give_turn_to(game_.state.lower_side);
+  if (ticks_.is_checked(MenuId::ELAPSED_TIME) || clocks_.countdown().active()) {
+    clocks_.set_clock_timer(true);
   }
-  s_.reporter.set_status(tr_noop("Status", "あなたの番です"));
+  reporter_.set_status(tr_noop("Status", "あなたの番です"));
 }
 
 }  // namespace kumora

@@ -3,17 +3,37 @@
 #pragma once
 
 #include "engine/engine.h"
-#include "window/services.h"
+#include "window/appearance.h"
+#include "window/game.h"
+#include "window/game_lifecycle.h"
+#include "window/menu_ticks.h"
+#include "window/record_listener.h"
+#include "window/reporter.h"
 
 namespace kumora {
 
+class Clocks;
+class Drawing;
+class Messages;
 struct ComMove;
 
 class StrongSearch;
 
 class ComputerTurn {
  public:
-  ComputerTurn(WindowServices& services, StrongSearch& strong) : s_(services), strong_(strong) {}
+  ComputerTurn(Game& game, const Appearance& appearance, const MenuTicks& ticks, Drawing& drawing,
+               Messages& messages, Clocks& clocks, Reporter& reporter, GameLifecycle& lifecycle,
+               RecordListener& record_listener, StrongSearch& strong)
+      : game_(game),
+        appearance_(appearance),
+        ticks_(ticks),
+        drawing_(drawing),
+        messages_(messages),
+        clocks_(clocks),
+        reporter_(reporter),
+        lifecycle_(lifecycle),
+        record_listener_(record_listener),
+        strong_(strong) {}
 
   // com_ban: the whole turn, called with the upper side to move.
   void play_turn();
@@ -37,7 +57,15 @@ class ComputerTurn {
   void after_com_move(const ComMove& best);
   void hand_turn_back();
 
-  WindowServices& s_;
+  Game& game_;
+  const Appearance& appearance_;
+  const MenuTicks& ticks_;
+  Drawing& drawing_;
+  Messages& messages_;
+  Clocks& clocks_;
+  Reporter& reporter_;
+  GameLifecycle& lifecycle_;
+  RecordListener& record_listener_;
   StrongSearch& strong_;
   bool thinking_ = false;
 };

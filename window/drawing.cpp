@@ -17,7 +17,14 @@ double cell_top(double y) { return BOARD_Y0 + y * CELL_H; }
 
 }  // namespace
 
-Drawing::Drawing(Canvas& canvas, WindowServices& services) : canvas_(canvas), s_(services) {}
+Drawing::Drawing(Canvas& canvas, const Game& game, const Appearance& appearance,
+                 const MenuTicks& ticks, Host& host, ProgramExit& program_exit)
+    : canvas_(canvas),
+      game_(game),
+      appearance_(appearance),
+      ticks_(ticks),
+      host_(host),
+      program_exit_(program_exit) {}
 
 std::string Drawing::value_text(int n) {
   if (n >= 1 && n <= 9) return FULL_WIDTH_DIGITS[n];
@@ -76,14 +83,14 @@ void Drawing::paint_background(int code) {
 void Drawing::draw_board_pieces() {
   for (int x = 1; x <= 9; ++x) {
     for (int y = 1; y <= 9; ++y) {
-      paint_cell(s_.game.state.board(x, y), x, y);
+      paint_cell(game_.state.board(x, y), x, y);
       frame_cell(WINDOW_COLOUR, x, y);
     }
   }
 }
 
 void Drawing::draw_coordinates() {
-  const int background = s_.appearance.background;
+  const int background = appearance_.background;
   font_bold_ = true;
   for (int i = 1; i <= 9; ++i) {
     paint_cell(background, i, 0);
@@ -97,11 +104,11 @@ void Drawing::draw_coordinates() {
 }
 
 void Drawing::draw_lower_hand() {
-  const GameState& state = s_.game.state;
+  const GameState& state = game_.state;
   for (int i = 1; i <= 7; ++i) {
     const int r = i + 2;
     paint_cell(EMPTY, 11, r);
-    paint_cell(s_.appearance.background, 12, r);
+    paint_cell(appearance_.background, 12, r);
     frame_cell(WINDOW_COLOUR, 11, r);
     if (state.lower_hand[i] > 0) {
       paint_cell(-HAND_SLOT_CODES[i], 11, r);
@@ -113,11 +120,11 @@ void Drawing::draw_lower_hand() {
 }
 
 void Drawing::draw_upper_hand() {
-  const GameState& state = s_.game.state;
+  const GameState& state = game_.state;
   for (int i = 1; i <= 7; ++i) {
     const int r = 8 - i;
     paint_cell(EMPTY, -1, r);
-    paint_cell(s_.appearance.background, 0, r);
+    paint_cell(appearance_.background, 0, r);
     frame_cell(WINDOW_COLOUR, -1, r);
     if (state.upper_hand[i] > 0) {
       paint_cell(HAND_SLOT_CODES[i], -1, r);
@@ -133,7 +140,7 @@ void Drawing::show_last_move(Side side, int x, int y, int piece, int colour) {
   clear_last_move(side);
   const std::string parts[3] = {value_text(10 - x), value_text(1000 + y), value_text(piece)};
   // The upper player's move is shown left of the board, the lower player's right of it.
-  const bool upper = side == s_.game.state.upper_side;
+  const bool upper = side == game_.state.upper_side;
   const double left = upper ? -1.5 : 13.4;
   const double top = upper ? 8.5 : 3.5;
   const double step = 0.5;
@@ -144,8 +151,8 @@ void Drawing::show_last_move(Side side, int x, int y, int piece, int colour) {
 }
 
 void Drawing::clear_last_move(Side side) {
-  const int background = s_.appearance.background;
-  if (side == s_.game.state.upper_side) {
+  const int background = appearance_.background;
+  if (side == game_.state.upper_side) {
     paint_cell(background, -2, 8);
     paint_cell(background, -1, 8);
     paint_cell(background, 0, 8);
@@ -159,8 +166,8 @@ void Drawing::clear_last_move(Side side) {
 }
 
 void Drawing::show_move_number(int n) {
-  paint_cell(s_.appearance.background, 13, 4);
-  paint_cell(s_.appearance.background, 14, 4);
+  paint_cell(appearance_.background, 13, 4);
+  paint_cell(appearance_.background, 14, 4);
   frame_cell(WINDOW_COLOUR, 11, 4);
   double x = 13.1;
   if (n < 10) {
@@ -176,7 +183,7 @@ void Drawing::show_move_number(int n) {
 
 void Drawing::prepare_board_display() {
   draw_coordinates();
-  const int background = s_.appearance.background;
+  const int background = appearance_.background;
   paint_cell(background, -1, 10);
   paint_cell(background, 0, 10);
   for (int i = 1; i <= 9; ++i) {
@@ -187,9 +194,9 @@ void Drawing::prepare_board_display() {
 
 void Drawing::show_guidance(int from_x, int from_y, int colour, int piece, int chain_count) {
   clear_marks();
-  if (!s_.appearance.guidance_on) return;
+  if (!appearance_.guidance_on) return;
   const BoardTable squares =
-      guidance_squares(s_.game.state.board, from_x, from_y, piece, chain_count);
+      guidance_squares(game_.state.board, from_x, from_y, piece, chain_count);
   for (int x = 1; x <= 9; ++x) {
     for (int y = 1; y <= 9; ++y) {
       if (squares(x, y) == ON) frame_cell(colour, x, y);
@@ -198,7 +205,7 @@ void Drawing::show_guidance(int from_x, int from_y, int colour, int piece, int c
 }
 
 void Drawing::wait(double seconds) {
-  if (!s_.host.wait(seconds)) s_.flow.end_program();
+  if (!host_.wait(seconds)) program_exit_.end_program();
 }
 
 void Drawing::blink_cell(int x, int y, int times, double pause) {
@@ -212,7 +219,7 @@ void Drawing::blink_cell(int x, int y, int times, double pause) {
     if (upper_hand_cell) {
       draw_upper_hand();
     } else if (Board::on_board(x, y)) {
-      paint_cell(s_.game.state.board(x, y), x, y);
+      paint_cell(game_.state.board(x, y), x, y);
     }
     frame_cell(WINDOW_COLOUR, x, shown_row);
     canvas_.refresh();
@@ -221,11 +228,11 @@ void Drawing::blink_cell(int x, int y, int times, double pause) {
 }
 
 void Drawing::draw_chain_path(int cells) {
-  const ReachState& reach = s_.game.reach;
+  const ReachState& reach = game_.reach;
   constexpr int BLINKS = 2;
   constexpr double QUICK_SECONDS = 0.5;
   const double pause =
-      s_.ticks.is_checked(MenuId::QUICK_COM_MOVES) ? QUICK_SECONDS / (cells * BLINKS * 2) : 0.2;
+      ticks_.is_checked(MenuId::QUICK_COM_MOVES) ? QUICK_SECONDS / (cells * BLINKS * 2) : 0.2;
   for (int i = 1; i <= cells; ++i) blink_cell(reach.path_x[i], reach.path_y[i], BLINKS, pause);
 }
 

@@ -5,8 +5,12 @@
 #include <string>
 #include <utility>
 
+#include "window/appearance.h"
 #include "window/chain_numbers.h"
-#include "window/services.h"
+#include "window/game.h"
+#include "window/menu_ticks.h"
+#include "window/port/ports.h"
+#include "window/program_exit.h"
 
 namespace kumora {
 
@@ -22,7 +26,8 @@ struct PrintValue {
 
 class Drawing {
  public:
-  Drawing(Canvas& canvas, WindowServices& services);
+  Drawing(Canvas& canvas, const Game& game, const Appearance& appearance, const MenuTicks& ticks,
+          Host& host, ProgramExit& program_exit);
 
   void paint_cell(int code, double x, double y);
   void frame_cell(int colour, double x, double y);
@@ -64,7 +69,11 @@ class Drawing {
 
  private:
   Canvas& canvas_;
-  WindowServices& s_;
+  const Game& game_;
+  const Appearance& appearance_;
+  const MenuTicks& ticks_;
+  Host& host_;
+  ProgramExit& program_exit_;
   bool font_bold_ = false;
   ChainNumbers numbers_;
 };

@@ -41,14 +41,14 @@ void FilePanel::open_read_panel() {
 }
 
 void FilePanel::open_write_panel() {
-  const GameState& state = s_.game.state;
+  const GameState& state = game_.state;
   if (state.reversed) {
-    s_.messages.tell(tr_text("Game", "反転後は書き込みできません"), tr_text("Game", "棋譜書込"));
+    messages_.tell(tr_text("Game", "反転後は書き込みできません"), tr_text("Game", "棋譜書込"));
     return;
   }
   if (state.handicap_set) {
-    s_.messages.tell(tr_text("Game", "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません"),
-                     tr_text("Game", "棋譜書込"));
+    messages_.tell(tr_text("Game", "ﾊﾝﾃﾞｷｬｯﾌﾟ設定後は書き込みできません"),
+                   tr_text("Game", "棋譜書込"));
     return;
   }
   show_file_panel(true, true, false);
@@ -69,7 +69,7 @@ void FilePanel::refresh_file_list() {
   // Kept games: the most recently played first.
   if (panel_.file_path == archive_.archive().folder()) {
     panel_.files = newest_played_first(panel_.file_path, std::move(panel_.files),
-                                       timestamp_time(s_.host.timestamp()));
+                                       timestamp_time(host_.timestamp()));
   }
 }
 
@@ -77,7 +77,7 @@ void FilePanel::choose_drive(const std::string& drive) {
   std::error_code error;
   std::filesystem::directory_iterator probe(drive, error);
   if (error) {
-    s_.messages.tell(tr_text("Game", "ﾃﾞﾊﾞｲｽが準備できていません"), tr_text("Game", "ｴﾗｰ"));
+    messages_.tell(tr_text("Game", "ﾃﾞﾊﾞｲｽが準備できていません"), tr_text("Game", "ｴﾗｰ"));
     return;
   }
   panel_.drive = drive;
@@ -92,13 +92,13 @@ void FilePanel::open_folder(const std::string& path) {
 
 void FilePanel::confirm_file() {
   if (panel_.text[TEXT_FILE_NAME].empty()) {
-    s_.messages.tell(tr_text("Game", "ﾌｧｲﾙ名が入力されていません"), "  ");
+    messages_.tell(tr_text("Game", "ﾌｧｲﾙ名が入力されていません"), "  ");
     return;
   }
-  const Kifu& kifu = s_.game.kifu;
-  const GameState& state = s_.game.state;
+  const Kifu& kifu = game_.kifu;
+  const GameState& state = game_.state;
   if (kifu.kifu_pos < 1) {
-    s_.messages.tell(tr_text("Game", "保存するデータがありません"), tr_text("Game", "棋譜保存"));
+    messages_.tell(tr_text("Game", "保存するデータがありません"), tr_text("Game", "棋譜保存"));
     return;
   }
   const RecordHeaderTexts texts{panel_.text[TEXT_TITLE], panel_.text[TEXT_SENTE],
@@ -108,12 +108,12 @@ void FilePanel::confirm_file() {
                                              state.SENTE == state.lower_side, kifu);
   if (!saved.ok) {
     // The panel stays open with what was typed, so the person can mend it.
-    s_.messages.refuse(saved.message, tr_text("Game", "棋譜保存"));
+    messages_.refuse(saved.message, tr_text("Game", "棋譜保存"));
     return;
   }
   hide();
   refresh_file_list();
-  s_.messages.tell(tr_text("Game", "棋譜を書き込みました"), "  ");
+  messages_.tell(tr_text("Game", "棋譜を書き込みました"), "  ");
 }
 
 bool FilePanel::keep_file_replaced(const RecordHeaderTexts& texts) {
@@ -125,7 +125,7 @@ bool FilePanel::keep_file_replaced(const RecordHeaderTexts& texts) {
   const std::string path = record_file_path(panel_.file_path, name);
   std::string error;
   if (archive_.keep_replaced(path, error)) return true;
-  s_.messages.refuse(
+  messages_.refuse(
       fill_in(tr_text("Game", "上書きする前の棋譜を保管できないので、書き込みませんでした\r%1\r%2"),
               {path, error}),
       tr_text("Game", "棋譜保存"));
@@ -135,7 +135,7 @@ bool FilePanel::keep_file_replaced(const RecordHeaderTexts& texts) {
 void FilePanel::print_headers() {
   const HeaderPlaces places =
       place_headers(headers_.title, headers_.top_name, headers_.bottom_name);
-  Drawing& d = s_.drawing;
+  Drawing& d = drawing_;
   d.print_text_at_twips(places.title.x, places.title.y, headers_.title, HAND_COUNT_COLOUR, 12);
   d.print_text_at_twips(places.top_name.x, places.top_name.y, headers_.top_name, TEXT_COLOUR, 12);
   d.print_text_at_twips(places.bottom_name.x, places.bottom_name.y, headers_.bottom_name,
@@ -156,38 +156,38 @@ void FilePanel::pick_file(const std::string& file_name) {
     loaded = load_record_file(path, contents);
   }
   if (!loaded.ok) {
-    s_.messages.refuse(loaded.message, tr_text("Game", "棋譜"));
+    messages_.refuse(loaded.message, tr_text("Game", "棋譜"));
     return;
   }
   const int n = contents.kifu.kifu_len;
   if (n == 0) {
     // Nothing to replay: the game on the board stays as it is.
-    s_.messages.refuse(tr_text("Game", "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"), tr_text("Game", "棋譜"));
+    messages_.refuse(tr_text("Game", "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"), tr_text("Game", "棋譜"));
     return;
   }
-  const GameState& state = s_.game.state;
-  Kifu& kifu = s_.game.kifu;
-  s_.flow.reset_game();
+  const GameState& state = game_.state;
+  Kifu& kifu = game_.kifu;
+  lifecycle_.reset_game();
   if (kind.handicap) {
-    s_.game.set_up_handicap(kind.handicap_grade, kept_game_start(kind));
-    s_.flow.redraw_all();
+    game_.set_up_handicap(kind.handicap_grade, kept_game_start(kind));
+    screen_.redraw_all();
   }
-  s_.game.set_record_mode(true);
+  game_.set_record_mode(true);
   headers_ = {contents.title, contents.top_name, contents.bottom_name};
   print_headers();
-  s_.reporter.set_status(tr_noop("Status", "棋譜は「進」と「戻」で見ます"));
+  reporter_.set_status(tr_noop("Status", "棋譜は「進」と「戻」で見ます"));
   for (int i = 1; i <= n; ++i) kifu.entry[i] = contents.kifu.entry[i];
   kifu.kifu_pos = 0;
-  s_.game.set_move_count(0);
+  game_.set_move_count(0);
   kifu.kifu_len = n;
-  s_.messages.tell(tr_text("Game", " 読み込みました"), tr_text("Game", "棋譜"));
-  s_.messages.tell(tr_text("Game", "棋譜を '進 'で進めて下さい"), tr_text("Game", "棋譜"));
+  messages_.tell(tr_text("Game", " 読み込みました"), tr_text("Game", "棋譜"));
+  messages_.tell(tr_text("Game", "棋譜を '進 'で進めて下さい"), tr_text("Game", "棋譜"));
   // A record the computer opened is replayed as against the computer, with
   // 先手 on the upper half.
   const bool upper_moved_first = kifu.entry[1].moved >= 10;
-  s_.game.play_against(upper_moved_first ? MODE_COM : MODE_MAN);
-  s_.game.name_first_mover(upper_moved_first ? state.upper_side : state.lower_side);
-  s_.game.give_turn_to(state.SENTE);
+  game_.play_against(upper_moved_first ? MODE_COM : MODE_MAN);
+  game_.name_first_mover(upper_moved_first ? state.upper_side : state.lower_side);
+  game_.give_turn_to(state.SENTE);
 }
 
 }  // namespace kumora

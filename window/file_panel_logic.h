@@ -7,15 +7,30 @@
 
 #include "kifu/record_file.h"
 #include "window/file_panel.h"
-#include "window/services.h"
+#include "window/game.h"
+#include "window/game_lifecycle.h"
+#include "window/port/ports.h"
+#include "window/reporter.h"
+#include "window/screen.h"
 
 namespace kumora {
 
+class Drawing;
+class Messages;
 class ArchiveKeeper;
 
 class FilePanel {
  public:
-  FilePanel(WindowServices& services, ArchiveKeeper& archive) : s_(services), archive_(archive) {}
+  FilePanel(Game& game, Drawing& drawing, Messages& messages, Reporter& reporter, Host& host,
+            GameLifecycle& lifecycle, Screen& screen, ArchiveKeeper& archive)
+      : game_(game),
+        drawing_(drawing),
+        messages_(messages),
+        reporter_(reporter),
+        host_(host),
+        lifecycle_(lifecycle),
+        screen_(screen),
+        archive_(archive) {}
 
   // What the panel shows; the text boxes are edited from outside.
   const FilePanelState& state() const { return panel_; }
@@ -41,7 +56,13 @@ class FilePanel {
   // with the person told why, when it could not be; nothing is written then.
   bool keep_file_replaced(const RecordHeaderTexts& texts);
 
-  WindowServices& s_;
+  Game& game_;
+  Drawing& drawing_;
+  Messages& messages_;
+  Reporter& reporter_;
+  Host& host_;
+  GameLifecycle& lifecycle_;
+  Screen& screen_;
   ArchiveKeeper& archive_;
   FilePanelState panel_;
   // The header lines of the record last read for replay.

@@ -3,15 +3,40 @@
 
 #include <string>
 
-#include "window/services.h"
+#include "window/appearance.h"
+#include "window/game.h"
+#include "window/game_lifecycle.h"
+#include "window/pending_input.h"
+#include "window/program_exit.h"
+#include "window/record_listener.h"
+#include "window/reporter.h"
+#include "window/screen.h"
 
 namespace kumora {
 
+class Clocks;
+class Drawing;
+class Messages;
 class LevelsHandicap;
 
 class GameStart {
  public:
-  GameStart(WindowServices& services, LevelsHandicap& levels) : s_(services), levels_(levels) {}
+  GameStart(Game& game, const Appearance& appearance, Drawing& drawing, Messages& messages,
+            Clocks& clocks, Reporter& reporter, GameLifecycle& lifecycle, Screen& screen,
+            RecordListener& record_listener, PendingInput& pending_input, ProgramExit& program_exit,
+            LevelsHandicap& levels)
+      : game_(game),
+        appearance_(appearance),
+        drawing_(drawing),
+        messages_(messages),
+        clocks_(clocks),
+        reporter_(reporter),
+        lifecycle_(lifecycle),
+        screen_(screen),
+        record_listener_(record_listener),
+        pending_input_(pending_input),
+        program_exit_(program_exit),
+        levels_(levels) {}
 
   void start_two_person_game();
   void start_vs_com_as_sente();
@@ -38,7 +63,17 @@ class GameStart {
   // The status line names the side to move.
   void show_turn_status();
 
-  WindowServices& s_;
+  Game& game_;
+  const Appearance& appearance_;
+  Drawing& drawing_;
+  Messages& messages_;
+  Clocks& clocks_;
+  Reporter& reporter_;
+  GameLifecycle& lifecycle_;
+  Screen& screen_;
+  RecordListener& record_listener_;
+  PendingInput& pending_input_;
+  ProgramExit& program_exit_;
   LevelsHandicap& levels_;
   TimeControl next_time_control_;
 };

@@ -10,33 +10,32 @@
 namespace kumora {
 
 void Hint::show_hint() {
-  s_.flow.hide_file_panel();
-  GameState& state = s_.game.state;
+  pending_input_.hide_file_panel();
+  const GameState& state = game_.state;
   if (state.turn == NO_GAME) {
-    s_.reporter.set_status(tr_noop("Status", "「対局」で対局を始めて下さい"));
-    s_.messages.refuse(tr_text("Game", "「対局」で始めて下さい"), tr_text("Game", "開始"));
+    reporter_.set_status(tr_noop("Status", "「対局」で対局を始めて下さい"));
+    messages_.refuse(tr_text("Game", "「対局」で始めて下さい"), tr_text("Game", "開始"));
     return;
   }
-  s_.flow.drop_selection();
-  s_.drawing.clear_marks();
-  s_.reporter.set_status(tr_noop("Status", "ヒントを考えています"));
+  pending_input_.drop_selection();
+  drawing_.clear_marks();
+  reporter_.set_status(tr_noop("Status", "ヒントを考えています"));
   const int side = state.turn == state.lower_side ? -1 : +1;
   const EngineResult result = search_.best_move(side, hint_limits());
   if (!result.found) {
-    s_.reporter.set_status(tr_noop("Status", "指せる手がありません"));
+    reporter_.set_status(tr_noop("Status", "指せる手がありません"));
     return;
   }
   frame_chain(result.best);
   const Candidate& move = result.best;
-  s_.reporter.set_status(tr_noop("Status", "ヒント：%1"),
-                         Drawing::value_text(10 - move.to_x) +
-                             Drawing::value_text(1000 + move.to_y) +
-                             Drawing::value_text(move.placed));
+  reporter_.set_status(tr_noop("Status", "ヒント：%1"), Drawing::value_text(10 - move.to_x) +
+                                                            Drawing::value_text(1000 + move.to_y) +
+                                                            Drawing::value_text(move.placed));
 }
 
 void Hint::frame_chain(const Candidate& move) {
-  Drawing& d = s_.drawing;
-  const std::vector<Cell> cells = move_clicks(s_.game.state.board, move);
+  Drawing& d = drawing_;
+  const std::vector<Cell> cells = move_clicks(game_.state.board, move);
   ChainNumbers numbers;
   for (size_t i = 0; i < cells.size(); ++i) {
     if (i > 0) d.wait(0.2);

@@ -9,26 +9,26 @@
 namespace kumora {
 
 void LevelsHandicap::choose_level(int n) {
-  Drawing& d = s_.drawing;
-  d.paint_cell(s_.appearance.background, -2, 0);
-  d.paint_cell(s_.appearance.background, -1, 0);
-  d.paint_cell(s_.appearance.background, 0, 0);
+  Drawing& d = drawing_;
+  d.paint_cell(appearance_.background, -2, 0);
+  d.paint_cell(appearance_.background, -1, 0);
+  d.paint_cell(appearance_.background, 0, 0);
   set_level(n);
 }
 
 void LevelsHandicap::set_level(int n) {
-  GameState& state = s_.game.state;
+  GameState& state = game_.state;
   for (int level = 1; level <= LADDER_LEVEL_BASE + LADDER_STEPS; ++level)
-    if (is_known_level(level)) s_.ticks.set_checked(level_item(level), false);
+    if (is_known_level(level)) ticks_.set_checked(level_item(level), false);
   if (is_known_level(n)) {
-    s_.ticks.set_checked(level_item(n), true);
-    s_.game.set_level(n);
+    ticks_.set_checked(level_item(n), true);
+    game_.set_level(n);
   }
   if (state.vs_com == MODE_COM) show_level(state.level);
 }
 
 void LevelsHandicap::show_level(int n) {
-  Drawing& d = s_.drawing;
+  Drawing& d = drawing_;
   d.print_at(-1.4, 0.2, "LEVEL", SHADOW_COLOUR, 0, 10);
   d.print_at(-1.5, 0.1, "LEVEL", TEXT_COLOUR, 0, 10);
   if (is_ladder_level(n)) {  // "3.1": a smaller size, so that it stays beside the board
@@ -41,8 +41,8 @@ void LevelsHandicap::show_level(int n) {
 }
 
 void LevelsHandicap::show_handicap_caption(int grade) {
-  Drawing& d = s_.drawing;
-  for (int x = 11; x <= 14; ++x) d.paint_cell(s_.appearance.background, x, 2);
+  Drawing& d = drawing_;
+  for (int x = 11; x <= 14; ++x) d.paint_cell(appearance_.background, x, 2);
   d.print_caption(grade, 11.1, 2.1, SHADOW_COLOUR, 10);
   d.print_caption(grade, 11, 2, TEXT_COLOUR, 10);
 }
@@ -51,60 +51,60 @@ void LevelsHandicap::handicap_refusal(int code) {
   static const char* const REASONS[4] = {"", tr_noop("Game", "棋譜ﾓｰﾄﾞではできません"),
                                          tr_noop("Game", "対局途中ではできません"),
                                          tr_noop("Game", "反転後ではできません")};
-  s_.messages.tell(
+  messages_.tell(
       fill_in(tr_text("Game", "%1\r\r局面→最初にして下さい"), {tr_text("Game", REASONS[code])}),
       tr_text("Game", "ﾊﾝﾃﾞｨｷｬｯﾌﾟ設定"));
 }
 
 bool LevelsHandicap::handicap_allowed() {
-  s_.flow.hide_file_panel();
-  const GameState& state = s_.game.state;
+  pending_input_.hide_file_panel();
+  const GameState& state = game_.state;
   int refusal = 0;
   if (state.kifu_mode) {
     refusal = 1;
-  } else if (s_.game.kifu.kifu_pos > 0) {
+  } else if (game_.kifu.kifu_pos > 0) {
     refusal = 2;
   } else if (state.reversed) {
     refusal = 3;
   }
   if (refusal != 0) {
-    s_.messages.play_forbid();
+    messages_.play_forbid();
     handicap_refusal(refusal);
     return false;
   }
-  s_.game.kifu.kifu_len = 0;
+  game_.kifu.kifu_len = 0;
   return true;
 }
 
 void LevelsHandicap::set_handicap_square(int grade, int contents) {
   const HandicapSquare square = handicap_square(grade);
-  s_.game.set_square(square.x, square.y, contents);
-  s_.drawing.paint_cell(contents, square.x, square.y);
-  s_.drawing.frame_cell(WINDOW_COLOUR, square.x, square.y);
-  s_.messages.play_click();
+  game_.set_square(square.x, square.y, contents);
+  drawing_.paint_cell(contents, square.x, square.y);
+  drawing_.frame_cell(WINDOW_COLOUR, square.x, square.y);
+  messages_.play_click();
 }
 
 void LevelsHandicap::raise_handicap() {
   if (!handicap_allowed()) return;
-  const GameState& state = s_.game.state;
+  const GameState& state = game_.state;
   if (state.handicap_grade < HIGHEST_GRADE) {
-    s_.game.change_handicap(+1);
+    game_.change_handicap(+1);
     show_handicap_caption(state.handicap_grade);
     set_handicap_square(state.handicap_grade, contents_after_step_up(state.handicap_grade));
   }
-  s_.game.mark_handicap_chosen();
+  game_.mark_handicap_chosen();
 }
 
 void LevelsHandicap::lower_handicap() {
   if (!handicap_allowed()) return;
-  const GameState& state = s_.game.state;
+  const GameState& state = game_.state;
   if (state.handicap_grade > LOWEST_GRADE) {
-    s_.game.change_handicap(-1);
+    game_.change_handicap(-1);
     show_handicap_caption(state.handicap_grade);
     const int old_grade = state.handicap_grade + 1;
     set_handicap_square(old_grade, contents_after_step_down(old_grade));
   }
-  s_.game.mark_handicap_chosen();
+  game_.mark_handicap_chosen();
 }
 
 }  // namespace kumora

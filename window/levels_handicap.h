@@ -2,13 +2,26 @@
 // captions beside the board.
 #pragma once
 
-#include "window/services.h"
+#include "window/appearance.h"
+#include "window/game.h"
+#include "window/menu_ticks.h"
+#include "window/pending_input.h"
 
 namespace kumora {
 
+class Drawing;
+class Messages;
+
 class LevelsHandicap {
  public:
-  explicit LevelsHandicap(WindowServices& services) : s_(services) {}
+  LevelsHandicap(Game& game, const Appearance& appearance, MenuTicks& ticks, Drawing& drawing,
+                 Messages& messages, PendingInput& pending_input)
+      : game_(game),
+        appearance_(appearance),
+        ticks_(ticks),
+        drawing_(drawing),
+        messages_(messages),
+        pending_input_(pending_input) {}
 
   // A level chosen from the menu: erase the old caption, then set_level(n).
   void choose_level(int n);
@@ -24,7 +37,12 @@ class LevelsHandicap {
   bool handicap_allowed();
   void set_handicap_square(int grade, int contents);
 
-  WindowServices& s_;
+  Game& game_;
+  const Appearance& appearance_;
+  MenuTicks& ticks_;
+  Drawing& drawing_;
+  Messages& messages_;
+  PendingInput& pending_input_;
 };
 
 }  // namespace kumora

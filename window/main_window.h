@@ -23,7 +23,6 @@
 #include "window/options.h"
 #include "window/record_stepping.h"
 #include "window/resignation.h"
-#include "window/services.h"
 #include "window/strong_search.h"
 #include "window/whole_game.h"
 
@@ -36,7 +35,11 @@ struct WindowPlacement {
   int left = 0, top = 0, width = 9000, height = 8000;
 };
 
-class MainWindow : private GameFlow {
+class MainWindow : private GameLifecycle,
+                   private Screen,
+                   private RecordListener,
+                   private PendingInput,
+                   private ProgramExit {
  public:
   MainWindow(Canvas& canvas, Dialogs& dialogs, SoundPort& sound, Host& host);
 
@@ -125,6 +128,13 @@ class MainWindow : private GameFlow {
     net_.move_recorded();
     archive_.move_recorded();
   }
+  // This window as each of the interfaces its parts call back through.
+  GameLifecycle& lifecycle() { return *this; }
+  Screen& screen() { return *this; }
+  RecordListener& record_listener() { return *this; }
+  PendingInput& pending_input() { return *this; }
+  ProgramExit& program_exit() { return *this; }
+
   // A menu item that would leave a network game; true when it is refused.
   bool net_game_refuses(MenuId id);
   [[noreturn]] void end_program() override;
@@ -135,7 +145,6 @@ class MainWindow : private GameFlow {
   Reporter reporter_;
   Messages messages_;
   Host& host_;
-  WindowServices services_;
   Drawing drawing_;
   Clocks clocks_;
   LevelsHandicap levels_;

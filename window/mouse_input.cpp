@@ -22,36 +22,36 @@ bool is_piece(int code) { return code >= 10 || code <= -10; }
 void MouseInput::on_mouse_down(int button, int shift, double x, double y) {
   (void)shift;
   // A hint's numbers stay until the next press.
-  s_.drawing.clear_numbers();
+  drawing_.clear_numbers();
   handle_press(button, x, y);
   number_chain_links();
 }
 
 void MouseInput::number_chain_links() {
   if (selection_.select_state != 1 || chain_links_.empty()) return;
-  s_.drawing.show_numbers({chain_links_, false});
+  drawing_.show_numbers({chain_links_, false});
 }
 
 void MouseInput::handle_press(int button, double x, double y) {
-  GameState& state = s_.game.state;
-  s_.flow.hide_file_panel();
+  GameState& state = game_.state;
+  pending_input_.hide_file_panel();
   if (state.kifu_mode) {
-    s_.reporter.set_status(tr_noop("Status", "棋譜は「進」と「戻」で見ます"));
-    if (!s_.messages.ask_yes_no(tr_text("Game", "棋譜を '進 'で進めて下さい"),
-                                tr_text("Game", "棋譜"))) {
-      s_.messages.play_forbid();
-      s_.flow.reset_game();
+    reporter_.set_status(tr_noop("Status", "棋譜は「進」と「戻」で見ます"));
+    if (!messages_.ask_yes_no(tr_text("Game", "棋譜を '進 'で進めて下さい"),
+                              tr_text("Game", "棋譜"))) {
+      messages_.play_forbid();
+      lifecycle_.reset_game();
     }
     return;
   }
   const int cell_x = cell_column(x);
   const int cell_y = cell_row(y);
   if (state.turn == NO_GAME) {
-    s_.reporter.set_status(tr_noop("Status", "「対局」で対局を始めて下さい"));
-    s_.messages.refuse(tr_text("Game", "「対局」で始めて下さい"), tr_text("Game", "開始"));
+    reporter_.set_status(tr_noop("Status", "「対局」で対局を始めて下さい"));
+    messages_.refuse(tr_text("Game", "「対局」で始めて下さい"), tr_text("Game", "開始"));
     return;
   }
-  if (resume_stepped_game() && s_.flow.end_if_person_cannot_move()) return;
+  if (resume_stepped_game() && lifecycle_.end_if_person_cannot_move()) return;
   if (Board::on_board(cell_x, cell_y)) {
     click_board_square(button, cell_x, cell_y);
   } else {
@@ -60,34 +60,34 @@ void MouseInput::handle_press(int button, double x, double y) {
 }
 
 bool MouseInput::resume_stepped_game() {
-  GameState& state = s_.game.state;
+  GameState& state = game_.state;
   if (state.vs_com == MODE_MAN) {
     if (!state.stepped) return false;
-    s_.game.set_stepped(false);
-    s_.clocks.restart_turn_clock();
+    game_.set_stepped(false);
+    clocks_.restart_turn_clock();
     if (state.turn == state.SENTE)
-      s_.messages.tell(tr_text("Game", "先手の番です"), tr_text("Game", "対局"));
+      messages_.tell(tr_text("Game", "先手の番です"), tr_text("Game", "対局"));
     if (state.turn == state.GOTE)
-      s_.messages.tell(tr_text("Game", "後手の番です"), tr_text("Game", "対局"));
+      messages_.tell(tr_text("Game", "後手の番です"), tr_text("Game", "対局"));
     return true;
   }
   if (state.turn == state.upper_side) {
-    s_.game.set_stepped(false);
-    s_.messages.tell(tr_text("Game", "OKですか？"), tr_text("Game", "再開(COM)"));
-    s_.flow.com_ban();
+    game_.set_stepped(false);
+    messages_.tell(tr_text("Game", "OKですか？"), tr_text("Game", "再開(COM)"));
+    lifecycle_.com_ban();
     return true;
   }
   if (state.turn == state.lower_side && state.stepped) {
-    s_.game.set_stepped(false);
-    s_.clocks.restart_turn_clock();
-    s_.messages.tell(tr_text("Game", "MANの番です"), tr_text("Game", "対局"));
+    game_.set_stepped(false);
+    clocks_.restart_turn_clock();
+    messages_.tell(tr_text("Game", "MANの番です"), tr_text("Game", "対局"));
     return true;
   }
   return false;
 }
 
 const char* MouseInput::refused_step_status(int x, int y) const {
-  const GameState& state = s_.game.state;
+  const GameState& state = game_.state;
   const int* move = selection_.cur_move;
   // The selected piece clicked again: the selection is given up.
   if (selection_.chain_count == 0 && x == move[CUR_FROM_X] && y == move[CUR_FROM_Y]) {
@@ -101,9 +101,9 @@ const char* MouseInput::refused_step_status(int x, int y) const {
 }
 
 void MouseInput::click_board_square(int button, int x, int y) {
-  GameState& state = s_.game.state;
-  Drawing& d = s_.drawing;
-  const int guide_colour = s_.appearance.guide_colour;
+  GameState& state = game_.state;
+  Drawing& d = drawing_;
+  const int guide_colour = appearance_.guide_colour;
   if (selection_.select_state == 0) {
     select_board_piece(x, y);
     return;
@@ -114,8 +114,8 @@ void MouseInput::click_board_square(int button, int x, int y) {
   const bool reachable = can_step_or_chain(state.board, move[CUR_FROM_X], move[CUR_FROM_Y], x, y,
                                            move[CUR_PIECE], selection_.chain_count);
   if (!reachable) {
-    s_.reporter.set_status(refused_step_status(x, y));
-    s_.messages.play_forbid();
+    reporter_.set_status(refused_step_status(x, y));
+    messages_.play_forbid();
     d.clear_marks();
     selection_.select_state = 0;
     d.draw_lower_hand();
@@ -131,7 +131,7 @@ void MouseInput::click_board_square(int button, int x, int y) {
     move[CUR_PIECE] = code;
     d.show_guidance(x, y, guide_colour, code, selection_.chain_count);
     selection_.select_state = 0;
-    s_.reporter.set_status(tr_noop("Status", "取り消しました"));
+    reporter_.set_status(tr_noop("Status", "取り消しました"));
     return;
   }
   if (state.belongs_to_turn(code)) {
@@ -143,14 +143,14 @@ void MouseInput::click_board_square(int button, int x, int y) {
     d.show_guidance(x, y, guide_colour, code, selection_.chain_count);
     d.frame_cell(SELECTED_COLOUR, x, y);
     d.frame_cell(CHAIN_START_COLOUR, selection_.chain_start_x, selection_.chain_start_y);
-    s_.reporter.set_status(tr_noop("Status", "続けて自分の駒か、止まるマスをクリックします"));
+    reporter_.set_status(tr_noop("Status", "続けて自分の駒か、止まるマスをクリックします"));
     return;
   }
   end_move_at(button, x, y);
 }
 
 void MouseInput::select_board_piece(int x, int y) {
-  GameState& state = s_.game.state;
+  GameState& state = game_.state;
   const int code = state.board(x, y);
   if (code == EMPTY) return;
   int* move = selection_.cur_move;
@@ -158,20 +158,20 @@ void MouseInput::select_board_piece(int x, int y) {
   move[CUR_FROM_X] = selection_.chain_start_x = x;
   move[CUR_FROM_Y] = selection_.chain_start_y = y;
   move[CUR_PIECE] = selection_.chain_piece = code;
-  s_.drawing.show_guidance(x, y, s_.appearance.guide_colour, code, 0);
+  drawing_.show_guidance(x, y, appearance_.guide_colour, code, 0);
   chain_links_ = {{x, y}};
   if (state.belongs_to_turn(code)) {
     selection_.select_state = 1;
-    s_.drawing.frame_cell(SELECTED_COLOUR, x, y);
-    s_.reporter.set_status(tr_noop("Status", "次に、この駒が踏む自分の駒をクリックします"));
+    drawing_.frame_cell(SELECTED_COLOUR, x, y);
+    reporter_.set_status(tr_noop("Status", "次に、この駒が踏む自分の駒をクリックします"));
   } else if (is_piece(code)) {
-    s_.drawing.frame_cell(s_.appearance.guide_colour, x, y);
-    s_.reporter.set_status(tr_noop("Status", "相手の駒です"));
+    drawing_.frame_cell(appearance_.guide_colour, x, y);
+    reporter_.set_status(tr_noop("Status", "相手の駒です"));
   }
 }
 
 void MouseInput::end_move_at(int button, int x, int y) {
-  GameState& state = s_.game.state;
+  GameState& state = game_.state;
   int* move = selection_.cur_move;
   // The last link, kept so that a refused promotion leaves the move as it was.
   const int link_x = move[CUR_FROM_X];
@@ -187,29 +187,29 @@ void MouseInput::end_move_at(int button, int x, int y) {
 
   if (second_pawn_in_file(state.board, from_x, x, piece) &&
       !(button == MOUSE_RIGHT && promoted_code(from_x, from_y, x, y, piece) != piece)) {
-    s_.drawing.frame_cell(REFUSED_COLOUR, x, y);
-    s_.reporter.set_status(tr_noop("Status", "２歩になります"));
-    s_.messages.refuse(tr_text("Game", "２歩なので打てません"), tr_text("Game", "警告"));
+    drawing_.frame_cell(REFUSED_COLOUR, x, y);
+    reporter_.set_status(tr_noop("Status", "２歩になります"));
+    messages_.refuse(tr_text("Game", "２歩なので打てません"), tr_text("Game", "警告"));
     refusal_tail(x, y);
     return;
   }
   if (!Board::on_board(from_x, 5) && state.board(x, y) != EMPTY) {
-    s_.reporter.set_status(tr_noop("Status", "打った駒では相手の駒を取れません"));
-    s_.messages.refuse(tr_text("Game", "張り駒で相手駒を取れません"), tr_text("Game", "警告"));
+    reporter_.set_status(tr_noop("Status", "打った駒では相手の駒を取れません"));
+    messages_.refuse(tr_text("Game", "張り駒で相手駒を取れません"), tr_text("Game", "警告"));
     refusal_tail(x, y);
     return;
   }
   if (!may_stay_unpromoted(y, piece) && button == MOUSE_LEFT) {
-    s_.reporter.set_status(tr_noop("Status", "右クリックで成ります"));
-    s_.messages.refuse(tr_text("Game", "マウスの右をクリックして下さい"), tr_text("Game", "成り"));
+    reporter_.set_status(tr_noop("Status", "右クリックで成ります"));
+    messages_.refuse(tr_text("Game", "マウスの右をクリックして下さい"), tr_text("Game", "成り"));
     move[CUR_FROM_X] = link_x;
     move[CUR_FROM_Y] = link_y;
     move[CUR_PIECE] = link_piece;
     return;
   }
-  if (whole_game_full(s_.game)) {
-    s_.messages.refuse(tr_text("Game", "棋譜が一杯です（５００手）。これ以上は指せません"),
-                       tr_text("Game", "警告"));
+  if (whole_game_full(game_)) {
+    messages_.refuse(tr_text("Game", "棋譜が一杯です（５００手）。これ以上は指せません"),
+                     tr_text("Game", "警告"));
     refusal_tail(x, y);
     return;
   }
@@ -217,24 +217,23 @@ void MouseInput::end_move_at(int button, int x, int y) {
 }
 
 void MouseInput::refusal_tail(int x, int y) {
-  GameState& state = s_.game.state;
+  GameState& state = game_.state;
   int* move = selection_.cur_move;
-  s_.drawing.frame_cell(PLAIN_CELL_COLOUR, move[CUR_FROM_X], move[CUR_FROM_Y]);
+  drawing_.frame_cell(PLAIN_CELL_COLOUR, move[CUR_FROM_X], move[CUR_FROM_Y]);
   move[CUR_FROM_X] = x;
   move[CUR_FROM_Y] = y;
   move[CUR_PIECE] = state.board(x, y);
-  s_.drawing.show_guidance(x, y, s_.appearance.guide_colour, move[CUR_PIECE],
-                           selection_.chain_count);
+  drawing_.show_guidance(x, y, appearance_.guide_colour, move[CUR_PIECE], selection_.chain_count);
   selection_.select_state = 0;
 }
 
 void MouseInput::click_off_board(int x, int y) {
-  GameState& state = s_.game.state;
+  GameState& state = game_.state;
   int* move = selection_.cur_move;
   if (is_piece(move[CUR_PIECE])) {
-    s_.drawing.show_guidance(move[CUR_FROM_X], move[CUR_FROM_Y], PLAIN_CELL_COLOUR, move[CUR_PIECE],
-                             selection_.chain_count);
-    s_.drawing.frame_cell(PLAIN_CELL_COLOUR, move[CUR_FROM_X], move[CUR_FROM_Y]);
+    drawing_.show_guidance(move[CUR_FROM_X], move[CUR_FROM_Y], PLAIN_CELL_COLOUR, move[CUR_PIECE],
+                           selection_.chain_count);
+    drawing_.frame_cell(PLAIN_CELL_COLOUR, move[CUR_FROM_X], move[CUR_FROM_Y]);
   }
   if (x == LOWER_HAND_COLUMN && y >= 3 && y <= 9) {
     const int slot = y - 2;
@@ -255,9 +254,9 @@ void MouseInput::select_hand_piece(int x, int y, int code) {
   move[CUR_FROM_Y] = selection_.chain_start_y = y;
   move[CUR_PIECE] = selection_.chain_piece = code;
   chain_links_ = {{x, y}};
-  s_.drawing.frame_cell(SELECTED_COLOUR, x, y);
-  s_.drawing.show_guidance(x, y, s_.appearance.guide_colour, code, 0);
-  s_.reporter.set_status(tr_noop("Status", "次に、打つ駒を置く自分の駒をクリックします"));
+  drawing_.frame_cell(SELECTED_COLOUR, x, y);
+  drawing_.show_guidance(x, y, appearance_.guide_colour, code, 0);
+  reporter_.set_status(tr_noop("Status", "次に、打つ駒を置く自分の駒をクリックします"));
 }
 
 void MouseInput::play_move(int button, int to_x, int to_y) {
@@ -273,16 +272,16 @@ void MouseInput::play_move(int button, int to_x, int to_y) {
 
 void MouseInput::play_decided_move(int from_x, int from_y, int to_x, int to_y, int moved,
                                    int placed) {
-  GameState& state = s_.game.state;
-  Kifu& kifu = s_.game.kifu;
-  Drawing& d = s_.drawing;
+  GameState& state = game_.state;
+  Kifu& kifu = game_.kifu;
+  Drawing& d = drawing_;
   // Each person's thinking time goes on the clock of the side that moved.
   const bool upper_moved = moved >= 10;
   const double te = state.turn_elapsed;
   record_move(kifu, state.board, from_x, from_y, to_x, to_y, moved, placed, state.lower_clock,
               state.lower_clock + (upper_moved ? 0 : te), state.upper_clock,
               state.upper_clock + (upper_moved ? te : 0));
-  s_.game.count_move();
+  game_.count_move();
   d.show_move_number(state.move_count);
 
   selection_.select_state = 0;
@@ -291,11 +290,11 @@ void MouseInput::play_decided_move(int from_x, int from_y, int to_x, int to_y, i
   d.show_guidance(from_x, from_y, PLAIN_CELL_COLOUR, placed, selection_.chain_count);
   if (from_x == UPPER_HAND_COLUMN) from_y = 8 - from_y;
 
-  const MoveRedraw redraw = s_.game.play(from_x, from_y, to_x, to_y, placed);
+  const MoveRedraw redraw = game_.play(from_x, from_y, to_x, to_y, placed);
   draw_move(d, from_x, from_y, to_x, to_y, placed, redraw);
-  report_move(s_.reporter, kifu.entry[kifu.kifu_pos]);
-  s_.flow.move_recorded();
-  s_.messages.play_click();
+  report_move(reporter_, kifu.entry[kifu.kifu_pos]);
+  record_listener_.move_recorded();
+  messages_.play_click();
   d.show_last_move(upper_moved ? state.upper_side : state.lower_side, to_x, to_y, placed,
                    TEXT_COLOUR);
 
@@ -304,54 +303,54 @@ void MouseInput::play_decided_move(int from_x, int from_y, int to_x, int to_y, i
   } else {
     after_person_move_two_persons(upper_moved);
     if (state.turn != NO_GAME) {
-      s_.reporter.set_status(state.turn == state.SENTE ? tr_noop("Status", "先手の番です")
-                                                       : tr_noop("Status", "後手の番です"));
+      reporter_.set_status(state.turn == state.SENTE ? tr_noop("Status", "先手の番です")
+                                                     : tr_noop("Status", "後手の番です"));
     }
   }
 }
 
 void MouseInput::after_person_move_vs_com(int captured) {
-  Game& game = s_.game;
+  Game& game = game_;
   GameState& state = game.state;
-  s_.clocks.set_clock_timer(false);
-  s_.clocks.charge_turn(false);
+  clocks_.set_clock_timer(false);
+  clocks_.charge_turn(false);
   analyze_board(state, game.tables);
   if (captured == KING) {
-    s_.flow.game_over_prompt(Winner::PERSON);
+    lifecycle_.game_over_prompt(Winner::PERSON);
   } else if (!side_can_move(state, state.upper_side)) {
-    s_.messages.tell(tr_text("Game", "ＣＯＭの移動できる駒が無くなりました"),
-                     tr_text("Game", "警告"));
-    s_.flow.game_over_prompt(Winner::PERSON);
+    messages_.tell(tr_text("Game", "ＣＯＭの移動できる駒が無くなりました"),
+                   tr_text("Game", "警告"));
+    lifecycle_.game_over_prompt(Winner::PERSON);
   } else if (state.winner == NO_GAME) {
     game.give_turn_to(state.upper_side);
-    s_.flow.com_ban();
+    lifecycle_.com_ban();
   }
 }
 
 void MouseInput::after_person_move_two_persons(bool upper_moved) {
-  const GameState& state = s_.game.state;
+  const GameState& state = game_.state;
   // The side that took the king wins, whichever side the board shows below.
-  if (state.winner == state.SENTE) s_.flow.game_over_prompt(Winner::SENTE);
-  if (state.winner == state.GOTE) s_.flow.game_over_prompt(Winner::GOTE);
+  if (state.winner == state.SENTE) lifecycle_.game_over_prompt(Winner::SENTE);
+  if (state.winner == state.GOTE) lifecycle_.game_over_prompt(Winner::GOTE);
   if (state.turn == state.SENTE) {
-    s_.game.give_turn_to(state.GOTE);
+    game_.give_turn_to(state.GOTE);
     if (!side_can_move(state, state.GOTE)) {
-      s_.messages.tell(tr_text("Game", "後手の移動できる駒が無くなりました"),
-                       tr_text("Game", "警告"));
-      s_.flow.game_over_prompt(Winner::SENTE);
+      messages_.tell(tr_text("Game", "後手の移動できる駒が無くなりました"),
+                     tr_text("Game", "警告"));
+      lifecycle_.game_over_prompt(Winner::SENTE);
       return;
     }
   } else if (state.turn == state.GOTE) {
-    s_.game.give_turn_to(state.SENTE);
+    game_.give_turn_to(state.SENTE);
     if (!side_can_move(state, state.SENTE)) {
-      s_.messages.tell(tr_text("Game", "先手の移動できる駒が無くなりました"),
-                       tr_text("Game", "警告"));
-      s_.flow.game_over_prompt(Winner::GOTE);
+      messages_.tell(tr_text("Game", "先手の移動できる駒が無くなりました"),
+                     tr_text("Game", "警告"));
+      lifecycle_.game_over_prompt(Winner::GOTE);
       return;
     }
   }
-  if (state.turn != NO_GAME) s_.clocks.charge_turn(upper_moved);
-  s_.clocks.start_turn();
+  if (state.turn != NO_GAME) clocks_.charge_turn(upper_moved);
+  clocks_.start_turn();
 }
 
 }  // namespace kumora

@@ -5,18 +5,38 @@
 #include <string>
 #include <vector>
 
+#include "window/appearance.h"
 #include "window/cell.h"
+#include "window/game.h"
+#include "window/game_lifecycle.h"
+#include "window/pending_input.h"
+#include "window/record_listener.h"
+#include "window/reporter.h"
 #include "window/selection.h"
-#include "window/services.h"
 
 namespace kumora {
+
+class Clocks;
+class Drawing;
+class Messages;
 
 constexpr int MOUSE_LEFT = 1;
 constexpr int MOUSE_RIGHT = 2;
 
 class MouseInput {
  public:
-  explicit MouseInput(WindowServices& services) : s_(services) {}
+  MouseInput(Game& game, const Appearance& appearance, Drawing& drawing, Messages& messages,
+             Clocks& clocks, Reporter& reporter, GameLifecycle& lifecycle,
+             RecordListener& record_listener, PendingInput& pending_input)
+      : game_(game),
+        appearance_(appearance),
+        drawing_(drawing),
+        messages_(messages),
+        clocks_(clocks),
+        reporter_(reporter),
+        lifecycle_(lifecycle),
+        record_listener_(record_listener),
+        pending_input_(pending_input) {}
 
   void on_mouse_down(int button, int shift, double x, double y);
   const Selection& selection() const { return selection_; }
@@ -45,7 +65,15 @@ class MouseInput {
   void after_person_move_vs_com(int captured);
   void after_person_move_two_persons(bool upper_moved);
 
-  WindowServices& s_;
+  Game& game_;
+  const Appearance& appearance_;
+  Drawing& drawing_;
+  Messages& messages_;
+  Clocks& clocks_;
+  Reporter& reporter_;
+  GameLifecycle& lifecycle_;
+  RecordListener& record_listener_;
+  PendingInput& pending_input_;
   Selection selection_;
   // The move under construction: its piece (or hand cell), then each own
   // piece it stepped on, in click order.

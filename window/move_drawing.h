@@ -4,7 +4,7 @@
 
 #include "kifu/kifu.h"
 #include "rules/make_move.h"
-#include "window/services.h"
+#include "window/reporter.h"
 
 namespace kumora {
 

@@ -10,18 +10,37 @@
 #include <string>
 
 #include "net/net_port.h"
-#include "window/services.h"
+#include "window/game.h"
+#include "window/game_lifecycle.h"
+#include "window/record_listener.h"
+#include "window/reporter.h"
+#include "window/screen.h"
 
 namespace kumora {
 
+class Clocks;
+class Drawing;
+class Messages;
 class MouseInput;
 class RecordStepping;
 class GameStart;
 
 class NetPlay : public NetGame, public NetEvents {
  public:
-  NetPlay(WindowServices& services, MouseInput& mouse, RecordStepping& stepping, GameStart& start)
-      : s_(services), mouse_(mouse), stepping_(stepping), start_(start) {}
+  NetPlay(Game& game, Drawing& drawing, Messages& messages, Clocks& clocks, Reporter& reporter,
+          GameLifecycle& lifecycle, Screen& screen, RecordListener& record_listener,
+          MouseInput& mouse, RecordStepping& stepping, GameStart& start)
+      : game_(game),
+        drawing_(drawing),
+        messages_(messages),
+        clocks_(clocks),
+        reporter_(reporter),
+        lifecycle_(lifecycle),
+        screen_(screen),
+        record_listener_(record_listener),
+        mouse_(mouse),
+        stepping_(stepping),
+        start_(start) {}
 
   // The port the window's host gives it; none in a window without network.
   void set_port(NetPort* port) { port_ = port; }
@@ -88,7 +107,14 @@ class NetPlay : public NetGame, public NetEvents {
   void send_last_move();
   void tell(const std::string& text);
 
-  WindowServices& s_;
+  Game& game_;
+  Drawing& drawing_;
+  Messages& messages_;
+  Clocks& clocks_;
+  Reporter& reporter_;
+  GameLifecycle& lifecycle_;
+  Screen& screen_;
+  RecordListener& record_listener_;
   MouseInput& mouse_;
   RecordStepping& stepping_;
   GameStart& start_;

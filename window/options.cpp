@@ -26,23 +26,22 @@ constexpr int BACKGROUND_CODES[] = {BACKGROUND_MIDORI, BACKGROUND_TATAMI, BACKGR
 }  // namespace
 
 void Options::toggle_quick_com_moves() {
-  s_.ticks.set_checked(MenuId::QUICK_COM_MOVES, !s_.ticks.is_checked(MenuId::QUICK_COM_MOVES));
+  ticks_.set_checked(MenuId::QUICK_COM_MOVES, !ticks_.is_checked(MenuId::QUICK_COM_MOVES));
 }
 
 void Options::check_background(int code) {
-  for (int i = 0; i < 5; ++i)
-    s_.ticks.set_checked(BACKGROUND_ITEMS[i], BACKGROUND_CODES[i] == code);
+  for (int i = 0; i < 5; ++i) ticks_.set_checked(BACKGROUND_ITEMS[i], BACKGROUND_CODES[i] == code);
 }
 
 void Options::apply_default_settings(bool repaint) {
   check_background(BACKGROUND_MIDORI);
   if (repaint) {
-    s_.drawing.paint_background(BACKGROUND_MIDORI);
-    s_.appearance.background = BACKGROUND_MIDORI;
+    drawing_.paint_background(BACKGROUND_MIDORI);
+    appearance_.background = BACKGROUND_MIDORI;
   }
-  s_.ticks.set_checked(MenuId::MOVE_GUIDANCE, false);
-  s_.ticks.set_checked(MenuId::ELAPSED_TIME, true);
-  s_.ticks.set_checked(MenuId::MUSIC, true);
+  ticks_.set_checked(MenuId::MOVE_GUIDANCE, false);
+  ticks_.set_checked(MenuId::ELAPSED_TIME, true);
+  ticks_.set_checked(MenuId::MUSIC, true);
 }
 
 void Options::write_default_settings() {
@@ -52,21 +51,21 @@ void Options::write_default_settings() {
 
 void Options::load_settings() {
   const SettingsRead read = read_settings_file(SETTINGS_FILE_NAME);
-  Appearance& look = s_.appearance;
+  Appearance& look = appearance_;
   if (read.lines_present >= 1 && read.background != 0) {
     check_background(read.background);
-    s_.drawing.paint_background(read.background);
+    drawing_.paint_background(read.background);
     look.background = read.background;
   }
   if (read.lines_present >= 2) {
     look.guide_colour = read.guidance_on ? GUIDE_ON_COLOUR : PLAIN_CELL_COLOUR;
-    s_.ticks.set_checked(MenuId::MOVE_GUIDANCE, read.guidance_on);
+    ticks_.set_checked(MenuId::MOVE_GUIDANCE, read.guidance_on);
     look.guidance_on = read.guidance_on;
   }
-  if (read.lines_present >= 3) s_.ticks.set_checked(MenuId::ELAPSED_TIME, read.elapsed_on);
+  if (read.lines_present >= 3) ticks_.set_checked(MenuId::ELAPSED_TIME, read.elapsed_on);
   if (read.complete()) {
-    s_.ticks.set_checked(MenuId::MUSIC, read.music_on);
-    if (read.music_on) s_.messages.start_music();
+    ticks_.set_checked(MenuId::MUSIC, read.music_on);
+    if (read.music_on) messages_.start_music();
     return;
   }
   write_default_settings();
@@ -80,7 +79,7 @@ void Options::save_settings() {
                                    MenuId::BACKGROUND_BRICK};
   constexpr int SAVE_CODES[] = {BACKGROUND_MIDORI, BACKGROUND_TAKE, BACKGROUND_TATAMI,
                                 BACKGROUND_UCHU, BACKGROUND_RENGA};
-  const MenuTicks& ticks = s_.ticks;
+  const MenuTicks& ticks = ticks_;
   for (int i = 0; i < 5; ++i) {
     if (ticks.is_checked(SAVE_ORDER[i])) {
       lines.push_back(background_line(SAVE_CODES[i]));
@@ -100,7 +99,7 @@ void Options::report_save_failure(const std::string& error) {
   // the ticks would undo what the person just chose.
   if (save_failure_reported_) return;
   save_failure_reported_ = true;
-  s_.messages.tell(
+  messages_.tell(
       fill_in(
           tr_text("Game", "設定ﾌｧｲﾙを書き込めませんでした。選んだ設定はこの間だけ使います\r%1\r%2"),
           {SETTINGS_FILE_NAME, error}),
@@ -108,30 +107,30 @@ void Options::report_save_failure(const std::string& error) {
 }
 
 void Options::choose_background(MenuId item, int code) {
-  if (!s_.ticks.is_checked(item)) {
+  if (!ticks_.is_checked(item)) {
     check_background(code);
-    s_.appearance.background = code;
+    appearance_.background = code;
   }
   save_settings();
-  s_.flow.redraw_all();
-  s_.flow.redraw_game_texts();
+  screen_.redraw_all();
+  screen_.redraw_game_texts();
 }
 
 void Options::toggle_move_guidance() {
-  Appearance& look = s_.appearance;
-  if (s_.ticks.is_checked(MenuId::MOVE_GUIDANCE)) {
-    Drawing& d = s_.drawing;
+  Appearance& look = appearance_;
+  if (ticks_.is_checked(MenuId::MOVE_GUIDANCE)) {
+    Drawing& d = drawing_;
     for (int x = 1; x <= 9; ++x) {
       for (int y = 1; y <= 9; ++y) d.frame_cell(PLAIN_CELL_COLOUR, x, y);
     }
     for (int y = 1; y <= 7; ++y) d.frame_cell(PLAIN_CELL_COLOUR, UPPER_HAND_COLUMN, y);
     for (int y = 3; y <= 9; ++y) d.frame_cell(PLAIN_CELL_COLOUR, LOWER_HAND_COLUMN, y);
     d.clear_numbers();
-    s_.ticks.set_checked(MenuId::MOVE_GUIDANCE, false);
+    ticks_.set_checked(MenuId::MOVE_GUIDANCE, false);
     look.guidance_on = false;
     look.guide_colour = PLAIN_CELL_COLOUR;
   } else {
-    s_.ticks.set_checked(MenuId::MOVE_GUIDANCE, true);
+    ticks_.set_checked(MenuId::MOVE_GUIDANCE, true);
     look.guidance_on = true;
     look.guide_colour = GUIDE_ON_COLOUR;
   }
@@ -139,37 +138,37 @@ void Options::toggle_move_guidance() {
 }
 
 void Options::toggle_elapsed_time() {
-  const GameState& state = s_.game.state;
-  if (s_.ticks.is_checked(MenuId::ELAPSED_TIME)) {
-    s_.ticks.set_checked(MenuId::ELAPSED_TIME, false);
+  const GameState& state = game_.state;
+  if (ticks_.is_checked(MenuId::ELAPSED_TIME)) {
+    ticks_.set_checked(MenuId::ELAPSED_TIME, false);
     // A game on time keeps its clocks whatever the option says.
-    if (!s_.clocks.countdown().active()) {
-      s_.clocks.clear_clock(state.lower_side);
-      s_.clocks.clear_clock(state.upper_side);
+    if (!clocks_.countdown().active()) {
+      clocks_.clear_clock(state.lower_side);
+      clocks_.clear_clock(state.upper_side);
     }
   } else {
-    s_.ticks.set_checked(MenuId::ELAPSED_TIME, true);
-    s_.clocks.show_clock(state.upper_side, state.upper_clock);
-    s_.clocks.show_clock(state.lower_side, state.lower_clock);
+    ticks_.set_checked(MenuId::ELAPSED_TIME, true);
+    clocks_.show_clock(state.upper_side, state.upper_clock);
+    clocks_.show_clock(state.lower_side, state.lower_clock);
   }
   save_settings();
 }
 
 void Options::toggle_music() {
-  if (s_.ticks.is_checked(MenuId::MUSIC)) {
-    s_.ticks.set_checked(MenuId::MUSIC, false);
-    s_.messages.stop_music();
+  if (ticks_.is_checked(MenuId::MUSIC)) {
+    ticks_.set_checked(MenuId::MUSIC, false);
+    messages_.stop_music();
   } else {
-    s_.ticks.set_checked(MenuId::MUSIC, true);
-    s_.messages.start_music();
+    ticks_.set_checked(MenuId::MUSIC, true);
+    messages_.start_music();
   }
   save_settings();
 }
 
 void Options::show_version() {
-  s_.flow.hide_file_panel();
-  s_.messages.play_other();
-  s_.messages.tell(about_text(), "Kumora Shogi");
+  pending_input_.hide_file_panel();
+  messages_.play_other();
+  messages_.tell(about_text(), "Kumora Shogi");
 }
 
 std::string Options::about_text() {

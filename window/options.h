@@ -5,13 +5,30 @@
 
 #include <string>
 
-#include "window/services.h"
+#include "window/appearance.h"
+#include "window/game.h"
+#include "window/menu_ticks.h"
+#include "window/pending_input.h"
+#include "window/screen.h"
 
 namespace kumora {
 
+class Clocks;
+class Drawing;
+class Messages;
+
 class Options {
  public:
-  explicit Options(WindowServices& services) : s_(services) {}
+  Options(const Game& game, Appearance& appearance, MenuTicks& ticks, Drawing& drawing,
+          Messages& messages, Clocks& clocks, Screen& screen, PendingInput& pending_input)
+      : game_(game),
+        appearance_(appearance),
+        ticks_(ticks),
+        drawing_(drawing),
+        messages_(messages),
+        clocks_(clocks),
+        screen_(screen),
+        pending_input_(pending_input) {}
 
   void load_settings();
   void save_settings();
@@ -35,7 +52,14 @@ class Options {
   // Tells the person, once in a run, that the options could not be kept.
   void report_save_failure(const std::string& error);
 
-  WindowServices& s_;
+  const Game& game_;
+  Appearance& appearance_;
+  MenuTicks& ticks_;
+  Drawing& drawing_;
+  Messages& messages_;
+  Clocks& clocks_;
+  Screen& screen_;
+  PendingInput& pending_input_;
   bool save_failure_reported_ = false;
 };
 

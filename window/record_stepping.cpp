@@ -9,30 +9,30 @@
 namespace kumora {
 
 void RecordStepping::start_over() {
-  s_.flow.reset_game();
-  s_.messages.play_click();
+  lifecycle_.reset_game();
+  messages_.play_click();
 }
 
 void RecordStepping::step_back() {
-  s_.flow.hide_file_panel();
-  GameState& state = s_.game.state;
-  Kifu& kifu = s_.game.kifu;
-  Drawing& d = s_.drawing;
-  s_.game.set_stepped(true);
+  pending_input_.hide_file_panel();
+  GameState& state = game_.state;
+  Kifu& kifu = game_.kifu;
+  Drawing& d = drawing_;
+  game_.set_stepped(true);
   if (kifu.kifu_pos < 1) {
-    s_.messages.refuse(tr_text("Game", "できません"), tr_text("Game", "戻る"));
+    messages_.refuse(tr_text("Game", "できません"), tr_text("Game", "戻る"));
     return;
   }
-  s_.flow.drop_selection();
-  s_.clocks.set_clock_timer(false);
+  pending_input_.drop_selection();
+  clocks_.set_clock_timer(false);
   d.clear_marks();
   const KifuEntry& e = kifu.entry[kifu.kifu_pos];
-  s_.game.undo(e);
+  game_.undo(e);
   if (Board::on_board(e.from_x, e.from_y)) {
     d.paint_cell(e.moved, e.from_x, e.from_y);
     d.frame_cell(WINDOW_COLOUR, e.from_x, e.from_y);
   }
-  s_.clocks.show_both();
+  clocks_.show_both();
   d.draw_lower_hand();
   d.draw_upper_hand();
   d.paint_cell(EMPTY, e.to_x, e.to_y);
@@ -41,65 +41,65 @@ void RecordStepping::step_back() {
     d.paint_cell(e.taken, e.to_x, e.to_y);
     d.frame_cell(WINDOW_COLOUR, e.to_x, e.to_y);
   }
-  s_.messages.play_click();
+  messages_.play_click();
   d.clear_last_move(e.moved > 0 ? state.upper_side : state.lower_side);
   kifu.kifu_pos -= 1;
-  s_.game.uncount_move();
-  s_.game.pass_turn();
+  game_.uncount_move();
+  game_.pass_turn();
   d.show_move_number(state.move_count);
   stepped_status();
 }
 
 void RecordStepping::step_forward() {
-  s_.flow.hide_file_panel();
-  GameState& state = s_.game.state;
-  Kifu& kifu = s_.game.kifu;
-  Drawing& d = s_.drawing;
+  pending_input_.hide_file_panel();
+  GameState& state = game_.state;
+  Kifu& kifu = game_.kifu;
+  Drawing& d = drawing_;
   if (state.turn == NO_GAME) {
-    s_.messages.refuse(tr_text("Game", "「対局」で始めて下さい"), tr_text("Game", "開始"));
+    messages_.refuse(tr_text("Game", "「対局」で始めて下さい"), tr_text("Game", "開始"));
     return;
   }
-  s_.game.set_stepped(true);
+  game_.set_stepped(true);
   if (kifu.kifu_pos >= kifu.kifu_len) {
     if (state.kifu_mode) {
-      s_.messages.tell(tr_text("Game", "終わり"), tr_text("Game", "進む"));
+      messages_.tell(tr_text("Game", "終わり"), tr_text("Game", "進む"));
     } else {
-      s_.messages.refuse(tr_text("Game", "できません"), tr_text("Game", "進む"));
+      messages_.refuse(tr_text("Game", "できません"), tr_text("Game", "進む"));
     }
     return;
   }
-  s_.flow.drop_selection();
-  s_.clocks.set_clock_timer(false);
+  pending_input_.drop_selection();
+  clocks_.set_clock_timer(false);
   d.clear_marks();
   kifu.kifu_pos += 1;
-  s_.game.count_move();
+  game_.count_move();
   d.show_move_number(state.move_count);
   const KifuEntry& e = kifu.entry[kifu.kifu_pos];
-  s_.game.redo(e);
-  s_.clocks.show_both();
+  game_.redo(e);
+  clocks_.show_both();
   d.paint_cell(EMPTY, e.from_x, e.from_y);
   d.frame_cell(WINDOW_COLOUR, e.from_x, e.from_y);
   d.paint_cell(e.placed, e.to_x, e.to_y);
   d.frame_cell(WINDOW_COLOUR, e.to_x, e.to_y);
   d.draw_lower_hand();
   d.draw_upper_hand();
-  s_.reporter.move_made(e.from_x, e.from_y, e.to_x, e.to_y, e.moved, e.placed, e.taken);
-  s_.messages.play_click();
+  reporter_.move_made(e.from_x, e.from_y, e.to_x, e.to_y, e.moved, e.placed, e.taken);
+  messages_.play_click();
   d.show_last_move(e.placed > 0 ? state.upper_side : state.lower_side, e.to_x, e.to_y, e.placed,
                    TEXT_COLOUR);
-  s_.game.pass_turn();
+  game_.pass_turn();
   d.show_move_number(state.move_count);
   stepped_status();
 }
 
 void RecordStepping::stepped_status() {
-  s_.reporter.set_status(s_.game.state.kifu_mode
-                             ? tr_noop("Status", "棋譜は「進」と「戻」で見ます")
-                             : tr_noop("Status", "盤をクリックすると、この局面から続けます"));
+  reporter_.set_status(game_.state.kifu_mode
+                           ? tr_noop("Status", "棋譜は「進」と「戻」で見ます")
+                           : tr_noop("Status", "盤をクリックすると、この局面から続けます"));
 }
 
 void RecordStepping::step_to(int position) {
-  const Kifu& kifu = s_.game.kifu;
+  const Kifu& kifu = game_.kifu;
   while (kifu.kifu_pos > position) {
     const int before = kifu.kifu_pos;
     step_back();
@@ -113,8 +113,8 @@ void RecordStepping::step_to(int position) {
 }
 
 int RecordStepping::moves_to_take_back() const {
-  const GameState& state = s_.game.state;
-  const Kifu& kifu = s_.game.kifu;
+  const GameState& state = game_.state;
+  const Kifu& kifu = game_.kifu;
   if (state.turn == NO_GAME || state.kifu_mode || kifu.kifu_pos < 1) return 0;
   if (state.vs_com != MODE_COM) return 1;
   // Back to just before the person's (the lower player's) latest move.
@@ -126,23 +126,23 @@ int RecordStepping::moves_to_take_back() const {
 
 void RecordStepping::take_back(int moves) {
   for (int i = 0; i < moves; ++i) step_back();
-  s_.game.kifu.kifu_len = s_.game.kifu.kifu_pos;
-  s_.game.set_stepped(false);
-  s_.clocks.restart_turn_clock();
-  s_.flow.move_recorded();
+  game_.kifu.kifu_len = game_.kifu.kifu_pos;
+  game_.set_stepped(false);
+  clocks_.restart_turn_clock();
+  record_listener_.move_recorded();
 }
 
 void RecordStepping::take_back_last_move() {
-  s_.flow.hide_file_panel();
+  pending_input_.hide_file_panel();
   const int moves = moves_to_take_back();
   if (moves == 0) {
-    s_.reporter.set_status(tr_noop("Status", "待ったできる手がありません"));
-    s_.messages.refuse(tr_text("Game", "待ったできる手がありません"), tr_text("Game", "待った"));
+    reporter_.set_status(tr_noop("Status", "待ったできる手がありません"));
+    messages_.refuse(tr_text("Game", "待ったできる手がありません"), tr_text("Game", "待った"));
     return;
   }
   take_back(moves);
-  const GameState& state = s_.game.state;
-  s_.reporter.set_status(
+  const GameState& state = game_.state;
+  reporter_.set_status(
       state.vs_com == MODE_COM ? tr_noop("Status", "待ったしました。あなたの番です")
       : state.turn == state.SENTE ? tr_noop("Status", "待ったしました。先手の番です")
                                   : tr_noop("Status", "待ったしました。後手の番です"));

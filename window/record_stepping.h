@@ -1,13 +1,31 @@
 // Stepping through the move record: "最初", "戻" and "進".
 #pragma once
 
-#include "window/services.h"
+#include "window/game.h"
+#include "window/game_lifecycle.h"
+#include "window/pending_input.h"
+#include "window/record_listener.h"
+#include "window/reporter.h"
 
 namespace kumora {
 
+class Clocks;
+class Drawing;
+class Messages;
+
 class RecordStepping {
  public:
-  explicit RecordStepping(WindowServices& services) : s_(services) {}
+  RecordStepping(Game& game, Drawing& drawing, Messages& messages, Clocks& clocks,
+                 Reporter& reporter, GameLifecycle& lifecycle, RecordListener& record_listener,
+                 PendingInput& pending_input)
+      : game_(game),
+        drawing_(drawing),
+        messages_(messages),
+        clocks_(clocks),
+        reporter_(reporter),
+        lifecycle_(lifecycle),
+        record_listener_(record_listener),
+        pending_input_(pending_input) {}
 
   void start_over();
   void step_back();
@@ -27,7 +45,14 @@ class RecordStepping {
   int moves_to_take_back() const;
   void stepped_status();
 
-  WindowServices& s_;
+  Game& game_;
+  Drawing& drawing_;
+  Messages& messages_;
+  Clocks& clocks_;
+  Reporter& reporter_;
+  GameLifecycle& lifecycle_;
+  RecordListener& record_listener_;
+  PendingInput& pending_input_;
 };
 
 }  // namespace kumora

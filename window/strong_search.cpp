@@ -7,17 +7,17 @@
 
 namespace kumora {
 
-StrongSearch::StrongSearch(WindowServices& services)
-    : s_(services), run_seed_(std::random_device{}()) {}
+StrongSearch::StrongSearch(const Game& game, Host& host, ProgramExit& program_exit)
+    : game_(game), host_(host), program_exit_(program_exit), run_seed_(std::random_device{}()) {}
 
 std::uint32_t StrongSearch::variety_seed() const {
-  const std::uint32_t move = static_cast<std::uint32_t>(s_.game.kifu.kifu_pos);
+  const std::uint32_t move = static_cast<std::uint32_t>(game_.kifu.kifu_pos);
   return node_budget_ > 0 ? move : run_seed_ * 2654435761u + move;
 }
 
 EnginePosition StrongSearch::position_with_history(int side) const {
-  const GameState& state = s_.game.state;
-  const Kifu& kifu = s_.game.kifu;
+  const GameState& state = game_.state;
+  const Kifu& kifu = game_.kifu;
   EnginePosition position = engine_position(state, side, kifu.kifu_pos);
   // The positions before each move of the record, stepped back from here.
   PositionKey earlier[RECORD_LIMIT + 1];
@@ -42,8 +42,8 @@ EngineResult StrongSearch::best_move(int side, const EngineLimits& limits) {
   if (node_budget_ > 0) used.seconds = used.iteration_seconds = 0;
   const BackgroundResult outcome = think_in_background(
       engine_, position, used,
-      [this](const std::function<bool()>& done) { return s_.host.wait_for(done); });
-  if (outcome.given_up) s_.flow.end_program();
+      [this](const std::function<bool()>& done) { return host_.wait_for(done); });
+  if (outcome.given_up) program_exit_.end_program();
   return outcome.result;
 }
 

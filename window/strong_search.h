@@ -7,13 +7,15 @@
 #include <cstdint>
 
 #include "engine/engine.h"
-#include "window/services.h"
+#include "window/game.h"
+#include "window/port/ports.h"
+#include "window/program_exit.h"
 
 namespace kumora {
 
 class StrongSearch {
  public:
-  explicit StrongSearch(WindowServices& services);
+  StrongSearch(const Game& game, Host& host, ProgramExit& program_exit);
 
   // A node budget instead of time, so that the same position gives the same
   // move on every machine (the scenario runner always sets one); 0 for time.
@@ -33,7 +35,9 @@ class StrongSearch {
  private:
   EnginePosition position_with_history(int side) const;
 
-  WindowServices& s_;
+  const Game& game_;
+  Host& host_;
+  ProgramExit& program_exit_;
   Engine engine_;
   std::int64_t node_budget_ = 0;
   std::uint32_t run_seed_;
