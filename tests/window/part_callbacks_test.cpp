@@ -65,7 +65,7 @@ class PartCallbacks : public ::testing::Test {
 
   // A game under way against the computer (MODE_COM) or a person, with
   // `side` to move.
-  void play(int opponent, int side) {
+  void play(int opponent, Side side) {
     game_.play_against(opponent);
     game_.give_turn_to(side);
   }
@@ -95,8 +95,8 @@ TEST_F(PartCallbacks, ResigningWithNoGameOnlyClosesThePanelAndSaysHowToStart) {
 
 TEST_F(PartCallbacks, ResigningEndsTheGameForTheOtherSide) {
   const GameState& state = game_.state;
-  const std::vector<std::pair<int, std::string>> cases = {{state.SENTE, "resigned gote"},
-                                                          {state.GOTE, "resigned sente"}};
+  const std::vector<std::pair<Side, std::string>> cases = {{state.SENTE, "resigned gote"},
+                                                           {state.GOTE, "resigned sente"}};
   for (const auto& [side, ended] : cases) {
     window_.calls.clear();
     play(MODE_MAN, side);
