@@ -99,11 +99,11 @@ std::string GameArchive::new_game_name(const std::string& timestamp,
 }
 
 bool GameArchive::write_game(const std::string& name, const RecordHeaderTexts& texts,
-                             bool sente_is_lower, const Kifu& kifu, std::time_t now,
+                             bool sente_is_lower, const MoveRecord& record, std::time_t now,
                              std::string& error) const {
   if (!make_folder(error)) return false;
-  Kifu whole = kifu;
-  whole.kifu_pos = whole.kifu_len;
+  MoveRecord whole = record;
+  whole.shown = whole.length;
   std::string bytes;
   if (!cp932_text(record_file_lines(texts, sente_is_lower, whole), bytes)) {
     error = tr_text("Record", "棋譜ﾌｧｲﾙに書けない文字があります");

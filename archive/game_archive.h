@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-#include "kifu/kifu.h"
+#include "kifu/move_record.h"
 #include "kifu/record_file.h"
 
 namespace kumora {
@@ -37,12 +37,12 @@ class GameArchive {
   std::string new_game_name(const std::string& timestamp,
                             const std::function<bool(const std::string&)>& taken = {}) const;
 
-  // Writes the whole record (entries 1..kifu_len) atomically under `name`,
+  // Writes the whole record (entries 1..length) atomically under `name`,
   // as played at `now` (the program's clock), then removes the least
   // recently played of the archive's own games beyond ARCHIVE_KEEPS, never
   // `name` itself.
   bool write_game(const std::string& name, const RecordHeaderTexts& texts, bool sente_is_lower,
-                  const Kifu& kifu, std::time_t now, std::string& error) const;
+                  const MoveRecord& record, std::time_t now, std::string& error) const;
 
   // Copies the record file at `path`, about to be replaced by a save, into
   // the archive, as kept at `timestamp` (the program's clock, which names it).

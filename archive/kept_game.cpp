@@ -47,7 +47,7 @@ bool reads_as_written_record(const std::string& bytes) {
   LoadOutcome outcome;
   const bool read =
       read_kept_game_text(bytes, contents, kind, outcome) || load_record_text(bytes, contents).ok;
-  return read && contents.kifu.kifu_len >= 1;
+  return read && contents.record.length >= 1;
 }
 
 }  // namespace kumora

@@ -15,7 +15,7 @@ struct GameState : Position {
 
   int move_count = 0;
   int vs_com = MODE_MAN;
-  bool kifu_mode = false;
+  bool record_mode = false;  // a record read from a file is replayed
   bool reversed = false;
   bool stepped = false;
 

@@ -11,7 +11,7 @@ const char* const FULL_WIDTH_DIGITS[10] = {"",   "１", "２", "３", "４",
                                            "５", "６", "７", "８", "９"};
 const char* const KANJI_NUMERALS[10] = {"", "一", "二", "三", "四", "五", "六", "七", "八", "九"};
 
-bool is_drop(const KifuEntry& e) { return !Board::on_board(e.from_x, e.from_y); }
+bool is_drop(const RecordEntry& e) { return !Board::on_board(e.from_x, e.from_y); }
 
 // How a character count of a name lines up after "同": one character gets a
 // full-width blank.
@@ -54,13 +54,13 @@ std::string notation_piece_name(int code) {
   }
 }
 
-std::string move_notation(const Kifu& kifu, int index, bool sente_is_lower) {
-  if (index < 1 || index > kifu.kifu_len) return {};
-  const KifuEntry& e = kifu.entry[index];
+std::string move_notation(const MoveRecord& record, int index, bool sente_is_lower) {
+  if (index < 1 || index > record.length) return {};
+  const RecordEntry& e = record.entry[index];
   const bool lower_moved = e.moved < 0;
   std::string text = lower_moved == sente_is_lower ? "▲" : "△";
   const std::string name = notation_piece_name(e.moved);
-  const KifuEntry* previous = index > 1 ? &kifu.entry[index - 1] : nullptr;
+  const RecordEntry* previous = index > 1 ? &record.entry[index - 1] : nullptr;
   if (previous && previous->to_x == e.to_x && previous->to_y == e.to_y) {
     text += is_one_character(name) ? "同　" : "同";
   } else if (Board::on_board(e.to_x, e.to_y)) {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "kifu/kifu.h"
+#include "kifu/move_record.h"
 
 namespace kumora {
 
@@ -12,10 +12,10 @@ namespace kumora {
 // 成桂 成銀 馬 竜 for the promoted kinds; empty for a code that is no piece.
 std::string notation_piece_name(int code);
 
-// Entry `index` (1..kifu_len) of the record: ▲ when the side that moved
+// Entry `index` (1..length) of the record: ▲ when the side that moved
 // first (先手) made it, △ otherwise; the destination, or "同" when it is the
 // previous move's; the piece before the move; "打" for a drop, "成" when it
 // promoted, "不成" when it could have and did not.
-std::string move_notation(const Kifu& kifu, int index, bool sente_is_lower);
+std::string move_notation(const MoveRecord& record, int index, bool sente_is_lower);
 
 }  // namespace kumora

@@ -16,12 +16,12 @@ void change_dropper_hand(GameState& state, int placed, int delta) {
 
 }  // namespace
 
-bool record_move(Kifu& kifu, const Board& board, int from_x, int from_y, int to_x, int to_y,
+bool record_move(MoveRecord& record, const Board& board, int from_x, int from_y, int to_x, int to_y,
                  int moved, int placed, double lower_clock_before, double lower_clock_after,
                  double upper_clock_before, double upper_clock_after) {
-  if (kifu_is_full(kifu)) return false;
-  kifu.kifu_pos += 1;
-  KifuEntry& e = kifu.entry[kifu.kifu_pos];
+  if (record_is_full(record)) return false;
+  record.shown += 1;
+  RecordEntry& e = record.entry[record.shown];
   e.from_x = from_x;
   e.from_y = from_y;
   e.to_x = to_x;
@@ -33,11 +33,11 @@ bool record_move(Kifu& kifu, const Board& board, int from_x, int from_y, int to_
   e.upper_clock_before = upper_clock_before;
   e.upper_clock_after = upper_clock_after;
   e.taken = board.at_or_empty(to_x, to_y);
-  kifu.kifu_len = kifu.kifu_pos;
+  record.length = record.shown;
   return true;
 }
 
-void undo_entry(GameState& state, const KifuEntry& e) {
+void undo_entry(GameState& state, const RecordEntry& e) {
   if (Board::on_board(e.from_x, e.from_y)) {
     state.board(e.from_x, e.from_y) = e.moved;
   } else {
@@ -49,7 +49,7 @@ void undo_entry(GameState& state, const KifuEntry& e) {
   if (Board::on_board(e.to_x, e.to_y)) state.board(e.to_x, e.to_y) = e.taken;
 }
 
-void redo_entry(GameState& state, const KifuEntry& e) {
+void redo_entry(GameState& state, const RecordEntry& e) {
   if (Board::on_board(e.from_x, e.from_y)) {
     state.board(e.from_x, e.from_y) = EMPTY;
   } else {

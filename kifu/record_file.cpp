@@ -95,7 +95,7 @@ bool is_blank(const std::string& line) {
 }
 
 // Reads, checks and replays the move lines from lines[3] up to `end`.
-LoadOutcome read_moves(const std::vector<std::string>& lines, size_t end, Kifu& kifu,
+LoadOutcome read_moves(const std::vector<std::string>& lines, size_t end, MoveRecord& record,
                        const Board* start) {
   GameState state;
   set_initial_position(state);
@@ -111,7 +111,7 @@ LoadOutcome read_moves(const std::vector<std::string>& lines, size_t end, Kifu& 
     }
     if (king_taken)
       return refused_line(line_number, tr_text("Record", "王が取られた後の指し手です"));
-    KifuEntry entry;
+    RecordEntry entry;
     if (const MoveLineProblem problem = parse_move_line(lines[i], entry); problem.found()) {
       return refused_line(line_number, problem.reason);
     }
@@ -121,10 +121,10 @@ LoadOutcome read_moves(const std::vector<std::string>& lines, size_t end, Kifu& 
     redo_entry(state, entry);
     king_taken = entry.taken == KING || entry.taken == -KING;
     mover = -mover_of(entry);
-    kifu.entry[++n] = entry;
+    record.entry[++n] = entry;
   }
-  kifu.kifu_len = n;
-  kifu.kifu_pos = 0;
+  record.length = n;
+  record.shown = 0;
   LoadOutcome outcome;
   outcome.ok = true;
   return outcome;
@@ -138,10 +138,10 @@ std::vector<std::string> record_header_lines(const RecordHeaderTexts& texts, boo
 }
 
 std::vector<std::string> record_file_lines(const RecordHeaderTexts& texts, bool sente_is_lower,
-                                           const Kifu& kifu) {
+                                           const MoveRecord& record) {
   std::vector<std::string> lines = record_header_lines(texts, sente_is_lower);
-  const int last = std::min(kifu.kifu_pos, RECORD_LIMIT);
-  for (int i = 1; i <= last; ++i) lines.push_back(format_move_line(kifu.entry[i]));
+  const int last = std::min(record.shown, RECORD_LIMIT);
+  for (int i = 1; i <= last; ++i) lines.push_back(format_move_line(record.entry[i]));
   return lines;
 }
 
@@ -180,14 +180,14 @@ std::string record_header_problem(const RecordHeaderTexts& texts) {
 
 SaveOutcome save_record_file(const std::string& folder, const std::string& file_name,
                              const RecordHeaderTexts& texts, bool sente_is_lower,
-                             const Kifu& kifu) {
+                             const MoveRecord& record) {
   SaveOutcome outcome;
   outcome.path = record_file_path(folder, file_name);
   outcome.message = record_file_name_problem(file_name);
   if (!outcome.message.empty()) return outcome;
   outcome.message = record_header_problem(texts);
   if (!outcome.message.empty()) return outcome;
-  const std::vector<std::string> lines = record_file_lines(texts, sente_is_lower, kifu);
+  const std::vector<std::string> lines = record_file_lines(texts, sente_is_lower, record);
   std::string error;
   if (!write_text_file_atomic(outcome.path, lines, error)) {
     outcome.message =
@@ -218,7 +218,7 @@ LoadOutcome load_record_text(const std::string& bytes, RecordFileContents& out,
   size_t end = lines.size();
   while (end > HEADER_LINES && is_blank(lines[end - 1])) --end;
   auto read = std::make_unique<RecordFileContents>();
-  const LoadOutcome outcome = read_moves(lines, end, read->kifu, start);
+  const LoadOutcome outcome = read_moves(lines, end, read->record, start);
   if (!outcome.ok) return outcome;
   std::string* headers[HEADER_LINES] = {&read->title, &read->top_name, &read->bottom_name};
   for (size_t i = 0; i < HEADER_LINES && i < lines.size(); ++i) {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "kifu/kifu.h"
+#include "kifu/move_record.h"
 #include "rules/board.h"
 
 namespace kumora {
@@ -23,9 +23,9 @@ struct RecordHeaderTexts {
 // when the lower player moved first, else the first player), line 3 the other.
 std::vector<std::string> record_header_lines(const RecordHeaderTexts& texts, bool sente_is_lower);
 
-// Every line of the record file: the header lines, then entries 1..kifu_pos.
+// Every line of the record file: the header lines, then entries 1..shown.
 std::vector<std::string> record_file_lines(const RecordHeaderTexts& texts, bool sente_is_lower,
-                                           const Kifu& kifu);
+                                           const MoveRecord& record);
 
 // Why `file_name` (without folder and extension) cannot name a record file:
 // empty, a folder separator, "..", a control character, not UTF-8, too long.
@@ -46,19 +46,20 @@ struct SaveOutcome {
   std::string path;     // the file written or meant
 };
 
-// Writes entries 1..kifu_pos after the header lines, atomically: either the
+// Writes entries 1..shown after the header lines, atomically: either the
 // whole new file is there or the old one is left as it was. Nothing is
 // written when the name or a header text is refused.
 SaveOutcome save_record_file(const std::string& folder, const std::string& file_name,
-                             const RecordHeaderTexts& texts, bool sente_is_lower, const Kifu& kifu);
+                             const RecordHeaderTexts& texts, bool sente_is_lower,
+                             const MoveRecord& record);
 
 // What a record file holds: the header lines as UTF-8 text to show, and its
-// moves as entries 1..kifu_len with kifu_pos = 0.
+// moves as entries 1..length with `shown` = 0.
 struct RecordFileContents {
   std::string title;
   std::string top_name;
   std::string bottom_name;
-  Kifu kifu;
+  MoveRecord record;
 };
 
 struct LoadOutcome {
@@ -72,7 +73,7 @@ struct LoadOutcome {
 // obey (replay_problem), and no move may follow the capture of a king;
 // otherwise the file is refused and `out` is left untouched. Blank lines
 // after the moves are ignored, a blank line between them is refused. A file
-// with no move lines is read with kifu_len = 0.
+// with no move lines is read with length = 0.
 // `start` is the position the moves are played on, the initial position
 // when null (a kept handicap game starts from its grade's position).
 LoadOutcome load_record_file(const std::string& path, RecordFileContents& out,

@@ -91,7 +91,7 @@ bool field_value(const std::string& line, Column column, int& value) {
 
 }  // namespace
 
-std::string format_move_line(const KifuEntry& e) {
+std::string format_move_line(const RecordEntry& e) {
   return integer_field(e.from_x, FROM_X) + integer_field(e.from_y, FROM_Y) +
          integer_field(e.to_x, TO_X) + integer_field(e.to_y, TO_Y) +
          integer_field(e.placed, PLACED) + integer_field(e.moved, MOVED) +
@@ -101,7 +101,7 @@ std::string format_move_line(const KifuEntry& e) {
          clock_field(e.upper_clock_after, UPPER_AFTER);
 }
 
-MoveLineProblem parse_move_line(const std::string& line, KifuEntry& entry) {
+MoveLineProblem parse_move_line(const std::string& line, RecordEntry& entry) {
   for (const char c : line) {
     if (static_cast<unsigned char>(c) > 0x7F)
       return {tr_text("Record", "半角でない文字があります")};
@@ -113,7 +113,7 @@ MoveLineProblem parse_move_line(const std::string& line, KifuEntry& entry) {
     int* value;
   };
   int clocks[4] = {};
-  KifuEntry read;
+  RecordEntry read;
   const Target targets[] = {
       {FROM_X, &read.from_x},     {FROM_Y, &read.from_y},     {TO_X, &read.to_x},
       {TO_Y, &read.to_y},         {PLACED, &read.placed},     {MOVED, &read.moved},

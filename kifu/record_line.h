@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "kifu/kifu.h"
+#include "kifu/move_record.h"
 
 namespace kumora {
 
@@ -18,7 +18,7 @@ constexpr int CLOCK_FIELD_MAX = 99999;
 // the fraction dropped; right-aligned with blanks, "-" for negatives.
 // A value that cannot fit its columns is written as the nearest value that
 // does (a negative clock as 0), so the line is always 37 characters.
-std::string format_move_line(const KifuEntry& entry);
+std::string format_move_line(const RecordEntry& entry);
 
 // Why a move line could not be read; empty when it could.
 struct MoveLineProblem {
@@ -30,6 +30,6 @@ struct MoveLineProblem {
 // of its columns with blanks ignored; an empty field, or one past the end of
 // a short line, is 0. Refuses a line longer than 37 characters, a byte that
 // is not ASCII and a field that is not an optional "-" followed by digits.
-MoveLineProblem parse_move_line(const std::string& line, KifuEntry& entry);
+MoveLineProblem parse_move_line(const std::string& line, RecordEntry& entry);
 
 }  // namespace kumora

@@ -11,7 +11,7 @@ namespace {
 
 bool is_piece(int code) { return is_lower_piece(code) || is_upper_piece(code); }
 
-std::string board_move_problem(const GameState& state, const KifuEntry& e) {
+std::string board_move_problem(const GameState& state, const RecordEntry& e) {
   if (!Board::on_board(e.from_x, e.from_y)) return tr_text("Record", "移動元が盤の外です");
   if (state.board(e.from_x, e.from_y) != e.moved || !is_piece(e.moved)) {
     return tr_text("Record", "移動元の駒が記録と違います");
@@ -23,7 +23,7 @@ std::string board_move_problem(const GameState& state, const KifuEntry& e) {
   return {};
 }
 
-std::string drop_problem(const GameState& state, const KifuEntry& e) {
+std::string drop_problem(const GameState& state, const RecordEntry& e) {
   const bool lower = e.from_x == LOWER_HAND_COLUMN;
   const bool row_ok = lower ? (e.from_y >= 3 && e.from_y <= 9) : (e.from_y >= 1 && e.from_y <= 7);
   if (!row_ok) return tr_text("Record", "持ち駒の位置が正しくありません");
@@ -39,7 +39,7 @@ std::string drop_problem(const GameState& state, const KifuEntry& e) {
 // The rules a person's clicks obey: a chain of own pieces from the origin to
 // the target, two pawns only when promoting on the move, promotion where a
 // piece would have no further move.
-std::string chain_rule_problem(const GameState& state, const KifuEntry& e) {
+std::string chain_rule_problem(const GameState& state, const RecordEntry& e) {
   if (!chain_move_reaches(state.board, e.from_x, e.from_y, e.to_x, e.to_y, e.moved)) {
     return is_hand_column(e.from_x) ? tr_text("Record", "その升には打てません")
                                     : tr_text("Record", "その升へは動けません");
@@ -54,14 +54,14 @@ std::string chain_rule_problem(const GameState& state, const KifuEntry& e) {
   return {};
 }
 
-bool any_clock_negative(const KifuEntry& e) {
+bool any_clock_negative(const RecordEntry& e) {
   return e.lower_clock_before < 0 || e.lower_clock_after < 0 || e.upper_clock_before < 0 ||
          e.upper_clock_after < 0;
 }
 
 }  // namespace
 
-std::string replay_problem(const GameState& state, const KifuEntry& e, int mover) {
+std::string replay_problem(const GameState& state, const RecordEntry& e, int mover) {
   if (!Board::on_board(e.to_x, e.to_y)) return tr_text("Record", "移動先が盤の外です");
   if (any_clock_negative(e)) return tr_text("Record", "時間が負の値です");
   if (mover != 0 && is_piece(e.moved) && mover_of(e) != mover) {

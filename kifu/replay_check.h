@@ -4,7 +4,7 @@
 #include <string>
 
 #include "core/game_state.h"
-#include "kifu/kifu.h"
+#include "kifu/move_record.h"
 
 namespace kumora {
 
@@ -19,9 +19,9 @@ namespace kumora {
 // the rules a person's clicks obey: a chain of own pieces leads from the
 // origin to the target, a second pawn in a column only when it promotes on
 // the move, promotion where the piece could not move on unpromoted.
-std::string replay_problem(const GameState& state, const KifuEntry& entry, int mover);
+std::string replay_problem(const GameState& state, const RecordEntry& entry, int mover);
 
 // The sign of the side that made the entry: -1 lower, 1 upper.
-inline int mover_of(const KifuEntry& entry) { return entry.moved < 0 ? -1 : 1; }
+inline int mover_of(const RecordEntry& entry) { return entry.moved < 0 ? -1 : 1; }
 
 }  // namespace kumora

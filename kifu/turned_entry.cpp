@@ -7,8 +7,8 @@
 
 namespace kumora {
 
-KifuEntry turned_round(const KifuEntry& entry) {
-  KifuEntry turned = entry;
+RecordEntry turned_round(const RecordEntry& entry) {
+  RecordEntry turned = entry;
   if (Board::on_board(entry.from_x, entry.from_y)) {
     turned.from_x = 10 - entry.from_x;
   } else {

@@ -4,10 +4,10 @@
 // entry back.
 #pragma once
 
-#include "kifu/kifu.h"
+#include "kifu/move_record.h"
 
 namespace kumora {
 
-KifuEntry turned_round(const KifuEntry& entry);
+RecordEntry turned_round(const RecordEntry& entry);
 
 }  // namespace kumora

@@ -3,7 +3,7 @@
 // scenario runner, or a test) implements NetGame and NetEvents and talks to
 // a NetPort; net/qt_net_port.h is the port over real TCP sockets.
 //
-// Moves travel as the record holds them (kifu/kifu.h), in the coordinates of
+// Moves travel as the record holds them (kifu/record.h), in the coordinates of
 // a game shown with 先手 as the lower side, with the position key after the
 // move. Games start from the even position, 先手 moving first.
 #pragma once

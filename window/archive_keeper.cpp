@@ -25,9 +25,9 @@ const char* const PERSON_NAME = "あなた";
 const char* const COMPUTER_NAME = "ＣＯＭ";
 
 // Every move of `kept` is a move of `game`, in the same place.
-bool continues(const Kifu& kept, const Kifu& game) {
-  if (kept.kifu_len > game.kifu_len) return false;
-  for (int i = 1; i <= kept.kifu_len; ++i) {
+bool continues(const MoveRecord& kept, const MoveRecord& game) {
+  if (kept.length > game.length) return false;
+  for (int i = 1; i <= kept.length; ++i) {
     if (!same_move(kept.entry[i], game.entry[i])) return false;
   }
   return true;
@@ -75,8 +75,8 @@ std::string ArchiveKeeper::claim_new_name(const std::string& timestamp) {
 }
 
 void ArchiveKeeper::move_recorded() {
-  const Kifu whole = whole_game(game_);
-  if (whole.kifu_len == 0) return;
+  const MoveRecord whole = whole_game(game_);
+  if (whole.length == 0) return;
   // The file holds moves this game no longer has: it stays as it is.
   if (!file_name_.empty() && !continues(kept_, whole)) file_name_.clear();
   if (file_name_.empty()) {
@@ -97,7 +97,7 @@ void ArchiveKeeper::game_ended(GameEnd how) {
   ended_ = how;
   // A game given up before its first move leaves nothing to keep; the moves
   // an earlier game left in the record are not this game's.
-  if (file_name_.empty() && game_.kifu.kifu_pos == 0) return;
+  if (file_name_.empty() && game_.record.shown == 0) return;
   move_recorded();
 }
 
@@ -106,7 +106,7 @@ void ArchiveKeeper::game_closed() {
   lock_.release();
   file_name_.clear();
   started_.clear();
-  kept_.kifu_len = 0;
+  kept_.length = 0;
 }
 
 bool ArchiveKeeper::keep_replaced(const std::string& path, std::string& error) {
@@ -139,7 +139,7 @@ bool ArchiveKeeper::find_unfinished(std::string& name, RecordFileContents& conte
     if (!read_kept_game(archive_.folder() + "/" + file, read, kind, outcome)) continue;
     if (kind.ended != GameEnd::NONE) continue;
     const Board start = kept_game_start(kind);
-    if (read.kifu.kifu_len == 0 || replay_game(read.kifu, &start).ended) continue;
+    if (read.record.length == 0 || replay_game(read.record, &start).ended) continue;
     name = file.substr(0, file.size() - std::string(RECORD_FILE_EXTENSION).size());
     contents = std::move(read);
     return true;
@@ -158,7 +158,7 @@ void ArchiveKeeper::resume_last_game() {
   resume(name, contents);
 }
 
-void ArchiveKeeper::go_on_with(const std::string& name, const Kifu& kept) {
+void ArchiveKeeper::go_on_with(const std::string& name, const MoveRecord& kept) {
   started_ = archive_name_timestamp(name);
   kept_ = kept;
   const bool held_elsewhere = lock_.take(archive_.folder(), name) == GameLock::Outcome::HELD;
@@ -171,8 +171,8 @@ void ArchiveKeeper::turn_as_left() {
   // The clocks stay with the sides as shown, as the last move left them.
   clocks_.swap_totals();
   game_.turn_handicap_round();
-  game_.kifu.kifu_pos = 0;
-  game_.kifu.kifu_len = 0;
+  game_.record.shown = 0;
+  game_.record.length = 0;
 }
 
 void ArchiveKeeper::resume(const std::string& name, const RecordFileContents& contents) {
@@ -182,22 +182,22 @@ void ArchiveKeeper::resume(const std::string& name, const RecordFileContents& co
 
   const GameState& state = game_.state;
   if (kind.handicap) game_.set_up_handicap(kind.handicap_grade, kept_game_start(kind));
-  Kifu& kifu = game_.kifu;
-  const int n = contents.kifu.kifu_len;
+  MoveRecord& record = game_.record;
+  const int n = contents.record.length;
   for (int i = 1; i <= n; ++i) {
-    kifu.entry[i] = contents.kifu.entry[i];
-    game_.redo(kifu.entry[i]);
+    record.entry[i] = contents.record.entry[i];
+    game_.redo(record.entry[i]);
   }
-  kifu.kifu_pos = kifu.kifu_len = n;
+  record.shown = record.length = n;
   game_.set_move_count(n);
   game_.name_first_mover(Side::ONE);
-  game_.seat(kifu.entry[1].moved < 0 ? state.SENTE : state.GOTE);
-  game_.give_turn_to(kifu.entry[n].moved < 0 ? state.upper_side : state.lower_side);
+  game_.seat(record.entry[1].moved < 0 ? state.SENTE : state.GOTE);
+  game_.give_turn_to(record.entry[n].moved < 0 ? state.upper_side : state.lower_side);
   game_.time_control = kind.time_control;
   game_.play_against(kind.vs_com ? MODE_COM : MODE_MAN);
   if (kind.vs_com) levels_.set_level(kind.level);
   if (kind.turned) turn_as_left();
-  go_on_with(name, contents.kifu);
+  go_on_with(name, contents.record);
 
   screen_.redraw_all();
   screen_.redraw_game_texts();

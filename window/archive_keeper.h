@@ -69,7 +69,7 @@ class ArchiveKeeper {
   void turn_as_left();
   // Goes on writing the kept game `name`, or under a second name when
   // another program holds it.
-  void go_on_with(const std::string& name, const Kifu& kept);
+  void go_on_with(const std::string& name, const MoveRecord& kept);
 
   Game& game_;
   Messages& messages_;
@@ -83,7 +83,7 @@ class ArchiveKeeper {
   GameLock lock_;
   std::string file_name_;  // the present game's file, without the extension
   std::string started_;    // when the present game began, naming its files
-  Kifu kept_;              // what the present game's file holds
+  MoveRecord kept_;        // what the present game's file holds
   GameEnd ended_ = GameEnd::NONE;
   bool failure_reported_ = false;
 };

@@ -143,7 +143,7 @@ void ComputerTurn::show_com_path(const ComMove& best) {
 
 void ComputerTurn::play_com_move(const ComMove& best) {
   GameState& state = game_.state;
-  Kifu& kifu = game_.kifu;
+  MoveRecord& record = game_.record;
   // The move is decided: on time, the computer's clock stops here and does
   // not count the showing of the move.
   if (clocks_.countdown().active()) clocks_.set_clock_timer(false);
@@ -152,14 +152,14 @@ void ComputerTurn::play_com_move(const ComMove& best) {
   const double upper_clock_after = state.upper_clock + state.turn_elapsed;
   show_com_path(best);
   thinking_ = false;
-  record_move(kifu, state.board, best.from_x, best.from_y, best.to_x, best.to_y, best.moved,
+  record_move(record, state.board, best.from_x, best.from_y, best.to_x, best.to_y, best.moved,
               best.placed, state.lower_clock, state.lower_clock, state.upper_clock,
               upper_clock_after);
   game_.count_move();
   drawing_.show_move_number(state.move_count);
   const MoveRedraw redraw = game_.play(best.from_x, best.from_y, best.to_x, best.to_y, best.placed);
   draw_move(drawing_, best.from_x, best.from_y, best.to_x, best.to_y, best.placed, redraw);
-  report_move(reporter_, kifu.entry[kifu.kifu_pos]);
+  report_move(reporter_, record.entry[record.shown]);
   record_listener_.move_recorded();
   messages_.play_click();
   clocks_.set_clock_timer(false);

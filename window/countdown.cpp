@@ -20,7 +20,7 @@ constexpr double INCREMENT_SHARE = 0.5;
 constexpr double MOST_OF_WHAT_IS_LEFT = 0.8;
 constexpr double SHORTEST_THOUGHT = 0.05;
 
-double move_time(const KifuEntry& e) {
+double move_time(const RecordEntry& e) {
   return e.moved < 0 ? e.lower_clock_after - e.lower_clock_before
                      : e.upper_clock_after - e.upper_clock_before;
 }
@@ -30,10 +30,10 @@ long seconds_to_show(double seconds) { return seconds <= 0 ? 0 : std::lround(std
 
 }  // namespace
 
-double main_time_left(const TimeControl& control, const Kifu& whole, bool lower_player) {
+double main_time_left(const TimeControl& control, const MoveRecord& whole, bool lower_player) {
   double left = control.main_seconds;
-  for (int i = 1; i <= whole.kifu_pos; ++i) {
-    const KifuEntry& e = whole.entry[i];
+  for (int i = 1; i <= whole.shown; ++i) {
+    const RecordEntry& e = whole.entry[i];
     if ((e.moved < 0) != lower_player) continue;
     left = std::max(0.0, left - move_time(e)) + control.increment_seconds;
   }
@@ -50,7 +50,7 @@ EngineLimits limits_within(const EngineLimits& level, double seconds) {
 
 bool Countdown::active() const {
   const GameState& state = game_.state;
-  return !game_.time_control.none() && state.turn != NO_GAME && !state.kifu_mode;
+  return !game_.time_control.none() && state.turn != NO_GAME && !state.record_mode;
 }
 
 double Countdown::main_left(Side side) const {

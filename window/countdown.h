@@ -12,10 +12,10 @@
 namespace kumora {
 
 // The main time left to the player of the lower pieces as the game began
-// (`lower_player`), or of the upper ones, after the moves 1..kifu_pos of the
+// (`lower_player`), or of the upper ones, after the moves 1..shown of the
 // whole game `whole`: each move takes its time from the main time, byoyomi
 // covering what the main time cannot, and the increment comes after it.
-double main_time_left(const TimeControl& control, const Kifu& whole, bool lower_player);
+double main_time_left(const TimeControl& control, const MoveRecord& whole, bool lower_player);
 
 // A level's limits held within `seconds` of the clock: the level's own when
 // it thinks no longer than that (never slower than the level), else cut to

@@ -95,9 +95,9 @@ void FilePanel::confirm_file() {
     messages_.tell(tr_text("Game", "ﾌｧｲﾙ名が入力されていません"), "  ");
     return;
   }
-  const Kifu& kifu = game_.kifu;
+  const MoveRecord& record = game_.record;
   const GameState& state = game_.state;
-  if (kifu.kifu_pos < 1) {
+  if (record.shown < 1) {
     messages_.tell(tr_text("Game", "保存するデータがありません"), tr_text("Game", "棋譜保存"));
     return;
   }
@@ -105,7 +105,7 @@ void FilePanel::confirm_file() {
                                 panel_.text[TEXT_GOTE]};
   if (!keep_file_replaced(texts)) return;
   const SaveOutcome saved = save_record_file(panel_.file_path, panel_.text[TEXT_FILE_NAME], texts,
-                                             state.SENTE == state.lower_side, kifu);
+                                             state.SENTE == state.lower_side, record);
   if (!saved.ok) {
     // The panel stays open with what was typed, so the person can mend it.
     messages_.refuse(saved.message, tr_text("Game", "棋譜保存"));
@@ -159,14 +159,14 @@ void FilePanel::pick_file(const std::string& file_name) {
     messages_.refuse(loaded.message, tr_text("Game", "棋譜"));
     return;
   }
-  const int n = contents.kifu.kifu_len;
+  const int n = contents.record.length;
   if (n == 0) {
     // Nothing to replay: the game on the board stays as it is.
     messages_.refuse(tr_text("Game", "棋譜ﾌｧｲﾙにﾃﾞｰﾀがありません"), tr_text("Game", "棋譜"));
     return;
   }
   const GameState& state = game_.state;
-  Kifu& kifu = game_.kifu;
+  MoveRecord& record = game_.record;
   lifecycle_.reset_game();
   if (kind.handicap) {
     game_.set_up_handicap(kind.handicap_grade, kept_game_start(kind));
@@ -176,15 +176,15 @@ void FilePanel::pick_file(const std::string& file_name) {
   headers_ = {contents.title, contents.top_name, contents.bottom_name};
   print_headers();
   reporter_.set_status(tr_noop("Status", "棋譜は「進」と「戻」で見ます"));
-  for (int i = 1; i <= n; ++i) kifu.entry[i] = contents.kifu.entry[i];
-  kifu.kifu_pos = 0;
+  for (int i = 1; i <= n; ++i) record.entry[i] = contents.record.entry[i];
+  record.shown = 0;
   game_.set_move_count(0);
-  kifu.kifu_len = n;
+  record.length = n;
   messages_.tell(tr_text("Game", " 読み込みました"), tr_text("Game", "棋譜"));
   messages_.tell(tr_text("Game", "棋譜を '進 'で進めて下さい"), tr_text("Game", "棋譜"));
   // A record the computer opened is replayed as against the computer, with
   // 先手 on the upper half.
-  const bool upper_moved_first = kifu.entry[1].moved >= 10;
+  const bool upper_moved_first = record.entry[1].moved >= 10;
   game_.play_against(upper_moved_first ? MODE_COM : MODE_MAN);
   game_.name_first_mover(upper_moved_first ? state.upper_side : state.lower_side);
   game_.give_turn_to(state.SENTE);

@@ -8,7 +8,7 @@ namespace kumora {
 void Game::open_afresh() {
   state = GameState{};
   seat(state.GOTE);
-  state.kifu_mode = false;
+  state.record_mode = false;
 }
 
 void Game::clear_course() {
@@ -20,7 +20,7 @@ void Game::clear_course() {
   state.move_count = 0;
   state.reversed = false;
   state.stepped = false;
-  state.kifu_mode = false;
+  state.record_mode = false;
 }
 
 void Game::place_initial_position() {
@@ -32,9 +32,9 @@ MoveRedraw Game::play(int from_x, int from_y, int to_x, int to_y, int placed) {
   return make_move(state, from_x, from_y, to_x, to_y, placed);
 }
 
-void Game::redo(const KifuEntry& entry) { redo_entry(state, entry); }
+void Game::redo(const RecordEntry& entry) { redo_entry(state, entry); }
 
-void Game::undo(const KifuEntry& entry) { undo_entry(state, entry); }
+void Game::undo(const RecordEntry& entry) { undo_entry(state, entry); }
 
 void Game::turn_round() {
   state.reversed = true;

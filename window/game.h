@@ -5,7 +5,7 @@
 #include "analysis/attack_tables.h"
 #include "com/search_context.h"
 #include "core/game_state.h"
-#include "kifu/kifu.h"
+#include "kifu/move_record.h"
 #include "rules/make_move.h"
 #include "rules/reach_state.h"
 #include "settings/time_control.h"
@@ -16,7 +16,7 @@ namespace kumora {
 // drops it): the moves up to the position then shown, in the orientation the
 // game began in, so that the archive and the side panel keep the whole game.
 struct TurnedHistory {
-  Kifu before;          // entries 1..kifu_len; kifu_pos is not used
+  MoveRecord before;    // entries 1..length; shown is not used
   bool turned = false;  // the board shows the game turned round from its start
   // The side codes name the armies as shown (a network game shown with 後手
   // below), not as the game began: there 先手 was below.
@@ -29,7 +29,7 @@ struct TurnedHistory {
 // the game for these changes; the clocks are the clock part's own.
 struct Game {
   GameState state;
-  Kifu kifu;
+  MoveRecord record;
   AttackTables tables;
   ComContext com_context;
   ReachState reach;
@@ -46,8 +46,8 @@ struct Game {
   // The position, changed by the rules' own moves.
   void place_initial_position();
   MoveRedraw play(int from_x, int from_y, int to_x, int to_y, int placed);
-  void redo(const KifuEntry& entry);
-  void undo(const KifuEntry& entry);
+  void redo(const RecordEntry& entry);
+  void undo(const RecordEntry& entry);
   // The board turned round as shown; the same army stays to move.
   void turn_round();
 
@@ -65,7 +65,7 @@ struct Game {
 
   // MODE_COM or MODE_MAN.
   void play_against(int opponent) { state.vs_com = opponent; }
-  void set_record_mode(bool replaying) { state.kifu_mode = replaying; }
+  void set_record_mode(bool replaying) { state.record_mode = replaying; }
   // The person stepped through the record (true) or went on playing (false).
   void set_stepped(bool stepped) { state.stepped = stepped; }
   void set_level(int level) { state.level = level; }

@@ -59,7 +59,7 @@ void GameStart::start_vs_com_as_sente() {
   pending_input_.drop_selection();
   game_.play_against(MODE_COM);
   game_.set_record_mode(false);
-  game_.kifu.kifu_len = state.move_count;
+  game_.record.length = state.move_count;
   clocks_.start_turn();
   clocks_.set_clock_timer(true);
   if (state.turn == NO_GAME || state.move_count == 0) {
@@ -87,7 +87,7 @@ void GameStart::start_vs_com_as_gote() {
   pending_input_.drop_selection();
   game_.play_against(MODE_COM);
   game_.set_record_mode(false);
-  game_.kifu.kifu_len = state.move_count;
+  game_.record.length = state.move_count;
   if (state.turn == NO_GAME || state.move_count == 0) {
     game_.seat(state.GOTE);
     game_.give_turn_to(state.SENTE);
@@ -104,7 +104,7 @@ void GameStart::start_vs_com_as_gote() {
 
 void GameStart::turn_board() {
   GameState& state = game_.state;
-  if (state.kifu_mode) {
+  if (state.record_mode) {
     messages_.refuse(tr_text("Game", "棋譜ﾓｰﾄﾞではできません"), tr_text("Game", "反転"));
     return;
   }
@@ -118,8 +118,8 @@ void GameStart::turn_board() {
   }
   messages_.play_click();
   keep_moves_before_turn(game_);
-  game_.kifu.kifu_pos = 0;
-  game_.kifu.kifu_len = 0;
+  game_.record.shown = 0;
+  game_.record.length = 0;
   // The kept game says it was left turned (or back).
   record_listener_.move_recorded();
   // The army to move is now the other sign's: the status line follows it.
@@ -134,7 +134,7 @@ void GameStart::show_turn_status() {
 
 bool GameStart::end_if_person_cannot_move() {
   const GameState& state = game_.state;
-  if (state.turn == NO_GAME || state.kifu_mode || side_can_move(state, state.turn)) {
+  if (state.turn == NO_GAME || state.record_mode || side_can_move(state, state.turn)) {
     return false;
   }
   if (state.vs_com == MODE_COM) {

@@ -12,7 +12,7 @@ namespace kumora {
 namespace {
 
 std::string turn_text(const GameState& state) {
-  if (state.kifu_mode) return tr_text("SidePanel", "棋譜を再生しています");
+  if (state.record_mode) return tr_text("SidePanel", "棋譜を再生しています");
   if (state.turn == NO_GAME) return tr_text("SidePanel", "対局していません");
   // By side to move (Sente, Gote) and by who moves it.
   static const char* const TURNS[2][3] = {
@@ -29,7 +29,7 @@ std::string turn_text(const GameState& state) {
 std::string mode_text(const Game& game) {
   const GameState& state = game.state;
   std::string text;
-  if (state.turn != NO_GAME && !state.kifu_mode) {
+  if (state.turn != NO_GAME && !state.record_mode) {
     text = state.vs_com == MODE_COM
                ? fill_in(tr_text("SidePanel", "ＣＯＭ対局 LEVEL%1"), {level_name(state.level)})
                : tr_text("SidePanel", "人間対局");
@@ -47,7 +47,7 @@ std::string mode_text(const Game& game) {
 // Who plays each half of the board: against the computer the person below
 // and the computer above, else the sides.
 void name_players(const GameState& state, GameSummary& summary) {
-  if (state.vs_com == MODE_COM && !state.kifu_mode && state.turn != NO_GAME) {
+  if (state.vs_com == MODE_COM && !state.record_mode && state.turn != NO_GAME) {
     summary.lower_player = tr_text("SidePanel", "あなた");
     summary.upper_player = tr_text("SidePanel", "ＣＯＭ");
     return;
@@ -68,12 +68,12 @@ GameSummary summarize(const Game& game) {
   summary.mode = mode_text(game);
   name_players(state, summary);
   // The whole game, across a turn of the board, as it began.
-  const Kifu whole = whole_game(game);
+  const MoveRecord whole = whole_game(game);
   const bool sente_is_lower = sente_below_as_begun(game);
-  for (int i = 1; i <= whole.kifu_len; ++i) {
+  for (int i = 1; i <= whole.length; ++i) {
     summary.moves.push_back(std::to_string(i) + " " + move_notation(whole, i, sente_is_lower));
   }
-  summary.position = whole.kifu_pos;
+  summary.position = whole.shown;
   return summary;
 }
 

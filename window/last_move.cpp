@@ -9,7 +9,7 @@ namespace {
 
 // The hand cell a drop came from. The person's drops keep the hand row they
 // were picked from; the computer's upper-hand drops record the hand slot.
-Cell hand_cell(const GameState& state, const KifuEntry& e) {
+Cell hand_cell(const GameState& state, const RecordEntry& e) {
   if (e.from_x == LOWER_HAND_COLUMN) return {e.from_x, e.from_y};
   const bool slot_recorded = state.vs_com == MODE_COM && e.placed > 0;
   return {e.from_x, slot_recorded ? 8 - e.from_y : e.from_y};
@@ -19,9 +19,9 @@ Cell hand_cell(const GameState& state, const KifuEntry& e) {
 
 LastMoveSquares last_move_squares(const Game& game) {
   LastMoveSquares squares;
-  const Kifu& kifu = game.kifu;
-  if (kifu.kifu_pos < 1 || kifu.kifu_pos > kifu.kifu_len) return squares;
-  const KifuEntry& e = kifu.entry[kifu.kifu_pos];
+  const MoveRecord& record = game.record;
+  if (record.shown < 1 || record.shown > record.length) return squares;
+  const RecordEntry& e = record.entry[record.shown];
   if (!Board::on_board(e.to_x, e.to_y)) return squares;
   squares.present = true;
   squares.to = {e.to_x, e.to_y};

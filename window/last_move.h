@@ -17,7 +17,7 @@ struct LastMoveSquares {
   std::vector<Cell> links;  // the chain's own pieces between them, in order
 };
 
-// The move that led to the shown position (entry kifu_pos), either side.
+// The move that led to the shown position (entry shown), either side.
 LastMoveSquares last_move_squares(const Game& game);
 
 }  // namespace kumora

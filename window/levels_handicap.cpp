@@ -60,9 +60,9 @@ bool LevelsHandicap::handicap_allowed() {
   pending_input_.hide_file_panel();
   const GameState& state = game_.state;
   int refusal = 0;
-  if (state.kifu_mode) {
+  if (state.record_mode) {
     refusal = 1;
-  } else if (game_.kifu.kifu_pos > 0) {
+  } else if (game_.record.shown > 0) {
     refusal = 2;
   } else if (state.reversed) {
     refusal = 3;
@@ -72,7 +72,7 @@ bool LevelsHandicap::handicap_allowed() {
     handicap_refusal(refusal);
     return false;
   }
-  game_.kifu.kifu_len = 0;
+  game_.record.length = 0;
   return true;
 }
 

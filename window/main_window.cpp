@@ -38,7 +38,7 @@ void MainWindow::on_window_opened(bool maximised) {
   // line naming none leaves them all unticked.
   appearance_ = Appearance{};
   levels_.set_level(3);
-  game_.kifu.kifu_len = 0;
+  game_.record.length = 0;
 
   archive_.set_folder(user_data_folder() + "/games");
   std::error_code error;
@@ -51,9 +51,9 @@ void MainWindow::on_window_opened(bool maximised) {
 
 void MainWindow::reset_game() {
   game_.clear_course();
-  game_.kifu.kifu_pos = 0;
+  game_.record.shown = 0;
   clocks_.reset();
-  game_.kifu.entry[0].placed = 10;
+  game_.record.entry[0].placed = 10;
   mouse_.drop_selection();
   reporter_.set_status(tr_noop("Status", "「対局」で対局を始めて下さい"));
 
@@ -82,19 +82,19 @@ void MainWindow::redraw_all() {
 
 void MainWindow::redraw_game_texts() {
   const GameState& state = game_.state;
-  const Kifu& kifu = game_.kifu;
-  if (state.move_count > 0 || kifu.kifu_pos > 0) drawing_.show_move_number(state.move_count);
+  const MoveRecord& record = game_.record;
+  if (state.move_count > 0 || record.shown > 0) drawing_.show_move_number(state.move_count);
   // Each side's last move among those applied to the board.
   bool shown[2] = {false, false};
-  for (int i = kifu.kifu_pos; i >= 1 && !(shown[0] && shown[1]); --i) {
-    const KifuEntry& e = kifu.entry[i];
+  for (int i = record.shown; i >= 1 && !(shown[0] && shown[1]); --i) {
+    const RecordEntry& e = record.entry[i];
     const bool upper = e.placed > 0;
     if (shown[upper]) continue;
     shown[upper] = true;
     drawing_.show_last_move(upper ? state.upper_side : state.lower_side, e.to_x, e.to_y, e.placed,
                             TEXT_COLOUR);
   }
-  if (state.kifu_mode) file_panel_.print_headers();
+  if (state.record_mode) file_panel_.print_headers();
   computer_.show_thinking_again();
   drawing_.refresh();
 }

@@ -35,7 +35,7 @@ void MouseInput::number_chain_links() {
 void MouseInput::handle_press(int button, double x, double y) {
   GameState& state = game_.state;
   pending_input_.hide_file_panel();
-  if (state.kifu_mode) {
+  if (state.record_mode) {
     reporter_.set_status(tr_noop("Status", "棋譜は「進」と「戻」で見ます"));
     if (!messages_.ask_yes_no(tr_text("Game", "棋譜を '進 'で進めて下さい"),
                               tr_text("Game", "棋譜"))) {
@@ -273,12 +273,12 @@ void MouseInput::play_move(int button, int to_x, int to_y) {
 void MouseInput::play_decided_move(int from_x, int from_y, int to_x, int to_y, int moved,
                                    int placed) {
   GameState& state = game_.state;
-  Kifu& kifu = game_.kifu;
+  MoveRecord& record = game_.record;
   Drawing& d = drawing_;
   // Each person's thinking time goes on the clock of the side that moved.
   const bool upper_moved = moved >= 10;
   const double te = state.turn_elapsed;
-  record_move(kifu, state.board, from_x, from_y, to_x, to_y, moved, placed, state.lower_clock,
+  record_move(record, state.board, from_x, from_y, to_x, to_y, moved, placed, state.lower_clock,
               state.lower_clock + (upper_moved ? 0 : te), state.upper_clock,
               state.upper_clock + (upper_moved ? te : 0));
   game_.count_move();
@@ -292,7 +292,7 @@ void MouseInput::play_decided_move(int from_x, int from_y, int to_x, int to_y, i
 
   const MoveRedraw redraw = game_.play(from_x, from_y, to_x, to_y, placed);
   draw_move(d, from_x, from_y, to_x, to_y, placed, redraw);
-  report_move(reporter_, kifu.entry[kifu.kifu_pos]);
+  report_move(reporter_, record.entry[record.shown]);
   record_listener_.move_recorded();
   messages_.play_click();
   d.show_last_move(upper_moved ? state.upper_side : state.lower_side, to_x, to_y, placed,

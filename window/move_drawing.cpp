@@ -18,7 +18,7 @@ void draw_move(Drawing& d, int from_x, int from_y, int to_x, int to_y, int piece
   d.refresh();
 }
 
-void report_move(Reporter& reporter, const KifuEntry& e) {
+void report_move(Reporter& reporter, const RecordEntry& e) {
   reporter.move_made(e.from_x, e.from_y, e.to_x, e.to_y, e.moved, e.placed, e.taken);
 }
 

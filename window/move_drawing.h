@@ -2,7 +2,7 @@
 // transcript line of the move.
 #pragma once
 
-#include "kifu/kifu.h"
+#include "kifu/move_record.h"
 #include "rules/make_move.h"
 #include "window/reporter.h"
 
@@ -15,6 +15,6 @@ class Drawing;
 void draw_move(Drawing& drawing, int from_x, int from_y, int to_x, int to_y, int piece,
                const MoveRedraw& redraw);
 
-void report_move(Reporter& reporter, const KifuEntry& entry);
+void report_move(Reporter& reporter, const RecordEntry& entry);
 
 }  // namespace kumora

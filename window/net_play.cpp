@@ -93,7 +93,7 @@ bool NetPlay::refuses_press() {
 }
 
 void NetPlay::after_press() {
-  if (in_game_ && game_.kifu.kifu_pos == shared_moves_ && mouse_.selection().select_state == 0) {
+  if (in_game_ && game_.record.shown == shared_moves_ && mouse_.selection().select_state == 0) {
     show_turn();
   }
 }
@@ -123,20 +123,20 @@ void NetPlay::leave() {
 }
 
 void NetPlay::move_recorded() {
-  const Kifu& kifu = game_.kifu;
-  if (!in_game_ || kifu.kifu_pos != shared_moves_ + 1) return;
+  const MoveRecord& record = game_.record;
+  if (!in_game_ || record.shown != shared_moves_ + 1) return;
   // The board shows this side below: its moves are the lower pieces'.
-  if (!is_lower_piece(kifu.entry[kifu.kifu_pos].moved)) return;
+  if (!is_lower_piece(record.entry[record.shown].moved)) return;
   send_last_move();
 }
 
 void NetPlay::send_last_move() {
-  const Kifu& kifu = game_.kifu;
-  const std::vector<KifuEntry> moves = network_moves(game_);
+  const MoveRecord& record = game_.record;
+  const std::vector<RecordEntry> moves = network_moves(game_);
   const std::vector<std::uint64_t> keys = keys_after(moves);
   if (!port_->send_move(to_net_move(moves.back(), keys.back()))) return;
-  shared_moves_ = kifu.kifu_pos;
-  const KifuEntry& e = moves.back();
+  shared_moves_ = record.shown;
+  const RecordEntry& e = moves.back();
   port_->send_clock({milliseconds(e.lower_clock_after), milliseconds(e.upper_clock_after)});
 }
 
@@ -169,7 +169,7 @@ void NetPlay::request_takeback() {
   const GameState& state = game_.state;
   // Back to before this side's last move.
   const int back = state.turn == own_game_side() ? 2 : 1;
-  const int moves = game_.kifu.kifu_pos - back;
+  const int moves = game_.record.shown - back;
   if (!connected_ || moves < 0 || takeback_asked_ || !port_->request_takeback(moves)) {
     reporter_.set_status(connected_ ? tr_noop("Status", "待ったできる手がありません")
                                     : tr_noop("Status", "接続が切れました"));
@@ -181,15 +181,15 @@ void NetPlay::request_takeback() {
 }
 
 void NetPlay::cut_to(int moves) {
-  const int back = game_.kifu.kifu_pos - moves;
+  const int back = game_.record.shown - moves;
   if (back > 0) stepping_.take_back(back);
-  shared_moves_ = game_.kifu.kifu_pos;
+  shared_moves_ = game_.record.shown;
 }
 
 bool NetPlay::board_game_to_go_on() const {
   const GameState& state = game_.state;
-  return state.vs_com == MODE_MAN && state.turn != NO_GAME && !state.kifu_mode &&
-         !state.handicap_set && moves_before_record(game_) + game_.kifu.kifu_pos > 0;
+  return state.vs_com == MODE_MAN && state.turn != NO_GAME && !state.record_mode &&
+         !state.handicap_set && moves_before_record(game_) + game_.record.shown > 0;
 }
 
 std::vector<std::uint64_t> NetPlay::keys_after_moves() const {
@@ -214,19 +214,19 @@ void NetPlay::connected(const GameSetup& setup) {
 }
 
 void NetPlay::go_on_with_board_game(const GameSetup& setup) {
-  const std::vector<KifuEntry> moves = network_moves(game_);
+  const std::vector<RecordEntry> moves = network_moves(game_);
   start_game(setup);
   const GameState& state = game_.state;
-  Kifu& kifu = game_.kifu;
-  for (const KifuEntry& move : moves) {
-    const KifuEntry e = network_view(move, game_.history.turned);
-    kifu.entry[++kifu.kifu_pos] = e;
+  MoveRecord& record = game_.record;
+  for (const RecordEntry& move : moves) {
+    const RecordEntry e = network_view(move, game_.history.turned);
+    record.entry[++record.shown] = e;
     game_.redo(e);
   }
-  kifu.kifu_len = kifu.kifu_pos;
-  game_.set_move_count(kifu.kifu_pos);
-  game_.give_turn_to(kifu.kifu_pos % 2 == 0 ? state.SENTE : state.GOTE);
-  shared_moves_ = kifu.kifu_pos;
+  record.length = record.shown;
+  game_.set_move_count(record.shown);
+  game_.give_turn_to(record.shown % 2 == 0 ? state.SENTE : state.GOTE);
+  shared_moves_ = record.shown;
   screen_.redraw_all();
   screen_.redraw_game_texts();
   resume_game(setup.common_moves);
@@ -259,7 +259,7 @@ void NetPlay::resume_game(int common_moves) {
 }
 
 void NetPlay::move_received(const NetMove& move) {
-  const KifuEntry e = network_view(to_entry(move), game_.history.turned);
+  const RecordEntry e = network_view(to_entry(move), game_.history.turned);
   shared_moves_ += 1;  // before it is played: it is not sent back
   clocks_.on_clock_tick();
   mouse_.play_decided_move(e.from_x, e.from_y, e.to_x, e.to_y, e.moved, e.placed);
@@ -268,9 +268,9 @@ void NetPlay::move_received(const NetMove& move) {
 
 void NetPlay::clock_received(const ClockReport& clock) {
   // The other side's clock as it measured it; this side's stays its own.
-  Kifu& kifu = game_.kifu;
-  if (!in_game_ || kifu.kifu_pos < 1) return;
-  KifuEntry& last = kifu.entry[kifu.kifu_pos];
+  MoveRecord& record = game_.record;
+  if (!in_game_ || record.shown < 1) return;
+  RecordEntry& last = record.entry[record.shown];
   if (!is_upper_piece(last.moved)) return;
   const double seconds = (own_ == NetSide::SENTE ? clock.gote_ms : clock.sente_ms) / 1000.0;
   if (std::abs(seconds - last.upper_clock_after) < 0.0005) return;

@@ -27,15 +27,15 @@ std::uint64_t key_of(const GameState& state, size_t moves_played) {
   return position_key(state.board, state.lower_hand, state.upper_hand, side_to_move(moves_played));
 }
 
-GameState replayed(const std::vector<KifuEntry>& moves) {
+GameState replayed(const std::vector<RecordEntry>& moves) {
   GameState state = even_position();
-  for (const KifuEntry& e : moves) redo_entry(state, e);
+  for (const RecordEntry& e : moves) redo_entry(state, e);
   return state;
 }
 
 // A candidate's drop names the upper hand's slot; the record names its row.
-KifuEntry as_recorded(const Candidate& c, const Board& board) {
-  KifuEntry e;
+RecordEntry as_recorded(const Candidate& c, const Board& board) {
+  RecordEntry e;
   e.from_x = c.from_x;
   e.from_y = c.from_x == UPPER_HAND_COLUMN ? 8 - c.from_y : c.from_y;
   e.to_x = c.to_x;
@@ -46,8 +46,8 @@ KifuEntry as_recorded(const Candidate& c, const Board& board) {
   return e;
 }
 
-bool king_taken(const std::vector<KifuEntry>& moves) {
-  for (const KifuEntry& e : moves) {
+bool king_taken(const std::vector<RecordEntry>& moves) {
+  for (const RecordEntry& e : moves) {
     if (std::abs(e.taken) == KING) return true;
   }
   return false;
@@ -55,32 +55,32 @@ bool king_taken(const std::vector<KifuEntry>& moves) {
 
 }  // namespace
 
-KifuEntry network_view(const KifuEntry& entry, bool board_turned) {
+RecordEntry network_view(const RecordEntry& entry, bool board_turned) {
   return board_turned ? turned_round(entry) : entry;
 }
 
-std::vector<KifuEntry> network_moves(const Game& game) {
-  const Kifu whole = whole_game(game);
-  return std::vector<KifuEntry>(whole.entry + 1, whole.entry + 1 + whole.kifu_pos);
+std::vector<RecordEntry> network_moves(const Game& game) {
+  const MoveRecord whole = whole_game(game);
+  return std::vector<RecordEntry>(whole.entry + 1, whole.entry + 1 + whole.shown);
 }
 
-std::vector<std::uint64_t> keys_after(const std::vector<KifuEntry>& moves) {
+std::vector<std::uint64_t> keys_after(const std::vector<RecordEntry>& moves) {
   GameState state = even_position();
   std::vector<std::uint64_t> keys;
-  for (const KifuEntry& e : moves) {
+  for (const RecordEntry& e : moves) {
     redo_entry(state, e);
     keys.push_back(key_of(state, keys.size() + 1));
   }
   return keys;
 }
 
-bool legal_after(const std::vector<KifuEntry>& moves, const NetMove& move) {
+bool legal_after(const std::vector<RecordEntry>& moves, const NetMove& move) {
   if (moves.size() >= static_cast<size_t>(RECORD_LIMIT) || king_taken(moves)) return false;
   GameState state = replayed(moves);
   const int side = side_to_move(moves.size());
   auto list = std::make_unique<CandidateList>();
   generate_candidates(state.board, side < 0 ? state.lower_hand : state.upper_hand, side, *list);
-  const KifuEntry wanted = to_entry(move);
+  const RecordEntry wanted = to_entry(move);
   for (int i = 0; i < list->count; ++i) {
     if (!same_move(as_recorded(list->move[i], state.board), wanted)) continue;
     redo_entry(state, wanted);
@@ -89,12 +89,12 @@ bool legal_after(const std::vector<KifuEntry>& moves, const NetMove& move) {
   return false;
 }
 
-NetMove to_net_move(const KifuEntry& e, std::uint64_t key_after) {
+NetMove to_net_move(const RecordEntry& e, std::uint64_t key_after) {
   return {e.from_x, e.from_y, e.to_x, e.to_y, e.moved, e.placed, e.taken, key_after};
 }
 
-KifuEntry to_entry(const NetMove& move) {
-  KifuEntry e;
+RecordEntry to_entry(const NetMove& move) {
+  RecordEntry e;
   e.from_x = move.from_x;
   e.from_y = move.from_y;
   e.to_x = move.to_x;

@@ -10,7 +10,7 @@
 
 namespace kumora {
 
-// Positions 0..kifu_len of the whole game (whole_game), found by stepping
+// Positions 0..length of the whole game (whole_game), found by stepping
 // back from the shown position to the start and forward again to the end.
 std::vector<EnginePosition> record_positions(const Game& game);
 

@@ -16,17 +16,17 @@ void RecordStepping::start_over() {
 void RecordStepping::step_back() {
   pending_input_.hide_file_panel();
   GameState& state = game_.state;
-  Kifu& kifu = game_.kifu;
+  MoveRecord& record = game_.record;
   Drawing& d = drawing_;
   game_.set_stepped(true);
-  if (kifu.kifu_pos < 1) {
+  if (record.shown < 1) {
     messages_.refuse(tr_text("Game", "できません"), tr_text("Game", "戻る"));
     return;
   }
   pending_input_.drop_selection();
   clocks_.set_clock_timer(false);
   d.clear_marks();
-  const KifuEntry& e = kifu.entry[kifu.kifu_pos];
+  const RecordEntry& e = record.entry[record.shown];
   game_.undo(e);
   if (Board::on_board(e.from_x, e.from_y)) {
     d.paint_cell(e.moved, e.from_x, e.from_y);
@@ -43,7 +43,7 @@ void RecordStepping::step_back() {
   }
   messages_.play_click();
   d.clear_last_move(e.moved > 0 ? state.upper_side : state.lower_side);
-  kifu.kifu_pos -= 1;
+  record.shown -= 1;
   game_.uncount_move();
   game_.pass_turn();
   d.show_move_number(state.move_count);
@@ -53,15 +53,15 @@ void RecordStepping::step_back() {
 void RecordStepping::step_forward() {
   pending_input_.hide_file_panel();
   GameState& state = game_.state;
-  Kifu& kifu = game_.kifu;
+  MoveRecord& record = game_.record;
   Drawing& d = drawing_;
   if (state.turn == NO_GAME) {
     messages_.refuse(tr_text("Game", "「対局」で始めて下さい"), tr_text("Game", "開始"));
     return;
   }
   game_.set_stepped(true);
-  if (kifu.kifu_pos >= kifu.kifu_len) {
-    if (state.kifu_mode) {
+  if (record.shown >= record.length) {
+    if (state.record_mode) {
       messages_.tell(tr_text("Game", "終わり"), tr_text("Game", "進む"));
     } else {
       messages_.refuse(tr_text("Game", "できません"), tr_text("Game", "進む"));
@@ -71,10 +71,10 @@ void RecordStepping::step_forward() {
   pending_input_.drop_selection();
   clocks_.set_clock_timer(false);
   d.clear_marks();
-  kifu.kifu_pos += 1;
+  record.shown += 1;
   game_.count_move();
   d.show_move_number(state.move_count);
-  const KifuEntry& e = kifu.entry[kifu.kifu_pos];
+  const RecordEntry& e = record.entry[record.shown];
   game_.redo(e);
   clocks_.show_both();
   d.paint_cell(EMPTY, e.from_x, e.from_y);
@@ -93,40 +93,40 @@ void RecordStepping::step_forward() {
 }
 
 void RecordStepping::stepped_status() {
-  reporter_.set_status(game_.state.kifu_mode
+  reporter_.set_status(game_.state.record_mode
                            ? tr_noop("Status", "棋譜は「進」と「戻」で見ます")
                            : tr_noop("Status", "盤をクリックすると、この局面から続けます"));
 }
 
 void RecordStepping::step_to(int position) {
-  const Kifu& kifu = game_.kifu;
-  while (kifu.kifu_pos > position) {
-    const int before = kifu.kifu_pos;
+  const MoveRecord& record = game_.record;
+  while (record.shown > position) {
+    const int before = record.shown;
     step_back();
-    if (kifu.kifu_pos == before) return;
+    if (record.shown == before) return;
   }
-  while (kifu.kifu_pos < position) {
-    const int before = kifu.kifu_pos;
+  while (record.shown < position) {
+    const int before = record.shown;
     step_forward();
-    if (kifu.kifu_pos == before) return;
+    if (record.shown == before) return;
   }
 }
 
 int RecordStepping::moves_to_take_back() const {
   const GameState& state = game_.state;
-  const Kifu& kifu = game_.kifu;
-  if (state.turn == NO_GAME || state.kifu_mode || kifu.kifu_pos < 1) return 0;
+  const MoveRecord& record = game_.record;
+  if (state.turn == NO_GAME || state.record_mode || record.shown < 1) return 0;
   if (state.vs_com != MODE_COM) return 1;
   // Back to just before the person's (the lower player's) latest move.
-  for (int i = kifu.kifu_pos; i >= 1; --i) {
-    if (kifu.entry[i].moved < 0) return kifu.kifu_pos - i + 1;
+  for (int i = record.shown; i >= 1; --i) {
+    if (record.entry[i].moved < 0) return record.shown - i + 1;
   }
   return 0;
 }
 
 void RecordStepping::take_back(int moves) {
   for (int i = 0; i < moves; ++i) step_back();
-  game_.kifu.kifu_len = game_.kifu.kifu_pos;
+  game_.record.length = game_.record.shown;
   game_.set_stepped(false);
   clocks_.restart_turn_clock();
   record_listener_.move_recorded();

@@ -7,7 +7,7 @@ namespace kumora {
 
 bool Resignation::possible() const {
   const GameState& state = game_.state;
-  return state.turn != NO_GAME && !state.kifu_mode;
+  return state.turn != NO_GAME && !state.record_mode;
 }
 
 void Resignation::resign() {

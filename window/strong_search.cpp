@@ -11,21 +11,21 @@ StrongSearch::StrongSearch(const Game& game, Host& host, ProgramExit& program_ex
     : game_(game), host_(host), program_exit_(program_exit), run_seed_(std::random_device{}()) {}
 
 std::uint32_t StrongSearch::variety_seed() const {
-  const std::uint32_t move = static_cast<std::uint32_t>(game_.kifu.kifu_pos);
+  const std::uint32_t move = static_cast<std::uint32_t>(game_.record.shown);
   return node_budget_ > 0 ? move : run_seed_ * 2654435761u + move;
 }
 
 EnginePosition StrongSearch::position_with_history(int side) const {
   const GameState& state = game_.state;
-  const Kifu& kifu = game_.kifu;
-  EnginePosition position = engine_position(state, side, kifu.kifu_pos);
+  const MoveRecord& record = game_.record;
+  EnginePosition position = engine_position(state, side, record.shown);
   // The positions before each move of the record, stepped back from here.
   PositionKey earlier[RECORD_LIMIT + 1];
   int count = 0;
   GameState before = state;
   int to_move = side;
-  for (int i = kifu.kifu_pos; i >= 1 && count < RECORD_LIMIT; --i) {
-    undo_entry(before, kifu.entry[i]);
+  for (int i = record.shown; i >= 1 && count < RECORD_LIMIT; --i) {
+    undo_entry(before, record.entry[i]);
     to_move = -to_move;
     earlier[count++] = engine_key(before.board, before.lower_hand, before.upper_hand, to_move);
   }

@@ -6,29 +6,29 @@
 
 namespace kumora {
 
-Kifu whole_game(const Game& game) {
+MoveRecord whole_game(const Game& game) {
   const TurnedHistory& history = game.history;
-  Kifu whole = history.before;
-  const int before = history.before.kifu_len;
-  const int added = std::min(game.kifu.kifu_len, RECORD_LIMIT - before);
+  MoveRecord whole = history.before;
+  const int before = history.before.length;
+  const int added = std::min(game.record.length, RECORD_LIMIT - before);
   for (int i = 1; i <= added; ++i) {
-    const KifuEntry& entry = game.kifu.entry[i];
+    const RecordEntry& entry = game.record.entry[i];
     whole.entry[before + i] = history.turned ? turned_round(entry) : entry;
   }
-  whole.kifu_len = before + added;
-  whole.kifu_pos = before + std::min(game.kifu.kifu_pos, added);
+  whole.length = before + added;
+  whole.shown = before + std::min(game.record.shown, added);
   return whole;
 }
 
 void keep_moves_before_turn(Game& game) {
-  Kifu kept = whole_game(game);
-  kept.kifu_len = kept.kifu_pos;
+  MoveRecord kept = whole_game(game);
+  kept.length = kept.shown;
   game.history.before = kept;
   game.history.turned = !game.history.turned;
 }
 
 bool whole_game_full(const Game& game) {
-  return moves_before_record(game) + game.kifu.kifu_pos >= RECORD_LIMIT;
+  return moves_before_record(game) + game.record.shown >= RECORD_LIMIT;
 }
 
 }  // namespace kumora

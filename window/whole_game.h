@@ -8,8 +8,8 @@
 
 namespace kumora {
 
-// kifu_len is the last move, kifu_pos the position shown.
-Kifu whole_game(const Game& game);
+// `length` is the last move, `shown` the position shown.
+MoveRecord whole_game(const Game& game);
 
 // 反転: the moves up to the position shown are kept, and the board counts
 // as turned (or back); the caller then drops the record.
@@ -21,7 +21,7 @@ inline bool sente_below_as_begun(const Game& game) {
 }
 
 // Where the record's position 0 lies in the whole game.
-inline int moves_before_record(const Game& game) { return game.history.before.kifu_len; }
+inline int moves_before_record(const Game& game) { return game.history.before.length; }
 
 // The whole game holds as many moves as a record file can at the position
 // shown: no further move can be kept.

@@ -35,11 +35,11 @@ class ArchiveFolder : public ::testing::Test {
   void TearDown() override { fs::remove_all(root_); }
   std::string folder() const { return (root_ / "games").string(); }
 
-  static Kifu one_move() {
-    Kifu kifu;
-    kifu.entry[1] = KifuEntry{8, 8, 8, 6, 0, -900, -900, 0, 3, 0, 0};
-    kifu.kifu_len = 1;
-    return kifu;
+  static MoveRecord one_move() {
+    MoveRecord record;
+    record.entry[1] = RecordEntry{8, 8, 8, 6, 0, -900, -900, 0, 3, 0, 0};
+    record.length = 1;
+    return record;
   }
 
   fs::path root_;
@@ -60,16 +60,16 @@ TEST_F(ArchiveFolder, NamesGamesByTheirStartAndNeverReusesAName) {
 
 TEST_F(ArchiveFolder, WritesTheWholeRecordNotOnlyUpToTheShownPosition) {
   GameArchive archive(folder());
-  Kifu kifu = one_move();
-  kifu.entry[2] = KifuEntry{2, 2, 2, 4, 0, 900, 900, 3, 3, 0, 5};
-  kifu.kifu_len = 2;
-  kifu.kifu_pos = 0;  // stepped back to the start
+  MoveRecord record = one_move();
+  record.entry[2] = RecordEntry{2, 2, 2, 4, 0, 900, 900, 3, 3, 0, 5};
+  record.length = 2;
+  record.shown = 0;  // stepped back to the start
   std::string error;
-  ASSERT_TRUE(archive.write_game("2026-12-07 11-30-05", {"人間対局", "先手", "後手"}, true, kifu,
+  ASSERT_TRUE(archive.write_game("2026-12-07 11-30-05", {"人間対局", "先手", "後手"}, true, record,
                                  NOW, error));
   RecordFileContents read;
   ASSERT_TRUE(load_record_file(folder() + "/2026-12-07 11-30-05.棋譜", read).ok);
-  EXPECT_EQ(read.kifu.kifu_len, 2);
+  EXPECT_EQ(read.record.length, 2);
   EXPECT_EQ(read.title, "人間対局");
 }
 
@@ -250,32 +250,32 @@ TEST(ArchiveTitle, NamesTheTimeControlAndAGameGivenUpOrLostOnTime) {
 }
 
 TEST(ReplayedGame, AGameEndsWithAKingTakenOrASideThatCannotMove) {
-  Kifu kifu;
-  EXPECT_FALSE(replay_game(kifu).ended);
-  kifu.entry[1] = KifuEntry{8, 8, 8, 6, 0, -900, -900, 0, 0, 0, 0};
-  kifu.kifu_len = 1;
-  const ReplayedGame after_one = replay_game(kifu);
+  MoveRecord record;
+  EXPECT_FALSE(replay_game(record).ended);
+  record.entry[1] = RecordEntry{8, 8, 8, 6, 0, -900, -900, 0, 0, 0, 0};
+  record.length = 1;
+  const ReplayedGame after_one = replay_game(record);
   EXPECT_FALSE(after_one.ended);
   EXPECT_EQ(after_one.next_mover, 1);
   EXPECT_EQ(after_one.state.board(8, 6), -900);
-  kifu.entry[1].taken = 950;  // the last move took a king
-  EXPECT_TRUE(replay_game(kifu).ended);
+  record.entry[1].taken = 950;  // the last move took a king
+  EXPECT_TRUE(replay_game(record).ended);
 }
 
 TEST(ReplayedGame, AFullRecordHasEnded) {
   // Both rooks go two squares and back until the record holds no more.
-  Kifu kifu;
+  MoveRecord record;
   for (int i = 1; i <= RECORD_LIMIT; ++i) {
     const bool lower = i % 2 == 1;
     const bool out = ((i - 1) / 2) % 2 == 0;
     const int home = lower ? 8 : 2, away = lower ? 6 : 4, code = lower ? -900 : 900;
-    kifu.entry[i] =
-        KifuEntry{8, out ? home : away, 8, out ? away : home, 0, code, code, 0, 0, 0, 0};
+    record.entry[i] =
+        RecordEntry{8, out ? home : away, 8, out ? away : home, 0, code, code, 0, 0, 0, 0};
   }
-  kifu.kifu_len = RECORD_LIMIT - 1;
-  EXPECT_FALSE(replay_game(kifu).ended);
-  kifu.kifu_len = RECORD_LIMIT;
-  EXPECT_TRUE(replay_game(kifu).ended);
+  record.length = RECORD_LIMIT - 1;
+  EXPECT_FALSE(replay_game(record).ended);
+  record.length = RECORD_LIMIT;
+  EXPECT_TRUE(replay_game(record).ended);
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ void require(bool condition) {
   if (!condition) std::abort();
 }
 
-bool same_entry(const KifuEntry& a, const KifuEntry& b) {
+bool same_entry(const RecordEntry& a, const RecordEntry& b) {
   return a.from_x == b.from_x && a.from_y == b.from_y && a.to_x == b.to_x && a.to_y == b.to_y &&
          a.placed == b.placed && a.moved == b.moved && a.taken == b.taken &&
          a.lower_clock_before == b.lower_clock_before &&
@@ -34,8 +34,8 @@ bool same_entry(const KifuEntry& a, const KifuEntry& b) {
 }
 
 void check_accepted(const RecordFileContents& read) {
-  const Kifu& kifu = read.kifu;
-  require(kifu.kifu_pos == 0 && kifu.kifu_len >= 0 && kifu.kifu_len <= RECORD_LIMIT);
+  const MoveRecord& record = read.record;
+  require(record.shown == 0 && record.length >= 0 && record.length <= RECORD_LIMIT);
   for (const std::string* header : {&read.title, &read.top_name, &read.bottom_name}) {
     require(is_valid_utf8(*header));
     require(std::isfinite(title_x(*header)));
@@ -43,9 +43,9 @@ void check_accepted(const RecordFileContents& read) {
   GameState state;
   set_initial_position(state);
   int mover = 0;
-  for (int i = 1; i <= kifu.kifu_len; ++i) {
-    const KifuEntry& entry = kifu.entry[i];
-    KifuEntry again;
+  for (int i = 1; i <= record.length; ++i) {
+    const RecordEntry& entry = record.entry[i];
+    RecordEntry again;
     require(!parse_move_line(format_move_line(entry), again).found());
     require(same_entry(entry, again));
     require(replay_problem(state, entry, mover).empty());
@@ -65,12 +65,12 @@ void check_any_entry_formats(const uint8_t* data, size_t size) {
   if (size < sizeof integers + sizeof clocks) return;
   std::memcpy(integers, data, sizeof integers);
   std::memcpy(clocks, data + sizeof integers, sizeof clocks);
-  const KifuEntry entry{integers[0], integers[1], integers[2], integers[3],
-                        integers[4], integers[5], integers[6], clocks[0],
-                        clocks[1],   clocks[2],   clocks[3]};
+  const RecordEntry entry{integers[0], integers[1], integers[2], integers[3],
+                          integers[4], integers[5], integers[6], clocks[0],
+                          clocks[1],   clocks[2],   clocks[3]};
   const std::string line = format_move_line(entry);
   require(line.size() == MOVE_LINE_WIDTH);
-  KifuEntry read;
+  RecordEntry read;
   require(!parse_move_line(line, read).found());
 }
 
@@ -110,13 +110,13 @@ void check_headers_read_back(const std::string& bytes) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string bytes(reinterpret_cast<const char*>(data), size);
   static RecordFileContents read;
-  read.kifu.kifu_len = -1;
+  read.record.length = -1;
   const LoadOutcome outcome = load_record_text(bytes, read);
   if (outcome.ok) {
     check_accepted(read);
   } else {
     require(!outcome.message.empty() && outcome.line_number >= 4);
-    require(read.kifu.kifu_len == -1);  // a refused file leaves the contents alone
+    require(read.record.length == -1);  // a refused file leaves the contents alone
   }
   check_any_entry_formats(data, size);
   check_headers_read_back(bytes);

@@ -76,8 +76,8 @@ void ComputerThinking::the_window_paints_and_discards_clicks_while_level5_thinks
   QTimer::singleShot(1800, this, [&] { paints_during = paints.count; });
   driver_->click_cell(8, 6);  // returns once the computer has moved
   QVERIFY(thinking_at_click);
-  QCOMPARE(logic().game().kifu.kifu_len, 2);
-  QCOMPARE(logic().game().kifu.kifu_pos, 2);
+  QCOMPARE(logic().game().record.length, 2);
+  QCOMPARE(logic().game().record.shown, 2);
   QCOMPARE(window_->side_panel().move_list().currentRow(), 2);
   QCOMPARE(logic().game().state.turn, logic().game().state.lower_side);
   // The clock kept moving on the screen while the search ran.
@@ -113,7 +113,7 @@ void ComputerThinking::the_display_options_work_while_level5_thinks() {
   QVERIFY(chose);
   QCOMPARE(background, BACKGROUND_TATAMI);
   QVERIFY2(thinking_after, "the background changed while the computer was still thinking");
-  QCOMPARE(logic().game().kifu.kifu_len, 4);
+  QCOMPARE(logic().game().record.length, 4);
   QVERIFY(window_->action(MenuId::TAKE_BACK)->isEnabled());
   QVERIFY(logic().is_checked(MenuId::BACKGROUND_TATAMI));
   boxes_.take_seen();
@@ -126,7 +126,7 @@ void ComputerThinking::escape_ends_the_program_during_the_search() {
   driver_->click_cell(3, 6);  // the computer's turn begins, and Esc comes during it
   QTRY_VERIFY_WITH_TIMEOUT(logic().program_ended(), WAIT_MS);
   // The search was stopped: the computer made no move.
-  QCOMPARE(logic().game().kifu.kifu_len, 5);
+  QCOMPARE(logic().game().record.length, 5);
 }
 
 }  // namespace kumora

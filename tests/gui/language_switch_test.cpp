@@ -150,7 +150,7 @@ void LanguageSwitching::boxes_and_their_buttons_are_in_english() {
   QVERIFY(seen[0].yes_no);
   QCOMPARE(seen[0].text, "Step through the record with 'Forward'");
   QCOMPARE(QString(seen[0].answer).remove('&'), "Yes");
-  QCOMPARE(logic().game().state.kifu_mode, true);
+  QCOMPARE(logic().game().state.record_mode, true);
 }
 
 void LanguageSwitching::japanese_comes_back_the_same_way() {

@@ -201,14 +201,14 @@ void RealWindowPlay::promotion_needs_the_right_button_after_a_refusal() {
   QCOMPARE(at(4, 3), LOWER_PROMOTED_PAWN);
   QCOMPARE(at(1, 7), EMPTY);
   QCOMPARE(logic().game().state.lower_hand[1], 1);
-  QCOMPARE(logic().game().kifu.kifu_len, 5);
+  QCOMPARE(logic().game().record.length, 5);
   expect_cell_looks_like(4, 3, LOWER_PROMOTED_PAWN, UPPER_PAWN);
 }
 
 void RealWindowPlay::back_and_forward_on_the_menu_bar() {
   QVERIFY(driver_->choose({u8("戻")}));
   expect_boxes({});
-  QCOMPARE(logic().game().kifu.kifu_pos, 4);
+  QCOMPARE(logic().game().record.shown, 4);
   QCOMPARE(at(4, 3), UPPER_PAWN);
   QCOMPARE(at(1, 7), LOWER_PAWN);
   QCOMPARE(logic().game().state.lower_hand[1], 0);
@@ -216,13 +216,13 @@ void RealWindowPlay::back_and_forward_on_the_menu_bar() {
 
   QVERIFY(driver_->choose({u8("進")}));
   expect_boxes({});
-  QCOMPARE(logic().game().kifu.kifu_pos, 5);
+  QCOMPARE(logic().game().record.shown, 5);
   QCOMPARE(at(4, 3), LOWER_PROMOTED_PAWN);
   expect_cell_looks_like(4, 3, LOWER_PROMOTED_PAWN, UPPER_PAWN);
 
   QVERIFY(driver_->choose({u8("進")}));
   expect_boxes({{u8("進む"), u8("できません")}});
-  QCOMPARE(logic().game().kifu.kifu_pos, 5);
+  QCOMPARE(logic().game().record.shown, 5);
 }
 
 void RealWindowPlay::guidance_frames_the_selection_and_the_chain_start() {
@@ -364,9 +364,9 @@ void RealWindowPlay::read_back_into_record_mode() {
   expect_boxes(
       {{u8("棋譜"), u8(" 読み込みました")}, {u8("棋譜"), u8("棋譜を '進 'で進めて下さい")}});
   QVERIFY(!panel.file1->isVisible());
-  QCOMPARE(logic().game().state.kifu_mode, true);
-  QCOMPARE(logic().game().kifu.kifu_len, 5);
-  QCOMPARE(logic().game().kifu.kifu_pos, 0);
+  QCOMPARE(logic().game().state.record_mode, true);
+  QCOMPARE(logic().game().record.length, 5);
+  QCOMPARE(logic().game().record.shown, 0);
   QCOMPARE(logic().game().state.turn, logic().game().state.SENTE);
   GameState initial;
   set_initial_position(initial);
@@ -376,23 +376,23 @@ void RealWindowPlay::read_back_into_record_mode() {
 
 void RealWindowPlay::arrow_keys_step_the_record() {
   for (int i = 0; i < 3; ++i) driver_->press_key(Qt::Key_Right);
-  QCOMPARE(logic().game().kifu.kifu_pos, 3);
+  QCOMPARE(logic().game().record.shown, 3);
   QCOMPARE(at(8, 6), LOWER_ROOK);
   QCOMPARE(at(2, 4), 900);
   QCOMPARE(at(1, 6), -800);
   expect_cell_looks_like(1, 6, -800, EMPTY);
 
   driver_->press_key(Qt::Key_Left);
-  QCOMPARE(logic().game().kifu.kifu_pos, 2);
+  QCOMPARE(logic().game().record.shown, 2);
   QCOMPARE(at(1, 6), EMPTY);
   QCOMPARE(at(2, 8), -800);
   expect_cell_looks_like(1, 6, EMPTY, -800);
 
   for (int i = 0; i < 3; ++i) driver_->press_key(Qt::Key_Right);
-  QCOMPARE(logic().game().kifu.kifu_pos, 5);
+  QCOMPARE(logic().game().record.shown, 5);
   QCOMPARE(at(4, 3), LOWER_PROMOTED_PAWN);
   expect_boxes({});
-  QCOMPARE(logic().game().state.kifu_mode, true);
+  QCOMPARE(logic().game().state.record_mode, true);
   save_screenshot_if_asked(*window_, "record-mode");
   driver_->press_key(Qt::Key_Right);
   expect_boxes({{u8("進む"), u8("終わり")}});

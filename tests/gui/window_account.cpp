@@ -104,9 +104,9 @@ void add_game(GameWindow& window, WindowAccount& account) {
                         .arg(state.move_count)
                         .arg(side_code(state.winner))
                         .arg(state.vs_com)
-                        .arg(state.kifu_mode)
+                        .arg(state.record_mode)
                         .arg(state.reversed);
-  account["record"] = QString("%1 of %2").arg(game.kifu.kifu_pos).arg(game.kifu.kifu_len);
+  account["record"] = QString("%1 of %2").arg(game.record.shown).arg(game.record.length);
   // The surface as drawn: every picture, text and frame still visible.
   for (const auto& lines : {window.shown().describe(), window.shown().describe_frames()}) {
     for (const std::string& line : lines) {

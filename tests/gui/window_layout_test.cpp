@@ -110,16 +110,16 @@ void WindowLayout::the_side_panel_follows_a_game() {
 void WindowLayout::a_click_on_a_move_shows_that_position() {
   const QRect row = moves().visualItemRect(moves().item(1));
   QTest::mouseClick(moves().viewport(), Qt::LeftButton, {}, row.center());
-  QTRY_COMPARE_WITH_TIMEOUT(logic().game().kifu.kifu_pos, 1, WAIT_MS);
+  QTRY_COMPARE_WITH_TIMEOUT(logic().game().record.shown, 1, WAIT_MS);
   QCOMPARE(logic().game().state.board(2, 4), 0);
   QCOMPARE(moves().currentRow(), 1);
   // The start of the list is the initial position; the end, the last move again.
   QTest::mouseClick(moves().viewport(), Qt::LeftButton, {},
                     moves().visualItemRect(moves().item(0)).center());
-  QTRY_COMPARE_WITH_TIMEOUT(logic().game().kifu.kifu_pos, 0, WAIT_MS);
+  QTRY_COMPARE_WITH_TIMEOUT(logic().game().record.shown, 0, WAIT_MS);
   QTest::mouseClick(moves().viewport(), Qt::LeftButton, {},
                     moves().visualItemRect(moves().item(2)).center());
-  QTRY_COMPARE_WITH_TIMEOUT(logic().game().kifu.kifu_pos, 2, WAIT_MS);
+  QTRY_COMPARE_WITH_TIMEOUT(logic().game().record.shown, 2, WAIT_MS);
   QCOMPARE(logic().game().state.board(2, 4), 900);
   expect_boxes({});
 }
@@ -130,20 +130,20 @@ void WindowLayout::the_graph_values_the_moves_and_takes_clicks() {
   QTRY_COMPARE_WITH_TIMEOUT(graph.known_values(), 3, WAIT_MS);
   save_screenshot_if_asked(*window_, "side-panel");
   QTest::mouseClick(&graph, Qt::LeftButton, {}, QPoint(std::lround(graph.x_of(1)), 20));
-  QTRY_COMPARE_WITH_TIMEOUT(logic().game().kifu.kifu_pos, 1, WAIT_MS);
+  QTRY_COMPARE_WITH_TIMEOUT(logic().game().record.shown, 1, WAIT_MS);
   QCOMPARE(moves().currentRow(), 1);
   QTest::mouseClick(&graph, Qt::LeftButton, {}, QPoint(std::lround(graph.x_of(2)), 20));
-  QTRY_COMPARE_WITH_TIMEOUT(logic().game().kifu.kifu_pos, 2, WAIT_MS);
+  QTRY_COMPARE_WITH_TIMEOUT(logic().game().record.shown, 2, WAIT_MS);
 }
 
 void WindowLayout::take_back_between_two_people() {
   driver_->press_key_combination(Qt::Key_Z, Qt::ControlModifier);
-  QTRY_COMPARE_WITH_TIMEOUT(logic().game().kifu.kifu_len, 1, WAIT_MS);
+  QTRY_COMPARE_WITH_TIMEOUT(logic().game().record.length, 1, WAIT_MS);
   QCOMPARE(logic().game().state.turn, logic().game().state.GOTE);
   QCOMPARE(moves().count(), 2);
   // The game goes on from there: the upper player moves again.
   play({{8, 2}, {7, 3}, {7, 4}});
-  QCOMPARE(logic().game().kifu.kifu_len, 2);
+  QCOMPARE(logic().game().record.length, 2);
   expect_boxes({});
 }
 
@@ -152,9 +152,9 @@ void WindowLayout::take_back_against_the_computer() {
   QVERIFY(driver_->choose({u8("対局"), u8("対局(COM)"), u8("先手")}));
   expect_boxes({{" ", u8("MANの番です")}});
   play({{8, 8}, {8, 7}, {8, 6}});
-  QTRY_COMPARE_WITH_TIMEOUT(logic().game().kifu.kifu_len, 2, WAIT_MS);
+  QTRY_COMPARE_WITH_TIMEOUT(logic().game().record.length, 2, WAIT_MS);
   driver_->press_key_combination(Qt::Key_Z, Qt::ControlModifier);
-  QTRY_COMPARE_WITH_TIMEOUT(logic().game().kifu.kifu_len, 0, WAIT_MS);
+  QTRY_COMPARE_WITH_TIMEOUT(logic().game().record.length, 0, WAIT_MS);
   QCOMPARE(logic().game().state.turn, logic().game().state.lower_side);
   QCOMPARE(logic().game().state.board(8, 8), -900);
   // Nothing more to take back.
@@ -193,9 +193,9 @@ void WindowLayout::a_read_record_shows_its_title_inside_the_window() {
   QVERIFY(click_listed_file(*driver_, panel, u8("王取り.棋譜"), WAIT_MS));
   expect_boxes(
       {{u8("棋譜"), u8(" 読み込みました")}, {u8("棋譜"), u8("棋譜を '進 'で進めて下さい")}});
-  QCOMPARE(logic().game().state.kifu_mode, true);
+  QCOMPARE(logic().game().state.record_mode, true);
   driver_->press_key(Qt::Key_Right);
-  QTRY_COMPARE_WITH_TIMEOUT(logic().game().kifu.kifu_pos, 1, WAIT_MS);
+  QTRY_COMPARE_WITH_TIMEOUT(logic().game().record.shown, 1, WAIT_MS);
   // The title is red (QBColor 12) and lies under the board, wholly inside.
   const QImage shown = driver_->grab_view();
   const QRect below = driver_->twips_in_grab(0, 6350, 9000, 500);

@@ -94,7 +94,7 @@ void WindowLooks::expect_look(QWidget& widget, const QString& name) {
 
 void WindowLooks::wait_for_the_graph() {
   // No move yet: nothing to value.
-  const int moves = logic().game().kifu.kifu_len;
+  const int moves = logic().game().record.length;
   const int positions = moves == 0 ? 0 : moves + 1;
   QTRY_COMPARE_WITH_TIMEOUT(window_->side_panel().graph().known_values(), positions, WAIT_MS);
 }
@@ -106,7 +106,7 @@ void WindowLooks::a_game_between_two_people() {
   for (const auto& [x, y] : {std::pair{8, 8}, {8, 7}, {8, 6}, {2, 2}, {2, 3}, {2, 4}}) {
     driver_->click_cell(x, y);
   }
-  QCOMPARE(logic().game().kifu.kifu_len, 2);
+  QCOMPARE(logic().game().record.length, 2);
   wait_for_the_graph();
   expect_look(*window_, "two-people-game");
 }
@@ -125,10 +125,10 @@ void WindowLooks::a_hint() {
 
 void WindowLooks::a_step_back() {
   trigger(MenuId::STEP_BACK);
-  QTRY_COMPARE_WITH_TIMEOUT(logic().game().kifu.kifu_pos, 1, WAIT_MS);
+  QTRY_COMPARE_WITH_TIMEOUT(logic().game().record.shown, 1, WAIT_MS);
   expect_look(*window_, "step-back");
   trigger(MenuId::STEP_FORWARD);
-  QTRY_COMPARE_WITH_TIMEOUT(logic().game().kifu.kifu_pos, 2, WAIT_MS);
+  QTRY_COMPARE_WITH_TIMEOUT(logic().game().record.shown, 2, WAIT_MS);
 }
 
 void WindowLooks::the_record_panels() {
@@ -149,9 +149,9 @@ void WindowLooks::a_read_record() {
   trigger(MenuId::READ_RECORD);
   const PanelWidgets panel = find_panel_widgets(driver_->view());
   QVERIFY(click_listed_file(*driver_, panel, u8("王取り.棋譜"), WAIT_MS));
-  QTRY_COMPARE_WITH_TIMEOUT(logic().game().state.kifu_mode, true, WAIT_MS);
+  QTRY_COMPARE_WITH_TIMEOUT(logic().game().state.record_mode, true, WAIT_MS);
   trigger(MenuId::STEP_FORWARD);
-  QTRY_COMPARE_WITH_TIMEOUT(logic().game().kifu.kifu_pos, 1, WAIT_MS);
+  QTRY_COMPARE_WITH_TIMEOUT(logic().game().record.shown, 1, WAIT_MS);
   wait_for_the_graph();
   expect_look(*window_, "read-record");
 }
@@ -175,7 +175,7 @@ void WindowLooks::the_board_turned_round() {
   trigger(MenuId::RESET_GAME);
   trigger(MenuId::TWO_PERSON_START);
   for (const auto& [x, y] : {std::pair{8, 8}, {8, 7}, {8, 6}}) driver_->click_cell(x, y);
-  QCOMPARE(logic().game().kifu.kifu_len, 1);
+  QCOMPARE(logic().game().record.length, 1);
   trigger(MenuId::TURN_BOARD);
   wait_for_the_graph();
   expect_look(*window_, "turned-round");

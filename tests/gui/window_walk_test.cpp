@@ -141,7 +141,7 @@ QString WindowWalk::take_step() {
 
 QString WindowWalk::make_a_move() {
   const GameState& state = logic().game().state;
-  if (state.turn == NO_GAME || state.kifu_mode) return start_a_game();
+  if (state.turn == NO_GAME || state.record_mode) return start_a_game();
   const auto moves = moves_of_side_to_move(state);
   if (moves->count == 0) return start_a_game();
   const Candidate move = moves->move[pick(moves->count)];
@@ -283,8 +283,8 @@ void WindowWalk::let_the_window_settle() {
   QTest::qWait(30);
   const EvalGraph& graph = window_->side_panel().graph();
   if (!graph.isVisible()) return;
-  const Kifu& record = logic().game().kifu;
-  const int positions = record.kifu_len == 0 ? 0 : record.kifu_len + 1;
+  const MoveRecord& record = logic().game().record;
+  const int positions = record.length == 0 ? 0 : record.length + 1;
   static_cast<void>(QTest::qWaitFor([&] { return graph.known_values() >= positions; }, WAIT_MS));
 }
 

@@ -62,14 +62,14 @@ TEST(RecordHeader, PutsThePlayerShownAtTheTopOnLineTwo) {
 TEST(SaveRecordFile, WritesCodePage932HeaderAndOneLinePerMove) {
   TemporaryFolder folder;
   const GameRecorder game = testing::game_with_captures_drops_and_promotions();
-  const SaveOutcome saved = save_record_file(folder.path(), "対局1", TEXTS, true, game.kifu);
+  const SaveOutcome saved = save_record_file(folder.path(), "対局1", TEXTS, true, game.record);
   ASSERT_TRUE(saved.ok) << saved.message;
   EXPECT_EQ(saved.path, folder.path() + "/対局1.棋譜");
 
   std::string expected =
       cp932("名人戦") + "\r\n" + cp932("後手花子") + "\r\n" + cp932("先手太郎") + "\r\n";
-  for (int i = 1; i <= game.kifu.kifu_pos; ++i) {
-    expected += format_move_line(game.kifu.entry[i]) + "\r\n";
+  for (int i = 1; i <= game.record.shown; ++i) {
+    expected += format_move_line(game.record.entry[i]) + "\r\n";
   }
   EXPECT_EQ(file_bytes(saved.path), expected);
   EXPECT_EQ(folder.names(), std::vector<std::string>{"対局1.棋譜"});
@@ -78,20 +78,20 @@ TEST(SaveRecordFile, WritesCodePage932HeaderAndOneLinePerMove) {
 TEST(SaveRecordFile, WritesOnlyTheMovesUpToTheShownPosition) {
   TemporaryFolder folder;
   GameRecorder game = testing::game_with_captures_drops_and_promotions();
-  game.kifu.kifu_pos = 3;
-  const SaveOutcome saved = save_record_file(folder.path(), "途中", TEXTS, true, game.kifu);
+  game.record.shown = 3;
+  const SaveOutcome saved = save_record_file(folder.path(), "途中", TEXTS, true, game.record);
   ASSERT_TRUE(saved.ok);
   RecordFileContents read;
   ASSERT_TRUE(load_record_file(saved.path, read).ok);
-  EXPECT_EQ(read.kifu.kifu_len, 3);
+  EXPECT_EQ(read.record.length, 3);
 }
 
-void expect_same_moves(const Kifu& written, const Kifu& read) {
-  ASSERT_EQ(read.kifu_len, written.kifu_pos);
-  EXPECT_EQ(read.kifu_pos, 0);
-  for (int i = 1; i <= read.kifu_len; ++i) {
-    const KifuEntry& w = written.entry[i];
-    const KifuEntry& r = read.entry[i];
+void expect_same_moves(const MoveRecord& written, const MoveRecord& read) {
+  ASSERT_EQ(read.length, written.shown);
+  EXPECT_EQ(read.shown, 0);
+  for (int i = 1; i <= read.length; ++i) {
+    const RecordEntry& w = written.entry[i];
+    const RecordEntry& r = read.entry[i];
     EXPECT_EQ(std::vector<int>({r.from_x, r.from_y, r.to_x, r.to_y, r.placed, r.moved, r.taken}),
               std::vector<int>({w.from_x, w.from_y, w.to_x, w.to_y, w.placed, w.moved, w.taken}))
         << "entry " << i;
@@ -105,7 +105,7 @@ void expect_same_moves(const Kifu& written, const Kifu& read) {
 TEST(RecordFileRoundTrip, ReadsBackAGameWithCapturesDropsAndPromotions) {
   TemporaryFolder folder;
   const GameRecorder game = testing::game_with_captures_drops_and_promotions();
-  const SaveOutcome saved = save_record_file(folder.path(), "game", TEXTS, true, game.kifu);
+  const SaveOutcome saved = save_record_file(folder.path(), "game", TEXTS, true, game.record);
   ASSERT_TRUE(saved.ok);
 
   RecordFileContents read;
@@ -114,11 +114,11 @@ TEST(RecordFileRoundTrip, ReadsBackAGameWithCapturesDropsAndPromotions) {
   EXPECT_EQ(read.title, "名人戦");
   EXPECT_EQ(read.top_name, "後手花子");
   EXPECT_EQ(read.bottom_name, "先手太郎");
-  expect_same_moves(game.kifu, read.kifu);
+  expect_same_moves(game.record, read.record);
 
   GameState replayed;
   set_initial_position(replayed);
-  for (int i = 1; i <= read.kifu.kifu_len; ++i) redo_entry(replayed, read.kifu.entry[i]);
+  for (int i = 1; i <= read.record.length; ++i) redo_entry(replayed, read.record.entry[i]);
   EXPECT_EQ(replayed.board, game.state.board);
   for (int slot = 1; slot <= 7; ++slot) {
     EXPECT_EQ(replayed.lower_hand[slot], game.state.lower_hand[slot]) << slot;
@@ -133,14 +133,14 @@ TEST(RecordFileRoundTrip, KeepsAGameTheUpperPlayerStarted) {
   game.play(2, 2, 2, 4, ROOK, 2);  // through its pawn
   game.play(8, 8, 8, 6, -ROOK, 3);
   game.play(8, 2, 7, 4, BISHOP, 4);
-  const SaveOutcome saved = save_record_file(folder.path(), "上手", TEXTS, false, game.kifu);
+  const SaveOutcome saved = save_record_file(folder.path(), "上手", TEXTS, false, game.record);
   ASSERT_TRUE(saved.ok);
   RecordFileContents read;
   ASSERT_TRUE(load_record_file(saved.path, read).ok);
   EXPECT_EQ(read.top_name, "先手太郎");
   EXPECT_EQ(read.bottom_name, "後手花子");
-  expect_same_moves(game.kifu, read.kifu);
-  EXPECT_GE(read.kifu.entry[1].moved, 10);
+  expect_same_moves(game.record, read.record);
+  EXPECT_GE(read.record.entry[1].moved, 10);
 }
 
 TEST(SaveRecordFile, RefusesANameThatLeavesTheFolderOrHoldsControls) {
@@ -164,7 +164,7 @@ TEST(SaveRecordFile, RefusesANameThatLeavesTheFolderOrHoldsControls) {
   };
   for (const Case& c : cases) {
     EXPECT_EQ(record_file_name_problem(c.name), c.message);
-    const SaveOutcome saved = save_record_file(folder.path(), c.name, TEXTS, true, game.kifu);
+    const SaveOutcome saved = save_record_file(folder.path(), c.name, TEXTS, true, game.record);
     EXPECT_FALSE(saved.ok);
     EXPECT_EQ(saved.message, c.message);
   }
@@ -191,13 +191,13 @@ TEST(SaveRecordFile, NamesTheFieldThatCodePage932CannotHold) {
       {{"縺ア", "a", "b"}, "対局名の「縺ア」は棋譜ﾌｧｲﾙに正しく書き込めません"},
   };
   for (const Case& c : cases) {
-    const SaveOutcome saved = save_record_file(folder.path(), "game", c.texts, true, game.kifu);
+    const SaveOutcome saved = save_record_file(folder.path(), "game", c.texts, true, game.record);
     EXPECT_FALSE(saved.ok);
     EXPECT_EQ(saved.message, c.message);
   }
   EXPECT_TRUE(folder.names().empty());
   const SaveOutcome fine =
-      save_record_file(folder.path(), "game", {"", "ｱｲｳ①", "～"}, true, game.kifu);
+      save_record_file(folder.path(), "game", {"", "ｱｲｳ①", "～"}, true, game.record);
   EXPECT_TRUE(fine.ok) << fine.message;
 }
 
@@ -225,7 +225,7 @@ TEST(SaveRecordFile, AFailedWriteKeepsTheOldFileWhole) {
   TemporaryFolder folder;
   GameRecorder short_game;
   short_game.play(8, 8, 8, 6, -ROOK, 5);
-  const SaveOutcome first = save_record_file(folder.path(), "game", TEXTS, true, short_game.kifu);
+  const SaveOutcome first = save_record_file(folder.path(), "game", TEXTS, true, short_game.record);
   ASSERT_TRUE(first.ok);
   const std::string old_bytes = file_bytes(first.path);
 
@@ -233,7 +233,7 @@ TEST(SaveRecordFile, AFailedWriteKeepsTheOldFileWhole) {
   SaveOutcome second;
   {
     const FileSizeLimit limit(old_bytes.size() + 10);
-    second = save_record_file(folder.path(), "game", TEXTS, true, long_game.kifu);
+    second = save_record_file(folder.path(), "game", TEXTS, true, long_game.record);
   }
   EXPECT_FALSE(second.ok);
   EXPECT_EQ(second.message,
@@ -246,7 +246,7 @@ TEST(SaveRecordFile, SaysWhyAVanishedFolderCannotBeWritten) {
   TemporaryFolder folder;
   const GameRecorder game = testing::game_with_captures_drops_and_promotions();
   const std::string gone = folder.path() + "/gone";
-  const SaveOutcome saved = save_record_file(gone, "game", TEXTS, true, game.kifu);
+  const SaveOutcome saved = save_record_file(gone, "game", TEXTS, true, game.record);
   EXPECT_FALSE(saved.ok);
   EXPECT_EQ(saved.message,
             "棋譜ﾌｧｲﾙを書き込めませんでした\r" + gone + "/game.棋譜\r" + std::strerror(ENOENT));
@@ -322,14 +322,14 @@ TEST(LoadRecordText, RefusesABadLineByItsNumberAndTouchesNothing) {
   for (const Case& c : cases) {
     RecordFileContents out;
     out.title = "before";
-    out.kifu.kifu_len = 7;
+    out.record.length = 7;
     const LoadOutcome loaded = load_record_text(record_text(c.moves), out);
     EXPECT_FALSE(loaded.ok) << c.reason;
     EXPECT_EQ(loaded.line_number, c.line) << c.reason;
     EXPECT_EQ(loaded.message,
               "棋譜ﾌｧｲﾙの" + std::to_string(c.line) + "行目が正しくありません\r" + c.reason);
     EXPECT_EQ(out.title, "before");
-    EXPECT_EQ(out.kifu.kifu_len, 7);
+    EXPECT_EQ(out.record.length, 7);
   }
 }
 
@@ -350,7 +350,7 @@ TEST(LoadRecordText, EndsWithTheCaptureOfAKing) {
       " 2826-800-800   0", " 7576 900 900-950"};  // the rook takes the lower king
   RecordFileContents read;
   ASSERT_TRUE(load_record_text(record_text(moves), read).ok);
-  EXPECT_EQ(read.kifu.kifu_len, 10);
+  EXPECT_EQ(read.record.length, 10);
 
   std::vector<std::string> longer = moves;
   longer.push_back(" 2634-801-800  10    0    0    0    0");
@@ -371,7 +371,7 @@ std::vector<std::string> king_shuffle(int count) {
 TEST(LoadRecordText, HoldsAtMostFiveHundredMoves) {
   RecordFileContents read;
   ASSERT_TRUE(load_record_text(record_text(king_shuffle(500)), read).ok);
-  EXPECT_EQ(read.kifu.kifu_len, 500);
+  EXPECT_EQ(read.record.length, 500);
   const LoadOutcome loaded = load_record_text(record_text(king_shuffle(501)), read);
   EXPECT_FALSE(loaded.ok);
   EXPECT_EQ(loaded.message,
@@ -393,9 +393,9 @@ TEST(LoadRecordText, FindsNoMovesInAFileOfHeadersOnly) {
   };
   for (const Case& c : cases) {
     RecordFileContents read;
-    read.kifu.kifu_len = 9;
+    read.record.length = 9;
     ASSERT_TRUE(load_record_text(c.text, read).ok) << c.text;
-    EXPECT_EQ(read.kifu.kifu_len, 0) << c.text;
+    EXPECT_EQ(read.record.length, 0) << c.text;
     EXPECT_EQ(read.title, c.title);
     EXPECT_EQ(read.bottom_name, c.bottom);
   }
@@ -405,13 +405,13 @@ TEST(LoadRecordText, ReadsShortLinesTrailingEmptyLinesAndALastLineWithoutEnd) {
   RecordFileContents read;
   const std::string text = record_text({" 8886-900-900   0", ROOK_2224, "", "  ", ""});
   ASSERT_TRUE(load_record_text(text, read).ok);
-  EXPECT_EQ(read.kifu.kifu_len, 2);
-  EXPECT_EQ(read.kifu.entry[1].lower_clock_after, 0);
-  EXPECT_EQ(read.kifu.entry[2].upper_clock_after, 2);
+  EXPECT_EQ(read.record.length, 2);
+  EXPECT_EQ(read.record.entry[1].lower_clock_after, 0);
+  EXPECT_EQ(read.record.entry[2].upper_clock_after, 2);
 
   ASSERT_TRUE(load_record_text("t\ntop\nbottom\n" + std::string(ROOK_8886), read).ok);
-  EXPECT_EQ(read.kifu.kifu_len, 1);
-  EXPECT_EQ(read.kifu.entry[1].lower_clock_after, 5);
+  EXPECT_EQ(read.record.length, 1);
+  EXPECT_EQ(read.record.entry[1].lower_clock_after, 5);
 }
 
 TEST(LoadRecordText, ShowsHeadersInCodePage932OrUtf8) {
@@ -433,7 +433,7 @@ TEST(RecordFileRoundTrip, HalfWidthKatakanaHeadersReadBackAsWritten) {
   TemporaryFolder folder;
   const GameRecorder game = testing::game_with_captures_drops_and_promotions();
   const SaveOutcome saved =
-      save_record_file(folder.path(), "k", {"ﾏｲ", "ﾕｷ", "ﾘｶ"}, true, game.kifu);
+      save_record_file(folder.path(), "k", {"ﾏｲ", "ﾕｷ", "ﾘｶ"}, true, game.record);
   ASSERT_TRUE(saved.ok) << saved.message;
   RecordFileContents read;
   ASSERT_TRUE(load_record_file(saved.path, read).ok);

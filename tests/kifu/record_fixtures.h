@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/game_state.h"
-#include "kifu/kifu.h"
+#include "kifu/move_record.h"
 #include "kifu/record.h"
 #include "rules/make_move.h"
 #include "tests/temporary_folder.h"
@@ -20,7 +20,7 @@ class GameRecorder {
     const bool lower = moved < 0;
     const double lower_after = state.lower_clock + (lower ? seconds : 0);
     const double upper_after = state.upper_clock + (lower ? 0 : seconds);
-    record_move(kifu, state.board, from_x, from_y, to_x, to_y, moved, placed, state.lower_clock,
+    record_move(record, state.board, from_x, from_y, to_x, to_y, moved, placed, state.lower_clock,
                 lower_after, state.upper_clock, upper_after);
     make_move(state, from_x, from_y, to_x, to_y, placed);
     state.lower_clock = lower_after;
@@ -28,7 +28,7 @@ class GameRecorder {
   }
 
   GameState state;
-  Kifu kifu;
+  MoveRecord record;
 };
 
 // Lower first; both sides capture, promote and drop, every move a chain move.

@@ -8,8 +8,8 @@
 namespace kumora {
 namespace {
 
-KifuEntry pawn_push(double lower_before, double lower_after) {
-  KifuEntry e;
+RecordEntry pawn_push(double lower_before, double lower_after) {
+  RecordEntry e;
   e.from_x = 7;
   e.from_y = 7;
   e.to_x = 7;
@@ -24,7 +24,7 @@ KifuEntry pawn_push(double lower_before, double lower_after) {
 TEST(FormatMoveLine, WritesTheFixedColumns) {
   EXPECT_EQ(format_move_line(pawn_push(0, 5)), " 7776 -10 -10   0    0    5    0    0");
 
-  KifuEntry drop;
+  RecordEntry drop;
   drop.from_x = 11;
   drop.from_y = 8;
   drop.to_x = 5;
@@ -56,7 +56,7 @@ TEST(FormatMoveLine, KeepsTheColumnsForValuesThatDoNotFit) {
     EXPECT_EQ(line.substr(0, 22), " 7776 -10 -10   0    0") << i;
   }
 
-  KifuEntry wild;
+  RecordEntry wild;
   wild.from_x = 123;
   wild.from_y = -4;
   wild.to_x = 10;
@@ -68,11 +68,11 @@ TEST(FormatMoveLine, KeepsTheColumnsForValuesThatDoNotFit) {
 }
 
 TEST(ParseMoveLine, ReadsBackWhatWasWritten) {
-  KifuEntry e = pawn_push(12.5, 1234.9);
+  RecordEntry e = pawn_push(12.5, 1234.9);
   e.taken = 110;
   e.upper_clock_before = 7;
   e.upper_clock_after = 99999;
-  KifuEntry read;
+  RecordEntry read;
   ASSERT_FALSE(parse_move_line(format_move_line(e), read).found());
   EXPECT_EQ(read.from_x, 7);
   EXPECT_EQ(read.to_y, 6);
@@ -86,7 +86,7 @@ TEST(ParseMoveLine, ReadsBackWhatWasWritten) {
 }
 
 TEST(ParseMoveLine, IgnoresBlanksAndGivesZeroForMissingFields) {
-  KifuEntry read;
+  RecordEntry read;
   read.upper_clock_after = 42;
   ASSERT_FALSE(parse_move_line(" 7776 -10 -10   0  1 2", read).found());
   EXPECT_EQ(read.from_x, 7);
@@ -116,7 +116,7 @@ TEST(ParseMoveLine, RefusesWhatIsNoNumberAndLeavesTheEntry) {
       {" 7776 -10 -10   0\t   0    5    0    0", "18-22桁目に数字でない文字があります"},
   };
   for (const Case& c : cases) {
-    KifuEntry read;
+    RecordEntry read;
     read.from_x = 3;
     EXPECT_EQ(parse_move_line(c.line, read).reason, c.reason) << c.line;
     EXPECT_EQ(read.from_x, 3) << c.line;

@@ -28,19 +28,19 @@ TEST(RecordSteps, ACaptureStepsForwardAsMadeAndBackToNothing) {
       GameState before;
       before.board(5, 5) = sign * kind;
       before.board(5, 6) = -sign * GOLD;
-      Kifu kifu;
-      record_move(kifu, before.board, 5, 6, 5, 5, -sign * GOLD, -sign * GOLD, 0, 0, 0, 0);
+      MoveRecord record;
+      record_move(record, before.board, 5, 6, 5, 5, -sign * GOLD, -sign * GOLD, 0, 0, 0, 0);
 
       GameState made = before;
       make_move(made, 5, 6, 5, 5, -sign * GOLD);
       // A king decides the game and enters no hand total either.
       EXPECT_EQ(made.lower_hand_total + made.upper_hand_total, kind == KING ? 0 : 1);
       GameState stepped = before;
-      redo_entry(stepped, kifu.entry[1]);
+      redo_entry(stepped, record.entry[1]);
       EXPECT_EQ(stepped.board, made.board) << sign * kind;
       expect_same_hands(stepped, made, sign * kind);
 
-      undo_entry(stepped, kifu.entry[1]);
+      undo_entry(stepped, record.entry[1]);
       EXPECT_EQ(stepped.board, before.board) << sign * kind;
       expect_same_hands(stepped, before, sign * kind);
     }

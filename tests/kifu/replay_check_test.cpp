@@ -9,18 +9,18 @@ namespace kumora {
 namespace {
 
 // The entry the window records for this move on `state`.
-KifuEntry entry(const GameState& state, int from_x, int from_y, int to_x, int to_y, int moved,
-                int placed) {
-  Kifu kifu;
-  record_move(kifu, state.board, from_x, from_y, to_x, to_y, moved, placed, 0, 0, 0, 0);
-  return kifu.entry[1];
+RecordEntry entry(const GameState& state, int from_x, int from_y, int to_x, int to_y, int moved,
+                  int placed) {
+  MoveRecord record;
+  record_move(record, state.board, from_x, from_y, to_x, to_y, moved, placed, 0, 0, 0, 0);
+  return record.entry[1];
 }
 
 TEST(ReplayProblem, ADropStartsOnlyOnAnOwnPieceItMayBeDroppedOn) {
   GameState state;
   state.lower_hand[1] = 1;
   state.board(5, 1) = -GOLD;  // a pawn may not be dropped on row 1
-  const KifuEntry drop = entry(state, LOWER_HAND_COLUMN, 3, 5, 2, -PAWN, -PAWN);
+  const RecordEntry drop = entry(state, LOWER_HAND_COLUMN, 3, 5, 2, -PAWN, -PAWN);
   EXPECT_EQ(replay_problem(state, drop, 0), "その升には打てません");
   state.board(5, 3) = -GOLD;  // a start allowed to a pawn, whose step forward reaches (5, 2)
   EXPECT_EQ(replay_problem(state, drop, 0), "");
@@ -38,7 +38,7 @@ TEST(ReplayProblem, ASecondPawnInAColumnOnlyWhenItPromotes) {
   state.board(6, 4) = -PAWN;  // carried by two golds into the other pawn's column
   state.board(6, 3) = -GOLD;
   state.board(5, 3) = -GOLD;
-  const KifuEntry carried = entry(state, 6, 4, 4, 2, -PAWN, -PAWN);
+  const RecordEntry carried = entry(state, 6, 4, 4, 2, -PAWN, -PAWN);
   EXPECT_EQ(replay_problem(state, carried, 0), "２歩です");
   EXPECT_EQ(replay_problem(state, entry(state, 6, 4, 4, 2, -PAWN, -TOKIN), 0), "");
 }

@@ -8,7 +8,7 @@
 namespace kumora {
 namespace {
 
-bool same(const KifuEntry& a, const KifuEntry& b) {
+bool same(const RecordEntry& a, const RecordEntry& b) {
   return a.from_x == b.from_x && a.from_y == b.from_y && a.to_x == b.to_x && a.to_y == b.to_y &&
          a.moved == b.moved && a.placed == b.placed && a.taken == b.taken &&
          a.lower_clock_before == b.lower_clock_before &&
@@ -18,8 +18,8 @@ bool same(const KifuEntry& a, const KifuEntry& b) {
 
 TEST(TurnedEntry, AMoveIsRotatedWithItsPiecesAndClocksChangingSides) {
   // The lower silver from 7,9 takes an upper pawn on 6,7 and promotes.
-  const KifuEntry move{7, 9, 6, 7, PAWN, -SILVER, -(SILVER + 1), 3, 8, 20, 20};
-  const KifuEntry turned = turned_round(move);
+  const RecordEntry move{7, 9, 6, 7, PAWN, -SILVER, -(SILVER + 1), 3, 8, 20, 20};
+  const RecordEntry turned = turned_round(move);
   EXPECT_EQ(turned.from_x, 3);
   EXPECT_EQ(turned.from_y, 1);
   EXPECT_EQ(turned.to_x, 4);
@@ -35,13 +35,13 @@ TEST(TurnedEntry, AMoveIsRotatedWithItsPiecesAndClocksChangingSides) {
 TEST(TurnedEntry, ADropComesFromTheOtherHandAtTheRowOfItsKind) {
   // A lower knight (slot 3) is shown on row 5 of the lower hand; the upper
   // hand shows slot 3 on row 8 - 3.
-  const KifuEntry drop{LOWER_HAND_COLUMN, 5, 5, 5, 0, -KNIGHT, -KNIGHT, 0, 0, 0, 0};
-  const KifuEntry turned = turned_round(drop);
+  const RecordEntry drop{LOWER_HAND_COLUMN, 5, 5, 5, 0, -KNIGHT, -KNIGHT, 0, 0, 0, 0};
+  const RecordEntry turned = turned_round(drop);
   EXPECT_EQ(turned.from_x, UPPER_HAND_COLUMN);
   EXPECT_EQ(turned.from_y, 5);
   EXPECT_EQ(turned.moved, KNIGHT);
   EXPECT_TRUE(same(turned_round(turned), drop));
-  const KifuEntry lance{UPPER_HAND_COLUMN, 6, 1, 2, 0, LANCE, LANCE, 0, 0, 0, 0};
+  const RecordEntry lance{UPPER_HAND_COLUMN, 6, 1, 2, 0, LANCE, LANCE, 0, 0, 0, 0};
   EXPECT_EQ(turned_round(lance).from_x, LOWER_HAND_COLUMN);
   EXPECT_EQ(turned_round(lance).from_y, 4);
 }

@@ -44,7 +44,7 @@ class WaitingHost : public FakeHost {
  public:
   bool wait(double seconds) override {
     waits.push_back(seconds);
-    record_lengths.push_back(window == nullptr ? -1 : window->game().kifu.kifu_len);
+    record_lengths.push_back(window == nullptr ? -1 : window->game().record.length);
     if (during_wait) std::exchange(during_wait, nullptr)();
     return true;
   }
@@ -97,7 +97,7 @@ double total(const std::vector<double>& waits) {
 
 TEST_F(ComputerMoveShowing, LinkByLinkUnlessQuickIsTicked) {
   const std::vector<double> normal = computer_reply();
-  ASSERT_EQ(window_.game().kifu.kifu_len, 2);
+  ASSERT_EQ(window_.game().record.length, 2);
   // Two blinks of two halves for each cell of the chain, origin to destination.
   ASSERT_GE(normal.size(), 8u);
   ASSERT_EQ(normal.size() % 4, 0u);
@@ -119,7 +119,7 @@ TEST_F(ComputerMoveShowing, TheRecordGainsTheMoveWhenTheBoardShowsIt) {
   computer_reply();
   ASSERT_FALSE(host_.record_lengths.empty());
   for (const int length : host_.record_lengths) EXPECT_EQ(length, 1) << "while showing";
-  EXPECT_EQ(window_.game().kifu.kifu_len, 2);
+  EXPECT_EQ(window_.game().record.length, 2);
 }
 
 // The last thing drawn where the caption stands is the caption.
@@ -142,7 +142,7 @@ TEST_F(ComputerMoveShowing, ABackgroundChosenWhileShowingKeepsTheThinkingCaption
     redrawn = canvas_.texts;
   };
   click(9, 6);
-  ASSERT_EQ(window_.game().kifu.kifu_len, 4);
+  ASSERT_EQ(window_.game().record.length, 4);
   EXPECT_TRUE(caption_shown(redrawn));
   // Once the move is shown, a redraw leaves the caption out.
   canvas_.texts.clear();

@@ -17,14 +17,14 @@ Game game_on_time(const TimeControl& control, std::initializer_list<double> time
   state.upper_side = state.GOTE;
   state.turn = state.SENTE;
   game.time_control = control;
-  const KifuEntry moves[2] = {{8, 8, 8, 6, 0, -900, -900}, {2, 2, 2, 4, 0, 900, 900}};
+  const RecordEntry moves[2] = {{8, 8, 8, 6, 0, -900, -900}, {2, 2, 2, 4, 0, 900, 900}};
   int n = 0;
   for (double seconds : times) {
-    const KifuEntry& e = moves[n % 2];
+    const RecordEntry& e = moves[n % 2];
     const bool lower = n % 2 == 0;
     const double lower_clock = state.lower_clock, upper_clock = state.upper_clock;
     (lower ? state.lower_clock : state.upper_clock) += seconds;
-    record_move(game.kifu, state.board, e.from_x, e.from_y, e.to_x, e.to_y, e.moved, e.placed,
+    record_move(game.record, state.board, e.from_x, e.from_y, e.to_x, e.to_y, e.moved, e.placed,
                 lower_clock, state.lower_clock, upper_clock, state.upper_clock);
     state.turn = opposite(state.turn);
     ++n;
@@ -34,11 +34,11 @@ Game game_on_time(const TimeControl& control, std::initializer_list<double> time
 
 TEST(Countdown, EachMoveTakesItsTimeAndTheIncrementComesAfter) {
   const Game game = game_on_time({60, 0, 5}, {10, 20, 30});
-  EXPECT_DOUBLE_EQ(main_time_left(game.time_control, game.kifu, true), 60 - 10 + 5 - 30 + 5);
-  EXPECT_DOUBLE_EQ(main_time_left(game.time_control, game.kifu, false), 60 - 20 + 5);
+  EXPECT_DOUBLE_EQ(main_time_left(game.time_control, game.record, true), 60 - 10 + 5 - 30 + 5);
+  EXPECT_DOUBLE_EQ(main_time_left(game.time_control, game.record, false), 60 - 20 + 5);
   // Byoyomi covers what the main time cannot; it is not taken from later moves.
   const Game slow = game_on_time({60, 10, 0}, {65, 1, 8});
-  EXPECT_DOUBLE_EQ(main_time_left(slow.time_control, slow.kifu, true), 0);
+  EXPECT_DOUBLE_EQ(main_time_left(slow.time_control, slow.record, true), 0);
 }
 
 TEST(Countdown, TheClockShowsMainTimeThenByoyomiAndRunsOut) {
@@ -60,9 +60,9 @@ TEST(Countdown, OnlyAGameBeingPlayedWithAControlCountsDown) {
   EXPECT_FALSE(Countdown(game).active());
   game.time_control = {60, 0, 0};
   EXPECT_TRUE(Countdown(game).active());
-  game.state.kifu_mode = true;  // a record replayed
+  game.state.record_mode = true;  // a record replayed
   EXPECT_FALSE(Countdown(game).active());
-  game.state.kifu_mode = false;
+  game.state.record_mode = false;
   game.state.turn = NO_GAME;
   EXPECT_FALSE(Countdown(game).active());
 }

@@ -12,11 +12,11 @@
 namespace kumora {
 namespace {
 
-void play(Game& game, const KifuEntry& e) {
+void play(Game& game, const RecordEntry& e) {
   GameState& state = game.state;
-  record_move(game.kifu, state.board, e.from_x, e.from_y, e.to_x, e.to_y, e.moved, e.placed, 0, 0,
+  record_move(game.record, state.board, e.from_x, e.from_y, e.to_x, e.to_y, e.moved, e.placed, 0, 0,
               0, 0);
-  redo_entry(state, game.kifu.entry[game.kifu.kifu_pos]);
+  redo_entry(state, game.record.entry[game.record.shown]);
   state.turn = opposite(state.turn);
 }
 
@@ -70,14 +70,14 @@ TEST(LastMove, MarksOriginDestinationAndTheChainBetween) {
   EXPECT_EQ(last.to, (Cell{2, 4}));
   EXPECT_EQ(last.links, (std::vector<Cell>{{2, 3}}));
 
-  game.kifu.kifu_pos = 1;  // stepped back: the lower rook's move is the last one shown
+  game.record.shown = 1;  // stepped back: the lower rook's move is the last one shown
   game.state.board(2, 4) = EMPTY;
   game.state.board(2, 2) = ROOK;
   last = last_move_squares(game);
   EXPECT_EQ(last.from, (Cell{8, 8}));
   EXPECT_EQ(last.links, (std::vector<Cell>{{8, 7}}));
 
-  game.kifu.kifu_pos = 0;
+  game.record.shown = 0;
   EXPECT_FALSE(last_move_squares(game).present);
 }
 
@@ -92,13 +92,13 @@ TEST(LastMove, ADropStartsOnItsHandCell) {
   play(game, {UPPER_HAND_COLUMN, 6, 4, 4, 0, LANCE, LANCE});
   EXPECT_EQ(last_move_squares(game).from, (Cell{UPPER_HAND_COLUMN, 6}));
   game.state.vs_com = MODE_COM;
-  game.kifu.entry[4].from_y = 2;
+  game.record.entry[4].from_y = 2;
   EXPECT_EQ(last_move_squares(game).from, (Cell{UPPER_HAND_COLUMN, 6}));
 }
 
 TEST(RecordPositions, OneAfterEachMoveWithTheSideToMove) {
   Game game = two_person_game();
-  game.kifu.kifu_pos = 1;  // stepped back: the positions are the same
+  game.record.shown = 1;  // stepped back: the positions are the same
   game.state.board(2, 4) = EMPTY;
   game.state.board(2, 2) = ROOK;
   const std::vector<EnginePosition> positions = record_positions(game);
@@ -110,7 +110,7 @@ TEST(RecordPositions, OneAfterEachMoveWithTheSideToMove) {
   EXPECT_EQ(positions[2].board(2, 4), ROOK);
   EXPECT_EQ(positions[2].side, -1);
   EXPECT_EQ(positions[2].moves_played, 2);
-  game.kifu.kifu_len = game.kifu.kifu_pos = 0;
+  game.record.length = game.record.shown = 0;
   EXPECT_TRUE(record_positions(game).empty());
 }
 
@@ -121,14 +121,14 @@ TEST(RecordPositions, TheWholeGameAcrossATurnOfTheBoard) {
   play(game, {1, 9, 1, 6, 0, -LANCE, -LANCE});
   keep_moves_before_turn(game);
   reverse_position(game.state);
-  game.kifu.kifu_pos = game.kifu.kifu_len = 0;
+  game.record.shown = game.record.length = 0;
   play(game, {1, 7, 1, 6, 0, -PAWN, -PAWN});  // the second player's pawn, now below
 
   const GameSummary summary = summarize(game);
   EXPECT_EQ(summary.moves,
             (std::vector<std::string>{"1 ▲２六飛", "2 △８四飛", "3 ▲９六香", "4 △１四歩"}));
   EXPECT_EQ(summary.position, 4);
-  const Kifu whole = whole_game(game);
+  const MoveRecord whole = whole_game(game);
   EXPECT_EQ(whole.entry[4].from_x, 9);
   EXPECT_EQ(whole.entry[4].moved, PAWN);
 

@@ -128,7 +128,7 @@ int play_game(BenchWindow& window) {
     }
   } catch (const ProgramEnded&) {
   }
-  std::printf("person-moves %d record %d\n", moves, w.game().kifu.kifu_len);
+  std::printf("person-moves %d record %d\n", moves, w.game().record.length);
   return 0;
 }
 

@@ -57,7 +57,7 @@ void print_window_state(std::ostream& out, const MainWindow& window) {
 void print_dump(std::ostream& out, const MainWindow& window) {
   const GameState& s = window.game().state;
   const Selection& selection = window.selection();
-  const Kifu& kifu = window.game().kifu;
+  const MoveRecord& record = window.game().record;
   for (int y = 1; y <= 9; ++y) {
     for (int x = 1; x <= 9; ++x) out << padded(s.board(x, y), 5);
     out << "\n";
@@ -66,9 +66,9 @@ void print_dump(std::ostream& out, const MainWindow& window) {
   print_hand(out, "upper_hand", s.upper_hand, s.upper_hand_total);
   out << "state turn=" << side_code(s.turn) << " lower_side=" << side_code(s.lower_side)
       << " upper_side=" << side_code(s.upper_side) << " move_count=" << s.move_count
-      << " kifu_pos=" << kifu.kifu_pos << " kifu_len=" << kifu.kifu_len
-      << " winner=" << side_code(s.winner) << " vs_com=" << s.vs_com << " kifu_mode=" << s.kifu_mode
-      << " reversed=" << s.reversed << " stepped=" << s.stepped
+      << " kifu_pos=" << record.shown << " kifu_len=" << record.length
+      << " winner=" << side_code(s.winner) << " vs_com=" << s.vs_com
+      << " kifu_mode=" << s.record_mode << " reversed=" << s.reversed << " stepped=" << s.stepped
       << " select_state=" << selection.select_state << " chain_count=" << selection.chain_count
       << " level=" << s.level << " handicap_grade=" << s.handicap_grade
       << " handicap_set=" << s.handicap_set << " lower_clock=" << one_decimal(s.lower_clock)

@@ -27,7 +27,7 @@ struct Game {
   AttackTables tables;
   ComContext context;
   ReachState reach;
-  Kifu kifu;  // every move, in the orientation of the first position
+  MoveRecord record;  // every move, in the orientation of the first position
   bool flipped = false;
   int level[2] = {3, 3};  // of the army that moves first, and of the other
 };
@@ -81,11 +81,11 @@ void check_position(const GameState& s, Checker& check) {
 // game's first position; the result must be the position now on the board.
 void check_record_replays(const Game& game, const GameState& start, Checker& check) {
   GameState replay = start;
-  for (int i = 1; i <= game.kifu.kifu_len; ++i) redo_entry(replay, game.kifu.entry[i]);
+  for (int i = 1; i <= game.record.length; ++i) redo_entry(replay, game.record.entry[i]);
   GameState now = game.state;
   if (game.flipped) reverse_position(now);
   check.expect(replay.board == now.board, "forward replay differs from the game");
-  for (int i = game.kifu.kifu_len; i >= 1; --i) undo_entry(replay, game.kifu.entry[i]);
+  for (int i = game.record.length; i >= 1; --i) undo_entry(replay, game.record.entry[i]);
   check.expect(replay.board == start.board, "stepping back does not reach the start");
   bool hands_back = true;
   for (int slot = 1; slot <= 7; ++slot) {
@@ -98,11 +98,11 @@ void check_record_replays(const Game& game, const GameState& start, Checker& che
 // A game from the even position, as the save writes it, reads back whole.
 void check_record_file_reads_back(const Game& game, Checker& check) {
   std::string bytes;
-  check.expect(cp932_text(record_file_lines({"自己対局", "上", "下"}, false, game.kifu), bytes),
+  check.expect(cp932_text(record_file_lines({"自己対局", "上", "下"}, false, game.record), bytes),
                "the record file cannot be written");
   static RecordFileContents read;
   const LoadOutcome loaded = load_record_text(bytes, read);
-  check.expect(loaded.ok && read.kifu.kifu_len == game.kifu.kifu_len,
+  check.expect(loaded.ok && read.record.length == game.record.length,
                "the record file does not read back: " + loaded.message);
 }
 
@@ -114,12 +114,12 @@ ComMove engine_move(const Game& game, int level, Checker& check) {
   const GameState& s = game.state;
   EngineLimits limits;
   if (is_ladder_level(level)) {
-    limits = limits_of_level(level, static_cast<std::uint32_t>(game.kifu.kifu_len));
+    limits = limits_of_level(level, static_cast<std::uint32_t>(game.record.length));
     limits.nodes = std::min(limits.nodes, LADDER_SOAK_NODES);
   } else {
     limits.nodes = ENGINE_SOAK_NODES[level - 4];
   }
-  const EnginePosition position = engine_position(s, +1, game.kifu.kifu_len);
+  const EnginePosition position = engine_position(s, +1, game.record.length);
   const EngineResult result = engine.think(position, limits, nullptr);
   ComMove move;
   if (!result.found) return move;
@@ -142,7 +142,7 @@ ComMove engine_move(const Game& game, int level, Checker& check) {
 GameEnd play_one_game(Game& game, Checker& check, long& moves) {
   const GameState start = game.state;
   while (true) {
-    if (kifu_is_full(game.kifu)) return GameEnd::RecordFull;
+    if (record_is_full(game.record)) return GameEnd::RecordFull;
     GameState& s = game.state;
     if (!side_has_candidate(s.board, s.upper_hand, +1)) return GameEnd::NoMove;
     const int level = game.level[game.flipped ? 1 : 0];
@@ -159,10 +159,10 @@ GameEnd play_one_game(Game& game, Checker& check, long& moves) {
     check.expect(best.found == upper_has_candidate(s),
                  "the search's answer differs from the candidates");
     if (!best.found) return GameEnd::NoMove;
-    record_move(game.kifu, s.board, best.from_x, best.from_y, best.to_x, best.to_y, best.moved,
+    record_move(game.record, s.board, best.from_x, best.from_y, best.to_x, best.to_y, best.moved,
                 best.placed, 0, 0, 0, 0);
     if (game.flipped) {
-      KifuEntry& e = game.kifu.entry[game.kifu.kifu_pos];
+      RecordEntry& e = game.record.entry[game.record.shown];
       e = turned_round(e);
     }
     make_move(s, best.from_x, best.from_y, best.to_x, best.to_y, best.placed);

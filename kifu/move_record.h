@@ -5,7 +5,7 @@
 
 namespace kumora {
 
-struct KifuEntry {
+struct RecordEntry {
   int from_x = 0;
   int from_y = 0;
   int to_x = 0;
@@ -21,15 +21,15 @@ struct KifuEntry {
 
 // The same move: origin, destination, the piece before and after, and what
 // it took; the clocks may differ.
-inline bool same_move(const KifuEntry& a, const KifuEntry& b) {
+inline bool same_move(const RecordEntry& a, const RecordEntry& b) {
   return a.from_x == b.from_x && a.from_y == b.from_y && a.to_x == b.to_x && a.to_y == b.to_y &&
          a.moved == b.moved && a.placed == b.placed && a.taken == b.taken;
 }
 
-struct Kifu {
-  KifuEntry entry[RECORD_LIMIT + 1];  // 1..kifu_len used; entry 0 holds no move
-  int kifu_pos = 0;
-  int kifu_len = 0;
+struct MoveRecord {
+  RecordEntry entry[RECORD_LIMIT + 1];  // 1..length used; entry 0 holds no move
+  int shown = 0;                        // the moves up to the position shown
+  int length = 0;                       // the moves recorded
 };
 
 }  // namespace kumora
