@@ -20,16 +20,16 @@ bool left_unframed(int from_x, int piece, int chain_count, int code) {
 
 }  // namespace
 
-BoardTable guidance_squares(const Board& board, int from_x, int from_y, int piece,
-                            int chain_count) {
-  BoardTable marks;
+SquareMarks guidance_squares(const Board& board, int from_x, int from_y, int piece,
+                             int chain_count) {
+  SquareMarks marks;
   for (int x = 1; x <= 9; ++x) {
     for (int y = 1; y <= 9; ++y) {
       const int code = board(x, y);
       // Tested as if the square were empty, so own pieces count as reachable.
       if (can_step_with_target(board, from_x, from_y, x, y, piece, EMPTY) &&
           !left_unframed(from_x, piece, chain_count, code)) {
-        marks(x, y) = ON;
+        marks(x, y) = true;
       }
     }
   }

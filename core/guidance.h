@@ -5,11 +5,12 @@
 
 namespace kumora {
 
-// ON for every board square that show_guidance frames when the next step
+// Marks every board square that show_guidance frames when the next step
 // starts from (from_x, from_y) with `piece` (origin column 11 or -1 for a drop)
 // and `chain_count` links already passed.  Own pieces within reach are always
 // marked; empty and enemy squares only once a link has been passed; a drop
 // never marks an enemy square.
-BoardTable guidance_squares(const Board& board, int from_x, int from_y, int piece, int chain_count);
+SquareMarks guidance_squares(const Board& board, int from_x, int from_y, int piece,
+                             int chain_count);
 
 }  // namespace kumora

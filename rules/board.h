@@ -25,8 +25,20 @@ struct Board {
   bool operator==(const Board&) const = default;
 };
 
-// A table of the board's shape holding small integers (reach maps, attack tables).
+// A table of the board's shape holding small integers (attack counts, codes).
 using BoardTable = Board;
+
+// A yes/no mark for every square of the board's shape, marks(x, y); only 1..9
+// are used (reach maps, guidance frames).
+struct SquareMarks {
+  bool cell[10][10] = {};
+
+  bool& operator()(int x, int y) { return cell[x][y]; }
+  bool operator()(int x, int y) const { return cell[x][y]; }
+
+  void clear() { *this = SquareMarks{}; }
+  bool operator==(const SquareMarks&) const = default;
+};
 
 inline bool is_upper_piece(int code) { return code >= 10; }
 inline bool is_lower_piece(int code) { return code <= -10; }

@@ -25,12 +25,12 @@ struct PathSearch {
 
   bool candidate(int x, int y) const {
     if (x == from_x && y == from_y) return false;  // returning to the origin is not a step
-    return !visited_on_path(reach, x, y) && reach.reach_map(x, y) == ON;
+    return !visited_on_path(reach, x, y) && reach.reach_map(x, y);
   }
 
   void clear_marks(int depth) {
     for (int x = 0; x <= 9; ++x)
-      for (int y = 0; y <= 9; ++y) reach.path_visited[depth][x][y] = OFF;
+      for (int y = 0; y <= 9; ++y) reach.path_visited[depth][x][y] = false;
   }
 
   void publish(int entries) {
@@ -53,7 +53,7 @@ struct PathSearch {
           return true;
         }
         if (depth == DEEPEST) continue;
-        reach.path_visited[depth][nx][ny] = ON;
+        reach.path_visited[depth][nx][ny] = true;
         const bool found = own(pieces(nx, ny)) && search(depth + 1, nx, ny, pieces(nx, ny));
         if (found) return true;
         clear_marks(depth + 1);
@@ -66,7 +66,7 @@ struct PathSearch {
 
 bool visited_on_path(const ReachState& reach, int x, int y) {
   for (int d = 1; d <= 8; ++d)
-    if (reach.path_visited[d][x][y] == ON) return true;
+    if (reach.path_visited[d][x][y]) return true;
   return false;
 }
 
@@ -77,7 +77,7 @@ bool find_chain_path(ReachState& reach, const Board& board, int from_x, int from
   reach.path_y[1] = from_y;
   for (int d = 0; d <= 8; ++d)
     for (int x = 0; x <= 9; ++x)
-      for (int y = 0; y <= 9; ++y) reach.path_visited[d][x][y] = OFF;
+      for (int y = 0; y <= 9; ++y) reach.path_visited[d][x][y] = false;
 
   PathSearch search{reach, board, from_x, from_y, to_x, to_y, moved};
   search.trail_x[1] = from_x;

@@ -4,10 +4,6 @@
 
 namespace kumora {
 
-// Rule results and flags.
-constexpr int ON = 1;
-constexpr int OFF = 0;
-
 // The most moves a game's record holds; a game whose record is full ends
 // in a draw.
 constexpr int RECORD_LIMIT = 500;

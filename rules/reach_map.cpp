@@ -4,10 +4,10 @@
 
 namespace kumora {
 
-void spread_reach(ReachState& reach, const Board& board, int x, int y, int piece, int drop,
+void spread_reach(ReachState& reach, const Board& board, int x, int y, int piece, Flood flood,
                   int mode) {
   ReachSets sets{squares_of(reach.reach_map), squares_of(reach.reach_expanded)};
-  spread_sets(sets, board, x, y, piece, drop, mode);
+  spread_sets(sets, board, x, y, piece, flood, mode);
   store_reach(reach, sets);
 }
 

@@ -13,10 +13,10 @@ namespace kumora {
 void build_reach_map(ReachState& reach, const Board& board, int x, int y, int mode);
 
 // The flood started from the own piece on (x, y), added to the marks already in
-// `reach`; drop is ON for a drop, OFF for a board move.  Outside coverage mode
+// `reach`, as part of a board move of that piece or of a drop.  Outside coverage mode
 // the map is then filtered: own pieces, for a drop every occupied square, and
 // for a pawn the columns that would hold a second pawn.
-void spread_reach(ReachState& reach, const Board& board, int x, int y, int piece, int drop,
+void spread_reach(ReachState& reach, const Board& board, int x, int y, int piece, Flood flood,
                   int mode);
 
 }  // namespace kumora

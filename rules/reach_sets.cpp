@@ -83,9 +83,9 @@ class SideView {
 // Expands every own piece that is marked and not yet used as a link, until
 // none is left.  The origin of a board move links only onto own pieces.
 // Answers the own pieces among the marks, for the filter.
-SquareSet flood(ReachSets& sets, const SideView& view, int x, int y, int piece, int drop) {
+SquareSet flood(ReachSets& sets, const SideView& view, int x, int y, int piece, Flood kind) {
   const Board& board = view.board();
-  const SquareSet origin = (drop == ON || !Board::on_board(x, y)) ? 0 : square_bit(x, y);
+  const SquareSet origin = (kind == Flood::Drop || !Board::on_board(x, y)) ? 0 : square_bit(x, y);
   SquareSet own_marked = view.own_among(sets.map, piece);
   SquareSet pending = own_marked & ~sets.expanded;
   while (pending != 0) {
@@ -108,29 +108,30 @@ SquareSet flood(ReachSets& sets, const SideView& view, int x, int y, int piece, 
 // Own pieces; for a drop every occupied square; for a pawn the columns that
 // would hold a second pawn.
 void filter(ReachSets& sets, const SideView& view, SquareSet own_marked, int x, int piece,
-            int drop) {
-  sets.map &= ~(drop == ON ? view.occupied_among(sets.map) : own_marked);
+            Flood kind) {
+  sets.map &= ~(kind == Flood::Drop ? view.occupied_among(sets.map) : own_marked);
   if ((piece == PAWN || piece == -PAWN) && sets.map != 0)
     sets.map &= ~view.second_pawn_columns(sets.map, x, piece);
 }
 
-void spread(ReachSets& sets, const SideView& view, int x, int y, int piece, int drop, int mode) {
+void spread(ReachSets& sets, const SideView& view, int x, int y, int piece, Flood kind, int mode) {
   if (Board::on_board(x, y)) sets.map |= square_bit(x, y);
-  const SquareSet own_marked = flood(sets, view, x, y, piece, drop);
-  if (mode != REACH_COVERAGE) filter(sets, view, own_marked, x, piece, drop);
+  const SquareSet own_marked = flood(sets, view, x, y, piece, kind);
+  if (mode != REACH_COVERAGE) filter(sets, view, own_marked, x, piece, kind);
 }
 
 }  // namespace
 
-void spread_sets(ReachSets& sets, const Board& board, int x, int y, int piece, int drop, int mode) {
-  spread(sets, SideView(board, piece), x, y, piece, drop, mode);
+void spread_sets(ReachSets& sets, const Board& board, int x, int y, int piece, Flood kind,
+                 int mode) {
+  spread(sets, SideView(board, piece), x, y, piece, kind, mode);
 }
 
 ReachSets reach_sets(const Board& board, int x, int y, int mode) {
   ReachSets sets;
   if (x >= 1 && x <= 9) {
     const int piece = board(x, y);
-    spread(sets, SideView(board, piece), x, y, piece, OFF, mode);
+    spread(sets, SideView(board, piece), x, y, piece, Flood::BoardMove, mode);
     return sets;
   }
   // A drop: one flood from every own piece in turn, links shared between them.
@@ -139,14 +140,14 @@ ReachSets reach_sets(const Board& board, int x, int y, int mode) {
   for (SquareSet left = view.own(); left != 0; left &= left - 1) {
     const int index = lowest_square(left);
     const int piece = code_at(board, index);
-    spread(sets, view, square_x(index), square_y(index), piece, ON, mode);
+    spread(sets, view, square_x(index), square_y(index), piece, Flood::Drop, mode);
   }
   return sets;
 }
 
 void store_reach(ReachState& reach, const ReachSets& sets) {
-  write_table(reach.reach_map, sets.map);
-  write_table(reach.reach_expanded, sets.expanded);
+  write_marks(reach.reach_map, sets.map);
+  write_marks(reach.reach_expanded, sets.expanded);
 }
 
 }  // namespace kumora

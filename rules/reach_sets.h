@@ -18,7 +18,8 @@ struct ReachSets {
 ReachSets reach_sets(const Board& board, int x, int y, int mode);
 
 // One flood as spread_reach, added to `sets`.
-void spread_sets(ReachSets& sets, const Board& board, int x, int y, int piece, int drop, int mode);
+void spread_sets(ReachSets& sets, const Board& board, int x, int y, int piece, Flood flood,
+                 int mode);
 
 // Writes the sets into reach_map and reach_expanded.
 void store_reach(ReachState& reach, const ReachSets& sets);

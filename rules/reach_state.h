@@ -9,12 +9,16 @@ namespace kumora {
 constexpr int REACH_DESTINATIONS = 1;  // where a real move can end
 constexpr int REACH_COVERAGE = 2;      // also keeps the origin, the links and occupied squares
 
+// What a flood of spread_reach is part of: the move of the piece it starts
+// from, or a drop that links through that piece.
+enum class Flood { BoardMove, Drop };
+
 struct ReachState {
-  BoardTable reach_map;       // ON: the square is reached
-  BoardTable reach_expanded;  // ON: the own piece here has been used as a link
-  int path_x[9] = {};         // chain path of the computer's last move, entry 1 = origin
+  SquareMarks reach_map;       // the square is reached
+  SquareMarks reach_expanded;  // the own piece here has been used as a link
+  int path_x[9] = {};          // chain path of the computer's last move, entry 1 = origin
   int path_y[9] = {};
-  int path_visited[9][10][10] = {};  // search marks by depth 1..8
+  bool path_visited[9][10][10] = {};  // search marks by depth 1..8
 };
 
 }  // namespace kumora

@@ -57,12 +57,12 @@ constexpr SquareSet ALL_SQUARES = (SquareSet{1} << 81) - 1;
 // The squares of column x.
 constexpr SquareSet column_squares(int x) { return SquareSet{0x1FF} << ((x - 1) * 9); }
 
-// The marked (ON) squares of a table.
-inline SquareSet squares_of(const BoardTable& table) {
+// The marked squares of a table.
+inline SquareSet squares_of(const SquareMarks& marks) {
   SquareSet set = 0;
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
-      if (table(x, y) == ON) set |= square_bit(x, y);
+      if (marks(x, y)) set |= square_bit(x, y);
   return set;
 }
 
@@ -71,11 +71,11 @@ inline int cell_of(const BoardTable& table, int index) {
   return table.cell[square_x(index)][square_y(index)];
 }
 
-// Writes ON / OFF into every board square of the table, a column at a time
-// from a table of the sixteen four-square patterns.
-inline void write_table(BoardTable& table, SquareSet set) {
+// Marks every board square of the set and unmarks the others, a column at a
+// time from a table of the sixteen four-square patterns.
+inline void write_marks(SquareMarks& marks, SquareSet set) {
   struct Four {
-    int cell[4];
+    bool cell[4];
   };
   static constexpr Four FOURS[16] = {
       {{0, 0, 0, 0}}, {{1, 0, 0, 0}}, {{0, 1, 0, 0}}, {{1, 1, 0, 0}},
@@ -84,9 +84,9 @@ inline void write_table(BoardTable& table, SquareSet set) {
       {{0, 0, 1, 1}}, {{1, 0, 1, 1}}, {{0, 1, 1, 1}}, {{1, 1, 1, 1}}};
   for (int x = 1; x <= 9; ++x) {
     const auto column = static_cast<unsigned>(set >> ((x - 1) * 9)) & 0x1FFu;
-    std::memcpy(&table.cell[x][1], FOURS[column & 15].cell, sizeof(Four));
-    std::memcpy(&table.cell[x][5], FOURS[(column >> 4) & 15].cell, sizeof(Four));
-    table.cell[x][9] = static_cast<int>(column >> 8);
+    std::memcpy(&marks.cell[x][1], FOURS[column & 15].cell, sizeof(Four));
+    std::memcpy(&marks.cell[x][5], FOURS[(column >> 4) & 15].cell, sizeof(Four));
+    marks.cell[x][9] = (column >> 8) != 0;
   }
 }
 

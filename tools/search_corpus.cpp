@@ -74,7 +74,7 @@ void lower_moves(const GameState& state, std::vector<Move>& moves) {
       build_reach_map(reach, state.board, x, y, REACH_DESTINATIONS);
       for (int tx = 1; tx <= 9; ++tx)
         for (int ty = 1; ty <= 9; ++ty)
-          if (reach.reach_map(tx, ty) == ON) moves.push_back({x, y, tx, ty, code});
+          if (reach.reach_map(tx, ty)) moves.push_back({x, y, tx, ty, code});
     }
   for (int k = 1; k <= 7; ++k) {
     if (state.lower_hand[k] <= 0) continue;
@@ -85,11 +85,11 @@ void lower_moves(const GameState& state, std::vector<Move>& moves) {
       for (int y = 1; y <= 9; ++y) {
         const int code = state.board(x, y);
         const bool legal = (k == 1 || k == 2) ? y != 1 : (k == 3 ? y > 2 : true);
-        if (code <= -10 && legal) spread_reach(reach, state.board, x, y, code, ON, 1);
+        if (code <= -10 && legal) spread_reach(reach, state.board, x, y, code, Flood::Drop, 1);
       }
     for (int tx = 1; tx <= 9; ++tx)
       for (int ty = 1; ty <= 9; ++ty)
-        if (reach.reach_map(tx, ty) == ON &&
+        if (reach.reach_map(tx, ty) &&
             !second_pawn_in_file(state.board, LOWER_HAND_COLUMN, tx, piece))
           moves.push_back({LOWER_HAND_COLUMN, k + 2, tx, ty, piece});
   }

@@ -274,10 +274,10 @@ void BoardDiagram::paint_guidance_marks(QPainter& painter) const {
   const int piece =
       from.x == LOWER_HAND_COLUMN ? -HAND_SLOT_CODES[from.y - 2] : state_.board(from.x, from.y);
   const int chain_count = static_cast<int>(clicks.size()) - 1;
-  const BoardTable marks = guidance_squares(state_.board, from.x, from.y, piece, chain_count);
+  const SquareMarks marks = guidance_squares(state_.board, from.x, from.y, piece, chain_count);
   for (int y = diagram_.top_rank; y <= diagram_.bottom_rank; ++y)
     for (int x = 10 - diagram_.left_file; x <= 10 - diagram_.right_file; ++x)
-      if (marks(x, y) == ON) frame_cell(painter, cell_rect({x, y}), qb_color(GUIDE_ON_COLOUR), 3);
+      if (marks(x, y)) frame_cell(painter, cell_rect({x, y}), qb_color(GUIDE_ON_COLOUR), 3);
   if (clicks.size() > 1)
     frame_cell(painter, cell_rect(clicks.front()), qb_color(CHAIN_START_COLOUR), 3);
   frame_cell(painter, cell_rect(from), qb_color(SELECTED_COLOUR), 3);

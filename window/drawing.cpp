@@ -195,11 +195,11 @@ void Drawing::prepare_board_display() {
 void Drawing::show_guidance(int from_x, int from_y, int colour, int piece, int chain_count) {
   clear_marks();
   if (!appearance_.guidance_on) return;
-  const BoardTable squares =
+  const SquareMarks squares =
       guidance_squares(game_.state.board, from_x, from_y, piece, chain_count);
   for (int x = 1; x <= 9; ++x) {
     for (int y = 1; y <= 9; ++y) {
-      if (squares(x, y) == ON) frame_cell(colour, x, y);
+      if (squares(x, y)) frame_cell(colour, x, y);
     }
   }
 }

@@ -164,13 +164,13 @@ TEST(LowerKingMated, TheKingsLinksMustBeCoveredToo) {
 
 // The mate test exactly as worded: one coverage map per upper piece and per
 // hand kind, their union against the king's coverage map.
-int plain_lower_king_mated(const GameState& state) {
+bool plain_lower_king_mated(const GameState& state) {
   ReachState reach;
-  BoardTable covered;
+  SquareMarks covered;
   auto add = [&] {
     for (int x = 1; x <= 9; ++x)
       for (int y = 1; y <= 9; ++y)
-        if (reach.reach_map(x, y) == ON) covered(x, y) = 1;
+        if (reach.reach_map(x, y)) covered(x, y) = true;
   };
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
@@ -186,8 +186,8 @@ int plain_lower_king_mated(const GameState& state) {
   build_reach_map(reach, state.board, state.lower_king_x, state.lower_king_y, REACH_COVERAGE);
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
-      if (reach.reach_map(x, y) == ON && covered(x, y) == 0) return OFF;
-  return ON;
+      if (reach.reach_map(x, y) && !covered(x, y)) return false;
+  return true;
 }
 
 TEST(LowerKingMated, QuickFormAgreesWithThePlainOneOnRandomPositions) {
@@ -200,9 +200,9 @@ TEST(LowerKingMated, QuickFormAgreesWithThePlainOneOnRandomPositions) {
       for (int k = 1; k <= 7; ++k) world.state.upper_hand[k] = 0;
     }
     world.analyze();
-    const int plain = plain_lower_king_mated(world.state);
+    const bool plain = plain_lower_king_mated(world.state);
     ASSERT_EQ(lower_king_mated(world.w), plain) << n;
-    mated += plain;
+    if (plain) ++mated;
   }
   EXPECT_GT(mated, 0);
 }

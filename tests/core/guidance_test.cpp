@@ -12,11 +12,11 @@ namespace {
 
 using Squares = std::set<std::pair<int, int>>;
 
-Squares marked(const BoardTable& table) {
+Squares marked(const SquareMarks& marks) {
   Squares squares;
   for (int x = 0; x <= 9; ++x)
     for (int y = 0; y <= 9; ++y)
-      if (table(x, y) == ON) squares.insert({x, y});
+      if (marks(x, y)) squares.insert({x, y});
   return squares;
 }
 

@@ -27,7 +27,7 @@ bool start_allowed(int side, int kind, int y) {
 void add_map(const ReachState& reach, int x, int y, int moving, std::vector<Candidate>& out) {
   for (int tx = 1; tx <= 9; ++tx)
     for (int ty = 1; ty <= 9; ++ty) {
-      if (reach.reach_map(tx, ty) != ON) continue;
+      if (!reach.reach_map(tx, ty)) continue;
       auto c = [&](int placed) {
         return Candidate{static_cast<std::int8_t>(x),       static_cast<std::int8_t>(y),
                          static_cast<std::int8_t>(tx),      static_cast<std::int8_t>(ty),
@@ -45,7 +45,7 @@ ReachState legal_start_map(const Board& board, int side, int kind) {
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
       if (on_side(board(x, y), side) && start_allowed(side, kind, y))
-        spread_reach(reach, board, x, y, board(x, y), ON, REACH_DESTINATIONS);
+        spread_reach(reach, board, x, y, board(x, y), Flood::Drop, REACH_DESTINATIONS);
   return reach;
 }
 
@@ -66,8 +66,8 @@ std::vector<Candidate> map_by_map(const Board& board, const int* hand, int side)
     const int piece = side * HAND_SLOT_CODES[kind];
     for (int x = 1; x <= 9; ++x)
       for (int y = 1; y <= 9; ++y) {
-        reach.reach_map(x, y) = reach.reach_map(x, y) & legal.reach_map(x, y);
-        if (second_pawn_in_file(board, hand_x, x, piece)) reach.reach_map(x, y) = OFF;
+        reach.reach_map(x, y) = reach.reach_map(x, y) && legal.reach_map(x, y);
+        if (second_pawn_in_file(board, hand_x, x, piece)) reach.reach_map(x, y) = false;
       }
     add_map(reach, hand_x, side > 0 ? kind : kind + 2, piece, out);
   }

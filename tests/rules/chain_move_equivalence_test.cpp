@@ -18,7 +18,7 @@ namespace {
   for (int tx = 1; tx <= 9; ++tx) {
     for (int ty = 1; ty <= 9; ++ty) {
       if (same_owner(piece, board(tx, ty))) continue;
-      if ((reach.reach_map(tx, ty) == ON) != chain_move_reaches(board, x, y, tx, ty, piece)) {
+      if (reach.reach_map(tx, ty) != chain_move_reaches(board, x, y, tx, ty, piece)) {
         return ::testing::AssertionFailure()
                << "(" << x << ", " << y << ") to (" << tx << ", " << ty << ")";
       }

@@ -19,7 +19,7 @@ Squares reached(const Board& board, int x, int y, int mode) {
   Squares squares;
   for (int i = 0; i <= 9; ++i)
     for (int j = 0; j <= 9; ++j)
-      if (reach.reach_map(i, j) == ON) squares.insert({i, j});
+      if (reach.reach_map(i, j)) squares.insert({i, j});
   return squares;
 }
 

@@ -82,10 +82,10 @@ bool board_moves(Turn& turn) {
     for (int y = 1; y <= 9; ++y) {
       if (st.board(x, y) < 10) continue;
       build_reach_map(reach, st.board, x, y, 1);
-      const BoardTable local = reach.reach_map;
+      const SquareMarks local = reach.reach_map;
       for (int tx = 1; tx <= 9; ++tx)
         for (int ty = 1; ty <= 9; ++ty)
-          if (local(tx, ty) == ON && try_board_move(turn, x, y, tx, ty)) return true;
+          if (local(tx, ty) && try_board_move(turn, x, y, tx, ty)) return true;
     }
   }
   return false;
@@ -93,27 +93,26 @@ bool board_moves(Turn& turn) {
 
 // The drop map as built for every kind, and again from the own pieces only
 // that the kind may legally be dropped on.
-BoardTable legal_drop_map(const Board& board, int k) {
+SquareMarks legal_drop_map(const Board& board, int k) {
   ReachState reach;
   build_reach_map(reach, board, -1, k, 1);
-  const BoardTable full = reach.reach_map;
+  const SquareMarks full = reach.reach_map;
   for (int i = 1; i <= 9; ++i)
     for (int j = 1; j <= 9; ++j) {
-      reach.reach_map(i, j) = OFF;
-      reach.reach_expanded(i, j) = OFF;
+      reach.reach_map(i, j) = false;
+      reach.reach_expanded(i, j) = false;
     }
   for (int i = 1; i <= 9; ++i)
     for (int j = 1; j <= 9; ++j) {
       const int v = board(i, j);
       const bool legal_start = (k == 1 || k == 2) ? j != 9 : (k == 3 ? j != 8 && j != 9 : true);
-      if (v >= 10 && legal_start) spread_reach(reach, board, i, j, v, ON, 1);
+      if (v >= 10 && legal_start) spread_reach(reach, board, i, j, v, Flood::Drop, 1);
     }
-  BoardTable map;
+  SquareMarks map;
   for (int tx = 1; tx <= 9; ++tx)
     for (int ty = 1; ty <= 9; ++ty) {
       const bool second_pawn = k == 1 && second_pawn_in_file(board, -1, tx, 10);
-      map(tx, ty) =
-          (full(tx, ty) == ON && reach.reach_map(tx, ty) == ON && !second_pawn) ? ON : OFF;
+      map(tx, ty) = full(tx, ty) && reach.reach_map(tx, ty) && !second_pawn;
     }
   return map;
 }
@@ -125,10 +124,10 @@ void drops(Turn& turn) {
     turn.tick();
     if (st.upper_hand[k] <= 0) continue;
     const int piece = codes[k];
-    const BoardTable local = legal_drop_map(st.board, k);
+    const SquareMarks local = legal_drop_map(st.board, k);
     for (int tx = 1; tx <= 9; ++tx)
       for (int ty = 1; ty <= 9; ++ty) {
-        if (local(tx, ty) != ON) continue;
+        if (!local(tx, ty)) continue;
         st.board(tx, ty) = piece;
         const Score s = turn.score(0, piece, -1, k, tx, ty);
         st.board(tx, ty) = 0;
@@ -147,14 +146,14 @@ ComMove search_best_move(ComWorld& w, CandidateSink* sink, TurnTicker* ticker) {
   return turn.best;
 }
 
-int lower_king_mated(ComWorld& w) {
+bool lower_king_mated(ComWorld& w) {
   const GameState& st = w.state;
-  BoardTable covered;
+  SquareMarks covered;
   ReachState reach;
   auto add_map = [&] {
     for (int i = 1; i <= 9; ++i)
       for (int j = 1; j <= 9; ++j)
-        if (reach.reach_map(i, j) == ON) covered(i, j) = 1;
+        if (reach.reach_map(i, j)) covered(i, j) = true;
   };
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
@@ -170,8 +169,8 @@ int lower_king_mated(ComWorld& w) {
   build_reach_map(reach, st.board, st.lower_king_x, st.lower_king_y, 2);
   for (int i = 1; i <= 9; ++i)
     for (int j = 1; j <= 9; ++j)
-      if (reach.reach_map(i, j) == ON && covered(i, j) == 0) return OFF;
-  return ON;
+      if (reach.reach_map(i, j) && !covered(i, j)) return false;
+  return true;
 }
 
 }  // namespace kumora::literal

@@ -11,6 +11,6 @@ namespace kumora::literal {
 ComMove search_best_move(ComWorld& w, CandidateSink* sink, TurnTicker* ticker);
 
 // The mate test through one coverage map per upper piece and hand kind.
-int lower_king_mated(ComWorld& w);
+bool lower_king_mated(ComWorld& w);
 
 }  // namespace kumora::literal

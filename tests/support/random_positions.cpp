@@ -26,7 +26,7 @@ struct MoveList {
   void add_map(const ReachState& reach, int from_x, int from_y, int piece) {
     for (int x = 1; x <= 9; ++x)
       for (int y = 1; y <= 9; ++y)
-        if (reach.reach_map(x, y) == ON) moves[count++] = {from_x, from_y, x, y, piece};
+        if (reach.reach_map(x, y)) moves[count++] = {from_x, from_y, x, y, piece};
   }
 };
 

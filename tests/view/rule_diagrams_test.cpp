@@ -197,12 +197,12 @@ TEST(RuleDiagrams, GuidanceFramesOnlyWhatThePictureShowsAndPlays) {
     const GameState state = diagram_state(diagram);
     const DiagramSquare from = diagram.clicks.back();
     const int chain_count = static_cast<int>(diagram.clicks.size()) - 1;
-    const BoardTable frames =
+    const SquareMarks frames =
         guidance_squares(state.board, from.x, from.y, piece_at_click(state, from), chain_count);
     int framed = 0;
     for (int x = 1; x <= 9; ++x) {
       for (int y = 1; y <= 9; ++y) {
-        if (frames(x, y) != ON) continue;
+        if (!frames(x, y)) continue;
         ++framed;
         EXPECT_TRUE(diagram.shows({x, y})) << x << "," << y << " " << name_of(diagram);
         if (chain_count == 0 || is_lower_piece(state.board(x, y))) continue;

@@ -108,7 +108,7 @@ bool person_plays_random(MainWindow& w, std::mt19937& random) {
     build_reach_map(reach, s.board, from_x, from_y, REACH_DESTINATIONS);
     const int to_x = std::uniform_int_distribution<int>(1, 9)(random);
     const int to_y = std::uniform_int_distribution<int>(1, 9)(random);
-    if (reach.reach_map(to_x, to_y) != ON) continue;
+    if (!reach.reach_map(to_x, to_y)) continue;
     const int moved =
         from_x == LOWER_HAND_COLUMN ? -HAND_SLOT_CODES[from_y] : s.board(from_x, from_y);
     if (click_chain(w, from_x, click_y, to_x, to_y, moved, true)) return true;

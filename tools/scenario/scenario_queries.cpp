@@ -92,7 +92,7 @@ void print_reach(std::ostream& out, MainWindow& window, int x, int y, int mode) 
   build_reach_map(reach, window.game().state.board, x, y, mode);
   for (int row = 1; row <= 9; ++row) {
     for (int column = 1; column <= 9; ++column) {
-      out << (column > 1 ? " " : "") << reach.reach_map(column, row);
+      out << (column > 1 ? " " : "") << (reach.reach_map(column, row) ? 1 : 0);
     }
     out << "\n";
   }
