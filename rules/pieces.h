@@ -30,9 +30,14 @@ constexpr int HORSE = 801;
 constexpr int DRAGON = 901;
 
 // The origin column of a drop, as a move and the record name it: the lower
-// hand is column 11 (rows 3..9 for slots 1..7), the upper hand column -1.
+// hand is column 11 (rows 3..9 for slots 1..7), the upper hand column -1
+// (rows 7..1 for slots 1..7).
 constexpr int LOWER_HAND_COLUMN = 11;
 constexpr int UPPER_HAND_COLUMN = -1;
+
+// The upper hand's rows mirror its slots: slot 1 is row 7, slot 7 row 1.
+constexpr int upper_hand_row_of_slot(int slot) { return 8 - slot; }
+constexpr int upper_hand_slot_of_row(int row) { return 8 - row; }
 
 // The piece codes of hand slots 1..7 for the upper player (negate for the lower).
 constexpr int HAND_SLOT_CODES[8] = {0, PAWN, LANCE, KNIGHT, SILVER, GOLD, BISHOP, ROOK};

@@ -122,7 +122,7 @@ void Drawing::draw_lower_hand() {
 void Drawing::draw_upper_hand() {
   const GameState& state = game_.state;
   for (int i = 1; i <= 7; ++i) {
-    const int r = 8 - i;
+    const int r = upper_hand_row_of_slot(i);
     paint_cell(EMPTY, -1, r);
     paint_cell(appearance_.background, 0, r);
     frame_cell(WINDOW_COLOUR, -1, r);
@@ -210,7 +210,7 @@ void Drawing::wait(double seconds) {
 
 void Drawing::blink_cell(int x, int y, int times, double pause) {
   const bool upper_hand_cell = x == UPPER_HAND_COLUMN;
-  const int shown_row = upper_hand_cell ? 8 - y : y;
+  const int shown_row = upper_hand_cell ? upper_hand_row_of_slot(y) : y;
   for (int i = 0; i < times; ++i) {
     paint_cell(EMPTY, x, shown_row);
     frame_cell(WINDOW_COLOUR, x, shown_row);

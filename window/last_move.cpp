@@ -12,7 +12,7 @@ namespace {
 Cell hand_cell(const GameState& state, const RecordEntry& e) {
   if (e.from_x == LOWER_HAND_COLUMN) return {e.from_x, e.from_y};
   const bool slot_recorded = state.vs_com == MODE_COM && e.placed > 0;
-  return {e.from_x, slot_recorded ? 8 - e.from_y : e.from_y};
+  return {e.from_x, slot_recorded ? upper_hand_row_of_slot(e.from_y) : e.from_y};
 }
 
 }  // namespace

@@ -240,7 +240,7 @@ void MouseInput::click_off_board(int x, int y) {
     if (state.lower_hand[slot] <= 0 || state.turn == state.upper_side) return;
     select_hand_piece(x, y, -HAND_SLOT_CODES[slot]);
   } else if (x == UPPER_HAND_COLUMN && y >= 1 && y <= 7) {
-    const int slot = 8 - y;
+    const int slot = upper_hand_slot_of_row(y);
     if (state.upper_hand[slot] <= 0 || state.turn == state.lower_side) return;
     select_hand_piece(x, y, HAND_SLOT_CODES[slot]);
   }
@@ -288,7 +288,7 @@ void MouseInput::play_decided_move(int from_x, int from_y, int to_x, int to_y, i
   d.frame_cell(PLAIN_CELL_COLOUR, from_x, from_y);
   d.frame_cell(PLAIN_CELL_COLOUR, to_x, to_y);
   d.show_guidance(from_x, from_y, PLAIN_CELL_COLOUR, placed, selection_.chain_count);
-  if (from_x == UPPER_HAND_COLUMN) from_y = 8 - from_y;
+  if (from_x == UPPER_HAND_COLUMN) from_y = upper_hand_slot_of_row(from_y);
 
   const MoveRedraw redraw = game_.play(from_x, from_y, to_x, to_y, placed);
   draw_move(d, from_x, from_y, to_x, to_y, placed, redraw);

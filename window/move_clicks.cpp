@@ -8,8 +8,9 @@ std::vector<Cell> move_clicks(const Board& board, const Candidate& move) {
   ReachState reach;
   const bool found =
       find_chain_path(reach, board, move.from_x, move.from_y, move.to_x, move.to_y, move.moved);
-  // An upper-hand drop names its slot; the cell of slot s is row 8 - s.
-  const int from_y = move.from_x == UPPER_HAND_COLUMN ? 8 - move.from_y : move.from_y;
+  // An upper-hand drop names its slot; the click is on the slot's row.
+  const int from_y =
+      move.from_x == UPPER_HAND_COLUMN ? upper_hand_row_of_slot(move.from_y) : move.from_y;
   std::vector<Cell> cells{{move.from_x, from_y}};
   for (int i = 2; found && i <= 8; ++i) {
     if (reach.path_x[i] == move.to_x && reach.path_y[i] == move.to_y) break;

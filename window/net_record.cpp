@@ -37,7 +37,7 @@ GameState replayed(const std::vector<RecordEntry>& moves) {
 RecordEntry as_recorded(const Candidate& c, const Board& board) {
   RecordEntry e;
   e.from_x = c.from_x;
-  e.from_y = c.from_x == UPPER_HAND_COLUMN ? 8 - c.from_y : c.from_y;
+  e.from_y = c.from_x == UPPER_HAND_COLUMN ? upper_hand_row_of_slot(c.from_y) : c.from_y;
   e.to_x = c.to_x;
   e.to_y = c.to_y;
   e.moved = c.moved;

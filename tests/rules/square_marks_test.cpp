@@ -1,4 +1,4 @@
-// Mark tables against square sets.
+// Mark tables against square sets, and the upper hand's rows against its slots.
 #include <gtest/gtest.h>
 
 #include <random>
@@ -23,6 +23,13 @@ TEST(SquareMarks, WritingASetMarksExactlyItsSquaresAndReadsBackTheSameSet) {
   SquareMarks untouched;
   write_marks(untouched, 0);
   EXPECT_EQ(untouched, SquareMarks{});
+}
+
+TEST(UpperHand, RowsMirrorSlotsBothWays) {
+  EXPECT_EQ(upper_hand_row_of_slot(1), 7);  // the pawn slot is the hand's bottom row
+  EXPECT_EQ(upper_hand_row_of_slot(7), 1);
+  for (int slot = 1; slot <= 7; ++slot)
+    EXPECT_EQ(upper_hand_slot_of_row(upper_hand_row_of_slot(slot)), slot);
 }
 
 }  // namespace
