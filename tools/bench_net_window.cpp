@@ -16,6 +16,7 @@
 #include <sstream>
 #include <vector>
 
+#include "com/level_computer_player.h"
 #include "net/qt_net_port.h"
 #include "tools/scenario/recording_ports.h"
 #include "window/main_window.h"
@@ -43,7 +44,8 @@ struct Program {
   RecordingDialogs dialogs{sink};
   RecordingSound sound{sink};
   FakeHost host;
-  MainWindow window{canvas, dialogs, sound, host};
+  LevelComputerPlayer computer;
+  MainWindow window{canvas, dialogs, sound, host, computer};
   QtNetPort port{window.net_play(), window.net_play()};
   Program() {
     window.net_play().set_port(&port);

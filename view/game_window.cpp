@@ -60,7 +60,7 @@ GameWindow::GameWindow(SoundPort& sound, LanguageSwitch& language)
       file_panel_(new FilePanelWidgets(view_)),
       side_panel_(new SidePanel),
       status_(new QLabel),
-      logic_(canvas_, *this, sound, *this),
+      logic_(canvas_, *this, sound, *this, level_computer_),
       language_(language) {
   setWindowIcon(QIcon(QPixmap::fromImage(Pictures().picture(-KING, 2.0))));
   setFocusPolicy(Qt::StrongFocus);

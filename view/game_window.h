@@ -11,6 +11,7 @@
 #include <map>
 #include <memory>
 
+#include "com/level_computer_player.h"
 #include "view/desktop_settings.h"
 #include "view/qt_canvas.h"
 #include "view/replay_canvas.h"
@@ -112,6 +113,7 @@ class GameWindow : public QMainWindow, public Dialogs, public Host {
   QLabel* status_;
   QWidget* rules_ = nullptr;
   QTimer timer1_;
+  LevelComputerPlayer level_computer_;
   MainWindow logic_;
   DesktopSettings settings_;
   std::unique_ptr<EvalWorker> eval_;

@@ -1,8 +1,6 @@
 #include "window/computer_turn.h"
 
 #include "analysis/analyze_board.h"
-#include "com/com_search.h"
-#include "com/com_turn.h"
 #include "core/translation.h"
 #include "engine/ladder.h"
 #include "kifu/record.h"
@@ -21,7 +19,7 @@ namespace kumora {
 namespace {
 
 // Keeps the clock display moving while the search runs.
-class ClockTicker : public TurnTicker {
+class ClockTicker : public ThinkingTicker {
  public:
   explicit ClockTicker(Clocks& clocks) : clocks_(clocks) {}
   void tick() override { clocks_.on_clock_tick(); }
@@ -57,7 +55,7 @@ void ComputerTurn::play_turn() {
 
   drawing_.refresh();
   Game& game = game_;
-  const ComMove best = is_engine_level(game.state.level) ? strong_move() : one_ply_move();
+  const ComputerMove best = is_engine_level(game.state.level) ? strong_move() : one_ply_move();
   thinking_ = false;
   if (out_of_time()) return;
   thinking_ = best.found && !whole_game_full(game);
@@ -82,11 +80,9 @@ void ComputerTurn::play_turn() {
   after_com_move(best);
 }
 
-ComMove ComputerTurn::one_ply_move() {
-  Game& game = game_;
-  ComWorld world{game.state, game.tables, game.com_context, game.reach};
+ComputerMove ComputerTurn::one_ply_move() {
   ClockTicker ticker(clocks_);
-  return com_turn(world, nullptr, &ticker);
+  return computer_.choose_move(game_.state, game_.tables, game_.reach, ticker);
 }
 
 bool ComputerTurn::out_of_time() {
@@ -105,12 +101,12 @@ EngineLimits ComputerTurn::limits_on_clock() const {
   return countdown.active() ? limits_within(limits, countdown.computer_seconds()) : limits;
 }
 
-ComMove ComputerTurn::strong_move() {
+ComputerMove ComputerTurn::strong_move() {
   const EngineResult result = strong_.best_move(+1, limits_on_clock());
   // The time the search took reaches the computer's clock, as the ticks
   // during the one-ply search bring it there.
   clocks_.on_clock_tick();
-  ComMove move;
+  ComputerMove move;
   if (!result.found) return move;
   const Candidate& c = result.best;
   move.from_x = c.from_x;
@@ -123,7 +119,7 @@ ComMove ComputerTurn::strong_move() {
   return move;
 }
 
-void ComputerTurn::show_com_path(const ComMove& best) {
+void ComputerTurn::show_com_path(const ComputerMove& best) {
   ReachState& reach = game_.reach;
   if (!find_chain_path(reach, game_.state.board, best.from_x, best.from_y, best.to_x, best.to_y,
                        best.moved)) {
@@ -141,7 +137,7 @@ void ComputerTurn::show_com_path(const ComMove& best) {
   drawing_.draw_chain_path(count);
 }
 
-void ComputerTurn::play_com_move(const ComMove& best) {
+void ComputerTurn::play_com_move(const ComputerMove& best) {
   GameState& state = game_.state;
   MoveRecord& record = game_.record;
   // The move is decided: on time, the computer's clock stops here and does
@@ -165,7 +161,7 @@ void ComputerTurn::play_com_move(const ComMove& best) {
   clocks_.set_clock_timer(false);
 }
 
-void ComputerTurn::after_com_move(const ComMove& best) {
+void ComputerTurn::after_com_move(const ComputerMove& best) {
   Game& game = game_;
   GameState& state = game.state;
   if (!side_can_move(state, state.lower_side)) {

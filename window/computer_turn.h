@@ -7,6 +7,7 @@
 #include "window/game.h"
 #include "window/game_lifecycle.h"
 #include "window/menu_ticks.h"
+#include "window/port/level_computer.h"
 #include "window/record_listener.h"
 #include "window/reporter.h"
 
@@ -15,7 +16,6 @@ namespace kumora {
 class Clocks;
 class Drawing;
 class Messages;
-struct ComMove;
 
 class StrongSearch;
 
@@ -23,7 +23,7 @@ class ComputerTurn {
  public:
   ComputerTurn(Game& game, const Appearance& appearance, const MenuTicks& ticks, Drawing& drawing,
                Messages& messages, Clocks& clocks, Reporter& reporter, GameLifecycle& lifecycle,
-               RecordListener& record_listener, StrongSearch& strong)
+               RecordListener& record_listener, StrongSearch& strong, LevelComputer& computer)
       : game_(game),
         appearance_(appearance),
         ticks_(ticks),
@@ -33,7 +33,8 @@ class ComputerTurn {
         reporter_(reporter),
         lifecycle_(lifecycle),
         record_listener_(record_listener),
-        strong_(strong) {}
+        strong_(strong),
+        computer_(computer) {}
 
   // com_ban: the whole turn, called with the upper side to move.
   void play_turn();
@@ -45,16 +46,16 @@ class ComputerTurn {
  private:
   void show_thinking();
   // The move of LEVEL1..3's one-ply search.
-  ComMove one_ply_move();
+  ComputerMove one_ply_move();
   // The move of the strong search (LEVEL4, LEVEL5).
-  ComMove strong_move();
+  ComputerMove strong_move();
   // The level's limits, held within the computer's clock on time.
   EngineLimits limits_on_clock() const;
   // On time: the computer lost when its time ran out before it chose.
   bool out_of_time();
-  void show_com_path(const ComMove& best);
-  void play_com_move(const ComMove& best);
-  void after_com_move(const ComMove& best);
+  void show_com_path(const ComputerMove& best);
+  void play_com_move(const ComputerMove& best);
+  void after_com_move(const ComputerMove& best);
   void hand_turn_back();
 
   Game& game_;
@@ -67,6 +68,7 @@ class ComputerTurn {
   GameLifecycle& lifecycle_;
   RecordListener& record_listener_;
   StrongSearch& strong_;
+  LevelComputer& computer_;
   bool thinking_ = false;
 };
 

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "analysis/attack_tables.h"
-#include "com/search_context.h"
 #include "core/game_state.h"
 #include "kifu/move_record.h"
 #include "rules/make_move.h"
@@ -31,7 +30,6 @@ struct Game {
   GameState state;
   MoveRecord record;
   AttackTables tables;
-  ComContext com_context;
   ReachState reach;
   TurnedHistory history;
   // The time control the game was started with; none for most games.

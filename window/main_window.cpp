@@ -7,7 +7,8 @@
 
 namespace kumora {
 
-MainWindow::MainWindow(Canvas& canvas, Dialogs& dialogs, SoundPort& sound, Host& host)
+MainWindow::MainWindow(Canvas& canvas, Dialogs& dialogs, SoundPort& sound, Host& host,
+                       LevelComputer& level_computer)
     : messages_(dialogs, sound),
       host_(host),
       drawing_(canvas, game_, appearance_, ticks_, host, program_exit()),
@@ -20,7 +21,7 @@ MainWindow::MainWindow(Canvas& canvas, Dialogs& dialogs, SoundPort& sound, Host&
                 pending_input()),
       strong_(game_, host, program_exit()),
       computer_(game_, appearance_, ticks_, drawing_, messages_, clocks_, reporter_, lifecycle(),
-                record_listener(), strong_),
+                record_listener(), strong_, level_computer),
       hint_(game_, drawing_, messages_, reporter_, pending_input(), strong_),
       mouse_(game_, appearance_, drawing_, messages_, clocks_, reporter_, lifecycle(),
              record_listener(), pending_input()),

@@ -47,7 +47,9 @@ class MainWindow : private GameLifecycle,
                    private PendingInput,
                    private ProgramExit {
  public:
-  MainWindow(Canvas& canvas, Dialogs& dialogs, SoundPort& sound, Host& host);
+  // `level_computer` plays LEVEL1-3; the strong levels are the engine's.
+  MainWindow(Canvas& canvas, Dialogs& dialogs, SoundPort& sound, Host& host,
+             LevelComputer& level_computer);
 
   // Window events.
   void on_window_opened(bool maximised = false);

@@ -13,6 +13,7 @@
 #include <sstream>
 #include <utility>
 
+#include "com/level_computer_player.h"
 #include "core/text_file.h"
 #include "settings/settings_file.h"
 #include "tests/temporary_folder.h"
@@ -88,7 +89,8 @@ class ComputerMoveShowing : public ::testing::Test {
   RecordingDialogs dialogs_{boxes_};
   RecordingSound sound_{boxes_};
   WaitingHost host_;
-  MainWindow window_{canvas_, dialogs_, sound_, host_};
+  LevelComputerPlayer computer_;
+  MainWindow window_{canvas_, dialogs_, sound_, host_, computer_};
 };
 
 double total(const std::vector<double>& waits) {

@@ -143,12 +143,12 @@ class PrintingSink : public CandidateSink {
 
 }  // namespace
 
-void print_scores(std::ostream& out, const MainWindow& window) {
+void print_scores(std::ostream& out, const MainWindow& window, const ComContext& computer_context) {
   // The search runs on copies: the real position, tables and maps stay as they are.
   const Game& game = window.game();
   GameState state = game.state;
   AttackTables tables = game.tables;
-  ComContext context = game.com_context;
+  ComContext context = computer_context;
   ReachState reach = game.reach;
   ComWorld world{state, tables, context, reach};
   PrintingSink sink(out);
@@ -182,13 +182,13 @@ void print_move_list(std::ostream& out, const MainWindow& window) {
 }
 
 bool run_extra_command(const std::vector<std::string>& words, const std::string& line,
-                       MainWindow& window, std::ostream& out) {
+                       MainWindow& window, const ComContext& computer_context, std::ostream& out) {
   if (words[0] == "analyze" && words.size() == 1) {
     print_analysis(out, window);
     return true;
   }
   if (words[0] == "scores" && words.size() == 1) {
-    print_scores(out, window);
+    print_scores(out, window, computer_context);
     return true;
   }
   if (words[0] == "checked" && words.size() == 2) {

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "com/search_context.h"
 #include "tools/scenario/recording_ports.h"
 #include "window/main_window.h"
 
@@ -16,8 +17,9 @@ void print_reach(std::ostream& out, MainWindow& window, int x, int y, int mode);
 
 // Commands served by later parts of the window (file panel, analysis,
 // search, menu ticks); false when the command is unknown.
+// `computer_context` is what the window's LEVEL1-3 computer last prepared.
 bool run_extra_command(const std::vector<std::string>& words, const std::string& line,
-                       MainWindow& window, std::ostream& out);
+                       MainWindow& window, const ComContext& computer_context, std::ostream& out);
 
 // The commands that prepare and show files as someone else leaves them:
 // link, fifo, sized, copies, touch, ls, stat.

@@ -9,6 +9,7 @@
 #include <sstream>
 #include <vector>
 
+#include "com/level_computer_player.h"
 #include "core/text_file.h"
 #include "tools/scenario/recording_ports.h"
 #include "tools/scenario/scenario_net.h"
@@ -65,6 +66,14 @@ double to_double(const std::string& word) {
   return value;
 }
 
+// A program the script runs: the window's logic and its LEVEL1-3 computer.
+struct RunnerProgram {
+  RunnerProgram(Canvas& canvas, Dialogs& dialogs, SoundPort& sound, Host& host)
+      : window(canvas, dialogs, sound, host, computer) {}
+  LevelComputerPlayer computer;
+  MainWindow window;
+};
+
 class ScriptRun {
  public:
   ScriptRun(std::istream& script, std::ostream& out, std::int64_t engine_nodes)
@@ -95,7 +104,8 @@ class ScriptRun {
     const bool started = programs_.count(number) != 0;
     if (!started) start_program(number);
     current_ = number;
-    window_ = programs_[number].get();
+    program_ = programs_[number].get();
+    window_ = &program_->window;
     if (!started) load();
   }
 
@@ -112,10 +122,11 @@ class ScriptRun {
   void run_cat(const std::string& file);
   bool next_line(std::string& line);
   void start_program(int number) {
-    auto program = std::make_unique<MainWindow>(canvas_, dialogs_, sound_, host_);
-    program->set_observer(&observer_);
-    program->set_engine_nodes(engine_nodes_);
-    window_ = program.get();
+    auto program = std::make_unique<RunnerProgram>(canvas_, dialogs_, sound_, host_);
+    program->window.set_observer(&observer_);
+    program->window.set_engine_nodes(engine_nodes_);
+    program_ = program.get();
+    window_ = &program->window;
     programs_[number] = std::move(program);
   }
 
@@ -130,10 +141,11 @@ class ScriptRun {
   RecordingSound sound_;
   FakeHost host_;
   TranscriptObserver observer_;
-  std::map<int, std::unique_ptr<MainWindow>> programs_;
+  std::map<int, std::unique_ptr<RunnerProgram>> programs_;
   // Each program's network, made at its first `net` line.
   std::map<int, std::unique_ptr<ScenarioNet>> nets_;
   int current_ = 1;
+  RunnerProgram* program_ = nullptr;
   MainWindow* window_ = nullptr;
 };
 
@@ -244,7 +256,7 @@ void ScriptRun::run_line(const std::string& line) {
   } else if (command == "echo") {
     // Flushed: a test that runs the runner beside another program watches for it.
     out_ << rest_of_line(line) << std::endl;
-  } else if (!run_extra_command(words, line, *window_, out_)) {
+  } else if (!run_extra_command(words, line, *window_, program_->computer.context(), out_)) {
     throw BadLine{"unknown command " + command};
   }
 }
