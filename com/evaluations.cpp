@@ -166,7 +166,7 @@ void SafetyWalk::attacked_upper_piece(int c, int i, int j) {
   const int defender = t.upper_defender(i, j);
   if (defender == KING && (la_here > 1 || c > attacker)) total -= 1000;
   const bool attacker_free =
-      w.context.lower_pinned.at_or_empty(t.lower_attacker_x(i, j), t.lower_attacker_y(i, j)) == 0;
+      !w.context.lower_pinned.marked(t.lower_attacker_x(i, j), t.lower_attacker_y(i, j));
   if (attacker_free && c > attacker) total -= tenths(c - attacker);
   if (ua_here > 0) {
     if (attacker_free) {
@@ -230,13 +230,13 @@ void mark_bishop_check_squares(ComWorld& w) {
   const Board& board = w.state.board;
   const BoardTable& ua = w.tables.upper_attack_count;
   const int ux = w.state.upper_king_x, uy = w.state.upper_king_y;
-  BoardTable& marks = w.context.bishop_check_squares;
+  SquareMarks& marks = w.context.bishop_check_squares;
   for (int i = 1; i <= 9; ++i)
     for (int j = 1; j <= 9; ++j) {
-      marks(i, j) = 0;
+      marks(i, j) = false;
       if (board(i, j) != EMPTY) continue;
       const bool weakly_held = ua(i, j) == 0 || (ua(i, j) == 1 && next_to(i, j, ux, uy, 2));
-      if (weakly_held && can_step(board, i, j, ux, uy, -BISHOP)) marks(i, j) = 1;
+      if (weakly_held && can_step(board, i, j, ux, uy, -BISHOP)) marks(i, j) = true;
     }
 }
 
@@ -251,11 +251,11 @@ void mark_pinned_pieces(ComWorld& w) {
   c.upper_has_pinned = false;
   for (int i = 1; i <= 9; ++i)
     for (int j = 1; j <= 9; ++j) {
-      c.lower_pinned(i, j) = 0;
+      c.lower_pinned(i, j) = false;
       const int v = board(i, j);
       if (v == EMPTY) continue;
       board(i, j) = EMPTY;
-      if (v <= -10 && any_steps_to(board, upper_lines, hx, hy)) c.lower_pinned(i, j) = 1;
+      if (v <= -10 && any_steps_to(board, upper_lines, hx, hy)) c.lower_pinned(i, j) = true;
       if (v >= 10 && !c.upper_has_pinned && any_steps_to(board, lower_lines, ux, uy))
         c.upper_has_pinned = true;
       board(i, j) = v;
@@ -296,7 +296,7 @@ Score bishop_fork_threat(const ComWorld& w, int tx, int ty, int p) {
   const Board& board = w.state.board;
   for (int i = 1; i <= 9; ++i)
     for (int j = 1; j <= 9; ++j) {
-      if (w.context.bishop_check_squares(i, j) != 1) continue;
+      if (!w.context.bishop_check_squares(i, j)) continue;
       if (!can_step(board, tx, ty, i, j, -BISHOP) && !can_step(board, tx, ty, i, j, -HORSE))
         continue;
       // The first such square decides.

@@ -15,7 +15,7 @@ namespace kumora {
 // Neighbours of the lower king that are empty and not covered by the upper side.
 int count_king_escapes(const ComWorld& w);
 
-// Fills context.bishop_check_squares: 1 on an empty square from which a lower
+// Fills context.bishop_check_squares: marks each empty square from which a lower
 // bishop would attack the upper king, and which the upper side does not
 // cover, or covers only once while the square touches the upper king.
 void mark_bishop_check_squares(ComWorld& w);

@@ -116,7 +116,7 @@ void take_back_term(const Candidate& k, Score& s) {
   const int ay = k.LKy(k.tx, k.ty);
   if (k.LA(ax, ay) <= 0) return;
   const bool a = k.la() == 1 || (k.la() == 2 && k.UA(k.hx, k.hy) > 0 && k.ua() > 0);
-  const bool b = k.ctx.lower_pinned.at_or_empty(ax, ay) == 1;
+  const bool b = k.ctx.lower_pinned.marked(ax, ay);
   const bool c = (ax == k.hx && k.tx != k.hx) || (ay == k.hy && k.ty != k.hy) ||
                  ((k.tx == k.hx || k.ty == k.hy) && ax != k.hx && ay != k.hy);
   if (!a || !b || !c) return;

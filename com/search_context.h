@@ -19,8 +19,8 @@ struct ComContext {
   BoardTable upper_attacker_y_before;
 
   // The threat maps, rebuilt at the start of every turn.
-  BoardTable bishop_check_squares;
-  BoardTable lower_pinned;
+  SquareMarks bishop_check_squares;
+  SquareMarks lower_pinned;
   bool upper_has_pinned = false;
 
   // The candidate being scored.

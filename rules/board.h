@@ -29,12 +29,14 @@ struct Board {
 using BoardTable = Board;
 
 // A yes/no mark for every square of the board's shape, marks(x, y); only 1..9
-// are used (reach maps, guidance frames).
+// are used (reach maps, guidance frames, the computer's threat maps).
 struct SquareMarks {
   bool cell[10][10] = {};
 
   bool& operator()(int x, int y) { return cell[x][y]; }
   bool operator()(int x, int y) const { return cell[x][y]; }
+  // The mark, or false outside the 1..9 square.
+  bool marked(int x, int y) const { return Board::on_board(x, y) && cell[x][y]; }
 
   void clear() { *this = SquareMarks{}; }
   bool operator==(const SquareMarks&) const = default;

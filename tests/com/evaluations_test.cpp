@@ -74,26 +74,26 @@ TEST(MarkBishopCheckSquares, EmptyDiagonalSquaresWeaklyHeld) {
   World world{{5, 1, KING}, {7, 3, PAWN}, {1, 9, -KING}};
   world.analyze();
   mark_bishop_check_squares(world.w);
-  const BoardTable& marks = world.context.bishop_check_squares;
-  EXPECT_EQ(marks(4, 2), 1);  // covered once, by the king it touches
-  EXPECT_EQ(marks(3, 3), 1);
-  EXPECT_EQ(marks(1, 5), 1);
-  EXPECT_EQ(marks(6, 2), 1);
-  EXPECT_EQ(marks(7, 3), 0);  // occupied
-  EXPECT_EQ(marks(8, 4), 0);  // behind the pawn
-  EXPECT_EQ(marks(5, 3), 0);  // not on a diagonal
+  const SquareMarks& marks = world.context.bishop_check_squares;
+  EXPECT_TRUE(marks(4, 2));  // covered once, by the king it touches
+  EXPECT_TRUE(marks(3, 3));
+  EXPECT_TRUE(marks(1, 5));
+  EXPECT_TRUE(marks(6, 2));
+  EXPECT_FALSE(marks(7, 3));  // occupied
+  EXPECT_FALSE(marks(8, 4));  // behind the pawn
+  EXPECT_FALSE(marks(5, 3));  // not on a diagonal
 
   // A gold on (3, 1) covers (4, 2) a second time.
   world.place({{3, 1, GOLD}});
   world.analyze();
   mark_bishop_check_squares(world.w);
-  EXPECT_EQ(marks(4, 2), 0);
-  EXPECT_EQ(marks(3, 3), 1);
+  EXPECT_FALSE(marks(4, 2));
+  EXPECT_TRUE(marks(3, 3));
   // A silver on (2, 2) covers (3, 3) once, away from the king.
   world.place({{2, 2, SILVER}});
   world.analyze();
   mark_bishop_check_squares(world.w);
-  EXPECT_EQ(marks(3, 3), 0);
+  EXPECT_FALSE(marks(3, 3));
 }
 
 // --- Pinned pieces --------------------------------------------------------------
@@ -102,10 +102,10 @@ TEST(MarkPinnedPieces, LowerPieceShieldingItsKingFromALine) {
   World world{{5, 9, -KING}, {5, 6, -SILVER}, {5, 1, ROOK}, {4, 8, -PAWN}, {9, 1, KING}};
   world.analyze();
   mark_pinned_pieces(world.w);
-  EXPECT_EQ(world.context.lower_pinned(5, 6), 1);
-  EXPECT_EQ(world.context.lower_pinned(4, 8), 0);
+  EXPECT_TRUE(world.context.lower_pinned(5, 6));
+  EXPECT_FALSE(world.context.lower_pinned(4, 8));
   // The king itself, lifted, leaves its empty square open to the rook.
-  EXPECT_EQ(world.context.lower_pinned(5, 9), 0);
+  EXPECT_FALSE(world.context.lower_pinned(5, 9));
   EXPECT_FALSE(world.context.upper_has_pinned);
   EXPECT_EQ(world.state.board(5, 6), -SILVER);  // every piece is put back
   EXPECT_EQ(world.state.board(5, 9), -KING);
@@ -115,10 +115,10 @@ TEST(MarkPinnedPieces, MarksEveryLowerPieceWhileTheKingIsAlreadyAttacked) {
   World world{{5, 9, -KING}, {5, 1, ROOK}, {2, 7, -PAWN}, {9, 1, KING}};
   world.analyze();
   mark_pinned_pieces(world.w);
-  EXPECT_EQ(world.context.lower_pinned(2, 7), 1);
-  EXPECT_EQ(world.context.lower_pinned(5, 9), 1);  // kings are lifted too
-  EXPECT_EQ(world.context.lower_pinned(9, 1), 0);  // an upper piece
-  EXPECT_EQ(world.context.lower_pinned(3, 3), 0);
+  EXPECT_TRUE(world.context.lower_pinned(2, 7));
+  EXPECT_TRUE(world.context.lower_pinned(5, 9));   // kings are lifted too
+  EXPECT_FALSE(world.context.lower_pinned(9, 1));  // an upper piece
+  EXPECT_FALSE(world.context.lower_pinned(3, 3));
 }
 
 TEST(MarkPinnedPieces, UpperPieceShieldingTheUpperKing) {
@@ -249,7 +249,7 @@ TEST(BoardSafety, CheaperAttackerCostsTheDifferenceUnlessItIsPinned) {
   world.analyze();
   // Undefended: the gold's value, and the exchange 110 - 10.
   EXPECT_EQ(board_safety(world.w, GOLD, 5, 5), -1100 - 1000);
-  world.context.lower_pinned(5, 6) = 1;
+  world.context.lower_pinned(5, 6) = true;
   EXPECT_EQ(board_safety(world.w, GOLD, 5, 5), -1100);
   // A piece that has just captured there gets the captured value back.
   world.context.board_at_turn_start(5, 5) = -SILVER;
@@ -272,9 +272,9 @@ TEST(BoardSafety, LanceDropSkewersUsesHalfThePieceValue) {
 TEST(BishopForkThreat, FirstBishopCheckSquareDecides) {
   World world{{5, 1, KING}, {3, 3, -BISHOP}, {1, 9, -KING}};
   world.analyze();
-  BoardTable& marks = world.context.bishop_check_squares;
+  SquareMarks& marks = world.context.bishop_check_squares;
   // A bishop on (5, 5) would reach (7, 3); the lower bishop on (3, 3) cannot.
-  marks(7, 3) = 1;
+  marks(7, 3) = true;
   EXPECT_EQ(bishop_fork_threat(world.w, 5, 5, SILVER), 0);
   world.hand(6, 1);
   EXPECT_EQ(bishop_fork_threat(world.w, 5, 5, SILVER), 1000);
@@ -282,9 +282,9 @@ TEST(BishopForkThreat, FirstBishopCheckSquareDecides) {
   // (4, 6) comes before (7, 7) and nothing can go there, so the bishop that
   // reaches (7, 7) does not count.
   world.hand(6, 0);
-  marks = BoardTable{};
-  marks(4, 6) = 1;
-  marks(7, 7) = 1;
+  marks = SquareMarks{};
+  marks(4, 6) = true;
+  marks(7, 7) = true;
   EXPECT_EQ(bishop_fork_threat(world.w, 5, 5, SILVER), 0);
   EXPECT_EQ(bishop_fork_threat(world.w, 9, 9, SILVER), 1000);  // (4, 6) is off its lines
   world.place({{3, 5, -HORSE}});                               // steps to (4, 6)
