@@ -6,9 +6,11 @@
 
 namespace kumora {
 
-// Play modes held in vs_com.
-constexpr int MODE_MAN = 0;
-constexpr int MODE_COM = 1;
+// Whom the person plays, held in vs_com: another person at the same screen
+// (or across the network), or the computer. The runner prints it as 0 or 1.
+enum class Opponent : int { PERSON = 0, COMPUTER = 1 };
+constexpr Opponent MODE_MAN = Opponent::PERSON;
+constexpr Opponent MODE_COM = Opponent::COMPUTER;
 
 // Window geometry in twips: the drawing surface, the board and its cells.
 constexpr int SURFACE_W_TWIPS = 9000;

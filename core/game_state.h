@@ -14,7 +14,7 @@ struct GameState : Position {
   Side GOTE = Side::TWO;
 
   int move_count = 0;
-  int vs_com = MODE_MAN;
+  Opponent vs_com = MODE_MAN;
   bool record_mode = false;  // a record read from a file is replayed
   bool reversed = false;
   bool stepped = false;

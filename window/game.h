@@ -61,8 +61,8 @@ struct Game {
   void uncount_move() { state.move_count -= 1; }
   void set_move_count(int count) { state.move_count = count; }
 
-  // MODE_COM or MODE_MAN.
-  void play_against(int opponent) { state.vs_com = opponent; }
+  // Another person or the computer.
+  void play_against(Opponent opponent) { state.vs_com = opponent; }
   void set_record_mode(bool replaying) { state.record_mode = replaying; }
   // The person stepped through the record (true) or went on playing (false).
   void set_stepped(bool stepped) { state.stepped = stepped; }

@@ -103,7 +103,7 @@ void add_game(GameWindow& window, WindowAccount& account) {
                         .arg(side_code(state.lower_side))
                         .arg(state.move_count)
                         .arg(side_code(state.winner))
-                        .arg(state.vs_com)
+                        .arg(static_cast<int>(state.vs_com))
                         .arg(state.record_mode)
                         .arg(state.reversed);
   account["record"] = QString("%1 of %2").arg(game.record.shown).arg(game.record.length);

@@ -65,7 +65,7 @@ class PartCallbacks : public ::testing::Test {
 
   // A game under way against the computer (MODE_COM) or a person, with
   // `side` to move.
-  void play(int opponent, Side side) {
+  void play(Opponent opponent, Side side) {
     game_.play_against(opponent);
     game_.give_turn_to(side);
   }

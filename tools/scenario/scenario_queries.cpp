@@ -67,7 +67,7 @@ void print_dump(std::ostream& out, const MainWindow& window) {
   out << "state turn=" << side_code(s.turn) << " lower_side=" << side_code(s.lower_side)
       << " upper_side=" << side_code(s.upper_side) << " move_count=" << s.move_count
       << " kifu_pos=" << record.shown << " kifu_len=" << record.length
-      << " winner=" << side_code(s.winner) << " vs_com=" << s.vs_com
+      << " winner=" << side_code(s.winner) << " vs_com=" << static_cast<int>(s.vs_com)
       << " kifu_mode=" << s.record_mode << " reversed=" << s.reversed << " stepped=" << s.stepped
       << " select_state=" << selection.select_state << " chain_count=" << selection.chain_count
       << " level=" << s.level << " handicap_grade=" << s.handicap_grade
