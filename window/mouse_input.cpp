@@ -28,7 +28,7 @@ void MouseInput::on_mouse_down(int button, int shift, double x, double y) {
 }
 
 void MouseInput::number_chain_links() {
-  if (selection_.select_state != 1 || chain_links_.empty()) return;
+  if (!selection_.piece_picked || chain_links_.empty()) return;
   drawing_.show_numbers({chain_links_, false});
 }
 
@@ -104,7 +104,7 @@ void MouseInput::click_board_square(int button, int x, int y) {
   GameState& state = game_.state;
   Drawing& d = drawing_;
   const int guide_colour = appearance_.guide_colour;
-  if (selection_.select_state == 0) {
+  if (!selection_.piece_picked) {
     select_board_piece(x, y);
     return;
   }
@@ -117,7 +117,7 @@ void MouseInput::click_board_square(int button, int x, int y) {
     reporter_.set_status(refused_step_status(x, y));
     messages_.play_forbid();
     d.clear_marks();
-    selection_.select_state = 0;
+    selection_.piece_picked = false;
     d.draw_lower_hand();
     d.draw_upper_hand();
     return;
@@ -130,7 +130,7 @@ void MouseInput::click_board_square(int button, int x, int y) {
     move[CUR_FROM_Y] = y;
     move[CUR_PIECE] = code;
     d.show_guidance(x, y, guide_colour, code, selection_.chain_count);
-    selection_.select_state = 0;
+    selection_.piece_picked = false;
     reporter_.set_status(tr_noop("Status", "取り消しました"));
     return;
   }
@@ -161,7 +161,7 @@ void MouseInput::select_board_piece(int x, int y) {
   drawing_.show_guidance(x, y, appearance_.guide_colour, code, 0);
   chain_links_ = {{x, y}};
   if (state.belongs_to_turn(code)) {
-    selection_.select_state = 1;
+    selection_.piece_picked = true;
     drawing_.frame_cell(SELECTED_COLOUR, x, y);
     reporter_.set_status(tr_noop("Status", "次に、この駒が踏む自分の駒をクリックします"));
   } else if (is_piece(code)) {
@@ -224,7 +224,7 @@ void MouseInput::refusal_tail(int x, int y) {
   move[CUR_FROM_Y] = y;
   move[CUR_PIECE] = state.board(x, y);
   drawing_.show_guidance(x, y, appearance_.guide_colour, move[CUR_PIECE], selection_.chain_count);
-  selection_.select_state = 0;
+  selection_.piece_picked = false;
 }
 
 void MouseInput::click_off_board(int x, int y) {
@@ -248,7 +248,7 @@ void MouseInput::click_off_board(int x, int y) {
 
 void MouseInput::select_hand_piece(int x, int y, int code) {
   int* move = selection_.cur_move;
-  selection_.select_state = 1;
+  selection_.piece_picked = true;
   selection_.chain_count = 0;
   move[CUR_FROM_X] = selection_.chain_start_x = x;
   move[CUR_FROM_Y] = selection_.chain_start_y = y;
@@ -284,7 +284,7 @@ void MouseInput::play_decided_move(int from_x, int from_y, int to_x, int to_y, i
   game_.count_move();
   d.show_move_number(state.move_count);
 
-  selection_.select_state = 0;
+  selection_.piece_picked = false;
   d.frame_cell(PLAIN_CELL_COLOUR, from_x, from_y);
   d.frame_cell(PLAIN_CELL_COLOUR, to_x, to_y);
   d.show_guidance(from_x, from_y, PLAIN_CELL_COLOUR, placed, selection_.chain_count);

@@ -42,7 +42,7 @@ class MouseInput {
   const Selection& selection() const { return selection_; }
   // Puts down the piece picked up, if any (a new game, a step through the
   // record, a hint, a resignation).
-  void drop_selection() { selection_.select_state = 0; }
+  void drop_selection() { selection_.piece_picked = false; }
   // Plays a move decided elsewhere (the other person's, from the network) as
   // a person's move ends: recorded, drawn, and the turn handed on. A drop
   // comes from the hand row as the record holds it.

@@ -93,7 +93,7 @@ bool NetPlay::refuses_press() {
 }
 
 void NetPlay::after_press() {
-  if (in_game_ && game_.record.shown == shared_moves_ && mouse_.selection().select_state == 0) {
+  if (in_game_ && game_.record.shown == shared_moves_ && !mouse_.selection().piece_picked) {
     show_turn();
   }
 }

@@ -13,8 +13,8 @@ constexpr int CUR_TO_Y = 6;
 constexpr int CUR_PIECE = 8;
 
 struct Selection {
-  int select_state = 0;  // 1 while a piece is picked up
-  int chain_count = 0;   // links passed so far
+  bool piece_picked = false;  // a piece on the board or in a hand is picked up
+  int chain_count = 0;        // links passed so far
   int chain_piece = 0;
   int chain_start_x = 0;
   int chain_start_y = 0;

@@ -135,7 +135,7 @@ void RealWindowPlay::two_person_opening_with_a_chain_move() {
   QCOMPARE(logic().game().state.turn, logic().game().state.lower_side);
 
   driver_->click_cell(8, 8);
-  QCOMPARE(logic().selection().select_state, 1);
+  QVERIFY(logic().selection().piece_picked);
   driver_->click_cell(8, 7);
   driver_->click_cell(8, 6);
   expect_boxes({});
@@ -192,7 +192,7 @@ void RealWindowPlay::promotion_needs_the_right_button_after_a_refusal() {
   expect_boxes({{u8("警告"), u8("２歩なので打てません")}});
   QCOMPARE(at(4, 3), UPPER_PAWN);
   QCOMPARE(at(1, 7), LOWER_PAWN);
-  QCOMPARE(logic().selection().select_state, 0);
+  QVERIFY(!logic().selection().piece_picked);
 
   driver_->click_cell(1, 7);
   driver_->click_cell(1, 6);
@@ -233,7 +233,7 @@ void RealWindowPlay::guidance_frames_the_selection_and_the_chain_start() {
   driver_->click_cell(9, 4);
   expect_boxes({{u8("対局"), u8("後手の番です")}});
   driver_->click_cell(8, 3);
-  QCOMPARE(logic().selection().select_state, 1);
+  QVERIFY(logic().selection().piece_picked);
   QCOMPARE(logic().selection().chain_count, 1);
   QTest::qWait(20);
   QImage shown = driver_->grab_view();
@@ -252,7 +252,7 @@ void RealWindowPlay::guidance_frames_the_selection_and_the_chain_start() {
   // The pawn cannot step back to the chain start: the selection ends.
   driver_->click_cell(9, 4);
   expect_boxes({});
-  QCOMPARE(logic().selection().select_state, 0);
+  QVERIFY(!logic().selection().piece_picked);
   QCOMPARE(at(9, 4), 800);
 }
 

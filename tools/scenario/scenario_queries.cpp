@@ -69,7 +69,7 @@ void print_dump(std::ostream& out, const MainWindow& window) {
       << " kifu_pos=" << record.shown << " kifu_len=" << record.length
       << " winner=" << side_code(s.winner) << " vs_com=" << static_cast<int>(s.vs_com)
       << " kifu_mode=" << s.record_mode << " reversed=" << s.reversed << " stepped=" << s.stepped
-      << " select_state=" << selection.select_state << " chain_count=" << selection.chain_count
+      << " select_state=" << selection.piece_picked << " chain_count=" << selection.chain_count
       << " level=" << s.level << " handicap_grade=" << s.handicap_grade
       << " handicap_set=" << s.handicap_set << " lower_clock=" << one_decimal(s.lower_clock)
       << " upper_clock=" << one_decimal(s.upper_clock) << "\n";
