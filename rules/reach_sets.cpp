@@ -114,7 +114,8 @@ void filter(ReachSets& sets, const SideView& view, SquareSet own_marked, int x, 
     sets.map &= ~view.second_pawn_columns(sets.map, x, piece);
 }
 
-void spread(ReachSets& sets, const SideView& view, int x, int y, int piece, Flood kind, int mode) {
+void spread(ReachSets& sets, const SideView& view, int x, int y, int piece, Flood kind,
+            ReachMode mode) {
   if (Board::on_board(x, y)) sets.map |= square_bit(x, y);
   const SquareSet own_marked = flood(sets, view, x, y, piece, kind);
   if (mode != REACH_COVERAGE) filter(sets, view, own_marked, x, piece, kind);
@@ -123,11 +124,11 @@ void spread(ReachSets& sets, const SideView& view, int x, int y, int piece, Floo
 }  // namespace
 
 void spread_sets(ReachSets& sets, const Board& board, int x, int y, int piece, Flood kind,
-                 int mode) {
+                 ReachMode mode) {
   spread(sets, SideView(board, piece), x, y, piece, kind, mode);
 }
 
-ReachSets reach_sets(const Board& board, int x, int y, int mode) {
+ReachSets reach_sets(const Board& board, int x, int y, ReachMode mode) {
   ReachSets sets;
   if (x >= 1 && x <= 9) {
     const int piece = board(x, y);

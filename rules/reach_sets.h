@@ -15,11 +15,11 @@ struct ReachSets {
 };
 
 // The same as build_reach_map, on sets.
-ReachSets reach_sets(const Board& board, int x, int y, int mode);
+ReachSets reach_sets(const Board& board, int x, int y, ReachMode mode);
 
 // One flood as spread_reach, added to `sets`.
 void spread_sets(ReachSets& sets, const Board& board, int x, int y, int piece, Flood flood,
-                 int mode);
+                 ReachMode mode);
 
 // Writes the sets into reach_map and reach_expanded.
 void store_reach(ReachState& reach, const ReachSets& sets);

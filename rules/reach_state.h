@@ -6,8 +6,12 @@
 namespace kumora {
 
 // Modes of build_reach_map.
-constexpr int REACH_DESTINATIONS = 1;  // where a real move can end
-constexpr int REACH_COVERAGE = 2;      // also keeps the origin, the links and occupied squares
+// What a reach map keeps: where a real move can end, or also the origin,
+// the links and the occupied squares (the coverage the computer counts).
+// The runner names them 1 and 2.
+enum class ReachMode { DESTINATIONS = 1, COVERAGE = 2 };
+constexpr ReachMode REACH_DESTINATIONS = ReachMode::DESTINATIONS;
+constexpr ReachMode REACH_COVERAGE = ReachMode::COVERAGE;
 
 // What a flood of spread_reach is part of: the move of the piece it starts
 // from, or a drop that links through that piece.

@@ -28,7 +28,7 @@ const std::vector<GameState>& positions() {
   return list;
 }
 
-using BuildFunction = void (*)(ReachState&, const Board&, int, int, int);
+using BuildFunction = void (*)(ReachState&, const Board&, int, int, ReachMode);
 
 // Every map the computer builds for its side: each own piece, each kind in hand.
 int build_side_maps(ReachState& reach, const GameState& state, BuildFunction build) {

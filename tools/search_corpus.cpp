@@ -85,7 +85,8 @@ void lower_moves(const GameState& state, std::vector<Move>& moves) {
       for (int y = 1; y <= 9; ++y) {
         const int code = state.board(x, y);
         const bool legal = (k == 1 || k == 2) ? y != 1 : (k == 3 ? y > 2 : true);
-        if (code <= -10 && legal) spread_reach(reach, state.board, x, y, code, Flood::Drop, 1);
+        if (code <= -10 && legal)
+          spread_reach(reach, state.board, x, y, code, Flood::Drop, REACH_DESTINATIONS);
       }
     for (int tx = 1; tx <= 9; ++tx)
       for (int ty = 1; ty <= 9; ++ty)

@@ -15,18 +15,19 @@ constexpr int POSITIONS = 10000;
 constexpr int MAX_MOVES = 60;
 
 // Builds one map both ways and reports the first difference.
-::testing::AssertionResult same_map(const Board& board, int x, int y, int mode) {
+::testing::AssertionResult same_map(const Board& board, int x, int y, ReachMode mode) {
   ReachState fast;
   ReachState slow;
   build_reach_map(fast, board, x, y, mode);
   literal::build_reach_map(slow, board, x, y, mode);
   if (fast.reach_map == slow.reach_map && fast.reach_expanded == slow.reach_expanded)
     return ::testing::AssertionSuccess();
-  return ::testing::AssertionFailure() << "map of (" << x << ", " << y << ") mode " << mode;
+  return ::testing::AssertionFailure()
+         << "map of (" << x << ", " << y << ") mode " << static_cast<int>(mode);
 }
 
 void expect_same_everywhere(const GameState& state, int position) {
-  for (int mode = REACH_DESTINATIONS; mode <= REACH_COVERAGE; ++mode) {
+  for (const ReachMode mode : {REACH_DESTINATIONS, REACH_COVERAGE}) {
     for (int x = 1; x <= 9; ++x) {
       for (int y = 1; y <= 9; ++y) {
         if (state.board(x, y) == EMPTY) continue;
@@ -50,7 +51,7 @@ TEST(ReachEquivalence, FastMapEqualsLiteralSweepsOnRandomPositions) {
 TEST(ReachEquivalence, EmptySquareMapHoldsOnlyItself) {
   GameState state;
   set_initial_position(state);
-  for (int mode = REACH_DESTINATIONS; mode <= REACH_COVERAGE; ++mode)
+  for (const ReachMode mode : {REACH_DESTINATIONS, REACH_COVERAGE})
     EXPECT_TRUE(same_map(state.board, 5, 5, mode));
 }
 

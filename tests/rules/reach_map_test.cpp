@@ -13,7 +13,7 @@ namespace {
 
 using Squares = std::set<std::pair<int, int>>;
 
-Squares reached(const Board& board, int x, int y, int mode) {
+Squares reached(const Board& board, int x, int y, ReachMode mode) {
   ReachState reach;
   build_reach_map(reach, board, x, y, mode);
   Squares squares;

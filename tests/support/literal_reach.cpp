@@ -30,11 +30,11 @@ int sweep(ReachState& reach, const Board& board, int x, int y, int piece, Flood 
 }  // namespace
 
 void spread_reach(ReachState& reach, const Board& board, int x, int y, int piece, Flood flood,
-                  int mode) {
+                  ReachMode mode) {
   reach.reach_map(x, y) = true;
   while (sweep(reach, board, x, y, piece, flood) > 0) {
   }
-  if (mode == 2) return;
+  if (mode == REACH_COVERAGE) return;
   for (int i = 1; i <= 9; ++i)
     for (int j = 1; j <= 9; ++j) {
       if (same_owner(board(i, j), piece)) reach.reach_map(i, j) = false;
@@ -48,7 +48,7 @@ void spread_reach(ReachState& reach, const Board& board, int x, int y, int piece
   }
 }
 
-void build_reach_map(ReachState& reach, const Board& board, int x, int y, int mode) {
+void build_reach_map(ReachState& reach, const Board& board, int x, int y, ReachMode mode) {
   for (int i = 1; i <= 9; ++i)
     for (int j = 1; j <= 9; ++j) {
       reach.reach_map(i, j) = false;

@@ -7,8 +7,8 @@
 
 namespace kumora::literal {
 
-void build_reach_map(ReachState& reach, const Board& board, int x, int y, int mode);
+void build_reach_map(ReachState& reach, const Board& board, int x, int y, ReachMode mode);
 void spread_reach(ReachState& reach, const Board& board, int x, int y, int piece, Flood flood,
-                  int mode);
+                  ReachMode mode);
 
 }  // namespace kumora::literal

@@ -81,7 +81,7 @@ bool board_moves(Turn& turn) {
     turn.tick();
     for (int y = 1; y <= 9; ++y) {
       if (st.board(x, y) < 10) continue;
-      build_reach_map(reach, st.board, x, y, 1);
+      build_reach_map(reach, st.board, x, y, REACH_DESTINATIONS);
       const SquareMarks local = reach.reach_map;
       for (int tx = 1; tx <= 9; ++tx)
         for (int ty = 1; ty <= 9; ++ty)
@@ -95,7 +95,7 @@ bool board_moves(Turn& turn) {
 // that the kind may legally be dropped on.
 SquareMarks legal_drop_map(const Board& board, int k) {
   ReachState reach;
-  build_reach_map(reach, board, -1, k, 1);
+  build_reach_map(reach, board, -1, k, REACH_DESTINATIONS);
   const SquareMarks full = reach.reach_map;
   for (int i = 1; i <= 9; ++i)
     for (int j = 1; j <= 9; ++j) {
@@ -106,7 +106,8 @@ SquareMarks legal_drop_map(const Board& board, int k) {
     for (int j = 1; j <= 9; ++j) {
       const int v = board(i, j);
       const bool legal_start = (k == 1 || k == 2) ? j != 9 : (k == 3 ? j != 8 && j != 9 : true);
-      if (v >= 10 && legal_start) spread_reach(reach, board, i, j, v, Flood::Drop, 1);
+      if (v >= 10 && legal_start)
+        spread_reach(reach, board, i, j, v, Flood::Drop, REACH_DESTINATIONS);
     }
   SquareMarks map;
   for (int tx = 1; tx <= 9; ++tx)
@@ -158,15 +159,15 @@ bool lower_king_mated(ComWorld& w) {
   for (int x = 1; x <= 9; ++x)
     for (int y = 1; y <= 9; ++y)
       if (st.board(x, y) >= 10) {
-        build_reach_map(reach, st.board, x, y, 2);
+        build_reach_map(reach, st.board, x, y, REACH_COVERAGE);
         add_map();
       }
   for (int k = 1; k <= 7; ++k)
     if (st.upper_hand[k] > 0) {
-      build_reach_map(reach, st.board, -1, k, 2);
+      build_reach_map(reach, st.board, -1, k, REACH_COVERAGE);
       add_map();
     }
-  build_reach_map(reach, st.board, st.lower_king_x, st.lower_king_y, 2);
+  build_reach_map(reach, st.board, st.lower_king_x, st.lower_king_y, REACH_COVERAGE);
   for (int i = 1; i <= 9; ++i)
     for (int j = 1; j <= 9; ++j)
       if (reach.reach_map(i, j) && !covered(i, j)) return false;

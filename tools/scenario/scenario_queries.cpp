@@ -87,7 +87,7 @@ void print_marks(std::ostream& out, const RecordingCanvas& canvas) {
   out << "\n";
 }
 
-void print_reach(std::ostream& out, MainWindow& window, int x, int y, int mode) {
+void print_reach(std::ostream& out, MainWindow& window, int x, int y, ReachMode mode) {
   ReachState& reach = window.game().reach;
   build_reach_map(reach, window.game().state.board, x, y, mode);
   for (int row = 1; row <= 9; ++row) {

@@ -13,7 +13,7 @@ namespace kumora {
 
 void print_dump(std::ostream& out, const MainWindow& window);
 void print_marks(std::ostream& out, const RecordingCanvas& canvas);
-void print_reach(std::ostream& out, MainWindow& window, int x, int y, int mode);
+void print_reach(std::ostream& out, MainWindow& window, int x, int y, ReachMode mode);
 
 // Commands served by later parts of the window (file panel, analysis,
 // search, menu ticks); false when the command is unknown.

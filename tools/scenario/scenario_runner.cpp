@@ -232,7 +232,7 @@ void ScriptRun::run_line(const std::string& line) {
     }
     const int mode = to_int(words[3]);
     if (mode != 1 && mode != 2) throw BadLine{"reach MODE is 1 or 2"};
-    print_reach(out_, *window_, x, y, mode);
+    print_reach(out_, *window_, x, y, static_cast<ReachMode>(mode));
   } else if (command == "shot") {
     if (words.size() < 2) throw BadLine{"shot FILE"};
     if (!surface_.save_png(rest_of_line(line)))
