@@ -19,6 +19,13 @@ struct ComMove {
   bool found = false;
 };
 
+// The move alone, as the rules' generator lists it.
+inline Candidate candidate_of(const ComMove& move) {
+  return {static_cast<std::int8_t>(move.from_x), static_cast<std::int8_t>(move.from_y),
+          static_cast<std::int8_t>(move.to_x),   static_cast<std::int8_t>(move.to_y),
+          static_cast<std::int16_t>(move.moved), static_cast<std::int16_t>(move.placed)};
+}
+
 // Told of every scoring of a candidate, in the order of the search (twice for
 // a move tried both unpromoted and promoted).
 struct CandidateSink {

@@ -15,20 +15,14 @@ class TickerOfTurn : public TurnTicker {
 
 }  // namespace
 
-ComputerMove LevelComputerPlayer::choose_move(GameState& state, AttackTables& tables,
-                                              ReachState& reach, ThinkingTicker& ticker) {
+std::optional<Candidate> LevelComputerPlayer::choose_move(GameState& state, AttackTables& tables,
+                                                          ReachState& reach,
+                                                          ThinkingTicker& ticker) {
   ComWorld world{state, tables, context_, reach};
   TickerOfTurn turn_ticker(ticker);
   const ComMove best = com_turn(world, nullptr, &turn_ticker);
-  ComputerMove move;
-  move.from_x = best.from_x;
-  move.from_y = best.from_y;
-  move.to_x = best.to_x;
-  move.to_y = best.to_y;
-  move.moved = best.moved;
-  move.placed = best.placed;
-  move.found = best.found;
-  return move;
+  if (!best.found) return std::nullopt;
+  return candidate_of(best);
 }
 
 }  // namespace kumora

@@ -9,8 +9,8 @@ namespace kumora {
 
 class LevelComputerPlayer final : public LevelComputer {
  public:
-  ComputerMove choose_move(GameState& state, AttackTables& tables, ReachState& reach,
-                           ThinkingTicker& ticker) override;
+  std::optional<Candidate> choose_move(GameState& state, AttackTables& tables, ReachState& reach,
+                                       ThinkingTicker& ticker) override;
   // What the last turn prepared, for a search on copies (the runner's scores).
   const ComContext& context() const { return context_; }
 

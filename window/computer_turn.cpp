@@ -55,11 +55,12 @@ void ComputerTurn::play_turn() {
 
   drawing_.refresh();
   Game& game = game_;
-  const ComputerMove best = is_engine_level(game.state.level) ? strong_move() : one_ply_move();
+  const std::optional<Candidate> best =
+      is_engine_level(game.state.level) ? strong_move() : one_ply_move();
   thinking_ = false;
   if (out_of_time()) return;
-  thinking_ = best.found && !whole_game_full(game);
-  if (!best.found) {
+  thinking_ = best && !whole_game_full(game);
+  if (!best) {
     // Drops the person could not make are no candidates of the computer, so
     // a hand that only allows such drops leaves it without a move.
     clocks_.set_clock_timer(false);
@@ -76,11 +77,11 @@ void ComputerTurn::play_turn() {
     hand_turn_back();
     return;
   }
-  play_com_move(best);
-  after_com_move(best);
+  play_com_move(*best);
+  after_com_move(*best);
 }
 
-ComputerMove ComputerTurn::one_ply_move() {
+std::optional<Candidate> ComputerTurn::one_ply_move() {
   ClockTicker ticker(clocks_);
   return computer_.choose_move(game_.state, game_.tables, game_.reach, ticker);
 }
@@ -101,25 +102,16 @@ EngineLimits ComputerTurn::limits_on_clock() const {
   return countdown.active() ? limits_within(limits, countdown.computer_seconds()) : limits;
 }
 
-ComputerMove ComputerTurn::strong_move() {
+std::optional<Candidate> ComputerTurn::strong_move() {
   const EngineResult result = strong_.best_move(+1, limits_on_clock());
   // The time the search took reaches the computer's clock, as the ticks
   // during the one-ply search bring it there.
   clocks_.on_clock_tick();
-  ComputerMove move;
-  if (!result.found) return move;
-  const Candidate& c = result.best;
-  move.from_x = c.from_x;
-  move.from_y = c.from_y;
-  move.to_x = c.to_x;
-  move.to_y = c.to_y;
-  move.moved = c.moved;
-  move.placed = c.placed;
-  move.found = true;
-  return move;
+  if (!result.found) return std::nullopt;
+  return result.best;
 }
 
-void ComputerTurn::show_com_path(const ComputerMove& best) {
+void ComputerTurn::show_com_path(const Candidate& best) {
   ReachState& reach = game_.reach;
   if (!find_chain_path(reach, game_.state.board, best.from_x, best.from_y, best.to_x, best.to_y,
                        best.moved)) {
@@ -137,7 +129,7 @@ void ComputerTurn::show_com_path(const ComputerMove& best) {
   drawing_.draw_chain_path(count);
 }
 
-void ComputerTurn::play_com_move(const ComputerMove& best) {
+void ComputerTurn::play_com_move(const Candidate& best) {
   GameState& state = game_.state;
   MoveRecord& record = game_.record;
   // The move is decided: on time, the computer's clock stops here and does
@@ -161,7 +153,7 @@ void ComputerTurn::play_com_move(const ComputerMove& best) {
   clocks_.set_clock_timer(false);
 }
 
-void ComputerTurn::after_com_move(const ComputerMove& best) {
+void ComputerTurn::after_com_move(const Candidate& best) {
   Game& game = game_;
   GameState& state = game.state;
   if (!side_can_move(state, state.lower_side)) {

@@ -46,16 +46,16 @@ class ComputerTurn {
  private:
   void show_thinking();
   // The move of LEVEL1..3's one-ply search.
-  ComputerMove one_ply_move();
+  std::optional<Candidate> one_ply_move();
   // The move of the strong search (LEVEL4, LEVEL5).
-  ComputerMove strong_move();
+  std::optional<Candidate> strong_move();
   // The level's limits, held within the computer's clock on time.
   EngineLimits limits_on_clock() const;
   // On time: the computer lost when its time ran out before it chose.
   bool out_of_time();
-  void show_com_path(const ComputerMove& best);
-  void play_com_move(const ComputerMove& best);
-  void after_com_move(const ComputerMove& best);
+  void show_com_path(const Candidate& best);
+  void play_com_move(const Candidate& best);
+  void after_com_move(const Candidate& best);
   void hand_turn_back();
 
   Game& game_;

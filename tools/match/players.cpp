@@ -37,9 +37,7 @@ class LevelPlayer : public Player {
     analyze_board(state, tables_);
     const ComMove best = com_turn(world);
     if (!best.found) return false;
-    move = {static_cast<std::int8_t>(best.from_x), static_cast<std::int8_t>(best.from_y),
-            static_cast<std::int8_t>(best.to_x),   static_cast<std::int8_t>(best.to_y),
-            static_cast<std::int16_t>(best.moved), static_cast<std::int16_t>(best.placed)};
+    move = candidate_of(best);
     if (game.side < 0) move = turned_round(move);
     return true;
   }

@@ -3,18 +3,14 @@
 // computer keeps what it carries from turn to turn itself.
 #pragma once
 
+#include <optional>
+
 #include "analysis/attack_tables.h"
 #include "core/game_state.h"
+#include "rules/candidates.h"
 #include "rules/reach_state.h"
 
 namespace kumora {
-
-// The move chosen, as the window plays it; found is false when there is none.
-struct ComputerMove {
-  int from_x = 0, from_y = 0, to_x = 0, to_y = 0;
-  int moved = 0, placed = 0;
-  bool found = false;
-};
 
 // Told now and then while the computer thinks, so that the clock keeps moving.
 class ThinkingTicker {
@@ -27,10 +23,11 @@ class ThinkingTicker {
 
 class LevelComputer {
  public:
-  // The upper side's move in `state`, with the attack tables as the last
-  // analysis left them and the reach maps; both serve as work space.
-  virtual ComputerMove choose_move(GameState& state, AttackTables& tables, ReachState& reach,
-                                   ThinkingTicker& ticker) = 0;
+  // The upper side's move in `state`, none when it has no move, with the
+  // attack tables as the last analysis left them and the reach maps; both
+  // serve as work space.
+  virtual std::optional<Candidate> choose_move(GameState& state, AttackTables& tables,
+                                               ReachState& reach, ThinkingTicker& ticker) = 0;
 
  protected:
   ~LevelComputer() = default;
