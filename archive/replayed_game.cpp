@@ -11,7 +11,6 @@ ReplayedGame replay_game(const MoveRecord& record, const Board* start) {
   ReplayedGame game;
   GameState& state = game.state;
   state.lower_side = Side::TWO;
-  state.upper_side = Side::ONE;
   set_initial_position(state);
   if (start != nullptr) state.board = *start;
   for (int i = 1; i <= record.length; ++i) redo_entry(state, record.entry[i]);

@@ -9,9 +9,10 @@
 namespace kumora {
 
 struct GameState : Position {
-  // 先手 and 後手; reading a record may name the upper half's side 先手.
-  Side SENTE = Side::ONE;
-  Side GOTE = Side::TWO;
+  // 先手, and 後手 the other side; reading a record may name the upper
+  // half's side 先手.
+  Side sente = Side::ONE;
+  Side gote() const { return opposite(sente); }
 
   int move_count = 0;
   Opponent vs_com = MODE_MAN;

@@ -16,7 +16,7 @@ void add_to_hand(Position& position, int code) {
   if (code == KING) {
     position.winner = position.lower_side;
   } else if (code == -KING) {
-    position.winner = position.upper_side;
+    position.winner = position.upper_side();
   } else if (is_upper_piece(code) || is_lower_piece(code)) {
     change_hand(position, is_upper_piece(code), code, +1);
   }

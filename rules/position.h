@@ -14,10 +14,10 @@ struct Position {
   int lower_hand_total = 0;
   int upper_hand_total = 0;
 
-  // The side that plays the lower half (the negative codes) and the upper
-  // half (the positive codes), and the side to move.
+  // The side that plays the lower half (the negative codes); the other side
+  // plays the upper half (the positive codes).
   Side lower_side = Side::TWO;
-  Side upper_side = Side::ONE;
+  Side upper_side() const { return opposite(lower_side); }
   Side turn = NO_GAME;
   Side winner = NO_GAME;
 
@@ -26,7 +26,7 @@ struct Position {
 
   // The own-piece test: does `code` belong to the side to move?
   bool belongs_to_turn(int code) const {
-    return (turn == lower_side && code <= -10) || (turn == upper_side && code >= 10);
+    return (turn == lower_side && code <= -10) || (turn == upper_side() && code >= 10);
   }
 };
 

@@ -55,7 +55,7 @@ RecordHeaderTexts ArchiveKeeper::header_texts(const ArchivedGameKind& kind) cons
   if (kind.vs_com) {
     // The person plays the lower army on the board as shown: on the board as
     // the game began, the upper one while it is turned.
-    const bool sente_is_lower = state.SENTE == state.lower_side;
+    const bool sente_is_lower = state.sente == state.lower_side;
     const bool person_first = sente_is_lower != kind.turned;
     texts.sente_name = person_first ? PERSON_NAME : COMPUTER_NAME;
     texts.gote_name = person_first ? COMPUTER_NAME : PERSON_NAME;
@@ -191,8 +191,8 @@ void ArchiveKeeper::resume(const std::string& name, const RecordFileContents& co
   record.shown = record.length = n;
   game_.set_move_count(n);
   game_.name_first_mover(Side::ONE);
-  game_.seat(record.entry[1].moved < 0 ? state.SENTE : state.GOTE);
-  game_.give_turn_to(record.entry[n].moved < 0 ? state.upper_side : state.lower_side);
+  game_.seat(record.entry[1].moved < 0 ? state.sente : state.gote());
+  game_.give_turn_to(record.entry[n].moved < 0 ? state.upper_side() : state.lower_side);
   game_.time_control = kind.time_control;
   game_.play_against(kind.vs_com ? MODE_COM : MODE_MAN);
   if (kind.vs_com) levels_.set_level(kind.level);
@@ -204,14 +204,14 @@ void ArchiveKeeper::resume(const std::string& name, const RecordFileContents& co
   messages_.tell(tr_text("Game", "前回の対局を再開します"), tr_text("Game", RESUME_TITLE));
   if (!kind.vs_com) {
     clocks_.restart_turn_clock();
-    messages_.tell(state.turn == state.SENTE ? tr_text("Game", "先手の番です")
+    messages_.tell(state.turn == state.sente ? tr_text("Game", "先手の番です")
                                              : tr_text("Game", "後手の番です"),
                    tr_text("Game", "対局"));
     return;
   }
   clocks_.start_turn();
   clocks_.set_clock_timer(true);
-  if (state.turn == state.upper_side) {
+  if (state.turn == state.upper_side()) {
     lifecycle_.com_ban();
   } else {
     messages_.tell(tr_text("Game", "MANの番です"), tr_text("Game", "対局"));

@@ -16,7 +16,7 @@ bool Clocks::clocks_shown() const {
 Side Clocks::running_side() const {
   const GameState& state = game_.state;
   if (!clock_timer_enabled_) return NO_GAME;
-  return state.turn == state.lower_side || state.turn == state.upper_side ? state.turn : NO_GAME;
+  return state.turn == state.lower_side || state.turn == state.upper_side() ? state.turn : NO_GAME;
 }
 
 std::string Clocks::clock_text(Side side, double seconds) const {
@@ -36,7 +36,7 @@ void Clocks::show_clock(Side side, double seconds) {
     d.print_at(13.1, 9.3, text, SHADOW_COLOUR, 0, 12);
     d.print_at(13, 9.2, text, TEXT_COLOUR, 0, 12);
     reporter_.clock_printed(true, text);
-  } else if (side == state.upper_side) {
+  } else if (side == state.upper_side()) {
     clear_clock(side);
     d.print_at(-1.5, 9.3, text, SHADOW_COLOUR, 0, 12);
     d.print_at(-1.6, 9.2, text, TEXT_COLOUR, 0, 12);
@@ -52,7 +52,7 @@ void Clocks::clear_clock(Side side) {
     d.paint_cell(background, 13, 9);
     d.paint_cell(background, 14, 9);
     d.paint_cell(background, 15, 9);
-  } else if (side == game_.state.upper_side) {
+  } else if (side == game_.state.upper_side()) {
     d.paint_cell(background, -2, 9);
     d.paint_cell(background, -1, 9);
     d.paint_cell(background, 0, 9);
@@ -61,7 +61,7 @@ void Clocks::clear_clock(Side side) {
 
 void Clocks::show_both() {
   const GameState& state = game_.state;
-  show_clock(state.upper_side, state.upper_clock);
+  show_clock(state.upper_side(), state.upper_clock);
   show_clock(state.lower_side, state.lower_clock);
 }
 
@@ -78,8 +78,8 @@ void Clocks::on_clock_tick() {
   const int whole = static_cast<int>(std::floor(state.turn_elapsed));
   if (whole == shown_seconds_) return;
   shown_seconds_ = whole;
-  if (state.turn == state.upper_side) {
-    show_clock(state.upper_side, state.turn_elapsed + state.upper_clock);
+  if (state.turn == state.upper_side()) {
+    show_clock(state.upper_side(), state.turn_elapsed + state.upper_clock);
   } else if (state.turn == state.lower_side) {
     show_clock(state.lower_side, state.turn_elapsed + state.lower_clock);
   }
@@ -120,7 +120,7 @@ bool Clocks::end_if_out_of_time() {
   const Side side = running_side();
   if (!countdown_.active() || side == NO_GAME) return false;
   // The computer's turn looks at its own clock when it has chosen its move.
-  if (state.vs_com == MODE_COM && side == state.upper_side) return false;
+  if (state.vs_com == MODE_COM && side == state.upper_side()) return false;
   if (countdown_.time_left(side, state.turn_elapsed) > 0) return false;
   lose_on_time(side);
   return true;
@@ -137,7 +137,7 @@ void Clocks::lose_on_time(Side side) {
                   : tr_noop("Game", "ＣＯＭの時間が切れました");
     winner = person ? Winner::COMPUTER : Winner::PERSON;
   } else {
-    const bool sente = side == state.SENTE;
+    const bool sente = side == state.sente;
     text = sente ? tr_noop("Game", "先手の時間が切れました")
                  : tr_noop("Game", "後手の時間が切れました");
     winner = sente ? Winner::GOTE : Winner::SENTE;

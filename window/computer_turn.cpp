@@ -91,8 +91,8 @@ bool ComputerTurn::out_of_time() {
   if (!countdown.active()) return false;
   clocks_.settle_turn_time();
   const GameState& state = game_.state;
-  if (countdown.time_left(state.upper_side, state.turn_elapsed) > 0) return false;
-  clocks_.lose_on_time(state.upper_side);
+  if (countdown.time_left(state.upper_side(), state.turn_elapsed) > 0) return false;
+  clocks_.lose_on_time(state.upper_side());
   return true;
 }
 
@@ -162,14 +162,14 @@ void ComputerTurn::after_com_move(const Candidate& best) {
     return;
   }
   analyze_board(state, game.tables);
-  if (state.winner == state.upper_side) {
+  if (state.winner == state.upper_side()) {
     lifecycle_.game_over_prompt(Winner::COMPUTER);
     return;
   }
   if (game.tables.upper_attack_count(state.lower_king_x, state.lower_king_y) > 0) {
     messages_.tell(tr_text("Game", "   ** 王手 **"), "");
   }
-  drawing_.show_last_move(state.upper_side, best.to_x, best.to_y, best.placed, TEXT_COLOUR);
+  drawing_.show_last_move(state.upper_side(), best.to_x, best.to_y, best.placed, TEXT_COLOUR);
   drawing_.frame_cell(REFUSED_COLOUR, best.to_x, best.to_y);
   hand_turn_back();
 }

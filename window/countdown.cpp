@@ -76,7 +76,7 @@ std::string Countdown::clock_text(Side side, double used) const {
 
 double Countdown::computer_seconds() const {
   const TimeControl& control = game_.time_control;
-  const double main = main_left(game_.state.upper_side);
+  const double main = main_left(game_.state.upper_side());
   const double share = main * MAIN_TIME_SHARE + control.byoyomi_seconds * BYOYOMI_SHARE +
                        control.increment_seconds * INCREMENT_SHARE;
   const double has = main + control.byoyomi_seconds;

@@ -140,7 +140,7 @@ void Drawing::show_last_move(Side side, int x, int y, int piece, int colour) {
   clear_last_move(side);
   const std::string parts[3] = {value_text(10 - x), value_text(1000 + y), value_text(piece)};
   // The upper player's move is shown left of the board, the lower player's right of it.
-  const bool upper = side == game_.state.upper_side;
+  const bool upper = side == game_.state.upper_side();
   const double left = upper ? -1.5 : 13.4;
   const double top = upper ? 8.5 : 3.5;
   const double step = 0.5;
@@ -152,7 +152,7 @@ void Drawing::show_last_move(Side side, int x, int y, int piece, int colour) {
 
 void Drawing::clear_last_move(Side side) {
   const int background = appearance_.background;
-  if (side == game_.state.upper_side) {
+  if (side == game_.state.upper_side()) {
     paint_cell(background, -2, 8);
     paint_cell(background, -1, 8);
     paint_cell(background, 0, 8);

@@ -105,7 +105,7 @@ void FilePanel::confirm_file() {
                                 panel_.text[TEXT_GOTE]};
   if (!keep_file_replaced(texts)) return;
   const SaveOutcome saved = save_record_file(panel_.file_path, panel_.text[TEXT_FILE_NAME], texts,
-                                             state.SENTE == state.lower_side, record);
+                                             state.sente == state.lower_side, record);
   if (!saved.ok) {
     // The panel stays open with what was typed, so the person can mend it.
     messages_.refuse(saved.message, tr_text("Game", "棋譜保存"));
@@ -186,8 +186,8 @@ void FilePanel::pick_file(const std::string& file_name) {
   // 先手 on the upper half.
   const bool upper_moved_first = record.entry[1].moved >= 10;
   game_.play_against(upper_moved_first ? MODE_COM : MODE_MAN);
-  game_.name_first_mover(upper_moved_first ? state.upper_side : state.lower_side);
-  game_.give_turn_to(state.SENTE);
+  game_.name_first_mover(upper_moved_first ? state.upper_side() : state.lower_side);
+  game_.give_turn_to(state.sente);
 }
 
 }  // namespace kumora

@@ -7,7 +7,7 @@ namespace kumora {
 
 void Game::open_afresh() {
   state = GameState{};
-  seat(state.GOTE);
+  seat(state.gote());
   state.record_mode = false;
 }
 
@@ -41,15 +41,9 @@ void Game::turn_round() {
   reverse_position(state);
 }
 
-void Game::seat(Side lower) {
-  state.lower_side = lower;
-  state.upper_side = opposite(lower);
-}
+void Game::seat(Side lower) { state.lower_side = lower; }
 
-void Game::name_first_mover(Side side) {
-  state.SENTE = side;
-  state.GOTE = opposite(side);
-}
+void Game::name_first_mover(Side side) { state.sente = side; }
 
 void Game::give_turn_to(Side side) { state.turn = side; }
 

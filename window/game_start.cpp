@@ -26,9 +26,9 @@ void GameStart::start_two_person_game() {
     seat_sente_below();
     begin_new_game_clock();
     messages_.tell(tr_text("Game", "先手の番です"), " ");
-  } else if (state.turn == state.SENTE) {
+  } else if (state.turn == state.sente) {
     messages_.tell(tr_text("Game", "先手の番です"), " ");
-  } else if (state.turn == state.GOTE) {
+  } else if (state.turn == state.gote()) {
     messages_.tell(tr_text("Game", "後手の番です"), " ");
   }
   game_.set_stepped(false);
@@ -38,8 +38,8 @@ void GameStart::start_two_person_game() {
 
 void GameStart::seat_sente_below() {
   const GameState& state = game_.state;
-  game_.seat(state.SENTE);
-  game_.give_turn_to(state.SENTE);
+  game_.seat(state.sente);
+  game_.give_turn_to(state.sente);
 }
 
 void GameStart::begin_new_game_clock() {
@@ -70,7 +70,7 @@ void GameStart::start_vs_com_as_sente() {
   } else if (state.turn == state.lower_side) {
     seat_sente_below();
     messages_.tell(tr_text("Game", "MANの番です"), tr_text("Game", "対局"));
-  } else if (state.turn == state.upper_side) {
+  } else if (state.turn == state.upper_side()) {
     lifecycle_.com_ban();
     return;
   } else {
@@ -89,15 +89,15 @@ void GameStart::start_vs_com_as_gote() {
   game_.set_record_mode(false);
   game_.record.length = state.move_count;
   if (state.turn == NO_GAME || state.move_count == 0) {
-    game_.seat(state.GOTE);
-    game_.give_turn_to(state.SENTE);
+    game_.seat(state.gote());
+    game_.give_turn_to(state.sente);
     game_.time_control = next_time_control_;  // the computer's turn starts the clocks
     lifecycle_.com_ban();
   } else if (state.turn == state.lower_side) {
     messages_.tell(tr_text("Game", "MANの番です"), tr_text("Game", "対局"));
     game_.set_stepped(false);
     end_if_person_cannot_move();
-  } else if (state.turn == state.upper_side) {
+  } else if (state.turn == state.upper_side()) {
     lifecycle_.com_ban();
   }
 }
@@ -128,8 +128,8 @@ void GameStart::turn_board() {
 
 void GameStart::show_turn_status() {
   const GameState& state = game_.state;
-  reporter_.set_status(state.turn == state.GOTE ? tr_noop("Status", "後手の番です")
-                                                : tr_noop("Status", "先手の番です"));
+  reporter_.set_status(state.turn == state.gote() ? tr_noop("Status", "後手の番です")
+                                                  : tr_noop("Status", "先手の番です"));
 }
 
 bool GameStart::end_if_person_cannot_move() {
@@ -138,10 +138,10 @@ bool GameStart::end_if_person_cannot_move() {
     return false;
   }
   if (state.vs_com == MODE_COM) {
-    if (state.turn == state.upper_side) return false;
+    if (state.turn == state.upper_side()) return false;
     messages_.tell(tr_text("Game", "移動できる駒が無くなりました"), tr_text("Game", "警告"));
     game_over_prompt(Winner::COMPUTER);
-  } else if (state.turn == state.SENTE) {
+  } else if (state.turn == state.sente) {
     messages_.tell(tr_text("Game", "先手の移動できる駒が無くなりました"), tr_text("Game", "警告"));
     game_over_prompt(Winner::GOTE);
   } else {

@@ -20,9 +20,9 @@ std::string turn_text(const GameState& state) {
        tr_noop("SidePanel", "先手の番（あなた）")},
       {tr_noop("SidePanel", "後手の番"), tr_noop("SidePanel", "後手の番（ＣＯＭ）"),
        tr_noop("SidePanel", "後手の番（あなた）")}};
-  const int side = state.turn == state.SENTE ? 0 : 1;
+  const int side = state.turn == state.sente ? 0 : 1;
   int mover = 0;
-  if (state.vs_com == MODE_COM) mover = state.turn == state.upper_side ? 1 : 2;
+  if (state.vs_com == MODE_COM) mover = state.turn == state.upper_side() ? 1 : 2;
   return tr_text("SidePanel", TURNS[side][mover]);
 }
 
@@ -54,7 +54,7 @@ void name_players(const GameState& state, GameSummary& summary) {
   }
   const char* sente = tr_noop("SidePanel", "先手");
   const char* gote = tr_noop("SidePanel", "後手");
-  const bool sente_is_lower = state.SENTE == state.lower_side;
+  const bool sente_is_lower = state.sente == state.lower_side;
   summary.lower_player = tr_text("SidePanel", sente_is_lower ? sente : gote);
   summary.upper_player = tr_text("SidePanel", sente_is_lower ? gote : sente);
 }

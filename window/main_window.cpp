@@ -92,7 +92,7 @@ void MainWindow::redraw_game_texts() {
     const bool upper = e.placed > 0;
     if (shown[upper]) continue;
     shown[upper] = true;
-    drawing_.show_last_move(upper ? state.upper_side : state.lower_side, e.to_x, e.to_y, e.placed,
+    drawing_.show_last_move(upper ? state.upper_side() : state.lower_side, e.to_x, e.to_y, e.placed,
                             TEXT_COLOUR);
   }
   if (state.record_mode) file_panel_.print_headers();

@@ -65,13 +65,13 @@ bool MouseInput::resume_stepped_game() {
     if (!state.stepped) return false;
     game_.set_stepped(false);
     clocks_.restart_turn_clock();
-    if (state.turn == state.SENTE)
+    if (state.turn == state.sente)
       messages_.tell(tr_text("Game", "先手の番です"), tr_text("Game", "対局"));
-    if (state.turn == state.GOTE)
+    if (state.turn == state.gote())
       messages_.tell(tr_text("Game", "後手の番です"), tr_text("Game", "対局"));
     return true;
   }
-  if (state.turn == state.upper_side) {
+  if (state.turn == state.upper_side()) {
     game_.set_stepped(false);
     messages_.tell(tr_text("Game", "OKですか？"), tr_text("Game", "再開(COM)"));
     lifecycle_.com_ban();
@@ -237,7 +237,7 @@ void MouseInput::click_off_board(int x, int y) {
   }
   if (x == LOWER_HAND_COLUMN && y >= 3 && y <= 9) {
     const int slot = y - 2;
-    if (state.lower_hand[slot] <= 0 || state.turn == state.upper_side) return;
+    if (state.lower_hand[slot] <= 0 || state.turn == state.upper_side()) return;
     select_hand_piece(x, y, -HAND_SLOT_CODES[slot]);
   } else if (x == UPPER_HAND_COLUMN && y >= 1 && y <= 7) {
     const int slot = upper_hand_slot_of_row(y);
@@ -295,7 +295,7 @@ void MouseInput::play_decided_move(int from_x, int from_y, int to_x, int to_y, i
   report_move(reporter_, record.entry[record.shown]);
   record_listener_.move_recorded();
   messages_.play_click();
-  d.show_last_move(upper_moved ? state.upper_side : state.lower_side, to_x, to_y, placed,
+  d.show_last_move(upper_moved ? state.upper_side() : state.lower_side, to_x, to_y, placed,
                    TEXT_COLOUR);
 
   if (state.vs_com == MODE_COM) {
@@ -303,7 +303,7 @@ void MouseInput::play_decided_move(int from_x, int from_y, int to_x, int to_y, i
   } else {
     after_person_move_two_persons(upper_moved);
     if (state.turn != NO_GAME) {
-      reporter_.set_status(state.turn == state.SENTE ? tr_noop("Status", "先手の番です")
+      reporter_.set_status(state.turn == state.sente ? tr_noop("Status", "先手の番です")
                                                      : tr_noop("Status", "後手の番です"));
     }
   }
@@ -317,12 +317,12 @@ void MouseInput::after_person_move_vs_com(int captured) {
   analyze_board(state, game.tables);
   if (captured == KING) {
     lifecycle_.game_over_prompt(Winner::PERSON);
-  } else if (!side_can_move(state, state.upper_side)) {
+  } else if (!side_can_move(state, state.upper_side())) {
     messages_.tell(tr_text("Game", "ＣＯＭの移動できる駒が無くなりました"),
                    tr_text("Game", "警告"));
     lifecycle_.game_over_prompt(Winner::PERSON);
   } else if (state.winner == NO_GAME) {
-    game.give_turn_to(state.upper_side);
+    game.give_turn_to(state.upper_side());
     lifecycle_.com_ban();
   }
 }
@@ -330,19 +330,19 @@ void MouseInput::after_person_move_vs_com(int captured) {
 void MouseInput::after_person_move_two_persons(bool upper_moved) {
   const GameState& state = game_.state;
   // The side that took the king wins, whichever side the board shows below.
-  if (state.winner == state.SENTE) lifecycle_.game_over_prompt(Winner::SENTE);
-  if (state.winner == state.GOTE) lifecycle_.game_over_prompt(Winner::GOTE);
-  if (state.turn == state.SENTE) {
-    game_.give_turn_to(state.GOTE);
-    if (!side_can_move(state, state.GOTE)) {
+  if (state.winner == state.sente) lifecycle_.game_over_prompt(Winner::SENTE);
+  if (state.winner == state.gote()) lifecycle_.game_over_prompt(Winner::GOTE);
+  if (state.turn == state.sente) {
+    game_.give_turn_to(state.gote());
+    if (!side_can_move(state, state.gote())) {
       messages_.tell(tr_text("Game", "後手の移動できる駒が無くなりました"),
                      tr_text("Game", "警告"));
       lifecycle_.game_over_prompt(Winner::SENTE);
       return;
     }
-  } else if (state.turn == state.GOTE) {
-    game_.give_turn_to(state.SENTE);
-    if (!side_can_move(state, state.SENTE)) {
+  } else if (state.turn == state.gote()) {
+    game_.give_turn_to(state.sente);
+    if (!side_can_move(state, state.sente)) {
       messages_.tell(tr_text("Game", "先手の移動できる駒が無くなりました"),
                      tr_text("Game", "警告"));
       lifecycle_.game_over_prompt(Winner::GOTE);

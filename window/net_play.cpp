@@ -29,11 +29,11 @@ int milliseconds(double seconds) { return static_cast<int>(std::lround(seconds *
 
 Side NetPlay::own_game_side() const {
   const GameState& state = game_.state;
-  return own_ == NetSide::SENTE ? state.SENTE : state.GOTE;
+  return own_ == NetSide::SENTE ? state.sente : state.gote();
 }
 
 Winner NetPlay::winner_of(Side side) const {
-  return side == game_.state.SENTE ? Winner::SENTE : Winner::GOTE;
+  return side == game_.state.sente ? Winner::SENTE : Winner::GOTE;
 }
 
 bool NetPlay::peer_to_move() const { return in_game_ && game_.state.turn == peer_game_side(); }
@@ -225,7 +225,7 @@ void NetPlay::go_on_with_board_game(const GameSetup& setup) {
   }
   record.length = record.shown;
   game_.set_move_count(record.shown);
-  game_.give_turn_to(record.shown % 2 == 0 ? state.SENTE : state.GOTE);
+  game_.give_turn_to(record.shown % 2 == 0 ? state.sente : state.gote());
   shared_moves_ = record.shown;
   screen_.redraw_all();
   screen_.redraw_game_texts();
@@ -240,7 +240,7 @@ void NetPlay::start_game(const GameSetup& setup) {
   shared_moves_ = 0;
   game_.play_against(MODE_MAN);
   game_.seat(own_game_side());
-  game_.give_turn_to(game_.state.SENTE);
+  game_.give_turn_to(game_.state.sente);
   game_.time_control = setup.time_control;
   // The game is kept and listed as the network sees it, 先手 below.
   game_.history.turned = game_.history.sides_as_shown = own_ == NetSide::GOTE;

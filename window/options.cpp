@@ -144,11 +144,11 @@ void Options::toggle_elapsed_time() {
     // A game on time keeps its clocks whatever the option says.
     if (!clocks_.countdown().active()) {
       clocks_.clear_clock(state.lower_side);
-      clocks_.clear_clock(state.upper_side);
+      clocks_.clear_clock(state.upper_side());
     }
   } else {
     ticks_.set_checked(MenuId::ELAPSED_TIME, true);
-    clocks_.show_clock(state.upper_side, state.upper_clock);
+    clocks_.show_clock(state.upper_side(), state.upper_clock);
     clocks_.show_clock(state.lower_side, state.lower_clock);
   }
   save_settings();

@@ -42,7 +42,7 @@ void RecordStepping::step_back() {
     d.frame_cell(WINDOW_COLOUR, e.to_x, e.to_y);
   }
   messages_.play_click();
-  d.clear_last_move(e.moved > 0 ? state.upper_side : state.lower_side);
+  d.clear_last_move(e.moved > 0 ? state.upper_side() : state.lower_side);
   record.shown -= 1;
   game_.uncount_move();
   game_.pass_turn();
@@ -85,7 +85,7 @@ void RecordStepping::step_forward() {
   d.draw_upper_hand();
   reporter_.move_made(e.from_x, e.from_y, e.to_x, e.to_y, e.moved, e.placed, e.taken);
   messages_.play_click();
-  d.show_last_move(e.placed > 0 ? state.upper_side : state.lower_side, e.to_x, e.to_y, e.placed,
+  d.show_last_move(e.placed > 0 ? state.upper_side() : state.lower_side, e.to_x, e.to_y, e.placed,
                    TEXT_COLOUR);
   game_.pass_turn();
   d.show_move_number(state.move_count);
@@ -144,7 +144,7 @@ void RecordStepping::take_back_last_move() {
   const GameState& state = game_.state;
   reporter_.set_status(
       state.vs_com == MODE_COM ? tr_noop("Status", "待ったしました。あなたの番です")
-      : state.turn == state.SENTE ? tr_noop("Status", "待ったしました。先手の番です")
+      : state.turn == state.sente ? tr_noop("Status", "待ったしました。先手の番です")
                                   : tr_noop("Status", "待ったしました。後手の番です"));
 }
 

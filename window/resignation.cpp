@@ -19,7 +19,7 @@ void Resignation::resign() {
     return;
   }
   Winner winner = Winner::COMPUTER;
-  if (state.vs_com != MODE_COM) winner = state.turn == state.SENTE ? Winner::GOTE : Winner::SENTE;
+  if (state.vs_com != MODE_COM) winner = state.turn == state.sente ? Winner::GOTE : Winner::SENTE;
   pending_input_.drop_selection();
   drawing_.clear_marks();
   reporter_.set_status(tr_noop("Status", "投了しました"));

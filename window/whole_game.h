@@ -17,7 +17,7 @@ void keep_moves_before_turn(Game& game);
 
 // Whether 先手 plays the lower pieces of the whole game as it began.
 inline bool sente_below_as_begun(const Game& game) {
-  return (game.state.SENTE == game.state.lower_side) != game.history.sides_as_shown;
+  return (game.state.sente == game.state.lower_side) != game.history.sides_as_shown;
 }
 
 // Where the record's position 0 lies in the whole game.

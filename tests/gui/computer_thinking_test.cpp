@@ -67,7 +67,7 @@ void ComputerThinking::the_window_paints_and_discards_clicks_while_level5_thinks
   driver_->click_cell(8, 7);
   // During the computer's turn: the person clicks one of their own pieces.
   QTimer::singleShot(600, this, [&] {
-    thinking_at_click = logic().game().state.turn == logic().game().state.upper_side;
+    thinking_at_click = logic().game().state.turn == logic().game().state.upper_side();
     paints_before_click = paints.count;
     driver_->click_cell(2, 8);
   });
@@ -101,11 +101,11 @@ void ComputerThinking::the_display_options_work_while_level5_thinks() {
   driver_->click_cell(9, 7);
   QTimer::singleShot(500, this, [&] {
     const GameState& state = logic().game().state;
-    thinking_before = state.turn == state.upper_side;
+    thinking_before = state.turn == state.upper_side();
     matta_greyed = !window_->action(MenuId::TAKE_BACK)->isEnabled();
     chose = driver_->choose({u8("ｵﾌﾟｼｮﾝ"), u8("背景画"), u8("畳")});
     background = logic().appearance().background;
-    thinking_after = state.turn == state.upper_side;
+    thinking_after = state.turn == state.upper_side();
   });
   driver_->click_cell(9, 6);  // returns once the computer has moved
   QVERIFY(thinking_before);

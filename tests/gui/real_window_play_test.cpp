@@ -142,7 +142,7 @@ void RealWindowPlay::two_person_opening_with_a_chain_move() {
   QCOMPARE(at(8, 6), LOWER_ROOK);
   QCOMPARE(at(8, 8), EMPTY);
   QCOMPARE(at(8, 7), LOWER_PAWN);
-  QCOMPARE(logic().game().state.turn, logic().game().state.upper_side);
+  QCOMPARE(logic().game().state.turn, logic().game().state.upper_side());
   expect_cell_looks_like(8, 6, LOWER_ROOK, EMPTY);
   expect_cell_looks_like(8, 8, EMPTY, LOWER_ROOK);
 
@@ -367,7 +367,7 @@ void RealWindowPlay::read_back_into_record_mode() {
   QCOMPARE(logic().game().state.record_mode, true);
   QCOMPARE(logic().game().record.length, 5);
   QCOMPARE(logic().game().record.shown, 0);
-  QCOMPARE(logic().game().state.turn, logic().game().state.SENTE);
+  QCOMPARE(logic().game().state.turn, logic().game().state.sente);
   GameState initial;
   set_initial_position(initial);
   QVERIFY(logic().game().state.board == initial.board);

@@ -139,7 +139,7 @@ void WindowLayout::the_graph_values_the_moves_and_takes_clicks() {
 void WindowLayout::take_back_between_two_people() {
   driver_->press_key_combination(Qt::Key_Z, Qt::ControlModifier);
   QTRY_COMPARE_WITH_TIMEOUT(logic().game().record.length, 1, WAIT_MS);
-  QCOMPARE(logic().game().state.turn, logic().game().state.GOTE);
+  QCOMPARE(logic().game().state.turn, logic().game().state.gote());
   QCOMPARE(moves().count(), 2);
   // The game goes on from there: the upper player moves again.
   play({{8, 2}, {7, 3}, {7, 4}});

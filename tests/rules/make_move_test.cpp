@@ -78,7 +78,7 @@ TEST(MakeMove, CapturedKingDecidesTheGameAndEntersNoHand) {
   Position other = initial_state();
   other.board(5, 8) = GOLD;
   make_move(other, 5, 8, 5, 9, GOLD);
-  EXPECT_EQ(other.winner, other.upper_side);
+  EXPECT_EQ(other.winner, other.upper_side());
   EXPECT_EQ(other.upper_hand_total, 0);
 }
 

@@ -13,9 +13,8 @@ Game game_on_time(const TimeControl& control, std::initializer_list<double> time
   Game game;
   GameState& state = game.state;
   set_initial_position(state);
-  state.lower_side = state.SENTE;
-  state.upper_side = state.GOTE;
-  state.turn = state.SENTE;
+  state.lower_side = state.sente;
+  state.turn = state.sente;
   game.time_control = control;
   const RecordEntry moves[2] = {{8, 8, 8, 6, 0, -900, -900}, {2, 2, 2, 4, 0, 900, 900}};
   int n = 0;
@@ -45,7 +44,7 @@ TEST(Countdown, TheClockShowsMainTimeThenByoyomiAndRunsOut) {
   const Game game = game_on_time({60, 10, 0}, {45});  // 後手 to move
   const Countdown countdown(game);
   ASSERT_TRUE(countdown.active());
-  const Side lower = game.state.lower_side, upper = game.state.upper_side;
+  const Side lower = game.state.lower_side, upper = game.state.upper_side();
   EXPECT_EQ(countdown.clock_text(lower, 0), "00:00:15");
   EXPECT_EQ(countdown.clock_text(upper, 0.4), "00:01:00");  // 59.6 left shows 60
   EXPECT_EQ(countdown.clock_text(upper, 61.5), "秒読み 9");
@@ -73,7 +72,7 @@ TEST(Countdown, TheComputerThinksWellInsideWhatItHasLeft) {
     for (double spent : {0.0, 50.0, 299.0, 400.0}) {
       const Game game = game_on_time(control, {1, spent});  // the computer is 後手, above
       const Countdown countdown(game);
-      const double left = countdown.time_left(game.state.upper_side, 0);
+      const double left = countdown.time_left(game.state.upper_side(), 0);
       const double seconds = countdown.computer_seconds();
       EXPECT_GT(seconds, 0);
       if (left > 0.1) {

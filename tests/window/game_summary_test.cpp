@@ -26,9 +26,8 @@ Game two_person_game() {
   Game game;
   GameState& state = game.state;
   set_initial_position(state);
-  state.lower_side = state.SENTE;
-  state.upper_side = state.GOTE;
-  state.turn = state.SENTE;
+  state.lower_side = state.sente;
+  state.turn = state.sente;
   play(game, {8, 8, 8, 6, 0, -900, -900});
   play(game, {2, 2, 2, 4, 0, 900, 900});
   return game;
@@ -44,14 +43,13 @@ TEST(GameSummary, SaysWhoseTurnTheModeAndTheMoves) {
 
   game.state.vs_com = MODE_COM;
   game.state.level = 2;
-  game.state.turn = game.state.upper_side;
+  game.state.turn = game.state.upper_side();
   summary = summarize(game);
   EXPECT_EQ(summary.turn, "後手の番（ＣＯＭ）");
   EXPECT_EQ(summary.mode, "ＣＯＭ対局 LEVEL2");
   // The person playing 後手: the computer above moves first.
-  game.state.lower_side = game.state.GOTE;
-  game.state.upper_side = game.state.SENTE;
-  game.state.turn = game.state.upper_side;
+  game.state.lower_side = game.state.gote();
+  game.state.turn = game.state.upper_side();
   EXPECT_EQ(summarize(game).turn, "先手の番（ＣＯＭ）");
 
   game.state.turn = NO_GAME;

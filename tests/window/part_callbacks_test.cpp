@@ -95,8 +95,8 @@ TEST_F(PartCallbacks, ResigningWithNoGameOnlyClosesThePanelAndSaysHowToStart) {
 
 TEST_F(PartCallbacks, ResigningEndsTheGameForTheOtherSide) {
   const GameState& state = game_.state;
-  const std::vector<std::pair<Side, std::string>> cases = {{state.SENTE, "resigned gote"},
-                                                           {state.GOTE, "resigned sente"}};
+  const std::vector<std::pair<Side, std::string>> cases = {{state.sente, "resigned gote"},
+                                                           {state.gote(), "resigned sente"}};
   for (const auto& [side, ended] : cases) {
     window_.calls.clear();
     play(MODE_MAN, side);
@@ -116,10 +116,10 @@ TEST_F(PartCallbacks, RunningOutOfTimeLosesForTheSideWhoseClockRan) {
   play(MODE_COM, state.lower_side);
   clocks_.set_clock_timer(true);
   clocks_.lose_on_time(state.lower_side);
-  clocks_.lose_on_time(state.upper_side);
-  play(MODE_MAN, state.SENTE);
-  clocks_.lose_on_time(state.SENTE);
-  clocks_.lose_on_time(state.GOTE);
+  clocks_.lose_on_time(state.upper_side());
+  play(MODE_MAN, state.sente);
+  clocks_.lose_on_time(state.sente);
+  clocks_.lose_on_time(state.gote());
   EXPECT_EQ(window_.calls, (std::vector<std::string>{"time ran out computer", "time ran out person",
                                                      "time ran out gote", "time ran out sente"}));
   EXPECT_EQ(reporter_.status(), "時間切れです");

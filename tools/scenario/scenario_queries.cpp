@@ -65,7 +65,7 @@ void print_dump(std::ostream& out, const MainWindow& window) {
   print_hand(out, "lower_hand", s.lower_hand, s.lower_hand_total);
   print_hand(out, "upper_hand", s.upper_hand, s.upper_hand_total);
   out << "state turn=" << side_code(s.turn) << " lower_side=" << side_code(s.lower_side)
-      << " upper_side=" << side_code(s.upper_side) << " move_count=" << s.move_count
+      << " upper_side=" << side_code(s.upper_side()) << " move_count=" << s.move_count
       << " kifu_pos=" << record.shown << " kifu_len=" << record.length
       << " winner=" << side_code(s.winner) << " vs_com=" << static_cast<int>(s.vs_com)
       << " kifu_mode=" << s.record_mode << " reversed=" << s.reversed << " stepped=" << s.stepped

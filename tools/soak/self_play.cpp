@@ -185,7 +185,7 @@ SoakFigures run_self_play(const SoakOptions& options) {
     static Game game;
     game = Game{};
     set_initial_position(game.state);
-    game.state.turn = game.state.upper_side;
+    game.state.turn = game.state.upper_side();
     const int grade =
         options.random_handicaps ? std::uniform_int_distribution<int>(-10, 10)(random) : 0;
     set_handicap_position(game.state.board, grade);
